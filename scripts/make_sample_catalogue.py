@@ -1,0 +1,84 @@
+#!/usr/bin/env python3
+"""Writes data/catalogue.csv, the sample catalogue's source.
+
+Deterministic: the same seed always gives the same modules. The modules are
+made up, with leg geometry and Bi2Te3-like material constants in the range
+real single-stage modules have, and nominal currents near the current of the
+largest temperature difference, so the derivation finds it inside its scan.
+"""
+import csv
+import math
+import random
+import sys
+
+CONTACT_RESISTIVITY = 1e-10  # ohm m^2 per junction
+
+# (prefix, series grade): each series has its own material quality.
+SERIES = [
+    ("VQ", dict(sigma=1.00e5, alpha=2.00e-4, kappa=1.50)),
+    ("VQH", dict(sigma=1.10e5, alpha=2.10e-4, kappa=1.40)),
+    ("VQE", dict(sigma=0.90e5, alpha=1.90e-4, kappa=1.60)),
+    ("ТЭМ", dict(sigma=1.05e5, alpha=2.05e-4, kappa=1.45)),
+]
+COUPLES = [17, 31, 35, 49, 63, 71, 97, 127, 161, 199, 241]
+SIDES_MM = [0.6, 0.8, 1.0, 1.2, 1.4, 1.6, 2.0]
+LENGTHS_MM = [0.8, 1.0, 1.15, 1.3, 1.5, 1.6, 2.0, 2.5]
+STANDARD_SIZES = [6, 8, 10, 12, 15, 20, 23, 25, 30, 35, 40, 44, 50, 55, 62]
+
+
+def optimal_current(couples, side, length, sigma, alpha, cold=235.0):
+    area = side * side
+    couple_resistance = 2 * length / (sigma * area) + 4 * CONTACT_RESISTIVITY / area
+    return 2 * alpha * cold / couple_resistance
+
+
+def module_size(couples, side):
+    legs = 2 * couples
+    per_row = math.ceil(math.sqrt(legs))
+    raw = per_row * side * 1.5 + 1.0
+    return next((s for s in STANDARD_SIZES if s >= raw), math.ceil(raw))
+
+
+def main(path):
+    rng = random.Random(20261207)
+    rows = []
+    seen = set()
+    while len(rows) < 240:
+        prefix, grade = rng.choice(SERIES)
+        couples = rng.choice(COUPLES)
+        side = rng.choice(SIDES_MM)
+        length = rng.choice([l for l in LENGTHS_MM if 0.6 * side <= l <= 2.2 * side] or [side])
+        if couples > 127 and side > 1.6:
+            continue  # such a module would be larger than any vendor lists
+        name = f"{prefix}-{couples:03d}-{side:.1f}-{length:.2f}".replace("ТЭМ-", "ТЭМ ")
+        if name in seen:
+            continue
+        seen.add(name)
+        sigma = grade["sigma"] * rng.uniform(0.92, 1.08)
+        alpha = grade["alpha"] * rng.uniform(0.95, 1.05)
+        kappa = grade["kappa"] * rng.uniform(0.92, 1.08)
+        side_m, length_m = side / 1000, length / 1000
+        nominal = optimal_current(couples, side_m, length_m, sigma, alpha) * rng.uniform(0.75, 1.1)
+        size = module_size(couples, side)
+        width = size
+        module_length = size if rng.random() < 0.8 else size + rng.choice([2, 5, 10])
+        height = length + rng.choice([1.6, 1.8, 2.0, 2.2])
+        rows.append([
+            name, f"{nominal:.2f}", couples, f"{length_m:.6g}", f"{side_m:.6g}",
+            f"{width:.1f}", f"{module_length:.1f}", f"{height:.2f}",
+            f"{sigma:.4g}", f"{alpha:.4g}", f"{kappa:.4g}", "",
+        ])
+    # Vendors reuse names across product lines; the catalogue keeps one such pair.
+    twin = list(rows[7])
+    twin[1] = f"{float(twin[1]) * 1.1:.2f}"
+    rows.append(twin)
+    with open(path, "w", newline="", encoding="utf-8") as out:
+        writer = csv.writer(out, lineterminator="\n")
+        writer.writerow(["name", "nominal_current", "pellet_count", "pellet_length", "pellet_side",
+                         "width", "length", "height", "electrical_conductivity",
+                         "seebeck_coefficient", "thermal_conductivity", "picture"])
+        writer.writerows(rows)
+
+
+if __name__ == "__main__":
+    main(sys.argv[1] if len(sys.argv) > 1 else "data/catalogue.csv")

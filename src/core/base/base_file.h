@@ -1,0 +1,42 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace vantiq {
+
+// A read-only catalogue file held exclusively for as long as the object
+// lives: a second open of the same file, from this or another process, fails
+// while this one is held. Reads are positioned (they never move a shared
+// cursor), so several readers may use one open file.
+class BaseFile {
+public:
+    BaseFile() = default;
+    ~BaseFile();
+    BaseFile(BaseFile&& other) noexcept;
+    BaseFile& operator=(BaseFile&& other) noexcept;
+    BaseFile(const BaseFile&) = delete;
+    BaseFile& operator=(const BaseFile&) = delete;
+
+    // Opens and locks the file; nullopt when it is missing, unreadable or
+    // held by another open.
+    static std::optional<BaseFile> OpenExclusive(const std::string& path);
+
+    bool IsOpen() const { return fd_ >= 0; }
+    std::uint64_t Size() const { return size_; }
+
+    // Reads exactly `count` bytes at `offset`; false when the file ends
+    // first or the read fails.
+    bool ReadAt(std::uint64_t offset, void* buffer, std::size_t count) const;
+
+private:
+    explicit BaseFile(int fd, std::uint64_t size) : fd_(fd), size_(size) {}
+    void Close();
+
+    int fd_ = -1;
+    std::uint64_t size_ = 0;
+};
+
+}  // namespace vantiq

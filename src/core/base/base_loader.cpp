@@ -1,0 +1,104 @@
+#include "base/base_loader.h"
+
+#include <cstdio>
+#include <cstring>
+
+#include "base/base_layout.h"
+#include "model/rated_values.h"
+
+namespace vantiq {
+namespace {
+
+bool NameHasTerminator(const unsigned char* entry) {
+    return std::memchr(entry, '\0', kNameSize) != nullptr;
+}
+
+// Reads all entries with one positioned read; nullopt when the file is short
+// or a name runs over its 30 bytes.
+std::optional<std::vector<TemRecord>> ReadEntries(const TemBase& base) {
+    std::vector<unsigned char> buffer(kEntrySize * std::size_t{base.count});
+    if (!base.file.ReadAt(EntriesOffset(base.count), buffer.data(), buffer.size())) {
+        return std::nullopt;
+    }
+    std::vector<TemRecord> records;
+    records.reserve(base.count);
+    for (std::size_t i = 0; i < base.count; ++i) {
+        const unsigned char* entry = buffer.data() + i * kEntrySize;
+        if (!NameHasTerminator(entry)) {
+            return std::nullopt;
+        }
+        records.push_back(DecodeEntry(entry));
+    }
+    return records;
+}
+
+}  // namespace
+
+std::optional<BaseError> OpenBase(TemBase& base, const std::string& path) {
+    base.isOpen = false;
+    auto file = BaseFile::OpenExclusive(path);
+    if (!file) {
+        return BaseNotFoundError();
+    }
+    unsigned char header[4];
+    if (!file->ReadAt(0, header, sizeof header)) {
+        return BaseDamagedError();
+    }
+    const std::uint32_t count = ReadU32(header);
+    // Checking the size here keeps a header that claims billions of modules
+    // from ever reaching an allocation.
+    if (count == 0 || file->Size() < PicturesOffset(count)) {
+        return BaseDamagedError();
+    }
+    base.file = std::move(*file);
+    base.count = count;
+    base.isOpen = true;
+    return std::nullopt;
+}
+
+std::string CountLine(std::uint32_t count) {
+    char line[80];
+    std::snprintf(line, sizeof line, "%u base entries detected...decompressing...", count);
+    return line;
+}
+
+LoadResult LoadBase(TemBase& base, LoadProgress* progress) {
+    LoadResult result;
+    if (!base.isOpen) {
+        return result;
+    }
+    if (progress) {
+        progress->Started(base.count);
+    }
+    auto records = ReadEntries(base);
+    if (!records) {
+        result.error = BaseDamagedError();
+        return result;
+    }
+    for (std::uint32_t i = 0; i < base.count; ++i) {
+        if (!DeriveRatedValues((*records)[i], base.thot)) {
+            result.underivable.push_back(i);
+        }
+        if (progress) {
+            progress->Advanced(i + 1);
+        }
+    }
+    base.records = std::move(*records);
+    return result;
+}
+
+std::string UnderivableMessage(const TemBase& base, const std::vector<std::uint32_t>& indexes) {
+    if (indexes.empty()) {
+        return {};
+    }
+    std::string text =
+        "These modules have no balance point at this hot-side temperature "
+        "and are left out of every list:";
+    for (std::uint32_t i : indexes) {
+        text += "\n";
+        text += base.records[i].Name();
+    }
+    return text;
+}
+
+}  // namespace vantiq

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "base/base_error.h"
+#include "base/tem_base.h"
+
+namespace vantiq {
+
+inline constexpr const char* kDefaultBasePath = "Base.tmb";
+
+// Opens the catalogue at `path` and holds it locked for the rest of the run;
+// reads its module count. The file must hold its header, picture table and all
+// entries: a short file or a count of 0 is damaged. On failure `base` stays
+// closed and the error says why.
+std::optional<BaseError> OpenBase(TemBase& base, const std::string& path = kDefaultBasePath);
+
+// Told how a load advances. Started once with the count before any work,
+// Advanced once per derived record with the number done so far.
+class LoadProgress {
+public:
+    virtual ~LoadProgress() = default;
+    virtual void Started(std::uint32_t count) = 0;
+    virtual void Advanced(std::uint32_t done) = 0;
+};
+
+// "%d base entries detected...decompressing..." for `count`.
+std::string CountLine(std::uint32_t count);
+
+struct LoadResult {
+    std::optional<BaseError> error;
+    // Indexes of modules that could not be derived; they stay in the base
+    // but are never listed, searched or shown.
+    std::vector<std::uint32_t> underivable;
+};
+
+// Reads every entry of the open base in one read and derives all records at
+// `base.thot`. On success replaces `base.records`; on failure (a damaged
+// entry, a read error) leaves the records as they were. Does nothing on a
+// base that is not open.
+LoadResult LoadBase(TemBase& base, LoadProgress* progress = nullptr);
+
+// The message naming the modules that could not be derived; empty when all were.
+std::string UnderivableMessage(const TemBase& base, const std::vector<std::uint32_t>& indexes);
+
+}  // namespace vantiq

@@ -1,0 +1,13 @@
+#include "base/tem_record.h"
+
+#include <cstring>
+
+namespace vantiq {
+
+std::string_view TemRecord::Name() const {
+    const void* nul = std::memchr(name.data(), '\0', name.size());
+    const auto length = nul ? static_cast<const char*>(nul) - name.data() : name.size();
+    return {name.data(), static_cast<std::size_t>(length)};
+}
+
+}  // namespace vantiq

@@ -1,0 +1,71 @@
+#include "model/rated_values.h"
+
+#include <cmath>
+
+#include "model/balance_scan.h"
+#include "model/performance_model.h"
+
+namespace vantiq {
+namespace {
+
+constexpr double kScanStart = 200.0;
+constexpr double kScanStep = 0.05;
+constexpr double kScanEnd = 400.0;
+
+bool AllFinite(const RatedValues& v) {
+    return std::isfinite(v.imax) && std::isfinite(v.umax) && std::isfinite(v.dtMax) &&
+           std::isfinite(v.qmax) && std::isfinite(v.acResistance);
+}
+
+}  // namespace
+
+std::optional<RatedValues> DeriveReference(const TemRecord& record, double th) {
+    const double nominal = record.imax;
+    const double currentStep = nominal / 100;
+    bool found = false;
+    double bestDt = 400.0;
+    double bestCurrent = 0.0;
+    Sweep(
+        0.0, currentStep, [&](double current) { return current < 2 * nominal; },
+        [&](double current) {
+            const auto tc = BalanceScan(record, current, th, kScanStart, kScanStep,
+                                        [](double t) { return t <= kScanEnd; });
+            if (tc && *tc - th < bestDt) {
+                bestDt = *tc - th;
+                bestCurrent = current;
+                found = true;
+            }
+            return false;
+        });
+    if (!found) {
+        return std::nullopt;
+    }
+    RatedValues values;
+    values.imax = bestCurrent;
+    values.dtMax = bestDt;
+    values.umax = ModuleVoltage(record, bestCurrent, th + bestDt, th);
+    values.qmax = ColdSideHeat(record, bestCurrent, th, th);
+    values.acResistance = AcResistance(record);
+    if (!AllFinite(values)) {
+        return std::nullopt;
+    }
+    return values;
+}
+
+void ApplyRatedValues(TemRecord& record, const std::optional<RatedValues>& values) {
+    record.derivable = values.has_value();
+    if (values) {
+        record.imax = values->imax;
+        record.umax = values->umax;
+        record.dtMax = values->dtMax;
+        record.qmax = values->qmax;
+        record.acResistance = values->acResistance;
+    }
+}
+
+bool DeriveRatedValues(TemRecord& record, double th) {
+    ApplyRatedValues(record, DeriveReference(record, th));
+    return record.derivable;
+}
+
+}  // namespace vantiq

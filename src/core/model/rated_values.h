@@ -1,0 +1,35 @@
+#pragma once
+
+#include <optional>
+
+#include "base/tem_record.h"
+
+namespace vantiq {
+
+// What the derivation finds for one module at one hot-side temperature.
+struct RatedValues {
+    double imax = 0.0;
+    double umax = 0.0;
+    double dtMax = 0.0;  // signed, negative
+    double qmax = 0.0;
+    double acResistance = 0.0;
+
+    friend bool operator==(const RatedValues&, const RatedValues&) = default;
+};
+
+// The straightforward derivation: for currents 0, s, 2s, ... below twice the
+// nominal current (s = nominal / 100) it scans Tc from 200 K by 0.05 K up to
+// 400 K for the first balance point, and takes the current whose point is
+// coldest (the lowest current on ties). `record.imax` must hold the nominal
+// current. nullopt when no current balances or a rated value is not finite:
+// the module is then not derivable.
+std::optional<RatedValues> DeriveReference(const TemRecord& record, double th);
+
+// Derives `record` in place at `th`: overwrites the rated values and sets
+// `derivable`. Returns `derivable`. The record must hold its file values.
+bool DeriveRatedValues(TemRecord& record, double th);
+
+// Stores `values` into the record, or marks it not derivable.
+void ApplyRatedValues(TemRecord& record, const std::optional<RatedValues>& values);
+
+}  // namespace vantiq

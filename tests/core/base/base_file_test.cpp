@@ -1,0 +1,44 @@
+#include "base/base_file.h"
+
+#include <gtest/gtest.h>
+
+#include "test_support.h"
+
+namespace vantiq {
+namespace {
+
+TEST(BaseFile, HoldsTheFileExclusivelyUntilReleased) {
+    test::TempDir dir;
+    const auto path = dir.File("Base.tmb");
+    test::WriteBytes(path, {1, 2, 3, 4, 5});
+    {
+        auto first = BaseFile::OpenExclusive(path);
+        ASSERT_TRUE(first);
+        EXPECT_FALSE(BaseFile::OpenExclusive(path)) << "a second holder must be refused";
+        EXPECT_EQ(first->Size(), 5u);
+    }
+    EXPECT_TRUE(BaseFile::OpenExclusive(path)) << "closing must release the lock";
+}
+
+TEST(BaseFile, RefusesMissingFilesAndFolders) {
+    test::TempDir dir;
+    EXPECT_FALSE(BaseFile::OpenExclusive(dir.File("absent.tmb")));
+    EXPECT_FALSE(BaseFile::OpenExclusive(dir.path().string()));
+}
+
+TEST(BaseFile, ReadsOnlyWhatTheFileHolds) {
+    test::TempDir dir;
+    const auto path = dir.File("Base.tmb");
+    test::WriteBytes(path, {10, 11, 12, 13});
+    auto file = BaseFile::OpenExclusive(path);
+    ASSERT_TRUE(file);
+    unsigned char bytes[4] = {};
+    EXPECT_TRUE(file->ReadAt(1, bytes, 3));
+    EXPECT_EQ(bytes[0], 11);
+    EXPECT_EQ(bytes[2], 13);
+    EXPECT_FALSE(file->ReadAt(2, bytes, 3));
+    EXPECT_FALSE(file->ReadAt(~0ull, bytes, 1)) << "an offset past the end must not wrap around";
+}
+
+}  // namespace
+}  // namespace vantiq

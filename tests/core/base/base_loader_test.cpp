@@ -1,0 +1,153 @@
+#include "base/base_loader.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "base/base_layout.h"
+#include "test_support.h"
+
+namespace vantiq {
+namespace {
+
+using test::WorkedExampleModule;
+
+class BaseLoaderTest : public ::testing::Test {
+protected:
+    std::string Catalogue(const std::vector<TemRecord>& records) {
+        std::vector<CatalogueEntry> entries;
+        for (const auto& r : records) {
+            entries.push_back({r, {}});
+        }
+        return test::WriteCatalogue(dir_.File("Base.tmb"), entries);
+    }
+    std::string Raw(const std::vector<unsigned char>& bytes) {
+        const auto path = dir_.File("Raw.tmb");
+        test::WriteBytes(path, bytes);
+        return path;
+    }
+
+    test::TempDir dir_;
+    TemBase base_;
+};
+
+TEST_F(BaseLoaderTest, MissingOrHeldFileIsNotFound) {
+    auto error = OpenBase(base_, dir_.File("Base.tmb"));
+    ASSERT_TRUE(error);
+    EXPECT_EQ(error->caption, "Error during open TEM Base.");
+    EXPECT_EQ(error->message, "File not found or it's buzy by another process.");
+
+    const auto path = Catalogue({WorkedExampleModule()});
+    ASSERT_FALSE(OpenBase(base_, path));
+    TemBase second;
+    error = OpenBase(second, path);
+    ASSERT_TRUE(error);
+    EXPECT_EQ(error->message, "File not found or it's buzy by another process.");
+    EXPECT_FALSE(second.isOpen);
+}
+
+TEST_F(BaseLoaderTest, DamagedHeadersAreRefusedBeforeAnyAllocation) {
+    const std::vector<std::vector<unsigned char>> damaged = {
+        {},                        // empty
+        {1, 0, 0},                 // header cut short
+        {0, 0, 0, 0},              // count 0
+        {1, 0, 0, 0, 0, 0, 0, 0},  // one module claimed, no entry
+        {0xFF, 0xFF, 0xFF, 0xFF},  // four billion modules claimed
+    };
+    for (const auto& bytes : damaged) {
+        TemBase base;
+        const auto error = OpenBase(base, Raw(bytes));
+        ASSERT_TRUE(error) << bytes.size() << " bytes";
+        EXPECT_EQ(error->message, "TEM Base was damaged or it has invalid format.");
+        EXPECT_FALSE(base.isOpen);
+    }
+}
+
+TEST_F(BaseLoaderTest, NameWithoutTerminatorIsDamaged) {
+    auto bytes = test::ReadBytes(Catalogue({WorkedExampleModule(), WorkedExampleModule()}));
+    std::fill_n(bytes.begin() + EntriesOffset(2) + kEntrySize, kNameSize, 'A');
+    ASSERT_FALSE(OpenBase(base_, Raw(bytes)));
+    const auto result = LoadBase(base_);
+    ASSERT_TRUE(result.error);
+    EXPECT_EQ(result.error->message, "TEM Base was damaged or it has invalid format.");
+    EXPECT_TRUE(base_.records.empty()) << "nothing of a damaged load may be kept";
+}
+
+class RecordingProgress : public LoadProgress {
+public:
+    void Started(std::uint32_t count) override { events.push_back(-static_cast<int>(count)); }
+    void Advanced(std::uint32_t done) override { events.push_back(static_cast<int>(done)); }
+    std::vector<int> events;
+};
+
+TEST_F(BaseLoaderTest, LoadsEveryRecordWithOneStepEach) {
+    auto slim = WorkedExampleModule("SLIM");
+    slim.pelletCount = 31;
+    ASSERT_FALSE(OpenBase(base_, Catalogue({WorkedExampleModule(), slim})));
+    RecordingProgress progress;
+    const auto result = LoadBase(base_, &progress);
+    ASSERT_FALSE(result.error);
+    EXPECT_EQ(progress.events, (std::vector<int>{-2, 1, 2}));
+    ASSERT_EQ(base_.records.size(), 2u);
+    EXPECT_EQ(base_.records[1].Name(), "SLIM");
+    EXPECT_EQ(base_.records[1].pelletCount, 31u);
+    EXPECT_TRUE(base_.records[0].derivable);
+    EXPECT_NEAR(base_.records[0].imax, 6.12, 1e-9);
+}
+
+TEST_F(BaseLoaderTest, ReloadAtAnotherHotSideReadsTheFileAgain) {
+    ASSERT_FALSE(OpenBase(base_, Catalogue({WorkedExampleModule()})));
+    LoadBase(base_);
+    const TemRecord atStart = base_.records[0];
+    base_.thot = 330.0;
+    LoadBase(base_);
+    EXPECT_NE(base_.records[0].dtMax, atStart.dtMax);
+    EXPECT_EQ(base_.records[0].acResistance, atStart.acResistance);
+    base_.thot = 298.0;
+    LoadBase(base_);
+    EXPECT_EQ(base_.records[0].imax, atStart.imax) << "the nominal current must come from the file";
+}
+
+TEST_F(BaseLoaderTest, ModuleWithoutBalanceIsSkippedNotFatal) {
+    auto dead = WorkedExampleModule("DEAD");
+    dead.imax = 0.0;
+    auto broken = WorkedExampleModule("NAN");
+    broken.thermalConductivity = std::nan("");
+    ASSERT_FALSE(OpenBase(
+        base_, Catalogue({WorkedExampleModule("A"), dead, broken, WorkedExampleModule("B")})));
+    const auto result = LoadBase(base_);
+    ASSERT_FALSE(result.error);
+    EXPECT_EQ(result.underivable, (std::vector<std::uint32_t>{1, 2}));
+    EXPECT_TRUE(base_.records[3].derivable) << "later modules must still be derived";
+    const auto message = UnderivableMessage(base_, result.underivable);
+    EXPECT_NE(message.find("\nDEAD"), std::string::npos);
+    EXPECT_NE(message.find("\nNAN"), std::string::npos);
+    EXPECT_EQ(UnderivableMessage(base_, {}), "");
+}
+
+TEST(LoadBase, DoesNothingOnAClosedBase) {
+    TemBase base;
+    RecordingProgress progress;
+    EXPECT_FALSE(LoadBase(base, &progress).error);
+    EXPECT_TRUE(progress.events.empty());
+}
+
+TEST(CountLine, NamesTheWholeCount) {
+    EXPECT_EQ(CountLine(65536), "65536 base entries detected...decompressing...");
+}
+
+TEST(FindByName, ReturnsTheFirstExactMatch) {
+    TemBase base;
+    base.records = {WorkedExampleModule("A"), WorkedExampleModule("B"), WorkedExampleModule("A")};
+    EXPECT_EQ(base.FindByName("A"), 0);
+    EXPECT_EQ(base.FindByName("B"), 1);
+    EXPECT_EQ(base.FindByName("a"), -1);
+    EXPECT_EQ(base.FindByName(""), -1);
+    base.selected = -1;
+    EXPECT_EQ(base.Selected(), nullptr);
+    base.selected = 3;
+    EXPECT_EQ(base.Selected(), nullptr);
+}
+
+}  // namespace
+}  // namespace vantiq

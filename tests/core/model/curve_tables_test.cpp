@@ -1,0 +1,121 @@
+#include "model/curve_tables.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "model/performance_model.h"
+#include "model/rated_values.h"
+#include "test_support.h"
+
+namespace vantiq {
+namespace {
+
+TemRecord DerivedExample(double th = 298.0) {
+    TemRecord m = test::WorkedExampleModule();
+    EXPECT_TRUE(DeriveRatedValues(m, th));
+    return m;
+}
+
+TEST(HeatCurves, WholeKelvinStepsVisitEveryDifferenceOnce) {
+    // (298 − 80) / 218 is exactly 1 K, so the scan visits x = −80 … 0.
+    const auto family = BuildHeatCurves(DerivedExample(), 298.0, 218);
+    for (std::size_t k = 0; k < 5; ++k) {
+        const TypedCurve& curve = family.curves[k];
+        EXPECT_EQ(curve.factor, kCurveFactors[k]);
+        ASSERT_FALSE(curve.points.empty());
+        EXPECT_EQ(curve.points.x.back(), 0.0);
+        for (std::size_t i = 0; i < curve.points.size(); ++i) {
+            EXPECT_GE(curve.points.y[i], 0.0);
+            EXPECT_EQ(curve.points.x[i], std::round(curve.points.x[i]));
+        }
+    }
+    EXPECT_EQ(family.AtImax().points.x.front(), -67.0) << "the first whole kelvin still pumping";
+    EXPECT_LT(family.curves[0].points.size(), family.AtImax().points.size())
+        << "small currents stop pumping at smaller differences";
+}
+
+TEST(HeatCurves, GenuinePointsAtMinusFiveStayInTheirCurve) {
+    // At Th = 330 K and n = 500 every heat scan lands on x = −5 exactly; those
+    // points once read as curve markers.
+    const TemRecord m = DerivedExample(330.0);
+    const auto family = BuildHeatCurves(m, 330.0, 500);
+    for (const auto& curve : family.curves) {
+        bool landsOnMinusFive = false;
+        for (double x : curve.points.x) {
+            landsOnMinusFive = landsOnMinusFive || x == -5.0;
+        }
+        EXPECT_TRUE(landsOnMinusFive) << curve.factor;
+        EXPECT_EQ(curve.current, curve.factor * m.imax);
+    }
+    const auto& top = family.AtImax().points;
+    EXPECT_EQ(top.x.back(), 0.0);
+    EXPECT_NEAR(top.y.back(), ColdSideHeat(m, m.imax, 330.0, 330.0), 1e-9);
+}
+
+TEST(VoltageCurves, EveryCurveStartsAtTheModulesLargestDifference) {
+    const TemRecord m = DerivedExample();
+    const auto family = BuildVoltageCurves(m, 298.0, 300);
+    for (const auto& curve : family.curves) {
+        ASSERT_FALSE(curve.points.empty());
+        EXPECT_DOUBLE_EQ(curve.points.x.front(), m.dtMax);
+        EXPECT_LE(curve.points.x.back(), 0.0);
+    }
+}
+
+TEST(CopCurves, CoverTheHeatPointsWithPositiveHeat) {
+    const TemRecord m = DerivedExample();
+    const auto heat = BuildHeatCurves(m, 298.0, 300);
+    const auto cop = BuildCopCurves(m, 298.0, 300);
+    for (std::size_t k = 0; k < 5; ++k) {
+        const auto& h = heat.curves[k].points;
+        const auto& c = cop.curves[k].points;
+        ASSERT_LE(c.size(), h.size());
+        ASSERT_FALSE(c.empty());
+        const double x = c.x.back();
+        const double current = cop.curves[k].current;
+        EXPECT_DOUBLE_EQ(c.y.back(), ColdSideHeat(m, current, 298.0 + x, 298.0) /
+                                         (ModuleVoltage(m, current, 298.0 + x, 298.0) * current));
+    }
+}
+
+TEST(CurveFamily, ExtentsKeepTheTraditionalMarkers) {
+    CurveFamily empty;
+    EXPECT_EQ(empty.MinX(), -5.0);
+    EXPECT_EQ(empty.MaxY(), 0.0);
+    CurveFamily family;
+    family.curves[2].points = {{-3.0, -2.0}, {-1.0, -0.5}};
+    EXPECT_EQ(family.MinX(), -5.0);
+    EXPECT_EQ(family.MaxY(), 0.0);
+    family.curves[4].points = {{-70.0}, {12.5}};
+    EXPECT_EQ(family.MinX(), -70.0);
+    EXPECT_EQ(family.MaxY(), 12.5);
+}
+
+TEST(DeltaTCurve, SamplesCurrentsBelowTwoAndAHalfImax) {
+    const TemRecord m = DerivedExample();
+    const auto curve = BuildDeltaTCurve(m, 298.0, 200, 300);
+    ASSERT_GT(curve.size(), 20u) << "a 0.5 K scan misses the band for some currents";
+    EXPECT_LE(curve.size(), 200u);
+    EXPECT_EQ(curve.x.front(), 0.0) << "zero current balances just below the hot side";
+    EXPECT_LE(curve.y.front(), 0.0);
+    for (std::size_t i = 0; i < curve.size(); ++i) {
+        EXPECT_LT(curve.x[i], 2.5 * m.imax);
+        // Far past imax the Joule heat keeps the cold side above the hot one.
+        EXPECT_LT(curve.y[i], 373.0 - 298.0);
+        EXPECT_GE(curve.y[i], 223.0 - 298.0);
+    }
+}
+
+TEST(DeltaTCurve, DegenerateInputsEndQuickly) {
+    TemRecord m = DerivedExample();
+    EXPECT_LE(BuildDeltaTCurve(m, 298.0, 0, 0).size(), 1u) << "zero steps evaluate one point";
+    EXPECT_LE(BuildHeatCurves(m, 298.0, 0).PointCount(), 5u);
+    m.imax = 0.0;
+    EXPECT_TRUE(BuildDeltaTCurve(m, 298.0, 100, 100).empty());
+    m.imax = 1e-320;  // with 2^32 − 1 steps the current step is 0
+    EXPECT_LE(BuildDeltaTCurve(m, 298.0, 4294967295u, 100).size(), 1u);
+}
+
+}  // namespace
+}  // namespace vantiq

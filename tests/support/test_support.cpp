@@ -1,0 +1,63 @@
+#include "test_support.h"
+
+#include <atomic>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+#include <stdexcept>
+
+#include <unistd.h>
+
+namespace vantiq::test {
+
+TemRecord WorkedExampleModule(const std::string& name) {
+    TemRecord r;
+    std::strncpy(r.name.data(), name.c_str(), r.name.size() - 1);
+    r.imax = 6.0;
+    r.pelletCount = 127;
+    r.pelletLength = 0.0016;
+    r.pelletSide = 0.0014;
+    r.width = 40.0;
+    r.length = 40.0;
+    r.height = 3.8;
+    r.electricalConductivity = 100000.0;
+    r.seebeckCoefficient = 0.0002;
+    r.thermalConductivity = 1.5;
+    return r;
+}
+
+TempDir::TempDir() {
+    static std::atomic<int> serial{0};
+    path_ = std::filesystem::temp_directory_path() /
+            ("vantiq-test-" + std::to_string(::getpid()) + "-" + std::to_string(serial++));
+    std::filesystem::remove_all(path_);
+    std::filesystem::create_directories(path_);
+}
+
+TempDir::~TempDir() {
+    std::error_code ignored;
+    std::filesystem::remove_all(path_, ignored);
+}
+
+void WriteBytes(const std::string& path, const std::vector<unsigned char>& bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
+    if (!out) {
+        throw std::runtime_error("cannot write " + path);
+    }
+}
+
+std::vector<unsigned char> ReadBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+std::string WriteCatalogue(const std::string& path, const std::vector<CatalogueEntry>& entries) {
+    if (const auto error = WriteBase(path, entries)) {
+        throw std::runtime_error(*error);
+    }
+    return path;
+}
+
+}  // namespace vantiq::test

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "base/base_writer.h"
+#include "base/tem_record.h"
+
+namespace vantiq::test {
+
+// A module with the constants of the model's worked example: 127 couples of
+// 1.4 mm square, 1.6 mm long legs, σ = 1e5 S/m, α = 2e-4 V/K, κ = 1.5 W/(m·K),
+// nominal current 6 A.
+TemRecord WorkedExampleModule(const std::string& name = "EX-127");
+
+// A directory of its own under the system's temporary folder, removed with
+// everything in it when the object goes.
+class TempDir {
+public:
+    TempDir();
+    ~TempDir();
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+
+    const std::filesystem::path& path() const { return path_; }
+    std::string File(const std::string& name) const { return (path_ / name).string(); }
+
+private:
+    std::filesystem::path path_;
+};
+
+void WriteBytes(const std::string& path, const std::vector<unsigned char>& bytes);
+std::vector<unsigned char> ReadBytes(const std::string& path);
+
+// Writes a catalogue of `entries` to `path` and returns the path.
+std::string WriteCatalogue(const std::string& path, const std::vector<CatalogueEntry>& entries);
+
+}  // namespace vantiq::test

@@ -1,0 +1,61 @@
+#include "catalogue_csv.h"
+
+#include <gtest/gtest.h>
+
+namespace vantiq {
+namespace {
+
+const std::string kHeader =
+    "name,nominal_current,pellet_count,pellet_length,pellet_side,width,length,height,"
+    "electrical_conductivity,seebeck_coefficient,thermal_conductivity,picture\n";
+
+TEST(CatalogueCsv, ReadsEveryFieldAndEncodesTheName) {
+    const auto source =
+        ParseCatalogueCsv(kHeader + "ТЭМ-127,6,127,0.0016,0.0014,40,40,3.8,1e5,2e-4,1.5,a.png\n");
+    ASSERT_EQ(source.error, "");
+    ASSERT_EQ(source.rows.size(), 1u);
+    const TemRecord& r = source.rows[0].entry.record;
+    EXPECT_EQ(r.Name(), "\xD2\xDD\xCC-127");
+    EXPECT_EQ(r.imax, 6.0);
+    EXPECT_EQ(r.pelletCount, 127u);
+    EXPECT_EQ(r.pelletSide, 0.0014);
+    EXPECT_EQ(r.height, 3.8);
+    EXPECT_EQ(r.thermalConductivity, 1.5);
+    EXPECT_EQ(source.rows[0].pictureFile, "a.png");
+}
+
+TEST(CatalogueCsv, ErrorsNameTheRow) {
+    const std::string good = "A,6,127,0.0016,0.0014,40,40,3.8,1e5,2e-4,1.5,\n";
+    const struct {
+        std::string row;
+        std::string error;
+    } cases[] = {
+        {"B,six,127,0.0016,0.0014,40,40,3.8,1e5,2e-4,1.5,\n",
+         "row 2: nominal_current is not a number: 'six'"},
+        {"B,6,12.5,0.0016,0.0014,40,40,3.8,1e5,2e-4,1.5,\n",
+         "row 2: pellet_count must be a whole number from 0 to 4294967295"},
+        {"B,6,127\n", "row 2: expected 12 fields, found 3"},
+        {"模块,6,127,0.0016,0.0014,40,40,3.8,1e5,2e-4,1.5,\n",
+         "row 2: the name '模块' holds a character Windows-1251 lacks"},
+        {"ABCDEFGHIJKLMNOPQRSTUVWXYZ1234,6,127,0.0016,0.0014,40,40,3.8,1e5,2e-4,1.5,\n",
+         "row 2: the name 'ABCDEFGHIJKLMNOPQRSTUVWXYZ1234' is longer than 29 bytes"},
+    };
+    for (const auto& c : cases) {
+        const auto source = ParseCatalogueCsv(kHeader + good + c.row);
+        EXPECT_EQ(source.error, c.error);
+        EXPECT_TRUE(source.rows.empty());
+    }
+    EXPECT_EQ(ParseCatalogueCsv(kHeader + "ABCDEFGHIJKLMNOPQRSTUVWXYZ123,6,127,0.0016,0.0014,40,"
+                                          "40,3.8,1e5,2e-4,1.5,\n")
+                  .error,
+              "")
+        << "29 bytes fit";
+}
+
+TEST(CatalogueCsv, RejectsAWrongHeader) {
+    EXPECT_EQ(ParseCatalogueCsv("name,current\n").error, "the header must name the 12 columns");
+    EXPECT_EQ(ParseCatalogueCsv(kHeader).error, "the catalogue source holds no module");
+}
+
+}  // namespace
+}  // namespace vantiq

@@ -1,0 +1,87 @@
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "cli_app.h"
+#include "test_support.h"
+
+namespace vantiq {
+namespace {
+
+struct CliRun {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+CliRun Cli(const std::vector<std::string>& args) {
+    std::ostringstream out, err;
+    const int status = RunCli(args, out, err);
+    return {status, out.str(), err.str()};
+}
+
+TEST(ListCommand, PrintsEveryModuleWithItsRatedValues) {
+    test::TempDir dir;
+    auto dead = test::WorkedExampleModule("DEAD,ONE");
+    dead.imax = 0;
+    const auto path = test::WriteCatalogue(
+        dir.File("Base.tmb"), {{test::WorkedExampleModule("\xD2\xDD\xCC-1"), {}}, {dead, {}}});
+    const CliRun run = Cli({"--base", path, "list"});
+    EXPECT_EQ(run.status, 0);
+    const std::string header =
+        "index,name,imax,umax,dtmax,qmax,ac_resistance,pellets,width,length,height\r\n";
+    EXPECT_EQ(run.out.substr(0, header.size()), header);
+    EXPECT_EQ(run.out.substr(header.size(), 33), "0,ТЭМ-1,6.1199999999999894,14.")
+        << "names decoded, numbers in round-trip form";
+    EXPECT_TRUE(run.out.ends_with("\r\n1,\"DEAD,ONE\",,,,,,127,40,40,3.8\r\n"));
+    EXPECT_NE(run.err.find("DEAD,ONE"), std::string::npos) << "skipped modules are named";
+}
+
+TEST(ListCommand, DtmaxIsPrintedAsItsMagnitude) {
+    test::TempDir dir;
+    const auto path =
+        test::WriteCatalogue(dir.File("Base.tmb"), {{test::WorkedExampleModule(), {}}});
+    const CliRun run = Cli({"--base", path, "--thot-c", "25", "list"});
+    const auto row = run.out.substr(run.out.find("\r\n0,") + 2);
+    std::vector<std::string> fields;
+    std::stringstream stream(row);
+    for (std::string f; std::getline(stream, f, ',');) {
+        fields.push_back(f);
+    }
+    ASSERT_GE(fields.size(), 5u);
+    EXPECT_NEAR(std::stod(fields[4]), 67.75, 0.005);
+}
+
+TEST(ListCommand, BaseErrorsExitWithOne) {
+    test::TempDir dir;
+    const CliRun run = Cli({"--base", dir.File("none.tmb"), "list"});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("File not found or it's buzy by another process."), std::string::npos);
+    EXPECT_EQ(run.out, "");
+}
+
+TEST(ListCommand, BadArgumentsExitWithTwo) {
+    for (const auto& args : std::vector<std::vector<std::string>>{{},
+                                                                  {"frobnicate"},
+                                                                  {"--thot-c", "101", "list"},
+                                                                  {"--thot-c", "warm", "list"},
+                                                                  {"--thot-c", "-51", "list"},
+                                                                  {"list", "--bogus", "1"},
+                                                                  {"--base"}}) {
+        const CliRun run = Cli(args);
+        EXPECT_EQ(run.status, 2) << (args.empty() ? "" : args[0]);
+        EXPECT_NE(run.err.find("Usage"), std::string::npos);
+    }
+    EXPECT_EQ(Cli({"--help"}).status, 0);
+}
+
+TEST(ListCommand, SampleCatalogueDerivesEveryModule) {
+    const CliRun run = Cli({"--base", VANTIQ_SAMPLE_BASE, "list"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.err, "");
+    EXPECT_GE(std::count(run.out.begin(), run.out.end(), '\n'), 201);
+    EXPECT_EQ(run.out.find(",,"), std::string::npos) << "every sample module must be derivable";
+}
+
+}  // namespace
+}  // namespace vantiq

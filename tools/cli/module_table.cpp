@@ -1,0 +1,51 @@
+#include "module_table.h"
+
+#include <cmath>
+#include <ostream>
+
+#include "base/base_loader.h"
+#include "base/cp1251.h"
+#include "numbers.h"
+
+namespace vantiq {
+
+bool OpenAndLoad(const GlobalOptions& options, TemBase& base, std::ostream& err) {
+    if (auto error = OpenBase(base, options.basePath)) {
+        err << error->caption << " " << error->message << "\n";
+        return false;
+    }
+    base.thot = options.thot;
+    const LoadResult result = LoadBase(base);
+    if (result.error) {
+        err << result.error->caption << " " << result.error->message << "\n";
+        return false;
+    }
+    const std::string skipped = UnderivableMessage(base, result.underivable);
+    if (!skipped.empty()) {
+        err << skipped << "\n";
+    }
+    return true;
+}
+
+CsvRow ModuleValueFields(const TemRecord& r) {
+    CsvRow fields;
+    if (r.derivable) {
+        for (double v : {r.imax, r.umax, std::fabs(r.dtMax), r.qmax, r.acResistance}) {
+            fields.push_back(FormatShortest(v));
+        }
+    } else {
+        fields.resize(5);
+    }
+    fields.push_back(std::to_string(r.pelletCount));
+    for (double v : {r.width, r.length, r.height}) {
+        fields.push_back(FormatShortest(v));
+    }
+    return fields;
+}
+
+CsvRow ModuleValueHeader() {
+    return {"imax",    "umax",  "dtmax",  "qmax",  "ac_resistance",
+            "pellets", "width", "length", "height"};
+}
+
+}  // namespace vantiq
