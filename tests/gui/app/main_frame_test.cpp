@@ -1,0 +1,154 @@
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QSpinBox>
+#include <QStackedWidget>
+#include <QTest>
+#include <QTreeWidget>
+
+#include "app/about_dlg.h"
+#include "app/command_ids.h"
+#include "app_fixture.h"
+#include "base/base_file.h"
+#include "base/cp1251.h"
+#include "list_oracle.h"
+#include "selection/module_dlg.h"
+
+namespace vantiq::test {
+namespace {
+
+using MainFrameTest = AppFixture;
+
+QString ShownName(const TemBase& base) {
+    return QString::fromStdString(Cp1251ToUtf8(base.Selected()->Name()));
+}
+
+TEST_F(MainFrameTest, FirstDisplayListsTheWholeBaseAndShowsItsFirstModule) {
+    ASSERT_TRUE(Start());
+    const CModuleDlg* panel = Frame().Panel();
+    EXPECT_EQ(Find<QSpinBox>(panel, "thotSpin")->text(), "25");
+    EXPECT_FALSE(Find<QPushButton>(panel, "prevButton")->isEnabled());
+    EXPECT_TRUE(Find<QPushButton>(panel, "nextButton")->isEnabled());
+    for (const char* box : {"qEdit", "dtEdit", "voltageEdit", "currentEdit", "resistanceEdit",
+                            "widthEdit", "lengthEdit", "heightEdit"}) {
+        EXPECT_EQ(Find<QLineEdit>(panel, box)->text(), "0.0") << box;
+    }
+    EXPECT_EQ(Find<QComboBox>(panel, "toleranceCombo")->currentText(), "±1%");
+    EXPECT_TRUE(Find<QRadioButton>(panel, "supplyRadio")->isChecked());
+    EXPECT_TRUE(Find<QLineEdit>(panel, "voltageEdit")->isEnabled());
+    EXPECT_FALSE(Find<QLineEdit>(panel, "resistanceEdit")->isEnabled());
+    EXPECT_FALSE(Find<QComboBox>(panel, "toleranceCombo")->isEnabled());
+    EXPECT_EQ(Find<QComboBox>(panel, "sortCombo")->currentText(), "Sort by name");
+    EXPECT_TRUE(Find<QRadioButton>(panel, "descendingRadio")->isChecked());
+
+    const auto* list = Find<QTreeWidget>(panel, "resultList");
+    const QStringList expected = NamesDescending(Base());
+    ASSERT_FALSE(expected.isEmpty());
+    EXPECT_EQ(ColumnTexts(list, 1), expected);
+    EXPECT_EQ(ColumnTexts(list, 0).first(), "0");
+    EXPECT_EQ(list->columnCount(), 2);
+    EXPECT_EQ(ShownName(Base()), expected.first());
+    EXPECT_EQ(Frame().windowTitle(), QStringLiteral("Vantiq : %1 <%2 TEMs in base total>")
+                                         .arg(expected.first())
+                                         .arg(Base().count));
+    EXPECT_EQ(Frame().View()->Mode(), ID_VIEW_DATASHEET);
+}
+
+TEST_F(MainFrameTest, ViewMenuSwitchesModesAndRedrawsEvenTheCurrentOne) {
+    ASSERT_TRUE(Start());
+    QAction* datasheet = Command(QStringLiteral("Datasheet"));
+    QAction* graph = Command(QStringLiteral("Graph"));
+    EXPECT_TRUE(datasheet->isChecked());
+    EXPECT_FALSE(graph->isChecked());
+
+    graph->trigger();
+    ProcessEvents();
+    EXPECT_EQ(Frame().ViewMode(), ID_VIEW_GRAPH);
+    EXPECT_EQ(Frame().View()->Mode(), ID_VIEW_GRAPH);
+    EXPECT_TRUE(graph->isChecked());
+    EXPECT_FALSE(datasheet->isChecked());
+
+    const int updates = Frame().View()->Updates();
+    graph->trigger();
+    ProcessEvents();
+    EXPECT_EQ(Frame().View()->Updates(), updates + 1);
+    EXPECT_TRUE(graph->isEnabled());
+    EXPECT_TRUE(datasheet->isEnabled());
+}
+
+TEST_F(MainFrameTest, PrintCommandsReachThePrintingOnlyWithAModuleSelected) {
+    ASSERT_TRUE(Start());
+    QSignalSpy printed(&Frame(), &CMainFrame::PrintRequested);
+    Command(QStringLiteral("Print datasheet"))->trigger();
+    Command(QStringLiteral("Print graphs"))->trigger();
+    ASSERT_EQ(printed.count(), 2);
+    EXPECT_EQ(printed.at(0).at(0).toInt(), ID_FILE_PRINT_DATASHEET);
+    EXPECT_EQ(printed.at(1).at(0).toInt(), ID_FILE_PRINT_GRAPHS);
+
+    // A click into the emptied list selects nothing.
+    QTest::mouseClick(Find<QPushButton>(Frame().Panel(), "clearButton"), Qt::LeftButton);
+    auto* list = Find<QTreeWidget>(Frame().Panel(), "resultList");
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, QPoint(20, 20));
+    ProcessEvents();
+    EXPECT_EQ(Base().selected, -1);
+    EXPECT_EQ(Frame().windowTitle(),
+              QStringLiteral("Vantiq :  <%1 TEMs in base total>").arg(Base().count));
+    EXPECT_FALSE(Command(QStringLiteral("Print datasheet"))->isEnabled());
+    Command(QStringLiteral("Print graphs"))->trigger();
+    EXPECT_EQ(printed.count(), 2);
+}
+
+TEST_F(MainFrameTest, AboutShowsTheNameVersionAndPicture) {
+    CAboutDlg about;
+    EXPECT_EQ(about.windowTitle(), "About \"Vantiq\"");
+    EXPECT_EQ(Find<QLabel>(&about, "versionText")->text(), "\"Vantiq\" Version 1.0 beta");
+    EXPECT_EQ(Find<QLabel>(&about, "picture")->pixmap().size(), QSize(150, 132));
+}
+
+struct FailedStart {
+    const char* name;
+    std::function<void(const std::filesystem::path&, std::optional<BaseFile>&)> prepare;
+    const char* message;
+};
+
+class StartFailureTest : public AppFixture, public ::testing::WithParamInterface<FailedStart> {};
+
+TEST_P(StartFailureTest, EndsWithItsMessageBeforeAnyWindow) {
+    std::optional<BaseFile> holder;
+    GetParam().prepare(dir_.path(), holder);
+    ModalWatcher watcher;
+    EXPECT_FALSE(Start());
+    EXPECT_EQ(app_->MainFrame(), nullptr);
+    ASSERT_EQ(watcher.Boxes().size(), 1u);
+    EXPECT_EQ(watcher.Boxes()[0].title, "Error during open TEM Base.");
+    EXPECT_EQ(watcher.Boxes()[0].text, GetParam().message);
+    EXPECT_EQ(watcher.Boxes()[0].icon, QMessageBox::Critical);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, StartFailureTest,
+    ::testing::Values(
+        FailedStart{"Missing",
+                    [](const std::filesystem::path& dir, std::optional<BaseFile>&) {
+                        std::filesystem::remove(dir / "Base.tmb");
+                    },
+                    "File not found or it's buzy by another process."},
+        FailedStart{"HeldByAnotherOpen",
+                    [](const std::filesystem::path& dir, std::optional<BaseFile>& holder) {
+                        holder = BaseFile::OpenExclusive((dir / "Base.tmb").string());
+                        ASSERT_TRUE(holder.has_value());
+                    },
+                    "File not found or it's buzy by another process."},
+        FailedStart{"ZeroCount",
+                    [](const std::filesystem::path& dir, std::optional<BaseFile>&) {
+                        WriteBytes((dir / "Base.tmb").string(), {0, 0, 0, 0});
+                    },
+                    "TEM Base was damaged or it has invalid format."}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
+}  // namespace vantiq::test
