@@ -43,6 +43,10 @@ TEST_F(MainFrameTest, FirstDisplayListsTheWholeBaseAndShowsItsFirstModule) {
     EXPECT_FALSE(Find<QLineEdit>(panel, "resistanceEdit")->isEnabled());
     EXPECT_FALSE(Find<QComboBox>(panel, "toleranceCombo")->isEnabled());
     EXPECT_EQ(Find<QComboBox>(panel, "sortCombo")->currentText(), "Sort by name");
+    EXPECT_EQ(Find<QPushButton>(panel, "searchButton")->toolTip(), "Start a new search");
+    EXPECT_EQ(Find<QPushButton>(panel, "showAllButton")->toolTip(), "Show all TEMs in the base");
+    EXPECT_EQ(Find<QPushButton>(panel, "clearButton")->toolTip(),
+              "Set all of TEM parameters to \"0\" to perform a new search");
     EXPECT_TRUE(Find<QRadioButton>(panel, "descendingRadio")->isChecked());
 
     const auto* list = Find<QTreeWidget>(panel, "resultList");
@@ -109,6 +113,25 @@ TEST_F(MainFrameTest, AboutShowsTheNameVersionAndPicture) {
     EXPECT_EQ(Find<QLabel>(&about, "picture")->pixmap().size(), QSize(150, 132));
 }
 
+TEST_F(MainFrameTest, UnderivableModulesAreNamedOnceAndNeverListed) {
+    auto dead = WorkedExampleModule("DEAD");
+    dead.imax = 0.0;
+    WriteCatalogue((dir_.path() / "Base.tmb").string(),
+                   {{WorkedExampleModule("A"), {}}, {dead, {}}, {WorkedExampleModule("B"), {}}});
+    ModalWatcher watcher;
+    ASSERT_TRUE(Start());
+    ASSERT_EQ(watcher.Boxes().size(), 1u);
+    EXPECT_TRUE(watcher.Boxes()[0].text.endsWith("\nDEAD"));
+    const auto* list = Find<QTreeWidget>(Frame().Panel(), "resultList");
+    EXPECT_EQ(ColumnTexts(list, 1), QStringList({"B", "A"}));
+
+    auto* spin = Find<QSpinBox>(Frame().Panel(), "thotSpin");
+    spin->setFocus();
+    QTest::keyClick(spin, Qt::Key_Up);
+    EXPECT_EQ(Frame().Panel()->LoadCount(), 2);
+    EXPECT_EQ(watcher.Boxes().size(), 1u);
+}
+
 struct FailedStart {
     const char* name;
     std::function<void(const std::filesystem::path&, std::optional<BaseFile>&)> prepare;
@@ -131,23 +154,23 @@ TEST_P(StartFailureTest, EndsWithItsMessageBeforeAnyWindow) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, StartFailureTest,
-    ::testing::Values(
-        FailedStart{"Missing",
-                    [](const std::filesystem::path& dir, std::optional<BaseFile>&) {
-                        std::filesystem::remove(dir / "Base.tmb");
-                    },
-                    "File not found or it's buzy by another process."},
-        FailedStart{"HeldByAnotherOpen",
-                    [](const std::filesystem::path& dir, std::optional<BaseFile>& holder) {
-                        holder = BaseFile::OpenExclusive((dir / "Base.tmb").string());
-                        ASSERT_TRUE(holder.has_value());
-                    },
-                    "File not found or it's buzy by another process."},
-        FailedStart{"ZeroCount",
-                    [](const std::filesystem::path& dir, std::optional<BaseFile>&) {
-                        WriteBytes((dir / "Base.tmb").string(), {0, 0, 0, 0});
-                    },
-                    "TEM Base was damaged or it has invalid format."}),
+    ::testing::Values(FailedStart{"Missing",
+                                  [](const std::filesystem::path& dir, std::optional<BaseFile>&) {
+                                      std::filesystem::remove(dir / "Base.tmb");
+                                  },
+                                  "File not found or it's buzy by another process."},
+                      FailedStart{
+                          "HeldByAnotherOpen",
+                          [](const std::filesystem::path& dir, std::optional<BaseFile>& holder) {
+                              holder = BaseFile::OpenExclusive((dir / "Base.tmb").string());
+                              ASSERT_TRUE(holder.has_value());
+                          },
+                          "File not found or it's buzy by another process."},
+                      FailedStart{"ZeroCount",
+                                  [](const std::filesystem::path& dir, std::optional<BaseFile>&) {
+                                      WriteBytes((dir / "Base.tmb").string(), {0, 0, 0, 0});
+                                  },
+                                  "TEM Base was damaged or it has invalid format."}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -52,6 +52,9 @@ protected:
 
 TEST_F(ModuleDlgTest, SearchFillsListAndCriteriaAndSelectsTheFirstRow) {
     Type("qEdit", QStringLiteral("10"));
+    QTest::keyClick(Find<QLineEdit>(panel_, "qEdit"), Qt::Key_Return);  // Enter in a page: nothing
+    ProcessEvents();
+    EXPECT_TRUE(Find<QPlainTextEdit>(panel_, "criteriaBox")->toPlainText().isEmpty());
     Type("widthEdit", QStringLiteral("40abc"));
     Click("searchButton");
 
@@ -98,8 +101,8 @@ TEST_F(ModuleDlgTest, SortKeyAndDirectionReorderAndReselect) {
     ASSERT_EQ(list_->columnCount(), 3);
     EXPECT_EQ(list_->headerItem()->text(2), "Imax, A");
     auto imaxOfRow = [this](int row) {
-        const std::string name = Utf8ToCp1251(list_->topLevelItem(row)->text(1).toStdString())
-                                     .value_or(std::string());
+        const std::string name =
+            Utf8ToCp1251(list_->topLevelItem(row)->text(1).toStdString()).value_or(std::string());
         return Base().records[Base().FindByName(name)].imax;
     };
     for (int row = 1; row < list_->topLevelItemCount(); ++row) {
@@ -208,8 +211,9 @@ TEST_F(ModuleDlgTest, NameBoxTakes29CodePageCharactersAndSearchesByThem) {
     EXPECT_EQ(Text("nameEdit"), "ТЭМ");
     QTest::keyClick(Find<QLineEdit>(panel_, "nameEdit"), Qt::Key_Return);
     ProcessEvents();
-    const QStringList expected = NamesDescending(
-        Base(), [](const TemRecord& r) { return r.Name().find("\xD2\xDD\xCC") != std::string_view::npos; });
+    const QStringList expected = NamesDescending(Base(), [](const TemRecord& r) {
+        return r.Name().find("\xD2\xDD\xCC") != std::string_view::npos;
+    });
     ASSERT_FALSE(expected.isEmpty());
     EXPECT_EQ(ColumnTexts(list_, 1), expected);
 }

@@ -1,10 +1,10 @@
 #include "gui_test_support.h"
 
 #include <QAbstractButton>
-#include <QPushButton>
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDialog>
+#include <QPushButton>
 #include <QSettings>
 
 #include <algorithm>
