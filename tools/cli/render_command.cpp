@@ -51,8 +51,8 @@ std::string ReadRequest(const ParsedArgs& args, RenderRequest& request) {
     std::smatch match;
     if (!size.empty()) {
         if (!std::regex_match(size, match, std::regex("([0-9]{1,5})x([0-9]{1,5})")) ||
-            std::stoi(match[1]) < 1 || std::stoi(match[2]) < 1 ||
-            std::stoi(match[1]) > kMaxSide || std::stoi(match[2]) > kMaxSide) {
+            std::stoi(match[1]) < 1 || std::stoi(match[2]) < 1 || std::stoi(match[1]) > kMaxSide ||
+            std::stoi(match[2]) > kMaxSide) {
             return "--size takes WxH, each 1 to 10000 pixels, not '" + size + "'";
         }
         request.size = QSize(std::stoi(match[1]), std::stoi(match[2]));

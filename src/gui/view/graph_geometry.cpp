@@ -63,12 +63,12 @@ void AddCurveGraphLabels(GraphLayout& layout, const CurveAxes& axes, int yStep) 
     double value = 0.0;
     for (int k = 1; k <= 10; ++k) {
         value += step;
-        layout.labels.push_back({FormatLabel("%3.1f", value),
-                                 QPoint(Truncate(0.15 * w + k * Truncate(0.09 * w)),
-                                        Truncate(0.06 * h))});
+        layout.labels.push_back(
+            {FormatLabel("%3.1f", value),
+             QPoint(Truncate(0.15 * w + k * Truncate(0.09 * w)), Truncate(0.06 * h))});
     }
     // The bound only matters for a limit no model table can produce.
-    for (int k = 1; -kAxisStep * k >= axes.yLow && k <= kMaxDivisions; ++k) {
+    for (int k = 1; - kAxisStep * k >= axes.yLow && k <= kMaxDivisions; ++k) {
         layout.labels.push_back({FormatLabel("%3.0f", -kAxisStep * k),
                                  QPoint(Truncate(0.12 * w), Truncate(0.1 * h + k * yStep - 5))});
     }
@@ -133,8 +133,8 @@ GraphLayout CurveGraphLayout(int width, int height, const CurveAxes& axes, int f
     const int yStep = Truncate(0.9 * height / (0.1 * std::abs(axes.yLow)));
     layout.gridX = GridPositions(layout.plotLeft, Truncate(0.09 * width), width);
     layout.gridY = GridPositions(layout.plotTop, yStep, height);
-    layout.origin = GraphLabel{QStringLiteral("0"),
-                               QPoint(Truncate(0.12 * width), Truncate(0.08 * height))};
+    layout.origin =
+        GraphLabel{QStringLiteral("0"), QPoint(Truncate(0.12 * width), Truncate(0.08 * height))};
     AddCurveGraphLabels(layout, axes, yStep);
     return layout;
 }
@@ -163,8 +163,8 @@ std::optional<QPoint> CurveGraphPoint(const GraphLayout& layout, const CurveAxes
     return QPoint(Truncate(px), Truncate(0.1 * h + d));
 }
 
-std::optional<QPoint> FamilyGraphPoint(const GraphLayout& layout, const FamilyAxes& axes,
-                                       double x, double y) {
+std::optional<QPoint> FamilyGraphPoint(const GraphLayout& layout, const FamilyAxes& axes, double x,
+                                       double y) {
     const double w = layout.plotWidth;
     const double h = layout.plotHeight;
     const double px = w - 0.85 * w * x / axes.xLow;

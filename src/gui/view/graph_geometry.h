@@ -59,13 +59,13 @@ double FamilyValueStep(double yMax);
 
 // Everything the renderer places on a graph's bitmap, in bitmap pixels.
 struct GraphLayout {
-    int plotWidth = 0;    // w: the width the plot geometry uses
-    int plotHeight = 0;   // h
-    int bitmapWidth = 0;  // B: w, or the placement width for the family graph
-    int plotLeft = 0;     // ⌊0.15w⌋, where the grid and the gradient start
-    int plotTop = 0;      // ⌊0.1h⌋
-    int tickRight = 0;    // ⌊0.16w⌋, end of a tick on the left edge
-    int tickBottom = 0;   // ⌊0.11h⌋, end of a tick on the top edge
+    int plotWidth = 0;       // w: the width the plot geometry uses
+    int plotHeight = 0;      // h
+    int bitmapWidth = 0;     // B: w, or the placement width for the family graph
+    int plotLeft = 0;        // ⌊0.15w⌋, where the grid and the gradient start
+    int plotTop = 0;         // ⌊0.1h⌋
+    int tickRight = 0;       // ⌊0.16w⌋, end of a tick on the left edge
+    int tickBottom = 0;      // ⌊0.11h⌋, end of a tick on the top edge
     std::vector<int> gridX;  // columns of the vertical grid lines
     std::vector<int> gridY;  // rows of the horizontal grid lines
     std::vector<GraphLabel> labels;
@@ -91,8 +91,8 @@ std::optional<QPoint> CurveGraphPoint(const GraphLayout& layout, const CurveAxes
                                       double y);
 
 // Where a family-graph point lands, or nullopt for a point that cannot be placed.
-std::optional<QPoint> FamilyGraphPoint(const GraphLayout& layout, const FamilyAxes& axes,
-                                       double x, double y);
+std::optional<QPoint> FamilyGraphPoint(const GraphLayout& layout, const FamilyAxes& axes, double x,
+                                       double y);
 
 // A value as printf formats it with `format` ("%3.1f", "%3.0f").
 QString FormatLabel(const char* format, double value);

@@ -127,8 +127,7 @@ void Graph::DrawCurveLine(const GraphLayout& layout, const CurveAxes& axes, cons
 }
 
 void Graph::DrawFamilyLines(const GraphLayout& layout, const FamilyAxes& axes,
-                            const CurveFamily& family, const ColorSettings& colors,
-                            int penWidth) {
+                            const CurveFamily& family, const ColorSettings& colors, int penWidth) {
     QPainter painter(&bitmap_);
     painter.setRenderHint(QPainter::Antialiasing);
     for (std::size_t k = 0; k < family.curves.size(); ++k) {
@@ -164,9 +163,9 @@ void Graph::DrawCurveGraph(const Placement& placement, QPainter& target, const C
     target.drawImage(QPoint(placement.left, placement.top), bitmap_);
 }
 
-void Graph::DrawFamilyGraph(const Placement& placement, QPainter& target,
-                            const CurveFamily& family, const ColorSettings& colors,
-                            const GraphCaptions& captions, GraphStyle style) {
+void Graph::DrawFamilyGraph(const Placement& placement, QPainter& target, const CurveFamily& family,
+                            const ColorSettings& colors, const GraphCaptions& captions,
+                            GraphStyle style) {
     if (placement.Width() <= kFamilyRightBand || placement.Height() <= 0) {
         return;
     }

@@ -7,7 +7,9 @@ namespace {
 
 const QColor kCrossColor(140, 140, 170);
 
-QString TemperatureCaption() { return QStringLiteral("Temperature difference dT, °K"); }
+QString TemperatureCaption() {
+    return QStringLiteral("Temperature difference dT, °K");
+}
 
 unsigned Steps(double fraction, int size) {
     return static_cast<unsigned>(std::max(Truncate(fraction * size), 0));
@@ -30,10 +32,10 @@ void DrawViewCross(QPainter& painter, int width, int height) {
 void DrawModuleGraphs(QPainter& painter, const GraphCells& cells, const TemRecord& record,
                       double thot, const ColorSettings& colors, GraphStyle style) {
     const Placement& first = cells[0];
-    Graph().DrawCurveGraph(first, painter,
-                           BuildDeltaTCurve(record, thot, Steps(0.85, first.Width()),
-                                            Steps(0.9, first.Height())),
-                           {QStringLiteral("Current I, A"), TemperatureCaption()}, style);
+    Graph().DrawCurveGraph(
+        first, painter,
+        BuildDeltaTCurve(record, thot, Steps(0.85, first.Width()), Steps(0.9, first.Height())),
+        {QStringLiteral("Current I, A"), TemperatureCaption()}, style);
     using Builder = CurveFamily (*)(const TemRecord&, double, unsigned);
     const std::array<Builder, 3> builders = {BuildHeatCurves, BuildVoltageCurves, BuildCopCurves};
     const std::array<QString, 3> captions = {QStringLiteral("Qc, Watts"),
@@ -41,9 +43,8 @@ void DrawModuleGraphs(QPainter& painter, const GraphCells& cells, const TemRecor
                                              QStringLiteral("Coefficient Of Performance(COP)")};
     for (std::size_t k = 0; k < builders.size(); ++k) {
         const Placement& cell = cells[k + 1];
-        Graph().DrawFamilyGraph(cell, painter,
-                                builders[k](record, thot, Steps(0.9, cell.Height())), colors,
-                                {TemperatureCaption(), captions[k]}, style);
+        Graph().DrawFamilyGraph(cell, painter, builders[k](record, thot, Steps(0.9, cell.Height())),
+                                colors, {TemperatureCaption(), captions[k]}, style);
     }
 }
 

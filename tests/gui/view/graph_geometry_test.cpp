@@ -85,8 +85,8 @@ TEST(FamilyGraphLayout, LabelsTheTemperatureAxisFromTheLimitInTenKelvinSteps) {
 
 TEST(FamilyGraphLayout, ValueLabelsCountDownByRepeatedSubtraction) {
     const auto labels = [](double yMax) {
-        return Texts(FamilyGraphLayout(250, 200, FamilyGraphAxes(-70, yMax), 12, 1, 1).labels,
-                     10, 11);
+        return Texts(FamilyGraphLayout(250, 200, FamilyGraphAxes(-70, yMax), 12, 1, 1).labels, 10,
+                     11);
     };
     EXPECT_EQ(labels(12.3), (std::vector<std::string>{"13.0", "11.7", "10.4", "9.1", "7.8", "6.5",
                                                       "5.2", "3.9", "2.6", "1.3", "-0.0"}));

@@ -31,7 +31,9 @@ CurveFamily FlatFamily() {
     return family;
 }
 
-int FlatRow(std::size_t k) { return static_cast<int>(400 - 360 * 2.0 * (k + 1) / 11); }
+int FlatRow(std::size_t k) {
+    return static_cast<int>(400 - 360 * 2.0 * (k + 1) / 11);
+}
 
 QImage DrawFamily(const CurveFamily& family, const ColorSettings& colors) {
     QImage image = Canvas();
@@ -40,7 +42,9 @@ QImage DrawFamily(const CurveFamily& family, const ColorSettings& colors) {
     return image;
 }
 
-bool IsGrey(QRgb pixel) { return pixel == QColor(165, 165, 165).rgb(); }
+bool IsGrey(QRgb pixel) {
+    return pixel == QColor(165, 165, 165).rgb();
+}
 
 TEST(FamilyGraph, BackgroundIsWhiteInTheMarginsAndFadesToBlueInThePlot) {
     const QImage image = DrawFamily(FlatFamily(), ColorSettings());
