@@ -9,7 +9,7 @@
 #include "app/module_art.h"
 #include "base/cp1251.h"
 #include "selection/module_dlg.h"
-#include "settings/color_settings_store.h"
+#include "settings/color_store.h"
 #include "settings/settings_dialog.h"
 
 namespace vantiq {
@@ -24,9 +24,9 @@ QString TitleFor(const TemBase& base) {
 }  // namespace
 
 CMainFrame::CMainFrame(TemBase& base, QWidget* parent) : QMainWindow(parent), base_(base) {
-    const StoredColors stored = LoadColorSettings();
-    colors_ = stored.colors;
-    if (stored.unreadable) {
+    bool unreadable = false;
+    colors_ = LoadStoredColors(&unreadable);
+    if (unreadable) {
         QMessageBox::critical(nullptr, QStringLiteral("Error!"),
                               QStringLiteral("Error loading settings!"));
     }
@@ -41,8 +41,7 @@ bool CMainFrame::Create() {
     auto* layout = new QHBoxLayout(client);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    view_ = new CChildView(base_, client);
-    view_->SetColors(colors_);
+    view_ = new CChildView(base_, colors_, client);
     panel_ = new CModuleDlg(base_, client);
     layout->addWidget(view_, 1);
     layout->addWidget(panel_, 0);
@@ -93,12 +92,12 @@ void CMainFrame::OnTemSelected() {
     datasheetMode_->setChecked(viewMode_ == ID_VIEW_DATASHEET);
     graphMode_->setChecked(viewMode_ == ID_VIEW_GRAPH);
     CChildView* view = view_;
-    const int mode = viewMode_;
+    const unsigned mode = viewMode_;
     QMetaObject::invokeMethod(
         view, [view, mode] { view->OnUpdateView(mode); }, Qt::QueuedConnection);
 }
 
-void CMainFrame::OnViewMode(int mode) {
+void CMainFrame::OnViewMode(unsigned mode) {
     viewMode_ = mode;
     OnTemSelected();
 }
@@ -112,7 +111,6 @@ void CMainFrame::OnSettings() {
 
 void CMainFrame::ApplyColors(const ColorSettings& colors) {
     colors_ = colors;
-    view_->SetColors(colors_);
     OnTemSelected();
 }
 

@@ -2,17 +2,16 @@
 
 #include <QMainWindow>
 
-#include "app/view_mode_ids.h"
-#include "app/view_stand_in.h"
 #include "base/tem_base.h"
 #include "settings/color_settings.h"
+#include "view/child_view.h"
+#include "view/view_modes.h"
 
 class QAction;
 
 namespace vantiq {
 
 class CModuleDlg;
-using CChildView = ViewStandIn;
 
 // The main window: the drawing view on the left, the selection panel at the
 // right edge at its own width, and the menu. It keeps the title in step with
@@ -32,7 +31,7 @@ public:
     // records could not be loaded; the frame must then not be shown.
     bool Create();
 
-    int ViewMode() const { return viewMode_; }
+    unsigned ViewMode() const { return viewMode_; }
     const ColorSettings& Colors() const { return colors_; }
     CChildView* View() const { return view_; }
     CModuleDlg* Panel() const { return panel_; }
@@ -42,7 +41,7 @@ public:
     // current mode.
     void OnTemSelected();
     // Makes `mode` the display mode and refreshes, also when it already was.
-    void OnViewMode(int mode);
+    void OnViewMode(unsigned mode);
     // Runs the "Program settings" dialog.
     void OnSettings();
     // Runs the About dialog.
@@ -61,8 +60,9 @@ private:
     void ApplyColors(const ColorSettings& colors);
 
     TemBase& base_;
+    // The view draws with these by reference.
     ColorSettings colors_;
-    int viewMode_ = ID_VIEW_DATASHEET;
+    unsigned viewMode_ = ID_VIEW_DATASHEET;
     CChildView* view_ = nullptr;
     CModuleDlg* panel_ = nullptr;
     QAction* printDatasheet_ = nullptr;

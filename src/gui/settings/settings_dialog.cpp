@@ -1,7 +1,7 @@
 #include "settings/settings_dialog.h"
 
-#include "settings/color_settings_store.h"
 #include "settings/color_static.h"
+#include "settings/color_store.h"
 #include "ui_settings_dialog.h"
 
 namespace vantiq {
@@ -38,7 +38,7 @@ void CSettingsDialog::accept() {
     const ColorSettings colors = Colors();
     // A store that cannot be written costs only persistence: the colours
     // still apply for the rest of the run.
-    SaveColorSettings(colors);
+    SaveStoredColors(colors);
     emit ColorsConfirmed(colors);
     QDialog::accept();
 }

@@ -76,10 +76,10 @@ TEST_F(MainFrameTest, ViewMenuSwitchesModesAndRedrawsEvenTheCurrentOne) {
     EXPECT_TRUE(graph->isChecked());
     EXPECT_FALSE(datasheet->isChecked());
 
-    const int updates = Frame().View()->Updates();
+    PostedCallCounter posted(Frame().View());
     graph->trigger();
     ProcessEvents();
-    EXPECT_EQ(Frame().View()->Updates(), updates + 1);
+    EXPECT_EQ(posted.Count(), 1);
     EXPECT_TRUE(graph->isEnabled());
     EXPECT_TRUE(datasheet->isEnabled());
 }

@@ -4,8 +4,8 @@
 #include <QTest>
 
 #include "app_fixture.h"
-#include "settings/color_settings_store.h"
 #include "settings/color_static.h"
+#include "settings/color_store.h"
 #include "settings/settings_dialog.h"
 
 namespace vantiq::test {
@@ -31,15 +31,17 @@ protected:
         swatchBefore_ = Find<CColorStatic>(dialog, "color1")->Color();
         QTimer::singleShot(0, dialog, [this, dialog, button] {
             QTest::mouseClick(Find<CColorStatic>(dialog, "color1"), Qt::LeftButton);
-            updatesAtOk_ = Frame().View()->Updates();
+            PostedCallCounter posted(Frame().View());
             Find<QDialogButtonBox>(dialog, "buttons")->button(button)->click();
+            ProcessEvents();
+            viewNotified_ = posted.Count() > 0;
             colorsRightAfterOk_ = Frame().Colors();
         });
     }
 
     QColor swatchBefore_;
     QColor chooserStartedWith_;
-    int updatesAtOk_ = 0;
+    bool viewNotified_ = false;
     ColorSettings colorsRightAfterOk_;
 };
 
@@ -51,14 +53,15 @@ TEST_F(SettingsDialogTest, OkStoresAllFiveAndTellsTheFrameAtOnce) {
     ColorSettings expected;
     expected.color1 = 0x0000FF00;
     EXPECT_EQ(colorsRightAfterOk_, expected);
-    EXPECT_EQ(LoadColorSettings().colors, expected);
-    EXPECT_GT(Frame().View()->Updates(), updatesAtOk_);
+    EXPECT_EQ(LoadStoredColors(), expected);
+    EXPECT_TRUE(viewNotified_);
 }
 
 TEST_F(SettingsDialogTest, CancelChangesNeitherTheColoursNorTheStore) {
     ASSERT_TRUE(Start());
     PickGreenAndPress(QDialogButtonBox::Cancel);
     EXPECT_EQ(Frame().Colors(), ColorSettings{});
+    EXPECT_FALSE(viewNotified_);
     EXPECT_FALSE(std::filesystem::exists(dir_.path() / "config" / "Kestrin" / "Vantiq.conf"));
 }
 

@@ -14,22 +14,6 @@
 namespace vantiq::test {
 namespace {
 
-// One application object for the whole test program.
-class QtEnvironment : public ::testing::Environment {
-public:
-    void SetUp() override { app_ = std::make_unique<QApplication>(argc_, argv_); }
-    void TearDown() override { app_.reset(); }
-
-private:
-    int argc_ = 1;
-    char name_[16] = "vantiq_gui_test";
-    char* argv_[2] = {name_, nullptr};
-    std::unique_ptr<QApplication> app_;
-};
-
-[[maybe_unused]] const auto* const kEnvironment =
-    ::testing::AddGlobalTestEnvironment(new QtEnvironment);
-
 void CloseBox(QMessageBox* box) {
     if (QAbstractButton* button = box->defaultButton()) {
         button->click();
@@ -61,6 +45,17 @@ void ModalWatcher::Poll() {
     }
     seen_.emplace_back(dialog);
     onDialog_(dialog);
+}
+
+PostedCallCounter::PostedCallCounter(QObject* target) {
+    target->installEventFilter(this);
+}
+
+bool PostedCallCounter::eventFilter(QObject*, QEvent* event) {
+    if (event->type() == QEvent::MetaCall) {
+        ++count_;
+    }
+    return false;
 }
 
 void UseSettingsFolder(const std::filesystem::path& folder) {

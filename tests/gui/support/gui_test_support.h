@@ -42,6 +42,20 @@ private:
     QTimer timer_;
 };
 
+// Counts the queued calls delivered to `target` while it lives, that is
+// the notifications posted to it.
+class PostedCallCounter : public QObject {
+public:
+    explicit PostedCallCounter(QObject* target);
+    int Count() const { return count_; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    int count_ = 0;
+};
+
 // Points the stored settings at `folder` for the objects created from now on.
 void UseSettingsFolder(const std::filesystem::path& folder);
 
