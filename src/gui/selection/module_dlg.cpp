@@ -55,7 +55,7 @@ void CModuleDlg::ConnectControls() {
     connect(ui_->nextButton, &QPushButton::clicked, this, [this] { Step(+1); });
     connect(ui_->sortCombo, &QComboBox::activated, this, &CModuleDlg::SortResultList);
     connect(direction_, &QButtonGroup::buttonClicked, this, &CModuleDlg::SortResultList);
-    connect(ui_->resultList, &ResultList::Clicked, this, &CModuleDlg::SelectListedModule);
+    connect(ui_->resultList, &ResultListView::Clicked, this, &CModuleDlg::SelectListedModule);
     connect(page3_, &CStepDlg3::ModeClicked, this, &CModuleDlg::UpdateElectricalControls);
     connect(page1_, &CStepDlg1::ThotStepped, this, &CModuleDlg::ChangeThot);
 }
@@ -111,7 +111,7 @@ void CModuleDlg::ShowCriteriaText() {
 void CModuleDlg::RunSearch() {
     ExchangeIn();
     LayoutStepPages();
-    ResultList* list = ui_->resultList;
+    ResultListView* list = ui_->resultList;
     list->Clear();
     criteriaText_ = CriteriaText(criteria_);
     ExchangeOut();
@@ -131,7 +131,7 @@ void CModuleDlg::RunSearch() {
 }
 
 void CModuleDlg::ShowAllModules() {
-    ResultList* list = ui_->resultList;
+    ResultListView* list = ui_->resultList;
     list->Clear();
     for (std::uint32_t i : vantiq::ShowAllModules(base_)) {
         list->AppendRow(std::to_string(i), std::string(base_.records[i].Name()));
@@ -142,7 +142,7 @@ void CModuleDlg::ShowAllModules() {
 
 void CModuleDlg::SortResultList() {
     ExchangeIn();
-    ResultList* list = ui_->resultList;
+    ResultListView* list = ui_->resultList;
     if (list->RowCount() == 0) {
         return;
     }
@@ -161,7 +161,7 @@ void CModuleDlg::SortResultList() {
 }
 
 void CModuleDlg::SelectListedModule() {
-    const ResultList* list = ui_->resultList;
+    const ResultListView* list = ui_->resultList;
     const std::string name = list->NameAt(list->Mark());
     std::int32_t index = name.empty() ? -1 : base_.FindByName(name);
     // A reload at another hot side may leave a listed module underivable.

@@ -1,4 +1,4 @@
-#include "selection/result_list.h"
+#include "selection/result_list_view.h"
 
 #include <QHeaderView>
 #include <QMouseEvent>
@@ -16,7 +16,7 @@ QString Shown(const std::string& bytes) {
 
 }  // namespace
 
-ResultList::ResultList(QWidget* parent) : QTreeWidget(parent) {
+ResultListView::ResultListView(QWidget* parent) : QTreeWidget(parent) {
     setRootIsDecorated(false);
     setUniformRowHeights(true);
     setAllColumnsShowFocus(true);
@@ -28,17 +28,17 @@ ResultList::ResultList(QWidget* parent) : QTreeWidget(parent) {
     setColumnWidth(1, 128);
 }
 
-void ResultList::Clear() {
+void ResultListView::Clear() {
     clear();
     mark_ = -1;
 }
 
-void ResultList::AppendRow(const std::string& number, const std::string& name) {
+void ResultListView::AppendRow(const std::string& number, const std::string& name) {
     auto* item = new QTreeWidgetItem(this, {Shown(number), Shown(name)});
     item->setData(1, kNameRole, QByteArray::fromStdString(name));
 }
 
-std::vector<std::string> ResultList::Names() const {
+std::vector<std::string> ResultListView::Names() const {
     std::vector<std::string> names;
     for (int row = 0; row < RowCount(); ++row) {
         names.push_back(NameAt(row));
@@ -46,19 +46,20 @@ std::vector<std::string> ResultList::Names() const {
     return names;
 }
 
-std::string ResultList::NameAt(int row) const {
+std::string ResultListView::NameAt(int row) const {
     const QTreeWidgetItem* item = topLevelItem(row);
     return item ? item->data(1, kNameRole).toByteArray().toStdString() : std::string();
 }
 
-void ResultList::SetNames(const std::vector<std::string>& names) {
+void ResultListView::SetNames(const std::vector<std::string>& names) {
     Clear();
     for (std::size_t k = 0; k < names.size(); ++k) {
         AppendRow(std::to_string(k), names[k]);
     }
 }
 
-void ResultList::SetThirdColumn(const std::string& header, const std::vector<std::string>& values) {
+void ResultListView::SetThirdColumn(const std::string& header,
+                                    const std::vector<std::string>& values) {
     if (header.empty()) {
         setColumnCount(2);
         return;
@@ -71,7 +72,7 @@ void ResultList::SetThirdColumn(const std::string& header, const std::vector<std
     }
 }
 
-void ResultList::SetMark(int row) {
+void ResultListView::SetMark(int row) {
     mark_ = row;
     if (QTreeWidgetItem* item = topLevelItem(row)) {
         setCurrentItem(item);
@@ -79,7 +80,7 @@ void ResultList::SetMark(int row) {
     }
 }
 
-void ResultList::mousePressEvent(QMouseEvent* event) {
+void ResultListView::mousePressEvent(QMouseEvent* event) {
     QTreeWidget::mousePressEvent(event);
     const QModelIndex index = indexAt(event->position().toPoint());
     if (index.isValid()) {
@@ -87,7 +88,7 @@ void ResultList::mousePressEvent(QMouseEvent* event) {
     }
 }
 
-void ResultList::mouseReleaseEvent(QMouseEvent* event) {
+void ResultListView::mouseReleaseEvent(QMouseEvent* event) {
     QTreeWidget::mouseReleaseEvent(event);
     if (event->button() == Qt::LeftButton) {
         emit Clicked();

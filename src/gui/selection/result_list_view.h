@@ -11,11 +11,11 @@ namespace vantiq {
 // a third column with that value. Names are kept as the catalogue's
 // Windows-1251 bytes and shown decoded. The selection mark is the row last
 // clicked or set; moving the highlight with the keys does not change it.
-class ResultList : public QTreeWidget {
+class ResultListView : public QTreeWidget {
     Q_OBJECT
 
 public:
-    explicit ResultList(QWidget* parent = nullptr);
+    explicit ResultListView(QWidget* parent = nullptr);
 
     int RowCount() const { return topLevelItemCount(); }
     void Clear();
