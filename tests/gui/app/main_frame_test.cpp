@@ -132,15 +132,40 @@ TEST_F(MainFrameTest, UnderivableModulesAreNamedOnceAndNeverListed) {
     EXPECT_EQ(watcher.Boxes().size(), 1u);
 }
 
+using Prepare = void (*)(const std::filesystem::path& dir, std::optional<BaseFile>& holder);
+
 struct FailedStart {
     const char* name;
-    std::function<void(const std::filesystem::path&, std::optional<BaseFile>&)> prepare;
+    Prepare prepare;
     const char* message;
 };
 
+void RemoveBase(const std::filesystem::path& dir, std::optional<BaseFile>&) {
+    std::filesystem::remove(dir / "Base.tmb");
+}
+
+void HoldBase(const std::filesystem::path& dir, std::optional<BaseFile>& holder) {
+    holder = BaseFile::OpenExclusive((dir / "Base.tmb").string());
+    ASSERT_TRUE(holder.has_value());
+}
+
+void ZeroCount(const std::filesystem::path& dir, std::optional<BaseFile>&) {
+    WriteBytes((dir / "Base.tmb").string(), {0, 0, 0, 0});
+}
+
+// The header is sound, so the window is already being built when the load
+// finds a name that runs over its 30 bytes.
+void NameWithoutEnd(const std::filesystem::path& dir, std::optional<BaseFile>&) {
+    const std::string path = (dir / "Base.tmb").string();
+    std::vector<unsigned char> bytes = ReadBytes(path);
+    const std::uint32_t count = bytes[0] | bytes[1] << 8 | bytes[2] << 16;
+    std::fill_n(bytes.begin() + 4 + 4 * count, 30, 'X');
+    WriteBytes(path, bytes);
+}
+
 class StartFailureTest : public AppFixture, public ::testing::WithParamInterface<FailedStart> {};
 
-TEST_P(StartFailureTest, EndsWithItsMessageBeforeAnyWindow) {
+TEST_P(StartFailureTest, EndsWithItsMessageAndNoWindow) {
     std::optional<BaseFile> holder;
     GetParam().prepare(dir_.path(), holder);
     ModalWatcher watcher;
@@ -152,26 +177,15 @@ TEST_P(StartFailureTest, EndsWithItsMessageBeforeAnyWindow) {
     EXPECT_EQ(watcher.Boxes()[0].icon, QMessageBox::Critical);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, StartFailureTest,
-    ::testing::Values(FailedStart{"Missing",
-                                  [](const std::filesystem::path& dir, std::optional<BaseFile>&) {
-                                      std::filesystem::remove(dir / "Base.tmb");
-                                  },
-                                  "File not found or it's buzy by another process."},
-                      FailedStart{
-                          "HeldByAnotherOpen",
-                          [](const std::filesystem::path& dir, std::optional<BaseFile>& holder) {
-                              holder = BaseFile::OpenExclusive((dir / "Base.tmb").string());
-                              ASSERT_TRUE(holder.has_value());
-                          },
-                          "File not found or it's buzy by another process."},
-                      FailedStart{"ZeroCount",
-                                  [](const std::filesystem::path& dir, std::optional<BaseFile>&) {
-                                      WriteBytes((dir / "Base.tmb").string(), {0, 0, 0, 0});
-                                  },
-                                  "TEM Base was damaged or it has invalid format."}),
-    [](const auto& info) { return std::string(info.param.name); });
+constexpr const char* kNotFound = "File not found or it's buzy by another process.";
+constexpr const char* kDamaged = "TEM Base was damaged or it has invalid format.";
+
+INSTANTIATE_TEST_SUITE_P(Cases, StartFailureTest,
+                         ::testing::Values(FailedStart{"Missing", RemoveBase, kNotFound},
+                                           FailedStart{"HeldByAnotherOpen", HoldBase, kNotFound},
+                                           FailedStart{"ZeroCount", ZeroCount, kDamaged},
+                                           FailedStart{"NameWithoutEnd", NameWithoutEnd, kDamaged}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace vantiq::test
