@@ -14,7 +14,7 @@ struct SearchCriteria {
     static constexpr std::int32_t kSupplyMode = 0;      // power-supply inputs
     static constexpr std::int32_t kResistanceMode = 1;  // AC resistance input
 
-    std::string nameFilter;  // Windows-1251 bytes, at most 29; empty = not set
+    std::string nameFilter{};  // Windows-1251 bytes, at most 29; empty = not set
     std::int32_t electricalMode = kSupplyMode;
     std::int32_t tolerancePercent = 1;  // 1, 5, 10 or 20
     double requiredQ = 0.0;             // W

@@ -54,16 +54,6 @@ TEST(FormatInput, WritesOneDecimalAsPrintfDoes) {
     EXPECT_EQ(FormatInput(12.25), "12.2") << "an exact tie goes to the even digit";
 }
 
-TEST(FormatFixed, MatchesPrintfForTwoAndThreeDecimals) {
-    for (double value : {1.2345, 1.0005, 12.5, 0.125, -3.14159, 2.675}) {
-        char two[64], three[64];
-        std::snprintf(two, sizeof two, "%3.2f", value);
-        std::snprintf(three, sizeof three, "%3.3f", value);
-        EXPECT_EQ(FormatFixed(value, 2), two);
-        EXPECT_EQ(FormatFixed(value, 3), three);
-    }
-}
-
 TEST(ReadNumber, ValuesCountWithOneDecimalOnceWrittenBack) {
     EXPECT_EQ(ReadNumber("1.234"), 1.234);
     EXPECT_EQ(ReadNumber(FormatInput(ReadNumber("1.234"))), 1.2);

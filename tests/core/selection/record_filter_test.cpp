@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <functional>
 #include <string>
 
 #include "model/rated_values.h"
@@ -33,96 +32,59 @@ TemRecord HandMadeModule() {
 
 struct FilterCase {
     const char* name;
-    std::function<void(SearchCriteria&)> set;
+    SearchCriteria criteria;
     bool matches;
 };
 
 class HandMadeModuleTest : public ::testing::TestWithParam<FilterCase> {};
 
 TEST_P(HandMadeModuleTest, Matches) {
-    SearchCriteria criteria;
-    GetParam().set(criteria);
-    EXPECT_EQ(RecordMatches(HandMadeModule(), kThot, criteria), GetParam().matches);
+    EXPECT_EQ(RecordMatches(HandMadeModule(), kThot, GetParam().criteria), GetParam().matches);
 }
 
 using C = SearchCriteria;
+constexpr auto kResistance = C::kResistanceMode;
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, HandMadeModuleTest,
     ::testing::Values(
-        FilterCase{"NothingSet", [](C&) {}, true},
-        FilterCase{"QmaxEqualToQPasses", [](C& c) { c.requiredQ = 10; }, true},
-        FilterCase{"QAboveQmaxFails", [](C& c) { c.requiredQ = 10.001; }, false},
-        FilterCase{"NegativeQPasses", [](C& c) { c.requiredQ = -5; }, true},
-        FilterCase{"DtEqualToDtmaxPasses", [](C& c) { c.requiredDT = 60; }, true},
-        FilterCase{"DtAboveDtmaxFails", [](C& c) { c.requiredDT = 60.001; }, false},
-        FilterCase{"DtNotTestedWhenQIsSetWithoutCurveTest",
-                   [](C& c) {
-                       c.requiredQ = 5;
-                       c.requiredDT = 70;
-                   },
-                   true},
-        FilterCase{"UmaxEqualToSupplyPasses",
-                   [](C& c) {
-                       c.supplyVoltage = 12;
-                       c.supplyCurrent = 6;
-                   },
-                   true},
-        FilterCase{"SupplyAboveUmaxFails",
-                   [](C& c) {
-                       c.supplyVoltage = 12.5;
-                       c.supplyCurrent = 6;
-                   },
-                   false},
-        FilterCase{"SupplyVoltageAloneIsNoRequirement", [](C& c) { c.supplyVoltage = 12.5; }, true},
+        FilterCase{"NothingSet", {}, true},
+        FilterCase{"QmaxEqualToQPasses", {.requiredQ = 10}, true},
+        FilterCase{"QAboveQmaxFails", {.requiredQ = 10.001}, false},
+        FilterCase{"NegativeQPasses", {.requiredQ = -5}, true},
+        FilterCase{"DtEqualToDtmaxPasses", {.requiredDT = 60}, true},
+        FilterCase{"DtAboveDtmaxFails", {.requiredDT = 60.001}, false},
+        FilterCase{
+            "DtNotTestedWhenQIsSetWithoutCurveTest", {.requiredQ = 5, .requiredDT = 70}, true},
+        FilterCase{"UmaxEqualToSupplyPasses", {.supplyVoltage = 12, .supplyCurrent = 6}, true},
+        FilterCase{"SupplyAboveUmaxFails", {.supplyVoltage = 12.5, .supplyCurrent = 6}, false},
+        FilterCase{"SupplyVoltageAloneIsNoRequirement", {.supplyVoltage = 12.5}, true},
         FilterCase{"SupplyTypedInResistanceModeStillCounts",
-                   [](C& c) {
-                       c.electricalMode = C::kResistanceMode;
-                       c.supplyVoltage = 12.5;
-                       c.supplyCurrent = 6;
-                   },
+                   {.electricalMode = kResistance, .supplyVoltage = 12.5, .supplyCurrent = 6},
                    false},
         FilterCase{"NoCurveTestInResistanceModeWithoutR",
-                   [](C& c) {
-                       c.electricalMode = C::kResistanceMode;
-                       c.requiredQ = 5;
-                       c.requiredDT = 70;
-                   },
+                   {.electricalMode = kResistance, .requiredQ = 5, .requiredDT = 70},
                    true},
         FilterCase{"NoCurveTestWithOneSupplyValue",
-                   [](C& c) {
-                       c.requiredQ = 5;
-                       c.requiredDT = 30;
-                       c.supplyCurrent = 6;
-                   },
+                   {.requiredQ = 5, .requiredDT = 30, .supplyCurrent = 6},
                    true},
         FilterCase{"CurveTestAppliesWithAllSupplyValues",
-                   [](C& c) {
-                       c.requiredQ = 5;
-                       c.requiredDT = 30;
-                       c.supplyVoltage = 10;
-                       c.supplyCurrent = 6;
-                   },
+                   {.requiredQ = 5, .requiredDT = 30, .supplyVoltage = 10, .supplyCurrent = 6},
                    false},
-        FilterCase{"WidthEqualPasses", [](C& c) { c.maxWidth = 40; }, true},
-        FilterCase{"WiderFails", [](C& c) { c.maxWidth = 39.99; }, false},
-        FilterCase{"LengthEqualPasses", [](C& c) { c.maxLength = 30; }, true},
-        FilterCase{"LongerFails", [](C& c) { c.maxLength = 29.99; }, false},
-        FilterCase{"HeightEqualPasses", [](C& c) { c.maxHeight = 3.8; }, true},
-        FilterCase{"HigherFails", [](C& c) { c.maxHeight = 3.79; }, false},
-        FilterCase{"NegativeWidthFailsAll", [](C& c) { c.maxWidth = -1; }, false},
-        FilterCase{"NameFragmentInTheMiddle", [](C& c) { c.nameFilter = "ABC"; }, true},
-        FilterCase{"NameFragmentAtTheStart", [](C& c) { c.nameFilter = "XA"; }, true},
-        FilterCase{"NameFragmentAtTheEnd", [](C& c) { c.nameFilter = "-127"; }, true},
-        FilterCase{"WholeName", [](C& c) { c.nameFilter = "XABCY-127"; }, true},
-        FilterCase{"NameIsCaseSensitive", [](C& c) { c.nameFilter = "abc"; }, false},
-        FilterCase{"FragmentLongerThanName", [](C& c) { c.nameFilter = "XABCY-1270"; }, false},
-        FilterCase{"NameTestedLast",
-                   [](C& c) {
-                       c.nameFilter = "ABC";
-                       c.maxHeight = 1;
-                   },
-                   false}),
+        FilterCase{"WidthEqualPasses", {.maxWidth = 40}, true},
+        FilterCase{"WiderFails", {.maxWidth = 39.99}, false},
+        FilterCase{"LengthEqualPasses", {.maxLength = 30}, true},
+        FilterCase{"LongerFails", {.maxLength = 29.99}, false},
+        FilterCase{"HeightEqualPasses", {.maxHeight = 3.8}, true},
+        FilterCase{"HigherFails", {.maxHeight = 3.79}, false},
+        FilterCase{"NegativeWidthFailsAll", {.maxWidth = -1}, false},
+        FilterCase{"NameFragmentInTheMiddle", {.nameFilter = "ABC"}, true},
+        FilterCase{"NameFragmentAtTheStart", {.nameFilter = "XA"}, true},
+        FilterCase{"NameFragmentAtTheEnd", {.nameFilter = "-127"}, true},
+        FilterCase{"WholeName", {.nameFilter = "XABCY-127"}, true},
+        FilterCase{"NameIsCaseSensitive", {.nameFilter = "abc"}, false},
+        FilterCase{"FragmentLongerThanName", {.nameFilter = "XABCY-1270"}, false},
+        FilterCase{"NameAndHeightBothCount", {.nameFilter = "ABC", .maxHeight = 1}, false}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(RecordMatches, ModuleThatCannotBeDerivedNeverMatches) {
@@ -156,48 +118,43 @@ protected:
 TemRecord CurveTestTest::module_;
 
 TEST_P(CurveTestTest, Matches) {
-    SearchCriteria criteria;
-    criteria.requiredQ = 30.2;
-    criteria.requiredDT = 29.6;
-    criteria.supplyVoltage = 13.4;
-    criteria.supplyCurrent = 6.1;
-    GetParam().set(criteria);
-    EXPECT_EQ(RecordMatches(module_, kThot, criteria), GetParam().matches);
+    EXPECT_EQ(RecordMatches(module_, kThot, GetParam().criteria), GetParam().matches);
+}
+
+// Supply mode with Q, dT, U and I.
+SearchCriteria Supply(double q, double dt, double u, double i) {
+    return {.requiredQ = q, .requiredDT = dt, .supplyVoltage = u, .supplyCurrent = i};
+}
+
+// Resistance mode, 1 %, with Q, dT, R (and a supply voltage left typed in).
+SearchCriteria Resistance(double q, double dt, double r, double u = 0) {
+    return {.electricalMode = kResistance,
+            .requiredQ = q,
+            .requiredDT = dt,
+            .supplyVoltage = u,
+            .supplyCurrent = 6.1,
+            .requiredResistance = r};
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, CurveTestTest,
     ::testing::Values(
-        FilterCase{"Dt29_6IsComparedAs30", [](C&) {}, true},
-        FilterCase{"Dt30_4IsComparedAs30", [](C& c) { c.requiredDT = 30.4; }, true},
-        FilterCase{"Dt30_5IsComparedAs31", [](C& c) { c.requiredDT = 30.5; }, false},
-        FilterCase{"Dt29_4IsComparedAs29",
-                   [](C& c) {
-                       c.requiredQ = 31.2;
-                       c.requiredDT = 29.4;
-                   },
-                   true},
-        FilterCase{"QATenthAboveTheCurveFails", [](C& c) { c.requiredQ = 30.3; }, false},
-        FilterCase{"QRoundedToATenth", [](C& c) { c.requiredQ = 30.24; }, true},
-        FilterCase{"VoltageBelowTheCurveFails", [](C& c) { c.supplyVoltage = 13.3; }, false},
-        FilterCase{"VoltageRoundedToATenth", [](C& c) { c.supplyVoltage = 13.36; }, true},
-        FilterCase{"VoltageAboveUmaxFails", [](C& c) { c.supplyVoltage = 14.3; }, false},
-        FilterCase{"SupplyCurrentBelowImaxFails", [](C& c) { c.supplyCurrent = 6.0; }, false},
-        FilterCase{"SupplyCurrentRoundedToATenth", [](C& c) { c.supplyCurrent = 6.06; }, true},
-        FilterCase{"DtBeyondTheHeatCurveFails", [](C& c) { c.requiredDT = 68; }, false},
-        FilterCase{"NegativeQCountsForTheCurveTest",
-                   [](C& c) {
-                       c.requiredQ = -5;
-                       c.requiredDT = 67.6;
-                   },
-                   false},
-        FilterCase{"ResistanceModeIgnoresTheVoltageCurve",
-                   [](C& c) {
-                       c.electricalMode = C::kResistanceMode;
-                       c.supplyVoltage = 13.3;
-                       c.requiredResistance = 2.1;
-                   },
-                   true}),
+        FilterCase{"Dt29_6IsComparedAs30", Supply(30.2, 29.6, 13.4, 6.1), true},
+        FilterCase{"Dt30_4IsComparedAs30", Supply(30.2, 30.4, 13.4, 6.1), true},
+        FilterCase{"Dt30_5IsComparedAs31", Supply(30.2, 30.5, 13.4, 6.1), false},
+        FilterCase{"Dt29_4IsComparedAs29", Supply(31.2, 29.4, 13.4, 6.1), true},
+        FilterCase{"QATenthAboveTheCurveFails", Supply(30.3, 29.6, 13.4, 6.1), false},
+        FilterCase{"QRoundedToATenth", Supply(30.24, 29.6, 13.4, 6.1), true},
+        FilterCase{"VoltageBelowTheCurveFails", Supply(30.2, 29.6, 13.3, 6.1), false},
+        FilterCase{"VoltageRoundedToATenth", Supply(30.2, 29.6, 13.36, 6.1), true},
+        FilterCase{"VoltageAboveUmaxFails", Supply(30.2, 29.6, 14.3, 6.1), false},
+        FilterCase{"SupplyCurrentBelowImaxFails", Supply(30.2, 29.6, 13.4, 6.0), false},
+        FilterCase{"SupplyCurrentRoundedToATenth", Supply(30.2, 29.6, 13.4, 6.06), true},
+        FilterCase{"DtBeyondTheHeatCurveFails", Supply(30.2, 68, 13.4, 6.1), false},
+        FilterCase{"NegativeQCountsForTheCurveTest", Supply(-5, 67.6, 13.4, 6.1), false},
+        FilterCase{"ResistanceModeIgnoresTheVoltageCurve", Resistance(30.2, 29.6, 2.1, 13.3), true},
+        FilterCase{"ResistanceOutsideTheBandFails", Resistance(30.2, 29.6, 2.2), false},
+        FilterCase{"HeatStillTestedInResistanceMode", Resistance(30.3, 29.6, 2.1), false}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct BandCase {
@@ -213,12 +170,8 @@ TEST_P(ResistanceBandTest, FivePercentAroundTheModule) {
     TemRecord r = test::WorkedExampleModule();
     ASSERT_TRUE(DeriveRatedValues(r, kThot));
     r.acResistance = 2.0;
-    SearchCriteria criteria;
-    criteria.electricalMode = C::kResistanceMode;
+    SearchCriteria criteria = Resistance(30.2, 30, GetParam().resistance);
     criteria.tolerancePercent = 5;
-    criteria.requiredQ = 30.2;
-    criteria.requiredDT = 30;
-    criteria.requiredResistance = GetParam().resistance;
     EXPECT_EQ(RecordMatches(r, kThot, criteria), GetParam().matches);
 }
 
@@ -237,12 +190,7 @@ TEST(RecordMatches, DtOf81OrMoreNeverPassesTheCurveTest) {
     r.thermalConductivity = 1.0;
     ASSERT_TRUE(DeriveRatedValues(r, kThot));
     ASSERT_GT(-r.dtMax, 81);
-    SearchCriteria criteria;
-    criteria.electricalMode = C::kResistanceMode;
-    criteria.tolerancePercent = 20;
-    criteria.requiredResistance = r.acResistance;
-    criteria.requiredQ = 0.1;
-    criteria.requiredDT = 80.4;
+    SearchCriteria criteria = Resistance(0.1, 80.4, r.acResistance);
     EXPECT_TRUE(RecordMatches(r, kThot, criteria));
     criteria.requiredDT = 80.5;
     EXPECT_FALSE(RecordMatches(r, kThot, criteria));
