@@ -18,6 +18,7 @@ public:
     // Replaces the rows by the names of the records at `indexes`, in that order.
     void Fill(const TemBase& base, const std::vector<std::uint32_t>& indexes);
 
+    // The rows themselves; Clear empties the list, as "Clear" does.
     void Clear() { rows_.clear(); }
     bool empty() const { return rows_.empty(); }
     std::size_t size() const { return rows_.size(); }
