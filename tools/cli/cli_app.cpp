@@ -6,6 +6,9 @@
 #include "cli_options.h"
 #include "list_command.h"
 #include "search_command.h"
+#ifdef VANTIQ_HAVE_RENDER
+#include "render_command.h"
+#endif
 
 namespace vantiq {
 namespace {
@@ -28,6 +31,10 @@ constexpr const char* kUsage =
     "  search        the modules that meet every requirement given, sorted as the\n"
     "                window's list, as CSV: row,index,name, then the fields of list;\n"
     "                the criteria text goes to standard error\n"
+    "  render --module NAME --mode graph|datasheet [--size WxH] -o FILE.png\n"
+    "                what the window shows for the first module of that name at a\n"
+    "                client size (default 1200x800): its four performance graphs in\n"
+    "                the stored curve colours, or its datasheet picture\n"
     "\n"
     "Options of search (an option not given is no requirement):\n"
     "  --q W                     heat load to pump\n"
@@ -54,6 +61,9 @@ struct CommandEntry {
 const CommandEntry kCommands[] = {
     {"list", RunListCommand},
     {"search", RunSearchCommand},
+#ifdef VANTIQ_HAVE_RENDER
+    {"render", RunRenderCommand},
+#endif
 };
 
 }  // namespace
