@@ -1,4 +1,5 @@
-// libFuzzer entry point: every input is a catalogue file.
+// libFuzzer entry point: every input is a catalogue file, and its bytes are
+// also taken as text in both encodings.
 #include <sys/mman.h>
 #include <unistd.h>
 
@@ -9,6 +10,7 @@
 #include <string>
 
 #include "catalogue_exercise.h"
+#include "text_exercise.h"
 
 namespace {
 
@@ -31,6 +33,13 @@ const std::string& InputPath() {
     return path;
 }
 
+void Check(const std::string& fault) {
+    if (!fault.empty()) {
+        std::fprintf(stderr, "fault: %s\n", fault.c_str());
+        std::abort();
+    }
+}
+
 void WriteInput(const std::uint8_t* data, std::size_t size) {
     std::FILE* file = std::fopen(InputPath().c_str(), "wb");
     if (file == nullptr || std::fwrite(data, 1, size, file) != size || std::fclose(file) != 0) {
@@ -43,10 +52,7 @@ void WriteInput(const std::uint8_t* data, std::size_t size) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     WriteInput(data, size);
-    const vantiq::ExerciseReport report = vantiq::ExerciseCatalogue(InputPath(), kMaxLoadedCount);
-    if (!report.fault.empty()) {
-        std::fprintf(stderr, "catalogue reader fault: %s\n", report.fault.c_str());
-        std::abort();
-    }
+    Check(vantiq::ExerciseCatalogue(InputPath(), kMaxLoadedCount).fault);
+    Check(vantiq::ExerciseText({reinterpret_cast<const char*>(data), size}));
     return 0;
 }

@@ -7,6 +7,7 @@
 #include "base/base_layout.h"
 #include "base/base_loader.h"
 #include "base/picture_reader.h"
+#include "model/curve_tables.h"
 
 namespace vantiq {
 namespace {
@@ -43,6 +44,31 @@ bool RatedValuesFinite(const TemRecord& r) {
            std::isfinite(r.qmax) && std::isfinite(r.acResistance);
 }
 
+bool AllFinite(const Curve& curve) {
+    for (std::size_t i = 0; i < curve.size(); ++i) {
+        if (!std::isfinite(curve.x[i]) || !std::isfinite(curve.y[i])) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool AllFinite(const CurveFamily& family) {
+    for (const TypedCurve& curve : family.curves) {
+        if (!AllFinite(curve.points)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// The graphs the view draws for a module, at the sizes of a typical window
+// and of the search.
+bool CurvesFinite(const TemRecord& r, double th) {
+    return AllFinite(BuildDeltaTCurve(r, th, 300, 200)) && AllFinite(BuildHeatCurves(r, th, 500)) &&
+           AllFinite(BuildVoltageCurves(r, th, 218)) && AllFinite(BuildCopCurves(r, th, 218));
+}
+
 std::string CheckRecords(const TemBase& base, std::uint32_t underivable) {
     std::uint32_t notDerived = 0;
     for (const TemRecord& r : base.records) {
@@ -51,6 +77,9 @@ std::string CheckRecords(const TemBase& base, std::uint32_t underivable) {
         }
         if (r.derivable && !RatedValuesFinite(r)) {
             return "a derivable module has a rated value that is not finite";
+        }
+        if (r.derivable && !CurvesFinite(r, base.thot)) {
+            return "a derivable module has a curve point that is not finite";
         }
         notDerived += r.derivable ? 0 : 1;
     }

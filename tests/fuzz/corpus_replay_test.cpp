@@ -5,6 +5,8 @@
 #include <filesystem>
 
 #include "catalogue_exercise.h"
+#include "test_support.h"
+#include "text_exercise.h"
 
 namespace vantiq {
 namespace {
@@ -15,6 +17,9 @@ TEST(FuzzCorpus, EveryInputKeepsTheReadersPromises) {
         const std::string name = file.path().filename().string();
         const ExerciseReport report = ExerciseCatalogue(file.path().string(), 4);
         EXPECT_EQ(report.fault, "") << name;
+        const auto bytes = test::ReadBytes(file.path().string());
+        EXPECT_EQ(ExerciseText({reinterpret_cast<const char*>(bytes.data()), bytes.size()}), "")
+            << name;
         if (name.starts_with("valid-")) {
             EXPECT_TRUE(report.loaded && report.underivable == 0) << name;
         }
