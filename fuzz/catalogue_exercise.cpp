@@ -7,22 +7,11 @@
 #include "base/base_layout.h"
 #include "base/base_loader.h"
 #include "base/picture_reader.h"
+#include "load_step_counter.h"
 #include "model/curve_tables.h"
 
 namespace vantiq {
 namespace {
-
-class CountingProgress : public LoadProgress {
-public:
-    void Started(std::uint32_t count) override { started = count; }
-    void Advanced(std::uint32_t done) override {
-        inOrder = inOrder && done == advanced + 1;
-        advanced = done;
-    }
-    std::uint32_t started = 0;
-    std::uint32_t advanced = 0;
-    bool inOrder = true;
-};
 
 bool IsBaseMessage(const BaseError& error) {
     return error.caption == kBaseErrorCaption &&
@@ -87,7 +76,7 @@ std::string CheckRecords(const TemBase& base, std::uint32_t underivable) {
 }
 
 std::string CheckLoad(TemBase& base, ExerciseReport& report) {
-    CountingProgress progress;
+    LoadStepCounter progress;
     const LoadResult result = LoadBase(base, &progress);
     report.loadError = result.error;
     report.underivable = static_cast<std::uint32_t>(result.underivable.size());
@@ -96,8 +85,7 @@ std::string CheckLoad(TemBase& base, ExerciseReport& report) {
         return clean ? "" : "a failed load left records behind or gave another message";
     }
     report.loaded = true;
-    if (base.records.size() != base.count || progress.started != base.count ||
-        progress.advanced != base.count || !progress.inOrder) {
+    if (base.records.size() != base.count || !progress.SteppedThrough(base.count)) {
         return "the load did not step once per module";
     }
     return CheckRecords(base, report.underivable);

@@ -7,22 +7,11 @@
 #include "allocation_meter.h"
 #include "base/base_loader.h"
 #include "base/picture_reader.h"
+#include "load_step_counter.h"
 #include "test_support.h"
 
 namespace vantiq {
 namespace {
-
-class StepCounter : public LoadProgress {
-public:
-    void Started(std::uint32_t count) override { started = count; }
-    void Advanced(std::uint32_t done) override {
-        inOrder = inOrder && done == steps + 1;
-        steps = done;
-    }
-    std::uint32_t started = 0;
-    std::uint32_t steps = 0;
-    bool inOrder = true;
-};
 
 std::string ModuleName(std::uint32_t i) {
     char name[16];
@@ -57,7 +46,7 @@ TEST_P(LargeBase, LoadsEveryModuleWithProgressInProportionalMemory) {
     const auto fileSize = std::filesystem::file_size(path);
 
     TemBase base;
-    StepCounter progress;
+    LoadStepCounter progress;
     const test::AllocationMeter meter;
     ASSERT_FALSE(OpenBase(base, path));
     const LoadResult result = LoadBase(base, &progress);
@@ -66,9 +55,7 @@ TEST_P(LargeBase, LoadsEveryModuleWithProgressInProportionalMemory) {
     ASSERT_FALSE(result.error);
     EXPECT_EQ(CountLine(base.count),
               std::to_string(count) + " base entries detected...decompressing...");
-    EXPECT_EQ(progress.started, count);
-    EXPECT_EQ(progress.steps, count);
-    EXPECT_TRUE(progress.inOrder);
+    EXPECT_TRUE(progress.SteppedThrough(count)) << progress.steps << " steps";
     EXPECT_TRUE(result.underivable.empty());
     ASSERT_EQ(base.records.size(), count);
     EXPECT_NEAR(base.records[(count - 1) / 10000 * 10000].imax, 6.12, 1e-9);
