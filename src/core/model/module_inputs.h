@@ -5,8 +5,9 @@
 namespace vantiq {
 
 // True when the record's file values describe a module the model can rate:
-// a positive nominal current, at least one couple, positive finite leg sizes
-// and material constants, and finite, non-negative module dimensions. A
+// a positive finite nominal current, at least one couple, positive normal
+// (neither subnormal nor infinite) leg sizes and material constants, and
+// finite, non-negative module dimensions. A
 // damaged entry (zero or negative geometry, NaN or infinite constants) fails
 // here and is marked not derivable instead of being rated with numbers that
 // mean nothing.

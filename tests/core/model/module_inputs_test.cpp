@@ -21,7 +21,8 @@ struct FieldCase {
 };
 
 // Each of these rated the worked example's module with finite but meaningless
-// values (a negative resistance, dTmax of 98 K at 0 A) or not at all.
+// values (a negative resistance, dTmax of 98 K at 0 A), or not at all after
+// scanning for up to a hundred times as long as a sound module.
 const FieldCase kUnphysical[] = {
     {"negative leg length", &TemRecord::pelletLength, -0.0016},
     {"negative leg side", &TemRecord::pelletSide, -0.0014},
@@ -32,6 +33,8 @@ const FieldCase kUnphysical[] = {
     {"infinite nominal current", &TemRecord::imax, kInf},
     {"NaN leg length", &TemRecord::pelletLength, kNan},
     {"infinite conductivity", &TemRecord::electricalConductivity, kInf},
+    {"subnormal conductivity", &TemRecord::electricalConductivity, 5e-324},
+    {"subnormal leg length", &TemRecord::pelletLength, 1e-310},
     {"negative width", &TemRecord::width, -40.0},
     {"NaN length", &TemRecord::length, kNan},
     {"infinite height", &TemRecord::height, kInf},
@@ -59,10 +62,11 @@ TEST(HasPhysicalInputs, UnknownDimensionsAreAccepted) {
 // rates the module with finite numbers or leaves it unrated.
 TEST(DeriveRatedValues, ExtremeConstantsNeverGiveNonFiniteValues) {
     const FieldCase cases[] = {
-        {"smallest conductivity", &TemRecord::electricalConductivity, 5e-324},
+        {"smallest conductivity", &TemRecord::electricalConductivity, 2.3e-308},
         {"largest conductivity", &TemRecord::electricalConductivity, 1.7e308},
         {"largest nominal current", &TemRecord::imax, 1.7e308},
-        {"tiny leg length", &TemRecord::pelletLength, 5e-320},
+        {"smallest nominal current", &TemRecord::imax, 5e-324},
+        {"tiny leg length", &TemRecord::pelletLength, 2.3e-308},
         {"huge thermal conductivity", &TemRecord::thermalConductivity, 1e300},
     };
     for (const auto& c : cases) {
