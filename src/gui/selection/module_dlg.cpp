@@ -4,6 +4,11 @@
 #include <QMessageBox>
 
 #include "base/cp1251.h"
+#include "selection/criteria_text.h"
+#include "selection/name_index.h"
+#include "selection/row_sort.h"
+#include "selection/search.h"
+#include "selection/sort_key.h"
 #include "selection/step_dlg1.h"
 #include "selection/step_dlg2.h"
 #include "selection/step_dlg3.h"
@@ -19,6 +24,19 @@ constexpr int kPanelWidth = 264;
 
 QString Shown(const std::string& bytes) {
     return QString::fromStdString(Cp1251ToUtf8(bytes));
+}
+
+// The third column's texts for the rows `names` sorted by `key`.
+std::vector<std::string> KeyColumn(const TemBase& base, const std::vector<std::string>& names,
+                                   SortKey key) {
+    const NameIndex index(base);
+    std::vector<std::string> texts;
+    texts.reserve(names.size());
+    for (const std::string& name : names) {
+        const std::int32_t module = index.Find(name);
+        texts.push_back(module < 0 ? std::string() : KeyColumnText(base.records[module], key));
+    }
+    return texts;
 }
 
 }  // namespace
@@ -146,18 +164,15 @@ void CModuleDlg::SortResultList() {
     if (list->RowCount() == 0) {
         return;
     }
-    const std::vector<std::string> names = SortRows(base_, list->Names(), sortKey_, sortOrder_);
+    const auto key = static_cast<SortKey>(sortKey_);
+    const std::vector<std::string> names =
+        SortRows(base_, list->Names(), key, static_cast<SortOrder>(sortOrder_));
     list->SetNames(names);
     list->SetMark(0);
     SelectListedModule();
-    const std::string header = ThirdColumnHeader(sortKey_);
-    std::vector<std::string> values;
-    if (!header.empty()) {
-        for (const std::string& name : names) {
-            values.push_back(ThirdColumnText(base_.records[base_.FindByName(name)], sortKey_));
-        }
-    }
-    list->SetThirdColumn(header, values);
+    const std::optional<std::string> header = KeyColumnHeader(key);
+    list->SetThirdColumn(header.value_or(std::string()),
+                         header ? KeyColumn(base_, names, key) : std::vector<std::string>());
 }
 
 void CModuleDlg::SelectListedModule() {

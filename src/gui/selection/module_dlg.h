@@ -7,7 +7,7 @@
 
 #include "app/record_loader.h"
 #include "base/tem_base.h"
-#include "selection/search_api.h"
+#include "selection/search_criteria.h"
 
 class QButtonGroup;
 

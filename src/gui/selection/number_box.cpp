@@ -2,7 +2,7 @@
 
 #include <QLineEdit>
 
-#include "selection/search_api.h"
+#include "selection/number_input.h"
 
 namespace vantiq {
 

@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "selection/search_api.h"
+#include "selection/search_criteria.h"
 #include "selection/step_dlg.h"
 
 namespace Ui {
