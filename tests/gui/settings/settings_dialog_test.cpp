@@ -1,6 +1,7 @@
 #include <QColorDialog>
 #include <QDialogButtonBox>
 #include <QPushButton>
+#include <QSettings>
 #include <QTest>
 
 #include "app_fixture.h"
@@ -54,6 +55,9 @@ TEST_F(SettingsDialogTest, OkStoresAllFiveAndTellsTheFrameAtOnce) {
     expected.color1 = 0x0000FF00;
     EXPECT_EQ(colorsRightAfterOk_, expected);
     EXPECT_EQ(LoadStoredColors(), expected);
+    const QStringList stored =
+        QSettings(QStringLiteral("Kestrin"), QStringLiteral("Vantiq")).childKeys();
+    EXPECT_EQ(stored.size(), 5) << "OK writes all five values";
     EXPECT_TRUE(viewNotified_);
 }
 
