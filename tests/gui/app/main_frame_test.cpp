@@ -1,6 +1,8 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -60,6 +62,25 @@ TEST_F(MainFrameTest, FirstDisplayListsTheWholeBaseAndShowsItsFirstModule) {
                                          .arg(expected.first())
                                          .arg(Base().count));
     EXPECT_EQ(Frame().View()->Mode(), ID_VIEW_DATASHEET);
+}
+
+QStringList Texts(const QList<QAction*>& actions) {
+    QStringList texts;
+    for (const QAction* action : actions) {
+        texts << (action->isSeparator() ? QStringLiteral("-") : action->text());
+    }
+    return texts;
+}
+
+TEST_F(MainFrameTest, MenuBarOffersFileViewSettingsAndHelp) {
+    ASSERT_TRUE(Start());
+    const QList<QAction*> bar = Frame().menuBar()->actions();
+    EXPECT_EQ(Texts(bar), QStringList({"File", "View", "Settings", "Help"}));
+    EXPECT_EQ(bar[2]->menu(), nullptr) << "Settings is a command, not a menu";
+    EXPECT_EQ(Texts(bar[0]->menu()->actions()),
+              QStringList({"Print datasheet", "Print graphs", "-", "Exit"}));
+    EXPECT_EQ(Texts(bar[1]->menu()->actions()), QStringList({"Datasheet", "Graph"}));
+    EXPECT_EQ(Texts(bar[3]->menu()->actions()), QStringList({"About \"Vantiq\""}));
 }
 
 TEST_F(MainFrameTest, ViewMenuSwitchesModesAndRedrawsEvenTheCurrentOne) {
