@@ -224,6 +224,14 @@ void CModuleDlg::Step(int delta) {
 }
 
 void CModuleDlg::ChangeThot(double kelvin) {
+    // The progress dialog keeps the window painted, so a held arrow can step
+    // again while a reload runs; that step is dropped rather than starting a
+    // second load over the first.
+    if (reloading_) {
+        page1_->SetThot(base_.thot);
+        return;
+    }
+    reloading_ = true;
     const double previous = base_.thot;
     base_.thot = kelvin;
     // A failed reload keeps the records derived at the previous temperature,
@@ -232,6 +240,7 @@ void CModuleDlg::ChangeThot(double kelvin) {
         base_.thot = previous;
         page1_->SetThot(previous);
     }
+    reloading_ = false;
 }
 
 }  // namespace vantiq

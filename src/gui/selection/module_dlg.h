@@ -79,6 +79,7 @@ private:
     int sortKey_ = 0;
     int sortOrder_ = 0;
     int step_ = 1;
+    bool reloading_ = false;
 };
 
 }  // namespace vantiq

@@ -188,6 +188,19 @@ TEST_F(ModuleDlgTest, TenSpinClicksAt95DegreesEndAt100WithFiveReloads) {
     EXPECT_NE(Base().records[0].qmax, qmaxBefore);
 }
 
+TEST_F(ModuleDlgTest, AStepArrivingDuringAReloadIsDropped) {
+    auto* spin = Find<QSpinBox>(panel_, "thotSpin");
+    const int loads = panel_->LoadCount();
+    // Fires while the reload keeps the window painted.
+    QTimer::singleShot(0, spin, [spin] { spin->stepUp(); });
+    spin->setFocus();
+    QTest::keyClick(spin, Qt::Key_Up);
+    ProcessEvents();
+    EXPECT_EQ(panel_->LoadCount(), loads + 1);
+    EXPECT_EQ(Base().thot, 299.0);
+    EXPECT_EQ(spin->text(), "26");
+}
+
 TEST_F(ModuleDlgTest, NoResultShowsTheNoticeAndDisablesTheDirection) {
     const QString shown = SelectedName();
     Type("qEdit", QStringLiteral("100000"));
