@@ -75,8 +75,8 @@ std::string DamageText(const StoredCatalogue& c) {
 }
 
 std::string ModuleLabel(const StoredCatalogue& c, std::uint32_t index) {
-    return "module " + std::to_string(index) + " '" +
-           Cp1251ToUtf8(c.entries[index].record.Name()) + "'";
+    return "module " + std::to_string(index) + " '" + Cp1251ToUtf8(c.entries[index].record.Name()) +
+           "'";
 }
 
 std::vector<CheckFinding> CheckCatalogue(const StoredCatalogue& c, const CheckSettings& settings) {

@@ -11,7 +11,7 @@ namespace vantiq {
 
 // One problem of a catalogue file.
 struct CheckFinding {
-    std::string text;  // names the module by index and name where there is one
+    std::string text;      // names the module by index and name where there is one
     bool refused = false;  // the program would not load the file
 };
 

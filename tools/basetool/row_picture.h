@@ -17,8 +17,7 @@ inline constexpr const char* kPictureExtensions[] = {"png", "jpg", "bmp"};
 // `<name>.png`, `.jpg`, `.bmp` in `dir` (the name as a UTF-8 file name).
 // Without `dir` only an empty column is allowed and nothing is read. Returns
 // an error text (without the row number), or empty.
-std::string ReadRowPicture(const CatalogueRow& row,
-                           const std::optional<std::filesystem::path>& dir,
+std::string ReadRowPicture(const CatalogueRow& row, const std::optional<std::filesystem::path>& dir,
                            std::vector<unsigned char>& picture);
 
 }  // namespace vantiq

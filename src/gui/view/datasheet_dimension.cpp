@@ -11,9 +11,9 @@ namespace {
 
 constexpr double kArrowLength = 14.0;
 constexpr double kArrowHalfWidth = 4.5;
-constexpr double kExtensionGap = 4.0;      // between the feature and its extension line
+constexpr double kExtensionGap = 4.0;        // between the feature and its extension line
 constexpr double kExtensionOvershoot = 8.0;  // past the dimension line
-constexpr double kOutsideStub = 14.0;      // line beyond an outside arrowhead
+constexpr double kOutsideStub = 14.0;        // line beyond an outside arrowhead
 constexpr double kTextGap = 8.0;
 
 double Length(QPointF v) {

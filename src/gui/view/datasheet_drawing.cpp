@@ -88,11 +88,10 @@ void DrawTables(QPainter& painter, const TemRecord& record,
     constexpr double kLeftWidth = 560.0;
     constexpr double kRightLeft = kMargin + kLeftWidth + kGap;
     constexpr double kRightWidth = kContentWidth - kLeftWidth - kGap;
-    const double leftTop =
-        DrawHeading(painter, kMargin, kTop, kLeftWidth, Text("Catalogue data"));
+    const double leftTop = DrawHeading(painter, kMargin, kTop, kLeftWidth, Text("Catalogue data"));
     DrawTable(painter, kMargin, leftTop, kLeftWidth, CatalogueRows(record));
-    const double rightTop = DrawHeading(painter, kRightLeft, kTop, kRightWidth,
-                                        Text("Performance"), Text("Th = 25 °C (298 K)"));
+    const double rightTop = DrawHeading(painter, kRightLeft, kTop, kRightWidth, Text("Performance"),
+                                        Text("Th = 25 °C (298 K)"));
     const auto rows = RatedRows(rated);
     DrawTable(painter, kRightLeft, rightTop, kRightWidth, rows);
     const double noteTop = rightTop + kRowHeight * static_cast<double>(rows.size()) + 18.0;
@@ -112,8 +111,7 @@ void DrawFooter(QPainter& painter) {
 
 }  // namespace
 
-QImage DrawDatasheet(const TemRecord& record, const std::optional<RatedValues>& rated,
-                     QSize size) {
+QImage DrawDatasheet(const TemRecord& record, const std::optional<RatedValues>& rated, QSize size) {
     QImage image(size, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);

@@ -6,11 +6,11 @@ namespace vantiq {
 
 // Room the outline drawing keeps around and between its views, in pixels.
 struct OutlineRoom {
-    double left = 0.0;    // for the length dimension
-    double top = 0.0;     // for the width dimension
-    double right = 0.0;   // for the leads and the height dimension
-    double bottom = 0.0;  // below the side view
-    double gap = 0.0;     // between the top view and the side view
+    double left = 0.0;      // for the length dimension
+    double top = 0.0;       // for the width dimension
+    double right = 0.0;     // for the leads and the height dimension
+    double bottom = 0.0;    // below the side view
+    double gap = 0.0;       // between the top view and the side view
     double maxScale = 0.0;  // pixels per millimetre, so small modules stay in proportion
 };
 

@@ -96,11 +96,20 @@ void DrawDimensions(QPainter& painter, const OutlineLayout& layout, const TemRec
     painter.setFont(DatasheetFont(22, false));
     const QRectF& top = layout.topView;
     const QRectF& side = layout.sideView;
-    DrawDimension(painter, {top.topLeft(), top.topRight(), {0.0, -1.0}, kDimensionDistance,
+    DrawDimension(painter, {top.topLeft(),
+                            top.topRight(),
+                            {0.0, -1.0},
+                            kDimensionDistance,
                             FormatMillimetres(record.width)});
-    DrawDimension(painter, {top.topLeft(), top.bottomLeft(), {-1.0, 0.0}, kDimensionDistance,
+    DrawDimension(painter, {top.topLeft(),
+                            top.bottomLeft(),
+                            {-1.0, 0.0},
+                            kDimensionDistance,
                             FormatMillimetres(record.length)});
-    DrawDimension(painter, {side.topRight(), side.bottomRight(), {1.0, 0.0}, kDimensionDistance,
+    DrawDimension(painter, {side.topRight(),
+                            side.bottomRight(),
+                            {1.0, 0.0},
+                            kDimensionDistance,
                             FormatMillimetres(record.height)});
 }
 
@@ -109,8 +118,7 @@ void DrawDimensions(QPainter& painter, const OutlineLayout& layout, const TemRec
 void DrawModuleOutline(QPainter& painter, const QRectF& box, const TemRecord& record) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
-    const OutlineLayout layout =
-        FitOutline(record.width, record.length, record.height, box, kRoom);
+    const OutlineLayout layout = FitOutline(record.width, record.length, record.height, box, kRoom);
     if (layout.scale <= 0.0) {
         painter.setPen(kMutedTextColour);
         painter.setFont(DatasheetFont(24, false, true));
