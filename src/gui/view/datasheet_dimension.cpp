@@ -14,7 +14,7 @@ constexpr double kArrowHalfWidth = 4.5;
 constexpr double kExtensionGap = 4.0;        // between the feature and its extension line
 constexpr double kExtensionOvershoot = 8.0;  // past the dimension line
 constexpr double kOutsideStub = 14.0;        // line beyond an outside arrowhead
-constexpr double kTextGap = 8.0;
+constexpr double kTextGap = 10.0;
 
 double Length(QPointF v) {
     return std::hypot(v.x(), v.y());
@@ -31,7 +31,7 @@ void DrawArrowhead(QPainter& painter, QPointF tip, QPointF direction) {
 void DrawArrows(QPainter& painter, QPointF a, QPointF b) {
     const double span = Length(b - a);
     const QPointF along = (b - a) / span;
-    if (span >= 2.0 * kArrowLength + 6.0) {
+    if (span >= 2.0 * kArrowLength + 20.0) {
         painter.drawLine(a, b);
         DrawArrowhead(painter, a, -along);
         DrawArrowhead(painter, b, along);

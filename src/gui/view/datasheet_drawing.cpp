@@ -83,7 +83,7 @@ void DrawRatedNote(QPainter& painter, QRectF box, bool derived) {
 
 void DrawTables(QPainter& painter, const TemRecord& record,
                 const std::optional<RatedValues>& rated) {
-    constexpr double kTop = 1030.0;
+    constexpr double kTop = 1100.0;
     constexpr double kGap = 50.0;
     constexpr double kLeftWidth = 560.0;
     constexpr double kRightLeft = kMargin + kLeftWidth + kGap;
@@ -122,7 +122,7 @@ QImage DrawDatasheet(const TemRecord& record, const std::optional<RatedValues>& 
     DrawHeader(painter, record);
     const double outlineTop = DrawHeading(painter, kMargin, 240.0, kContentWidth,
                                           Text("Outline drawing"), Text("dimensions in mm"));
-    DrawModuleOutline(painter, QRectF(kMargin, outlineTop + 10.0, kContentWidth, 700.0), record);
+    DrawModuleOutline(painter, QRectF(kMargin, outlineTop + 10.0, kContentWidth, 760.0), record);
     DrawTables(painter, record, rated);
     DrawFooter(painter);
     return image;

@@ -14,7 +14,7 @@
 namespace vantiq {
 namespace {
 
-constexpr OutlineRoom kRoom{150.0, 80.0, 170.0, 50.0, 110.0, 40.0};
+constexpr OutlineRoom kRoom{150.0, 80.0, 170.0, 70.0, 110.0, 40.0};
 constexpr double kDimensionDistance = 45.0;
 const QColor kCeramic(243, 241, 234);
 const QColor kLegP(96, 110, 140);
@@ -131,7 +131,7 @@ void DrawModuleOutline(QPainter& painter, const QRectF& box, const TemRecord& re
     DrawSideView(painter, layout.sideView, record, layout.scale);
     DrawDimensions(painter, layout, record);
     DrawCaption(painter, layout.topView, 22.0, QStringLiteral("Top view"));
-    DrawCaption(painter, layout.sideView, 22.0, QStringLiteral("Side view"));
+    DrawCaption(painter, layout.sideView, 34.0, QStringLiteral("Side view"));
     painter.restore();
 }
 

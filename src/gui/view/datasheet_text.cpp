@@ -34,15 +34,15 @@ QString FormatTrimmed(double value, int decimals) {
 }
 
 QString FormatMillimetres(double value) {
-    const QString text = FormatTrimmed(value, 2);
+    const QString text = FormatTrimmed(value, 3);
     return text.contains(QLatin1Char('.')) || text == kDash ? text : text + QStringLiteral(".0");
 }
 
 std::vector<DatasheetRow> CatalogueRows(const TemRecord& r) {
     return {
         {Label("Pellets number, pcs"), QString::number(r.pelletCount)},
-        {Label("Pellet side, mm"), FormatTrimmed(r.pelletSide * 1000.0, 3)},
-        {Label("Pellet length, mm"), FormatTrimmed(r.pelletLength * 1000.0, 3)},
+        {Label("Pellet side, mm"), FormatMillimetres(r.pelletSide * 1000.0)},
+        {Label("Pellet length, mm"), FormatMillimetres(r.pelletLength * 1000.0)},
         {Label("Width × length × height, mm"), FormatMillimetres(r.width) + Label(" × ") +
                                                    FormatMillimetres(r.length) + Label(" × ") +
                                                    FormatMillimetres(r.height)},
