@@ -76,6 +76,22 @@ TEST(BaseToolRoundTrip, PackOfADumpGivesTheSameFile) {
     EXPECT_EQ(test::ReadBytes(dir.File("Again.tmb")), test::ReadBytes(original));
 }
 
+TEST(BaseToolRoundTrip, TheSampleCatalogueSurvivesDumpAndPack) {
+    test::TempDir dir;
+    // A copy, as other tests hold the sample locked while they read it.
+    const auto sample = test::ReadBytes(VANTIQ_SAMPLE_BASE);
+    test::WriteBytes(dir.File("Sample.tmb"), sample);
+    const ToolRun dump = Tool({"dump", dir.File("Sample.tmb"), "--pictures", dir.File("pictures")});
+    ASSERT_EQ(dump.status, 0) << dump.err;
+    EXPECT_NE(dump.out.find(",0.png\r\n"), std::string::npos) << "drawn datasheets are PNG";
+    WriteText(dir.File("dump.csv"), dump.out);
+    ASSERT_EQ(Tool({"pack", dir.File("dump.csv"), "--pictures", dir.File("pictures"), "-o",
+                    dir.File("Base.tmb")})
+                  .status,
+              0);
+    EXPECT_EQ(test::ReadBytes(dir.File("Base.tmb")), sample);
+}
+
 TEST(BaseToolRoundTrip, DumpWithoutFolderLeavesThePictureColumnEmpty) {
     test::TempDir dir;
     const auto path = test::WriteCatalogue(
