@@ -27,6 +27,10 @@ std::string CollectEntries(const CatalogueSource& source, const std::string& pic
                            std::vector<CatalogueEntry>& entries) {
     std::optional<std::filesystem::path> dir;
     if (!pictures.empty()) {
+        std::error_code error;
+        if (!std::filesystem::is_directory(pictures, error)) {
+            return "the pictures folder " + pictures + " does not exist";
+        }
         dir = pictures;
     }
     for (std::size_t i = 0; i < source.rows.size(); ++i) {

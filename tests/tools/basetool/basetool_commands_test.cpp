@@ -165,6 +165,13 @@ TEST(BaseToolPack, ErrorsNameTheRowAndWriteNothing) {
         EXPECT_EQ(run.err, "vantiq-basetool: " + dir.File("catalogue.csv") + c.error);
         EXPECT_FALSE(std::filesystem::exists(dir.File("Base.tmb")));
     }
+    WriteText(dir.File("catalogue.csv"), kHeader + "A" + kFields + "\n");
+    const ToolRun noFolder = Tool({"pack", dir.File("catalogue.csv"), "--pictures",
+                                   dir.File("nowhere"), "-o", dir.File("Base.tmb")});
+    EXPECT_EQ(noFolder.status, 1);
+    EXPECT_EQ(noFolder.err, "vantiq-basetool: " + dir.File("catalogue.csv") +
+                                ": the pictures folder " + dir.File("nowhere") +
+                                " does not exist\n");
 }
 
 TEST(BaseToolArgs, UsageErrorsAreNamed) {
