@@ -25,6 +25,10 @@ int ReadThotStep(const CommandArgs& args) {
     return static_cast<int>(*step);
 }
 
+std::string Count(std::size_t count, const char* noun) {
+    return std::to_string(count) + " " + noun + (count == 1 ? "" : "s");
+}
+
 int Report(const std::vector<CheckFinding>& findings, std::uint32_t count, int step,
            std::ostream& out) {
     for (const auto& finding : findings) {
@@ -33,16 +37,16 @@ int Report(const std::vector<CheckFinding>& findings, std::uint32_t count, int s
     const bool refused = std::any_of(findings.begin(), findings.end(),
                                      [](const CheckFinding& f) { return f.refused; });
     if (refused) {
-        out << findings.size() << " problem(s); the program would refuse this file\n";
+        out << Count(findings.size(), "problem") << "; the program would refuse this file\n";
         return kExitFailure;
     }
-    out << count << " modules checked, derived at hot sides 223-373 K in steps of " << step
+    out << Count(count, "module") << " checked, derived at hot sides 223-373 K in steps of " << step
         << " K (and at 298 K): ";
     if (findings.empty()) {
         out << "no problems\n";
         return kExitOk;
     }
-    out << findings.size() << " problem(s); the program loads the file\n";
+    out << Count(findings.size(), "problem") << "; the program loads the file\n";
     return kExitProblems;
 }
 

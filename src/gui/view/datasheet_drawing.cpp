@@ -1,6 +1,7 @@
 #include "view/datasheet_drawing.h"
 
 #include <QBuffer>
+#include <QFontMetricsF>
 #include <QImageWriter>
 #include <QPainter>
 
@@ -22,6 +23,17 @@ QString Text(const char* utf8) {
     return QString::fromUtf8(utf8);
 }
 
+// The title font, smaller for a name too long for the line at full size.
+QFont TitleFont(const QString& name) {
+    constexpr int kFullSize = 64;
+    QFont font = DatasheetFont(kFullSize, true);
+    const double advance = QFontMetricsF(font).horizontalAdvance(name);
+    if (advance > kContentWidth) {
+        font.setPixelSize(static_cast<int>(kFullSize * kContentWidth / advance));
+    }
+    return font;
+}
+
 void DrawHeader(QPainter& painter, const TemRecord& record) {
     painter.fillRect(QRectF(0.0, 0.0, kPageWidth, 190.0), kBrandColour);
     painter.fillRect(QRectF(0.0, 190.0, kPageWidth, 8.0), kAccentColour);
@@ -33,10 +45,11 @@ void DrawHeader(QPainter& painter, const TemRecord& record) {
                      Text("THERMOELECTRIC COOLING MODULE"));
     painter.drawText(QRectF(kMargin, 40.0, kContentWidth, 34.0), Qt::AlignRight | Qt::AlignVCenter,
                      Text("DATASHEET"));
-    painter.setFont(DatasheetFont(64, true));
+    const QString name = QString::fromStdString(Cp1251ToUtf8(record.Name()));
+    painter.setFont(TitleFont(name));
     painter.setPen(Qt::white);
     painter.drawText(QRectF(kMargin, 82.0, kContentWidth, 86.0), Qt::AlignLeft | Qt::AlignVCenter,
-                     QString::fromStdString(Cp1251ToUtf8(record.Name())));
+                     name);
 }
 
 // A section title with a rule under it, across `width` from `left`; returns

@@ -101,6 +101,17 @@ TEST(CheckCommand, ReportsEveryProblemWithTheModule) {
     }
 }
 
+TEST(CheckCommand, EndsWithASummary) {
+    test::TempDir dir;
+    test::WriteBytes(dir.File("Base.tmb"), Catalogue({Module("A"), Module("A")}));
+    std::ostringstream out, err;
+    RunBaseTool({"check", dir.File("Base.tmb")}, out, err);
+    EXPECT_EQ(out.str(),
+              "module 1 'A': the same name as module 0\n"
+              "2 modules checked, derived at hot sides 223-373 K in steps of 10 K (and at 298 "
+              "K): 1 problem; the program loads the file\n");
+}
+
 TEST(CheckCommand, AMissingFileIsAFailure) {
     std::ostringstream out, err;
     EXPECT_EQ(RunBaseTool({"check", "/nonexistent/Base.tmb"}, out, err), 1);
