@@ -1,6 +1,7 @@
 #include "dump_command.h"
 
 #include <algorithm>
+#include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <ostream>
@@ -26,10 +27,29 @@ std::string WritePicture(const fs::path& dir, std::uint32_t index,
     return file.flush() ? name : std::string();
 }
 
+bool AllFinite(const TemRecord& r) {
+    for (double value : {r.imax, r.pelletLength, r.pelletSide, r.width, r.length, r.height,
+                         r.electricalConductivity, r.seebeckCoefficient, r.thermalConductivity}) {
+        if (!std::isfinite(value)) {
+            return false;
+        }
+    }
+    return true;
+}
+
 // What keeps module `i` from packing back as it is stored; empty when nothing does.
 std::string Loss(const StoredCatalogue& c, std::uint32_t i) {
-    if (c.entries[i].record.Name().size() == kNameSize) {
+    const TemRecord& record = c.entries[i].record;
+    if (record.Name().size() == kNameSize) {
         return "the name has no NUL within its 30 bytes; pack will refuse it";
+    }
+    // The one byte Windows-1251 leaves unassigned decodes to U+FFFD, which encodes back to nothing.
+    if (record.Name().find('\x98') != std::string_view::npos) {
+        return "the name holds byte 0x98, which Windows-1251 leaves unassigned; pack will refuse "
+               "it";
+    }
+    if (!AllFinite(record)) {
+        return "a number is infinite or not a number; pack will refuse it";
     }
     if (std::binary_search(c.cutPictures.begin(), c.cutPictures.end(), i)) {
         return "the picture reaches beyond the end of the file and is left out";

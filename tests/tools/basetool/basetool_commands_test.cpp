@@ -200,10 +200,15 @@ TEST(BaseToolArgs, UsageErrorsAreNamed) {
 
 TEST(BaseToolDump, SaysWhatItCannotCarryOver) {
     test::TempDir dir;
+    auto unassigned = test::WorkedExampleModule("C\x98");
+    auto infinite = test::WorkedExampleModule("D");
+    infinite.width = INFINITY;
     auto bytes = *EncodeBase({{test::WorkedExampleModule("A"), Bytes("0123456789")},
-                              {test::WorkedExampleModule("B"), {}}});
+                              {test::WorkedExampleModule("B"), {}},
+                              {unassigned, {}},
+                              {infinite, {}}});
     WriteU32(50, bytes.data() + 4);  // picture 0 now claims 40 bytes more than there are
-    std::fill_n(bytes.begin() + EntriesOffset(2) + kEntrySize, kNameSize, 'N');
+    std::fill_n(bytes.begin() + EntriesOffset(4) + kEntrySize, kNameSize, 'N');
     test::WriteBytes(dir.File("Base.tmb"), bytes);
     const ToolRun run = Tool({"dump", dir.File("Base.tmb")});
     EXPECT_EQ(run.status, 1);
@@ -211,8 +216,12 @@ TEST(BaseToolDump, SaysWhatItCannotCarryOver) {
               "vantiq-basetool: module 0 'A': the picture reaches beyond the end of the file "
               "and is left out\n"
               "vantiq-basetool: module 1 'NNNNNNNNNNNNNNNNNNNNNNNNNNNNNN': the name has no NUL "
-              "within its 30 bytes; pack will refuse it\n");
-    EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 3) << "every module is written";
+              "within its 30 bytes; pack will refuse it\n"
+              "vantiq-basetool: module 2 'C\uFFFD': the name holds byte 0x98, which "
+              "Windows-1251 leaves unassigned; pack will refuse it\n"
+              "vantiq-basetool: module 3 'D': a number is infinite or not a number; pack will "
+              "refuse it\n");
+    EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 5) << "every module is written";
 
     test::WriteBytes(dir.File("Empty.tmb"), {0, 0, 0, 0});
     const ToolRun empty = Tool({"dump", dir.File("Empty.tmb")});
