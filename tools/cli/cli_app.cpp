@@ -5,6 +5,9 @@
 
 #include "cli_options.h"
 #include "list_command.h"
+#ifdef VANTIQ_HAVE_RENDER
+#include "render_command.h"
+#endif
 
 namespace vantiq {
 namespace {
@@ -24,6 +27,10 @@ constexpr const char* kUsage =
     "  list          every module in base order, as CSV:\n"
     "                index,name,imax,umax,dtmax,qmax,ac_resistance,pellets,width,length,height\n"
     "                (rated fields empty for a module that cannot be derived)\n"
+    "  render --module NAME --mode graph|datasheet [--size WxH] -o FILE.png\n"
+    "                what the window shows for the first module of that name at a\n"
+    "                client size (default 1200x800): its four performance graphs in\n"
+    "                the stored curve colours, or its datasheet picture\n"
     "\n"
     "Exit status: 0 on success, 1 when the catalogue cannot be used, 2 on bad arguments.\n";
 
@@ -36,6 +43,9 @@ struct CommandEntry {
 
 const CommandEntry kCommands[] = {
     {"list", RunListCommand},
+#ifdef VANTIQ_HAVE_RENDER
+    {"render", RunRenderCommand},
+#endif
 };
 
 }  // namespace
