@@ -6,6 +6,7 @@
 #include <QPainter>
 
 #include "base/cp1251.h"
+#include "view/datasheet_graph.h"
 #include "view/datasheet_outline.h"
 #include "view/datasheet_palette.h"
 #include "view/datasheet_style.h"
@@ -17,7 +18,10 @@ namespace {
 constexpr double kPageWidth = 1240.0;
 constexpr double kMargin = 90.0;
 constexpr double kContentWidth = kPageWidth - 2.0 * kMargin;
-constexpr double kRowHeight = 50.0;
+constexpr double kRowHeight = 40.0;
+constexpr double kTablesTop = 870.0;
+constexpr double kGraphTop = 1262.0;
+constexpr double kFooterTop = 1668.0;
 
 QString Text(const char* utf8) {
     return QString::fromUtf8(utf8);
@@ -77,9 +81,9 @@ void DrawTable(QPainter& painter, double left, double top, double width,
         painter.fillRect(QRectF(left, row.bottom() - 1.0, width, 1.0), kRuleColour);
         const QRectF text = row.adjusted(14.0, 0.0, -14.0, 0.0);
         painter.setPen(kTextColour);
-        painter.setFont(DatasheetFont(23, false));
+        painter.setFont(DatasheetFont(22, false));
         painter.drawText(text, Qt::AlignLeft | Qt::AlignVCenter, rows[i].label);
-        painter.setFont(DatasheetFont(23, true));
+        painter.setFont(DatasheetFont(22, true));
         painter.drawText(text, Qt::AlignRight | Qt::AlignVCenter, rows[i].value);
     }
 }
@@ -96,7 +100,7 @@ void DrawRatedNote(QPainter& painter, QRectF box, bool derived) {
 
 void DrawTables(QPainter& painter, const TemRecord& record,
                 const std::optional<RatedValues>& rated) {
-    constexpr double kTop = 1100.0;
+    constexpr double kTop = kTablesTop;
     constexpr double kGap = 50.0;
     constexpr double kLeftWidth = 560.0;
     constexpr double kRightLeft = kMargin + kLeftWidth + kGap;
@@ -111,11 +115,32 @@ void DrawTables(QPainter& painter, const TemRecord& record,
     DrawRatedNote(painter, QRectF(kRightLeft, noteTop, kRightWidth, 120.0), rated.has_value());
 }
 
+void DrawGraphSection(QPainter& painter, const TemRecord& record,
+                      const std::optional<RatedValues>& rated) {
+    const double top = DrawHeading(painter, kMargin, kGraphTop, kContentWidth,
+                                   Text("Cooling capacity"), Text("Th = 25 °C (298 K)"));
+    const QRectF area(kMargin, top + 12.0, kContentWidth, kFooterTop - top - 24.0);
+    if (!rated) {
+        painter.setFont(DatasheetFont(22, false, true));
+        painter.setPen(kMutedTextColour);
+        painter.drawText(area, Qt::AlignCenter, Text("No graph without rated values."));
+        return;
+    }
+    TemRecord derived = record;
+    derived.imax = rated->imax;
+    derived.umax = rated->umax;
+    derived.dtMax = rated->dtMax;
+    derived.qmax = rated->qmax;
+    derived.acResistance = rated->acResistance;
+    derived.derivable = true;
+    DrawDatasheetGraph(painter, area, derived);
+}
+
 void DrawFooter(QPainter& painter) {
-    painter.fillRect(QRectF(kMargin, 1652.0, kContentWidth, 2.0), kRuleColour);
+    painter.fillRect(QRectF(kMargin, kFooterTop, kContentWidth, 2.0), kRuleColour);
     painter.setFont(DatasheetFont(18, false));
     painter.setPen(kMutedTextColour);
-    painter.drawText(QRectF(kMargin, 1664.0, kContentWidth, 60.0),
+    painter.drawText(QRectF(kMargin, kFooterTop + 10.0, kContentWidth, 60.0),
                      Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
                      Text("All dimensions in millimetres. Rated values are derived from the "
                           "catalogue data with the Vantiq performance model; the drawing shows "
@@ -135,8 +160,9 @@ QImage DrawDatasheet(const TemRecord& record, const std::optional<RatedValues>& 
     DrawHeader(painter, record);
     const double outlineTop = DrawHeading(painter, kMargin, 240.0, kContentWidth,
                                           Text("Outline drawing"), Text("dimensions in mm"));
-    DrawModuleOutline(painter, QRectF(kMargin, outlineTop + 10.0, kContentWidth, 760.0), record);
+    DrawModuleOutline(painter, QRectF(kMargin, outlineTop + 10.0, kContentWidth, 560.0), record);
     DrawTables(painter, record, rated);
+    DrawGraphSection(painter, record, rated);
     DrawFooter(painter);
     return image;
 }

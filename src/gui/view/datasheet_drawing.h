@@ -18,8 +18,9 @@ inline constexpr double kDatasheetThot = 298.0;
 inline constexpr QSize kDatasheetSize(1240, 1754);
 
 // Draws the datasheet page of `record` (its file fields) on white: the name
-// as title, the dimensioned outline drawing, the catalogue data and `rated`,
-// the values at kDatasheetThot (shown as "—" when nullopt). The layout is
+// as title, the dimensioned outline drawing, the catalogue data, `rated` (the
+// values at kDatasheetThot, shown as "—" when nullopt) and the cooling
+// capacity graph at that hot side. The layout is
 // made for kDatasheetSize and scaled to `size`.
 QImage DrawDatasheet(const TemRecord& record, const std::optional<RatedValues>& rated,
                      QSize size = kDatasheetSize);

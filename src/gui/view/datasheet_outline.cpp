@@ -14,7 +14,7 @@
 namespace vantiq {
 namespace {
 
-constexpr OutlineRoom kRoom{150.0, 80.0, 170.0, 70.0, 110.0, 40.0};
+constexpr OutlineRoom kRoom{150.0, 70.0, 170.0, 70.0, 90.0, 40.0};
 constexpr double kDimensionDistance = 45.0;
 const QColor kCeramic(243, 241, 234);
 const QColor kLegP(96, 110, 140);
