@@ -39,13 +39,12 @@ void DrawDatasheetGraph(QPainter& painter, const QRectF& area, const TemRecord& 
     const auto steps = static_cast<unsigned>(0.9 * placement.Height());
     const ColorSettings colors;
     painter.save();
-    Graph().DrawFamilyGraph(placement, painter, BuildHeatCurves(derived, kDatasheetThot, steps),
-                            colors,
-                            {QStringLiteral("Temperature difference dT, °K"),
-                             QStringLiteral("Qc, Watts")},
-                            kPageGraphStyle);
-    DrawLegend(painter, QRectF(area.left(), area.bottom() - kLegendHeight, area.width(),
-                               kLegendHeight),
+    Graph().DrawFamilyGraph(
+        placement, painter, BuildHeatCurves(derived, kDatasheetThot, steps), colors,
+        {QStringLiteral("Temperature difference dT, °K"), QStringLiteral("Qc, Watts")},
+        kPageGraphStyle);
+    DrawLegend(painter,
+               QRectF(area.left(), area.bottom() - kLegendHeight, area.width(), kLegendHeight),
                colors);
     painter.restore();
 }
