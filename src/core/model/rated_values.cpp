@@ -2,15 +2,13 @@
 
 #include <cmath>
 
+#include "model/balance_grid.h"
 #include "model/balance_scan.h"
+#include "model/fast_derivation.h"
 #include "model/performance_model.h"
 
 namespace vantiq {
 namespace {
-
-constexpr double kScanStart = 200.0;
-constexpr double kScanStep = 0.05;
-constexpr double kScanEnd = 400.0;
 
 bool AllFinite(const RatedValues& v) {
     return std::isfinite(v.imax) && std::isfinite(v.umax) && std::isfinite(v.dtMax) &&
@@ -40,11 +38,16 @@ std::optional<RatedValues> DeriveReference(const TemRecord& record, double th) {
     if (!found) {
         return std::nullopt;
     }
+    return RatedValuesAt(record, th, bestCurrent, bestDt);
+}
+
+std::optional<RatedValues> RatedValuesAt(const TemRecord& record, double th, double current,
+                                         double dt) {
     RatedValues values;
-    values.imax = bestCurrent;
-    values.dtMax = bestDt;
-    values.umax = ModuleVoltage(record, bestCurrent, th + bestDt, th);
-    values.qmax = ColdSideHeat(record, bestCurrent, th, th);
+    values.imax = current;
+    values.dtMax = dt;
+    values.umax = ModuleVoltage(record, current, th + dt, th);
+    values.qmax = ColdSideHeat(record, current, th, th);
     values.acResistance = AcResistance(record);
     if (!AllFinite(values)) {
         return std::nullopt;
@@ -64,7 +67,7 @@ void ApplyRatedValues(TemRecord& record, const std::optional<RatedValues>& value
 }
 
 bool DeriveRatedValues(TemRecord& record, double th) {
-    ApplyRatedValues(record, DeriveReference(record, th));
+    ApplyRatedValues(record, DeriveFast(record, th));
     return record.derivable;
 }
 
