@@ -25,32 +25,47 @@ void Consume(const std::optional<RatedValues>& v) {
     }
 }
 
-// Seconds per module of the reference scan over an even spread of modules.
-double ReferencePerModule(const std::vector<TemRecord>& modules, double th) {
-    const std::size_t stride = std::max<std::size_t>(1, modules.size() / kReferenceSample);
-    std::size_t timed = 0;
-    const double seconds = BestSeconds(1, [&] {
-        for (std::size_t i = 0; i < modules.size(); i += stride, ++timed) {
+// Every how many modules the reference is timed, and on how many in all.
+std::size_t ReferenceStride(std::size_t count) {
+    return std::max<std::size_t>(1, count / kReferenceSample);
+}
+
+std::size_t ReferenceTimed(std::size_t count) {
+    return (count + ReferenceStride(count) - 1) / ReferenceStride(count);
+}
+
+// The reference scan's time per module over an even spread of modules.
+Timing ReferencePerModule(const std::vector<TemRecord>& modules, double th) {
+    const std::size_t stride = ReferenceStride(modules.size());
+    const std::size_t timed = ReferenceTimed(modules.size());
+    const Timing t = BestTiming(kRepeats, [&] {
+        for (std::size_t i = 0; i < modules.size(); i += stride) {
             Consume(DeriveReference(modules[i], th));
         }
     });
-    return seconds / static_cast<double>(timed);
+    const double n = static_cast<double>(timed);
+    return {t.wall / n, t.cpu / n};
 }
 
 double FastOneCore(const std::vector<TemRecord>& modules, double th) {
-    return BestSeconds(kRepeats, [&] {
-        for (const auto& m : modules) {
-            Consume(DeriveFast(m, th));
-        }
-    });
+    return BestTiming(kRepeats,
+                      [&] {
+                          for (const auto& m : modules) {
+                              Consume(DeriveFast(m, th));
+                          }
+                      })
+        .cpu;
 }
 
 double FastAllCores(const std::vector<TemRecord>& modules, double th) {
     std::vector<TemRecord> records = modules;
-    return BestSeconds(kRepeats, [&] {
-        records = modules;
-        ParallelFor(records.size(), [&](std::size_t i) { DeriveRatedValues(records[i], th); });
-    });
+    return BestTiming(kRepeats,
+                      [&] {
+                          records = modules;
+                          ParallelFor(records.size(),
+                                      [&](std::size_t i) { DeriveRatedValues(records[i], th); });
+                      })
+        .wall;
 }
 
 double Load(const std::string& basePath, double th) {
@@ -59,7 +74,7 @@ double Load(const std::string& basePath, double th) {
         throw std::runtime_error("cannot open " + basePath);
     }
     base.thot = th;
-    return BestSeconds(kRepeats, [&] { LoadBase(base); });
+    return BestTiming(kRepeats, [&] { LoadBase(base); }).wall;
 }
 
 }  // namespace
@@ -67,16 +82,18 @@ double Load(const std::string& basePath, double th) {
 void BenchDerivation(FigureTable& table, const std::vector<TemRecord>& modules, double th,
                      const std::string& basePath) {
     const double count = static_cast<double>(modules.size());
-    const double reference = ReferencePerModule(modules, th) * count;
-    table.Row("derivation, fast on one core", reference, FastOneCore(modules, th), 50);
-    table.Row("derivation, fast on all cores", reference, FastAllCores(modules, th), 90);
-    table.Row("load (read and derive), all cores", reference, Load(basePath, th), 0);
-    if (modules.size() > kReferenceSample) {
+    const Timing perModule = ReferencePerModule(modules, th);
+    const double referenceCpu = perModule.cpu * count;
+    const double referenceWall = perModule.wall * count;
+    table.Row("derivation, fast on one core (cpu)", referenceCpu, FastOneCore(modules, th), 50);
+    table.Row("derivation, fast on all cores (wall)", referenceWall, FastAllCores(modules, th), 90);
+    table.Row("load: read and derive, all cores (wall)", referenceWall, Load(basePath, th), 0);
+    if (ReferenceTimed(modules.size()) < modules.size()) {
         char note[160];
         std::snprintf(note, sizeof note,
                       "baseline: the reference scan on one core, timed on %zu of %zu modules "
                       "and scaled per module",
-                      std::min(modules.size(), kReferenceSample), modules.size());
+                      ReferenceTimed(modules.size()), modules.size());
         table.Note(note);
     } else {
         table.Note("baseline: the reference scan on one core over every module");

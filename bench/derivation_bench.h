@@ -13,6 +13,9 @@ namespace vantiq::bench {
 // derivation on one core and on all cores, and against loading the
 // catalogue file at `basePath` (reading and deriving). The reference is timed
 // on at most 500 modules spread over the catalogue and scaled per module.
+// One-core figures compare the processor time of the calling thread, which
+// other programs on the machine do not inflate; all-core figures compare
+// wall-clock time.
 void BenchDerivation(FigureTable& table, const std::vector<TemRecord>& modules, double th,
                      const std::string& basePath);
 

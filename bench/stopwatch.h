@@ -4,8 +4,16 @@
 
 namespace vantiq::bench {
 
-// The shortest of `repeats` wall-clock timings of `work`, in seconds. The
+// Seconds spent by a piece of work: on the wall clock, and on the processor
+// by the calling thread alone (which leaves out the time other programs
+// held the core).
+struct Timing {
+    double wall = 0.0;
+    double cpu = 0.0;
+};
+
+// The shortest of `repeats` timings of `work`, each clock on its own. The
 // shortest run is the one least disturbed by other work on the machine.
-double BestSeconds(int repeats, const std::function<void()>& work);
+Timing BestTiming(int repeats, const std::function<void()>& work);
 
 }  // namespace vantiq::bench
