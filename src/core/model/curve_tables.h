@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstddef>
+#include <functional>
 #include <vector>
 
 #include "base/tem_record.h"
@@ -56,5 +57,14 @@ Curve BuildDeltaTCurve(const TemRecord& record, double th, unsigned currentSteps
 CurveFamily BuildHeatCurves(const TemRecord& record, double th, unsigned steps);
 CurveFamily BuildVoltageCurves(const TemRecord& record, double th, unsigned steps);
 CurveFamily BuildCopCurves(const TemRecord& record, double th, unsigned steps);
+
+// The I = imax curve (the last) of BuildHeatCurves or BuildVoltageCurves with
+// only the points whose x satisfies `wanted`: the very same doubles in the
+// same order, while the heat or voltage of the other samples is never
+// computed. For tests that read a few points of that one curve.
+Curve BuildImaxHeatCurve(const TemRecord& record, double th, unsigned steps,
+                         const std::function<bool(double)>& wanted);
+Curve BuildImaxVoltageCurve(const TemRecord& record, double th, unsigned steps,
+                            const std::function<bool(double)>& wanted);
 
 }  // namespace vantiq

@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cmath>
+#include <cstdint>
+#include <functional>
 
 #include "model/performance_model.h"
 #include "model/rated_values.h"
@@ -115,6 +118,54 @@ TEST(DeltaTCurve, DegenerateInputsEndQuickly) {
     EXPECT_TRUE(BuildDeltaTCurve(m, 298.0, 100, 100).empty());
     m.imax = 1e-320;  // with 2^32 − 1 steps the current step is 0
     EXPECT_LE(BuildDeltaTCurve(m, 298.0, 4294967295u, 100).size(), 1u);
+}
+
+}  // namespace
+}  // namespace vantiq
+
+namespace vantiq {
+namespace {
+
+// Curves equal bit for bit, point by point.
+void ExpectSameCurve(const Curve& actual, const Curve& expected, const char* what) {
+    ASSERT_EQ(actual.size(), expected.size()) << what;
+    for (std::size_t i = 0; i < actual.size(); ++i) {
+        EXPECT_EQ(std::bit_cast<std::uint64_t>(actual.x[i]),
+                  std::bit_cast<std::uint64_t>(expected.x[i]))
+            << what << " x of point " << i;
+        EXPECT_EQ(std::bit_cast<std::uint64_t>(actual.y[i]),
+                  std::bit_cast<std::uint64_t>(expected.y[i]))
+            << what << " y of point " << i;
+    }
+}
+
+// The points of `curve` whose x satisfies `wanted`.
+Curve Filtered(const Curve& curve, const std::function<bool(double)>& wanted) {
+    Curve kept;
+    for (std::size_t i = 0; i < curve.size(); ++i) {
+        if (wanted(curve.x[i])) {
+            kept.x.push_back(curve.x[i]);
+            kept.y.push_back(curve.y[i]);
+        }
+    }
+    return kept;
+}
+
+TEST(ImaxCurves, AreTheFamiliesLastCurvesRestrictedToTheWantedPoints) {
+    const auto all = [](double) { return true; };
+    const auto near20 = [](double x) { return x > -20.5 && x <= -19.5; };
+    for (double th : {223.0, 298.0, 373.0}) {
+        TemRecord m = test::WorkedExampleModule();
+        ASSERT_TRUE(DeriveRatedValues(m, th));
+        const Curve heat = BuildHeatCurves(m, th, 500).AtImax().points;
+        const Curve voltage = BuildVoltageCurves(m, th, 500).AtImax().points;
+        ExpectSameCurve(BuildImaxHeatCurve(m, th, 500, all), heat, "heat");
+        ExpectSameCurve(BuildImaxVoltageCurve(m, th, 500, all), voltage, "voltage");
+        ExpectSameCurve(BuildImaxHeatCurve(m, th, 500, near20), Filtered(heat, near20), "heat");
+        ExpectSameCurve(BuildImaxVoltageCurve(m, th, 500, near20), Filtered(voltage, near20),
+                        "voltage");
+        EXPECT_FALSE(BuildImaxHeatCurve(m, th, 500, near20).empty());
+    }
 }
 
 }  // namespace
