@@ -1,11 +1,12 @@
 #include "model/curve_tables.h"
 
 #include <algorithm>
-#include <functional>
+#include <cmath>
 
 #include "model/balance_scan.h"
 #include "model/performance_model.h"
 #include "model/sweep.h"
+#include "model/sweep_within.h"
 
 namespace vantiq {
 namespace {
@@ -25,16 +26,16 @@ double FamilyStep(double th, unsigned steps) {
 }
 
 // One curve of a family at `current`: Tc from `start` (by repeated addition
-// of `step`) while Tc ≤ Th. A sample is computed only when `wanted(x)`;
-// `point` then returns whether to keep it and fills its y value.
-template <typename Wanted, typename Point>
-Curve BuildCurve(double th, double start, double step, double current, Wanted wanted, Point point) {
+// of `step`) while Tc ≤ Th; `point` returns whether to keep a sample and
+// fills its y value.
+template <typename Point>
+Curve BuildCurve(double th, double start, double step, double current, Point point) {
     Curve curve;
     Sweep(
         start, step, [th](double tc) { return tc <= th; },
         [&](double tc) {
             double y = 0.0;
-            if (wanted(tc - th) && point(current, tc, y)) {
+            if (point(current, tc, y)) {
                 curve.x.push_back(tc - th);
                 curve.y.push_back(y);
             }
@@ -53,18 +54,30 @@ CurveFamily BuildFamily(const TemRecord& record, double th, unsigned steps, doub
         TypedCurve& curve = family.curves[k];
         curve.factor = kCurveFactors[k];
         curve.current = kCurveFactors[k] * record.imax;
-        curve.points = BuildCurve(
-            th, start, step, curve.current, [](double) { return true; }, point);
+        curve.points = BuildCurve(th, start, step, curve.current, point);
     }
     return family;
 }
 
-// The I = imax curve of a family, with only the wanted samples.
+// The I = imax curve of a family, with only the samples at x in [xLow, xHigh].
+// The sweep visits the temperatures a little beyond the range, so that the
+// test on x itself decides every sample near its ends.
 template <typename Point>
-Curve BuildImaxCurve(const TemRecord& record, double th, unsigned steps, double start,
-                     const std::function<bool(double)>& wanted, Point point) {
-    return BuildCurve(th, start, FamilyStep(th, steps), kCurveFactors[kImaxCurve] * record.imax,
-                      wanted, point);
+Curve BuildImaxCurve(const TemRecord& record, double th, unsigned steps, double start, double xLow,
+                     double xHigh, Point point) {
+    const double current = kCurveFactors[kImaxCurve] * record.imax;
+    const double margin = 1e-9 * (1 + std::fabs(th) + std::fabs(xLow) + std::fabs(xHigh));
+    Curve curve;
+    SweepWithin(start, FamilyStep(th, steps), th, th + xLow - margin, th + xHigh + margin,
+                [&](double tc) {
+                    double y = 0.0;
+                    const double x = tc - th;
+                    if (xLow <= x && x <= xHigh && point(current, tc, y)) {
+                        curve.x.push_back(x);
+                        curve.y.push_back(y);
+                    }
+                });
+    return curve;
 }
 
 // The samples of the three families.
@@ -143,14 +156,15 @@ CurveFamily BuildVoltageCurves(const TemRecord& record, double th, unsigned step
     return BuildFamily(record, th, steps, th + record.dtMax, VoltagePoint(record, th));
 }
 
-Curve BuildImaxHeatCurve(const TemRecord& record, double th, unsigned steps,
-                         const std::function<bool(double)>& wanted) {
-    return BuildImaxCurve(record, th, steps, th - kFamilySpan, wanted, HeatPoint(record, th));
+Curve BuildImaxHeatCurve(const TemRecord& record, double th, unsigned steps, double xLow,
+                         double xHigh) {
+    return BuildImaxCurve(record, th, steps, th - kFamilySpan, xLow, xHigh, HeatPoint(record, th));
 }
 
-Curve BuildImaxVoltageCurve(const TemRecord& record, double th, unsigned steps,
-                            const std::function<bool(double)>& wanted) {
-    return BuildImaxCurve(record, th, steps, th + record.dtMax, wanted, VoltagePoint(record, th));
+Curve BuildImaxVoltageCurve(const TemRecord& record, double th, unsigned steps, double xLow,
+                            double xHigh) {
+    return BuildImaxCurve(record, th, steps, th + record.dtMax, xLow, xHigh,
+                          VoltagePoint(record, th));
 }
 
 CurveFamily BuildCopCurves(const TemRecord& record, double th, unsigned steps) {

@@ -2,7 +2,6 @@
 
 #include <array>
 #include <cstddef>
-#include <functional>
 #include <vector>
 
 #include "base/tem_record.h"
@@ -59,12 +58,12 @@ CurveFamily BuildVoltageCurves(const TemRecord& record, double th, unsigned step
 CurveFamily BuildCopCurves(const TemRecord& record, double th, unsigned steps);
 
 // The I = imax curve (the last) of BuildHeatCurves or BuildVoltageCurves with
-// only the points whose x satisfies `wanted`: the very same doubles in the
-// same order, while the heat or voltage of the other samples is never
-// computed. For tests that read a few points of that one curve.
-Curve BuildImaxHeatCurve(const TemRecord& record, double th, unsigned steps,
-                         const std::function<bool(double)>& wanted);
-Curve BuildImaxVoltageCurve(const TemRecord& record, double th, unsigned steps,
-                            const std::function<bool(double)>& wanted);
+// only its points at x in [xLow, xHigh]: the very same doubles in the same
+// order, while the heat or voltage of the other samples is never computed.
+// For tests that read a few points of that one curve.
+Curve BuildImaxHeatCurve(const TemRecord& record, double th, unsigned steps, double xLow,
+                         double xHigh);
+Curve BuildImaxVoltageCurve(const TemRecord& record, double th, unsigned steps, double xLow,
+                            double xHigh);
 
 }  // namespace vantiq

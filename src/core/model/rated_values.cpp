@@ -5,6 +5,7 @@
 #include "model/balance_grid.h"
 #include "model/balance_scan.h"
 #include "model/fast_derivation.h"
+#include "model/module_inputs.h"
 #include "model/performance_model.h"
 
 namespace vantiq {
@@ -67,7 +68,7 @@ void ApplyRatedValues(TemRecord& record, const std::optional<RatedValues>& value
 }
 
 bool DeriveRatedValues(TemRecord& record, double th) {
-    ApplyRatedValues(record, DeriveFast(record, th));
+    ApplyRatedValues(record, HasPhysicalInputs(record) ? DeriveFast(record, th) : std::nullopt);
     return record.derivable;
 }
 

@@ -32,7 +32,8 @@ std::optional<RatedValues> RatedValuesAt(const TemRecord& record, double th, dou
 
 // Derives `record` in place at `th` with the fast derivation (the same result
 // as DeriveReference): overwrites the rated values and sets `derivable`.
-// Returns `derivable`. The record must hold its file values.
+// Returns `derivable`. The record must hold its file values; one whose values
+// are not physical (see HasPhysicalInputs) is not derivable.
 bool DeriveRatedValues(TemRecord& record, double th);
 
 // Stores `values` into the record, or marks it not derivable.
