@@ -9,8 +9,9 @@ namespace vantiq::bench {
 // ratio aimed at, marked when it falls short.
 class FigureTable {
 public:
-    // Prints a heading line for the rows that follow.
-    void Section(const std::string& title);
+    // Prints a heading line for the rows that follow, whose targets count
+    // only when `targets` is set.
+    void Section(const std::string& title, bool targets);
 
     // One row; `target` 0 prints no target.
     void Row(const std::string& figure, double baselineSeconds, double fastSeconds, double target);
@@ -23,6 +24,7 @@ public:
 
 private:
     bool allMet_ = true;
+    bool targets_ = true;
 };
 
 }  // namespace vantiq::bench

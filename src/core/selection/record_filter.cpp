@@ -44,28 +44,24 @@ std::pair<double, double> XRangeAtDt(double requiredDT) {
     return {-(dt + 0.5) - margin, -(dt - 0.5) + margin};
 }
 
-Curve HeatCurveAtImax(const TemRecord& r, double thot, const SearchCriteria& c,
-                      CurveReading reading) {
-    if (reading == CurveReading::kWholeFamilies) {
-        return BuildHeatCurves(r, thot, kSearchCurveSteps).AtImax().points;
-    }
-    const auto [low, high] = XRangeAtDt(c.requiredDT);
-    return BuildImaxHeatCurve(r, thot, kSearchCurveSteps, low, high);
-}
+using FamilyBuilder = CurveFamily (*)(const TemRecord&, double, unsigned);
+using ImaxCurveBuilder = Curve (*)(const TemRecord&, double, unsigned, double, double);
 
-Curve VoltageCurveAtImax(const TemRecord& r, double thot, const SearchCriteria& c,
-                         CurveReading reading) {
+// The I = imax curve the curve test reads, taken from the whole family or
+// built alone near the required difference.
+Curve CurveAtImax(const TemRecord& r, double thot, const SearchCriteria& c, CurveReading reading,
+                  FamilyBuilder family, ImaxCurveBuilder imaxOnly) {
     if (reading == CurveReading::kWholeFamilies) {
-        return BuildVoltageCurves(r, thot, kSearchCurveSteps).AtImax().points;
+        return family(r, thot, kSearchCurveSteps).AtImax().points;
     }
     const auto [low, high] = XRangeAtDt(c.requiredDT);
-    return BuildImaxVoltageCurve(r, thot, kSearchCurveSteps, low, high);
+    return imaxOnly(r, thot, kSearchCurveSteps, low, high);
 }
 
 bool HeatTest(const TemRecord& r, double thot, const SearchCriteria& c, CurveReading reading) {
     const double q = RoundToStep(c.requiredQ, kValueStep);
-    return AnyPointAtDt(HeatCurveAtImax(r, thot, c, reading), c.requiredDT,
-                        [q](double y) { return y >= q; });
+    const Curve curve = CurveAtImax(r, thot, c, reading, BuildHeatCurves, BuildImaxHeatCurve);
+    return AnyPointAtDt(curve, c.requiredDT, [q](double y) { return y >= q; });
 }
 
 bool VoltageTest(const TemRecord& r, double thot, const SearchCriteria& c, CurveReading reading) {
@@ -73,8 +69,8 @@ bool VoltageTest(const TemRecord& r, double thot, const SearchCriteria& c, Curve
         return false;
     }
     const double u = RoundToStep(c.supplyVoltage, kValueStep);
-    return AnyPointAtDt(VoltageCurveAtImax(r, thot, c, reading), c.requiredDT,
-                        [u](double y) { return y <= u; });
+    const Curve curve = CurveAtImax(r, thot, c, reading, BuildVoltageCurves, BuildImaxVoltageCurve);
+    return AnyPointAtDt(curve, c.requiredDT, [u](double y) { return y <= u; });
 }
 
 // The band is laid around the module's resistance, not the required one.
