@@ -1,6 +1,8 @@
 #include "selection/row_sort.h"
 
 #include <algorithm>
+#include <cmath>
+#include <functional>
 #include <limits>
 #include <numeric>
 #include <string_view>
@@ -66,7 +68,32 @@ std::vector<std::size_t> ExchangeSort(std::vector<double> keys, OutOfOrder outOf
     return rows;
 }
 
+// Whether no two keys are equal and none is NaN: then the exchange sort's
+// order is simply the keys' order, which a plain sort reaches without
+// comparing every pair of rows.
+bool DistinctKeys(std::vector<double> keys) {
+    if (std::any_of(keys.begin(), keys.end(), [](double k) { return std::isnan(k); })) {
+        return false;
+    }
+    std::sort(keys.begin(), keys.end());
+    return std::adjacent_find(keys.begin(), keys.end()) == keys.end();
+}
+
+template <typename Before>
+std::vector<std::size_t> PlainSort(const std::vector<double>& keys, Before before) {
+    std::vector<std::size_t> rows(keys.size());
+    std::iota(rows.begin(), rows.end(), std::size_t{0});
+    std::sort(rows.begin(), rows.end(),
+              [&](std::size_t a, std::size_t b) { return before(keys[a], keys[b]); });
+    return rows;
+}
+
 std::vector<std::size_t> SortedPositions(std::vector<double> keys, SortOrder order) {
+    const bool exchanging = order == SortOrder::Ascending || order == SortOrder::Descending;
+    if (exchanging && DistinctKeys(keys)) {
+        return order == SortOrder::Ascending ? PlainSort(keys, std::less<>())
+                                             : PlainSort(keys, std::greater<>());
+    }
     switch (order) {
         case SortOrder::Ascending:
             return ExchangeSort(std::move(keys), [](double a, double b) { return a > b; });

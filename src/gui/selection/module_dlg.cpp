@@ -133,9 +133,7 @@ void CModuleDlg::RunSearch() {
     list->Clear();
     criteriaText_ = CriteriaText(criteria_);
     ExchangeOut();
-    for (std::uint32_t i : vantiq::RunSearch(base_, criteria_)) {
-        list->AppendRow(std::to_string(i), std::string(base_.records[i].Name()));
-    }
+    list->SetRows(ListedRows(vantiq::RunSearch(base_, criteria_)));
     if (list->RowCount() > 0) {
         list->SetMark(0);
         SelectListedModule();
@@ -148,12 +146,18 @@ void CModuleDlg::RunSearch() {
     EnableDirection();
 }
 
-void CModuleDlg::ShowAllModules() {
-    ResultListView* list = ui_->resultList;
-    list->Clear();
-    for (std::uint32_t i : vantiq::ShowAllModules(base_)) {
-        list->AppendRow(std::to_string(i), std::string(base_.records[i].Name()));
+std::vector<ResultListView::Row> CModuleDlg::ListedRows(
+    const std::vector<std::uint32_t>& indexes) const {
+    std::vector<ResultListView::Row> rows;
+    rows.reserve(indexes.size());
+    for (std::uint32_t i : indexes) {
+        rows.emplace_back(std::to_string(i), std::string(base_.records[i].Name()));
     }
+    return rows;
+}
+
+void CModuleDlg::ShowAllModules() {
+    ui_->resultList->SetRows(ListedRows(vantiq::ShowAllModules(base_)));
     SortResultList();
     EnableDirection();
 }

@@ -4,9 +4,11 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "app/record_loader.h"
 #include "base/tem_base.h"
+#include "selection/result_list_view.h"
 #include "selection/search_criteria.h"
 
 class QButtonGroup;
@@ -64,6 +66,8 @@ private:
     void Step(int delta);
     void ChangeThot(double kelvin);
     void ShowCriteriaText();
+    // The list rows of the records `indexes`: their index and name.
+    std::vector<ResultListView::Row> ListedRows(const std::vector<std::uint32_t>& indexes) const;
 
     TemBase& base_;
     RecordLoader loader_;

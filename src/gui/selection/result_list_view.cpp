@@ -33,9 +33,16 @@ void ResultListView::Clear() {
     mark_ = -1;
 }
 
-void ResultListView::AppendRow(const std::string& number, const std::string& name) {
-    auto* item = new QTreeWidgetItem(this, {Shown(number), Shown(name)});
-    item->setData(1, kNameRole, QByteArray::fromStdString(name));
+void ResultListView::SetRows(const std::vector<Row>& rows) {
+    Clear();
+    QList<QTreeWidgetItem*> items;
+    items.reserve(static_cast<qsizetype>(rows.size()));
+    for (const auto& [number, name] : rows) {
+        auto* item = new QTreeWidgetItem({Shown(number), Shown(name)});
+        item->setData(1, kNameRole, QByteArray::fromStdString(name));
+        items.append(item);
+    }
+    addTopLevelItems(items);
 }
 
 std::vector<std::string> ResultListView::Names() const {
@@ -52,10 +59,12 @@ std::string ResultListView::NameAt(int row) const {
 }
 
 void ResultListView::SetNames(const std::vector<std::string>& names) {
-    Clear();
+    std::vector<Row> rows;
+    rows.reserve(names.size());
     for (std::size_t k = 0; k < names.size(); ++k) {
-        AppendRow(std::to_string(k), names[k]);
+        rows.emplace_back(std::to_string(k), names[k]);
     }
+    SetRows(rows);
 }
 
 void ResultListView::SetThirdColumn(const std::string& header,

@@ -3,6 +3,7 @@
 #include <QTreeWidget>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace vantiq {
@@ -19,8 +20,11 @@ public:
 
     int RowCount() const { return topLevelItemCount(); }
     void Clear();
-    // Appends a row showing `number` and the name.
-    void AppendRow(const std::string& number, const std::string& name);
+    // A row's "№" text and catalogue name.
+    using Row = std::pair<std::string, std::string>;
+    // Replaces the rows with `rows`, inserted at once: one by one, a list of
+    // tens of thousands of modules takes seconds to fill.
+    void SetRows(const std::vector<Row>& rows);
     // The names of all rows, in row order.
     std::vector<std::string> Names() const;
     // The name of `row`; empty when there is no such row.

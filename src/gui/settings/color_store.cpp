@@ -22,10 +22,13 @@ bool StoreReadable(const QSettings& store) {
     return store.status() == QSettings::NoError;
 }
 
+// A colour is 0x00BBGGRR; a value with the top byte set is no colour.
+constexpr qulonglong kLargestColor = 0x00FFFFFFULL;
+
 void ReadColor(const QSettings& store, const char* name, std::uint32_t& color) {
     bool ok = false;
     const qulonglong value = store.value(QLatin1String(name)).toULongLong(&ok);
-    if (ok && value <= 0xFFFFFFFFULL) {
+    if (ok && value <= kLargestColor) {
         color = static_cast<std::uint32_t>(value);
     }
 }

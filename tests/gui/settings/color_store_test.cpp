@@ -73,12 +73,15 @@ TEST_P(ColorStoreFile, LoadsWhatCanBeReadAndKeepsDefaultsForTheRest) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, ColorStoreFile,
-    ::testing::Values(StoreCase{"FirstStartHasNoStore", nullptr, ColorSettings{}, false},
-                      StoreCase{"OnlyColor06", "[General]\nColor06=1193046\n", With06(0x123456),
-                                false},
-                      StoreCase{"NotANumber", "[General]\nColor06=teal\n", ColorSettings{}, false},
-                      StoreCase{"Negative", "[General]\nColor06=-1\n", ColorSettings{}, false},
-                      StoreCase{"Damaged", "\x01\xff[[[\n=\n", ColorSettings{}, true}),
+    ::testing::Values(
+        StoreCase{"FirstStartHasNoStore", nullptr, ColorSettings{}, false},
+        StoreCase{"OnlyColor06", "[General]\nColor06=1193046\n", With06(0x123456), false},
+        StoreCase{"NotANumber", "[General]\nColor06=teal\n", ColorSettings{}, false},
+        StoreCase{"Negative", "[General]\nColor06=-1\n", ColorSettings{}, false},
+        StoreCase{"AboveTheColourBits", "[General]\nColor06=16777216\n", ColorSettings{}, false},
+        StoreCase{"List", "[General]\nColor06=1, 2\n", ColorSettings{}, false},
+        StoreCase{"Fraction", "[General]\nColor06=1.5\n", ColorSettings{}, false},
+        StoreCase{"Damaged", "\x01\xff[[[\n=\n", ColorSettings{}, true}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(ColorStore, SavedColoursComeBack) {

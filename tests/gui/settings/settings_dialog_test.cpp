@@ -58,6 +58,13 @@ TEST_F(SettingsDialogTest, OkStoresAllFiveAndTellsTheFrameAtOnce) {
     const QStringList stored =
         QSettings(QStringLiteral("Kestrin"), QStringLiteral("Vantiq")).childKeys();
     EXPECT_EQ(stored.size(), 5) << "OK writes all five values";
+    for (const QString& key : stored) {
+        bool number = false;
+        const QString text =
+            QSettings(QStringLiteral("Kestrin"), QStringLiteral("Vantiq")).value(key).toString();
+        EXPECT_LE(text.toUInt(&number), 0x00FFFFFFu) << key.toStdString();
+        EXPECT_TRUE(number) << key.toStdString() << " holds " << text.toStdString();
+    }
     EXPECT_TRUE(viewNotified_);
 }
 
