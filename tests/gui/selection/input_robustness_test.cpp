@@ -31,11 +31,7 @@ protected:
     }
 
     void Type(const char* box, const QString& text) {
-        auto* edit = Find<QLineEdit>(panel_, box);
-        edit->selectAll();
-        for (QChar c : text) {
-            QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString(c), Qt::NoModifier);
-        }
+        TypeOver(Find<QLineEdit>(panel_, box), text);
     }
     // Searches and returns the notices shown meanwhile.
     std::size_t Search() {

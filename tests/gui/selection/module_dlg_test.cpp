@@ -27,13 +27,8 @@ protected:
         list_ = Find<QTreeWidget>(panel_, "resultList");
     }
 
-    // Types `text` over the box's contents, one key press per character.
     void Type(const char* box, const QString& text) {
-        auto* edit = Find<QLineEdit>(panel_, box);
-        edit->selectAll();
-        for (QChar c : text) {
-            QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString(c), Qt::NoModifier);
-        }
+        TypeOver(Find<QLineEdit>(panel_, box), text);
     }
     void Click(const char* button) {
         QTest::mouseClick(Find<QAbstractButton>(panel_, button), Qt::LeftButton);

@@ -4,8 +4,10 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDialog>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QSettings>
+#include <QTest>
 
 #include <algorithm>
 
@@ -74,6 +76,13 @@ CurrentDirectory::~CurrentDirectory() {
 
 void CopySampleBase(const std::filesystem::path& folder) {
     std::filesystem::copy_file(VANTIQ_SAMPLE_BASE, folder / "Base.tmb");
+}
+
+void TypeOver(QLineEdit* edit, const QString& text) {
+    edit->selectAll();
+    for (QChar c : text) {
+        QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString(c), Qt::NoModifier);
+    }
 }
 
 void ProcessEvents() {

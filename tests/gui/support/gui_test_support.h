@@ -14,6 +14,7 @@
 #include <vector>
 
 class QDialog;
+class QLineEdit;
 
 namespace vantiq::test {
 
@@ -71,6 +72,9 @@ private:
 
 // Copies the bundled sample catalogue to `folder`/Base.tmb.
 void CopySampleBase(const std::filesystem::path& folder);
+
+// Types `text` over the contents of `edit`, one key press per character.
+void TypeOver(QLineEdit* edit, const QString& text);
 
 // Runs queued events until none is left.
 void ProcessEvents();
