@@ -5,6 +5,7 @@
 
 #include "cli_options.h"
 #include "list_command.h"
+#include "print_command.h"
 
 namespace vantiq {
 namespace {
@@ -24,6 +25,9 @@ constexpr const char* kUsage =
     "  list          every module in base order, as CSV:\n"
     "                index,name,imax,umax,dtmax,qmax,ac_resistance,pellets,width,length,height\n"
     "                (rated fields empty for a module that cannot be derived)\n"
+    "  print         one page of a module as an A4 PDF, drawn without a display:\n"
+    "                --module NAME --page datasheet|graphs [--dpi N] -o FILE.pdf\n"
+    "                (--dpi from 72 to 1200, default 300)\n"
     "\n"
     "Exit status: 0 on success, 1 when the catalogue cannot be used, 2 on bad arguments.\n";
 
@@ -36,6 +40,7 @@ struct CommandEntry {
 
 const CommandEntry kCommands[] = {
     {"list", RunListCommand},
+    {"print", RunPrintCommand},
 };
 
 }  // namespace

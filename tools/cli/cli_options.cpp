@@ -36,7 +36,9 @@ ParsedArgs ParseArgs(const std::vector<std::string>& args) {
             parsed.help = true;
             continue;
         }
-        if (word.rfind("--", 0) != 0) {
+        // -o is the one short option: the output file of the drawing commands.
+        const bool output = word == "-o";
+        if (!output && word.rfind("--", 0) != 0) {
             if (!parsed.command.empty()) {
                 parsed.error = "unexpected argument " + word;
             }
@@ -47,7 +49,7 @@ ParsedArgs ParseArgs(const std::vector<std::string>& args) {
             parsed.error = word + " needs a value";
             break;
         }
-        const std::string name = word.substr(2);
+        const std::string name = output ? "output" : word.substr(2);
         const std::string& value = args[++i];
         if (parsed.command.empty()) {
             parsed.error = ReadGlobalOption(name, value, parsed.global);

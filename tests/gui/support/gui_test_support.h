@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QColor>
+#include <QImage>
+#include <QRect>
+#include <QString>
+
+namespace vantiq::test {
+
+// Makes sure a QApplication runs (on the platform the test environment
+// chose); the first call creates it for the rest of the process.
+void EnsureApplication();
+
+// The text of a PDF as pdftotext reads it, or empty when it cannot.
+QString PdfText(const QString& path);
+
+// pdfinfo's report on a PDF ("Pages:", "Title:", "Page size:" lines).
+QString PdfInfo(const QString& path);
+
+// The first page of a PDF rendered by pdftoppm at `dpi`; null when it cannot be.
+QImage PdfPageImage(const QString& path, int dpi);
+
+// Pixels of `area` in `image` whose colour is `colour` (exactly, or within
+// `tolerance` in each channel).
+int CountPixels(const QImage& image, const QRect& area, const QColor& colour, int tolerance = 0);
+
+}  // namespace vantiq::test
