@@ -5,7 +5,9 @@
 
 #include "cli_options.h"
 #include "list_command.h"
+#ifdef VANTIQ_HAVE_RENDER
 #include "print_command.h"
+#endif
 
 namespace vantiq {
 namespace {
@@ -25,9 +27,10 @@ constexpr const char* kUsage =
     "  list          every module in base order, as CSV:\n"
     "                index,name,imax,umax,dtmax,qmax,ac_resistance,pellets,width,length,height\n"
     "                (rated fields empty for a module that cannot be derived)\n"
-    "  print         one page of a module as an A4 PDF, drawn without a display:\n"
-    "                --module NAME --page datasheet|graphs [--dpi N] -o FILE.pdf\n"
-    "                (--dpi from 72 to 1200, default 300)\n"
+    "  print --module NAME --page datasheet|graphs [--dpi N] -o FILE.pdf\n"
+    "                the printed page of the first module of that name as a one-page\n"
+    "                A4 PDF: its datasheet picture, or its table and four graphs;\n"
+    "                N dots per inch, 72 to 1200 (default 300)\n"
     "\n"
     "Exit status: 0 on success, 1 when the catalogue cannot be used, 2 on bad arguments.\n";
 
@@ -40,7 +43,9 @@ struct CommandEntry {
 
 const CommandEntry kCommands[] = {
     {"list", RunListCommand},
+#ifdef VANTIQ_HAVE_RENDER
     {"print", RunPrintCommand},
+#endif
 };
 
 }  // namespace

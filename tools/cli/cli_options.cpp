@@ -36,9 +36,9 @@ ParsedArgs ParseArgs(const std::vector<std::string>& args) {
             parsed.help = true;
             continue;
         }
-        // -o is the one short option: the output file of the drawing commands.
-        const bool output = word == "-o";
-        if (!output && word.rfind("--", 0) != 0) {
+        // Long options are `--name`; a one-letter option such as -o is `-x`.
+        const bool shortOption = word.size() == 2 && word[0] == '-' && word[1] != '-';
+        if (word.rfind("--", 0) != 0 && !shortOption) {
             if (!parsed.command.empty()) {
                 parsed.error = "unexpected argument " + word;
             }
@@ -49,7 +49,7 @@ ParsedArgs ParseArgs(const std::vector<std::string>& args) {
             parsed.error = word + " needs a value";
             break;
         }
-        const std::string name = output ? "output" : word.substr(2);
+        const std::string name = word.substr(shortOption ? 1 : 2);
         const std::string& value = args[++i];
         if (parsed.command.empty()) {
             parsed.error = ReadGlobalOption(name, value, parsed.global);

@@ -25,8 +25,8 @@ struct ParsedArgs {
 };
 
 // Splits the arguments: global options up to the command word, then the
-// command's `--name value` options. Every option takes a value except --help;
-// -o stands for --output.
+// command's `--name value` (or one-letter `-x value`) options. Every option takes
+// a value except --help.
 ParsedArgs ParseArgs(const std::vector<std::string>& args);
 
 // Reads option `name` as a strict number into `value`; an option not given

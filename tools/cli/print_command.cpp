@@ -27,7 +27,7 @@ struct PrintRequest {
 
 // Reads the command's options; returns a usage error text, or empty.
 std::string ReadRequest(const ParsedArgs& args, PrintRequest& request) {
-    if (auto error = CheckKnownOptions(args, {"module", "page", "dpi", "output"}); !error.empty()) {
+    if (auto error = CheckKnownOptions(args, {"module", "page", "dpi", "o"}); !error.empty()) {
         return error;
     }
     const auto option = [&](const char* name) {
@@ -35,7 +35,7 @@ std::string ReadRequest(const ParsedArgs& args, PrintRequest& request) {
         return found == args.options.end() ? std::string() : found->second;
     };
     request.module = option("module");
-    request.output = option("output");
+    request.output = option("o");
     const std::string page = option("page");
     if (request.module.empty() || request.output.empty() || page.empty()) {
         return "print needs --module NAME, --page datasheet|graphs and -o FILE.pdf";
