@@ -7,6 +7,7 @@
 #include "list_command.h"
 #ifdef VANTIQ_HAVE_RENDER
 #include "print_command.h"
+#include "render_command.h"
 #endif
 
 namespace vantiq {
@@ -27,6 +28,10 @@ constexpr const char* kUsage =
     "  list          every module in base order, as CSV:\n"
     "                index,name,imax,umax,dtmax,qmax,ac_resistance,pellets,width,length,height\n"
     "                (rated fields empty for a module that cannot be derived)\n"
+    "  render --module NAME --mode graph|datasheet [--size WxH] -o FILE.png\n"
+    "                what the window shows for the first module of that name at a\n"
+    "                client size (default 1200x800): its four performance graphs in\n"
+    "                the stored curve colours, or its datasheet picture\n"
     "  print --module NAME --page datasheet|graphs [--dpi N] -o FILE.pdf\n"
     "                the printed page of the first module of that name as a one-page\n"
     "                A4 PDF: its datasheet picture, or its table and four graphs;\n"
@@ -44,6 +49,7 @@ struct CommandEntry {
 const CommandEntry kCommands[] = {
     {"list", RunListCommand},
 #ifdef VANTIQ_HAVE_RENDER
+    {"render", RunRenderCommand},
     {"print", RunPrintCommand},
 #endif
 };

@@ -12,7 +12,8 @@ constexpr int kMinStretch = 1;
 constexpr int kMaxStretch = 4000;
 
 QFont BaseFont(const PageFontSpec& spec, int pixelSize) {
-    QFont font(QStringLiteral("Arial"));
+    QFont font;
+    font.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
     font.setPixelSize(std::max(1, pixelSize));
     font.setUnderline(spec.underline);
     font.setWeight(spec.heavy ? QFont::Black : QFont::Normal);

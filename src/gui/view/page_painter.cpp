@@ -2,14 +2,17 @@
 
 #include <QFontMetricsF>
 
+#include "view/graphs_page.h"
 #include "view/header_picture.h"
 #include "view/page_font.h"
 #include "view/page_texts.h"
-#include "view/print_graphs.h"
 #include "view/print_layout.h"
 
 namespace vantiq {
 namespace {
+
+// Graphs on paper are drawn heavier than on screen.
+constexpr GraphStyle kPrintGraphStyle{4, 25};
 
 // Text placed by the top-left corner of its line, the way the page is laid out.
 void DrawTopLeft(QPainter& painter, QPointF origin, const QString& text) {
@@ -90,7 +93,7 @@ void PrintGraphsPage(QPainter& painter, int width, int height, const TemRecord& 
     DrawTableRules(painter, page.rules);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawImage(page.headerPicture, DrawHeaderPicture());
-    DrawPrintedGraphs(painter, page.graphCells, record, thot, colors);
+    DrawModuleGraphs(painter, page.graphCells, record, thot, colors, kPrintGraphStyle);
     painter.restore();
     DrawDatasheetStrip(painter, width, height);
 }

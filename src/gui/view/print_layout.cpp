@@ -1,5 +1,7 @@
 #include "view/print_layout.h"
 
+#include "view/graph_geometry.h"
+
 namespace vantiq {
 namespace {
 
@@ -7,11 +9,10 @@ const QColor kFrameColor(140, 140, 170);
 
 // A fraction of a page size in whole pixels, truncated toward zero.
 int Part(double fraction, int size) {
-    return static_cast<int>(fraction * size);
+    return Truncate(fraction * size);
 }
 
-// Left, top, right, bottom as a rectangle whose right and bottom edges are
-// exclusive, so that neighbouring cells share their border coordinate.
+// Left, top, right, bottom as a rectangle; right and bottom are exclusive.
 QRect Edges(int left, int top, int right, int bottom) {
     return QRect(left, top, right - left, bottom - top);
 }
@@ -21,7 +22,7 @@ TableRules LayOutRules(int w, int h) {
     rules.penWidth = Part(0.001, w);
     rules.color = kFrameColor;
     for (int k = 0; k < 6; ++k) {
-        rules.rowY[k] = static_cast<int>(k * 0.02 * h + 0.087 * h);
+        rules.rowY[k] = Truncate(k * 0.02 * h + 0.087 * h);
     }
     rules.left = Part(0.08, w);
     rules.right = Part(0.47, w);
@@ -31,15 +32,15 @@ TableRules LayOutRules(int w, int h) {
     return rules;
 }
 
-std::array<QRect, 4> LayOutCells(int w, int h) {
+GraphCells LayOutCells(int w, int h) {
     const int left = Part(0.1, w);
     const int middle = w / 2;
     const int right = Part(0.9, w);
     const int top = Part(0.3, h);
     const int centre = Part(0.6, h);
     const int bottom = Part(0.9, h);
-    return {Edges(left, top, middle, centre), Edges(middle, top, right, centre),
-            Edges(left, centre, middle, bottom), Edges(middle, centre, right, bottom)};
+    return {Placement{left, top, middle, centre}, Placement{middle, top, right, centre},
+            Placement{left, centre, middle, bottom}, Placement{middle, centre, right, bottom}};
 }
 
 }  // namespace

@@ -6,6 +6,8 @@
 
 #include <array>
 
+#include "view/graphs_page.h"
+
 namespace vantiq {
 
 // A font as the printed pages ask for it: the character cell's height and
@@ -46,7 +48,7 @@ struct GraphsPageLayout {
     TableRules rules;
     QRect headerPicture;
     // Top-left, top-right, bottom-left, bottom-right; neighbours share a border.
-    std::array<QRect, 4> graphCells;
+    GraphCells graphCells{};
 };
 
 // The rounded strip along the right edge of both printed pages, and its

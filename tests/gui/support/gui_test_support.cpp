@@ -1,6 +1,5 @@
 #include "gui_test_support.h"
 
-#include <QApplication>
 #include <QProcess>
 
 #include <cstdlib>
@@ -22,18 +21,6 @@ bool Near(int a, int b, int tolerance) {
 }
 
 }  // namespace
-
-void EnsureApplication() {
-    if (QApplication::instance() != nullptr) {
-        return;
-    }
-    static int argc = 1;
-    static char name[] = "vantiq_gui_tests";
-    static char* argv[] = {name, nullptr};
-    // Lives until the process ends: tests share it, and tearing it down
-    // after the static destructors have run is not safe.
-    new QApplication(argc, argv);
-}
 
 QString PdfText(const QString& path) {
     return RunTool(QStringLiteral("pdftotext"),

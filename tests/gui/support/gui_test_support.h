@@ -7,10 +7,6 @@
 
 namespace vantiq::test {
 
-// Makes sure a QApplication runs (on the platform the test environment
-// chose); the first call creates it for the rest of the process.
-void EnsureApplication();
-
 // The text of a PDF as pdftotext reads it, or empty when it cannot.
 QString PdfText(const QString& path);
 

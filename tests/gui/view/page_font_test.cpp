@@ -11,7 +11,6 @@ namespace vantiq {
 namespace {
 
 TEST(PageFont, CellHeightAndWidthFollowTheRequest) {
-    test::EnsureApplication();
     const QImage device(10, 10, QImage::Format_RGB32);
     const QString sample = QStringLiteral("AC resistance, ohms");
     struct Case {
@@ -34,7 +33,6 @@ TEST(PageFont, CellHeightAndWidthFollowTheRequest) {
 }
 
 TEST(PageFont, LongTextIsNarrowedToItsRoomAndShortTextKept) {
-    test::EnsureApplication();
     const QImage device(10, 10, QImage::Format_RGB32);
     const QFont font = MakePageFont({144, 72}, &device);
     const QString text = QStringLiteral("Thermoelectric module ТЭМ 127-1.4-2.00");

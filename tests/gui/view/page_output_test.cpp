@@ -14,8 +14,6 @@ namespace {
 
 class PageOutputTest : public testing::Test {
 protected:
-    void SetUp() override { test::EnsureApplication(); }
-
     static PageContent Content() {
         PageContent content;
         std::strncpy(content.record.name.data(), "\xD2\xDD\xCC 127", 29);

@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
-
 #include "gui_test_support.h"
+#include "model/rated_values.h"
+#include "test_support.h"
 #include "view/header_picture.h"
 #include "view/print_layout.h"
 
@@ -14,11 +14,10 @@ namespace {
 constexpr int kWidth = 1200;
 constexpr int kHeight = 1700;
 const QColor kFrame(140, 140, 170);
+const QColor kUnpainted(1, 2, 3);
 
 class PagePainterTest : public testing::Test {
 protected:
-    void SetUp() override { test::EnsureApplication(); }
-
     static QImage BlankPage() {
         QImage page(kWidth, kHeight, QImage::Format_RGB32);
         page.fill(Qt::white);
@@ -26,20 +25,14 @@ protected:
     }
 
     static TemRecord Module() {
-        TemRecord record;
-        std::strncpy(record.name.data(), "VQ-127-1.4-2.00", record.name.size() - 1);
-        record.imax = 6.12;
-        record.umax = 14.96;
-        record.dtMax = -68.46;
-        record.qmax = 45.04;
-        record.acResistance = 1.236;
-        record.derivable = true;
+        TemRecord record = test::WorkedExampleModule("VQ-127-1.4-2.00");
+        DeriveRatedValues(record, 298.0);
         return record;
     }
 
     static QImage GraphsPage() {
         QImage page = BlankPage();
-        page.fill(Qt::red);  // the page must paint its own white ground
+        page.fill(kUnpainted);  // the page must paint its own white ground
         QPainter painter(&page);
         PrintGraphsPage(painter, kWidth, kHeight, Module(), 298.0, ColorSettings{});
         return page;
@@ -119,7 +112,7 @@ TEST_F(PagePainterTest, GraphsPageRulesFrameTheTable) {
                   rules.bottom - rules.top)
             << "rule at x = " << x;
     }
-    EXPECT_EQ(test::CountPixels(page, QRect(0, 0, kWidth, kHeight), Qt::red), 0);
+    EXPECT_EQ(test::CountPixels(page, QRect(0, 0, kWidth, kHeight), kUnpainted), 0);
 }
 
 TEST_F(PagePainterTest, GraphsPageTextsStartAtTheirPositions) {
@@ -148,6 +141,22 @@ TEST_F(PagePainterTest, GraphsPageCarriesTheHeaderPictureInItsRectangle) {
     const QRect band(0, 0, kWidth, area.bottom() + 40);
     EXPECT_EQ(test::CountPixels(page, band, QColor(70, 110, 190), 12),
               test::CountPixels(page, area, QColor(70, 110, 190), 12));
+}
+
+TEST_F(PagePainterTest, GraphsPageDrawsAGraphInEachCell) {
+    const QImage page = GraphsPage();
+    for (const Placement& cell : LayOutGraphsPage(kWidth, kHeight).graphCells) {
+        SCOPED_TRACE(testing::Message() << "cell at " << cell.left << ", " << cell.top);
+        const QRect area(cell.left, cell.top, cell.Width(), cell.Height());
+        // The plot's ground fades to light blue, and every graph has a red
+        // curve: graph 1 its only one, the others the curve at Imax.
+        EXPECT_GT(test::CountPixels(page, area.adjusted(0, area.height() / 2, 0, 0),
+                                    QColor(210, 210, 255), 8),
+                  area.width() * 10);
+        EXPECT_GT(test::CountPixels(page, area, QColor(255, 0, 0), 30), 50);
+    }
+    EXPECT_EQ(test::CountPixels(page, QRect(0, 510, 120, 1020), Qt::white), 120 * 1020)
+        << "nothing left of the cells";
 }
 
 TEST_F(PagePainterTest, HeaderPictureHasItsResourceSize) {

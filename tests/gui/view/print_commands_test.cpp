@@ -46,8 +46,6 @@ public:
 
 class PrintCommandsTest : public testing::Test {
 protected:
-    void SetUp() override { test::EnsureApplication(); }
-
     PrintCommands Commands() {
         return PrintCommands(dialogs_, [this]() -> std::optional<PageContent> {
             if (!selected_) {

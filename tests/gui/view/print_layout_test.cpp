@@ -42,10 +42,9 @@ TEST(PrintLayout, TableRulesHeaderPictureAndCellsOnThe600DpiArea) {
     EXPECT_EQ(page.rules.penWidth, 4);
     EXPECT_EQ(page.rules.color, QColor(140, 140, 170));
     EXPECT_EQ(page.headerPicture, QRect(3120, 102, 672, 408));
-    EXPECT_EQ(EdgesOf(page.graphCells[0]), (Edges{480, 2040, 2400, 4080}));
-    EXPECT_EQ(EdgesOf(page.graphCells[1]), (Edges{2400, 2040, 4320, 4080}));
-    EXPECT_EQ(EdgesOf(page.graphCells[2]), (Edges{480, 4080, 2400, 6120}));
-    EXPECT_EQ(EdgesOf(page.graphCells[3]), (Edges{2400, 4080, 4320, 6120}));
+    EXPECT_EQ(page.graphCells,
+              (GraphCells{Placement{480, 2040, 2400, 4080}, Placement{2400, 2040, 4320, 4080},
+                          Placement{480, 4080, 2400, 6120}, Placement{2400, 4080, 4320, 6120}}));
 }
 
 TEST(PrintLayout, StripAndDatasheetPictureOnThe600DpiArea) {
@@ -67,11 +66,11 @@ TEST(PrintLayout, CellsShareBordersOnOddSizes) {
     for (const QSize size : {QSize(4961, 7016), QSize(501, 401), QSize(2479, 3508)}) {
         SCOPED_TRACE(testing::Message() << size.width() << "x" << size.height());
         const auto cells = LayOutGraphsPage(size.width(), size.height()).graphCells;
-        EXPECT_EQ(EdgesOf(cells[0])[2], size.width() / 2);
-        EXPECT_EQ(EdgesOf(cells[0])[2], cells[1].left());
-        EXPECT_EQ(EdgesOf(cells[2])[2], cells[3].left());
-        EXPECT_EQ(EdgesOf(cells[0])[3], cells[2].top());
-        EXPECT_EQ(EdgesOf(cells[1])[3], cells[3].top());
+        EXPECT_EQ(cells[0].right, size.width() / 2);
+        EXPECT_EQ(cells[0].right, cells[1].left);
+        EXPECT_EQ(cells[2].right, cells[3].left);
+        EXPECT_EQ(cells[0].bottom, cells[2].top);
+        EXPECT_EQ(cells[1].bottom, cells[3].top);
         EXPECT_EQ(EdgesOf(LayOutStrip(size.width(), size.height()).strip)[2], size.width());
     }
 }

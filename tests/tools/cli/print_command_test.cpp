@@ -21,7 +21,6 @@ struct CliRun {
 class PrintCommandTest : public testing::Test {
 protected:
     void SetUp() override {
-        test::EnsureApplication();
         QImage picture(30, 40, QImage::Format_RGB32);
         picture.fill(QColor(0, 150, 0));
         QByteArray png;

@@ -1,0 +1,53 @@
+#include "view/child_view.h"
+
+#include <QPaintEvent>
+#include <QPainter>
+#include <QResizeEvent>
+
+#include "view/module_picture.h"
+#include "view/view_modes.h"
+
+namespace vantiq {
+
+CChildView::CChildView(const TemBase& base, const ColorSettings& colors, QWidget* parent)
+    : QWidget(parent), base_(base), colors_(colors) {
+    setBackgroundRole(QPalette::Window);
+    setAutoFillBackground(true);
+}
+
+void CChildView::OnUpdateView(unsigned mode) {
+    mode_ = mode;
+    const TemRecord* record = base_.Selected();
+    if (mode_ == ID_VIEW_GRAPH && record != nullptr && !buffer_.isNull()) {
+        QPainter painter(&buffer_);
+        DrawModuleGraphs(painter, quadrants_, *record, base_.thot, colors_, kScreenGraphStyle);
+    }
+    picture_ = record != nullptr ? LoadModulePicture(base_, base_.selected) : QImage();
+    update();
+}
+
+void CChildView::paintEvent(QPaintEvent* /*event*/) {
+    QPainter painter(this);
+    if (mode_ == ID_VIEW_GRAPH) {
+        painter.drawImage(0, 0, buffer_);
+    } else if (mode_ == ID_VIEW_DATASHEET) {
+        DrawDatasheet(painter, picture_, width(), height());
+    }
+}
+
+void CChildView::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    const QSize size = event->size();
+    if (size.isEmpty()) {
+        return;  // a minimised window keeps its page
+    }
+    // A fresh page shows the window colour and the cross until the next
+    // notification draws the graphs.
+    buffer_ = QImage(size, QImage::Format_RGB32);
+    buffer_.fill(palette().color(QPalette::Window));
+    QPainter painter(&buffer_);
+    DrawViewCross(painter, size.width(), size.height());
+    quadrants_ = ViewQuadrants(size.width(), size.height());
+}
+
+}  // namespace vantiq

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+
+#include "base/tem_base.h"
+#include "settings/color_settings.h"
+#include "view/graphs_page.h"
+
+namespace vantiq {
+
+// The drawing area: the selected module's four performance graphs, composed
+// in a buffer of the client size, or its datasheet picture. It reads the
+// base's selection and the colours, which the application owns and keeps
+// alive longer than the view. What it shows changes only through
+// OnUpdateView; painting never recomputes a graph.
+class CChildView : public QWidget {
+    Q_OBJECT
+
+public:
+    CChildView(const TemBase& base, const ColorSettings& colors, QWidget* parent = nullptr);
+
+    // The composed graphs page (the cross and, once drawn, the graphs).
+    const QImage& Buffer() const { return buffer_; }
+    // The datasheet picture of the module last shown; null when none.
+    const QImage& Picture() const { return picture_; }
+    unsigned Mode() const { return mode_; }
+
+public slots:
+    // Shows the selected module in `mode` (ID_VIEW_GRAPH or
+    // ID_VIEW_DATASHEET; anything else shows nothing): in Graph mode the
+    // graphs are rebuilt, in every mode the picture is reloaded. Without a
+    // selected module the last graphs stay and the picture is dropped.
+    void OnUpdateView(unsigned mode);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    const TemBase& base_;
+    const ColorSettings& colors_;
+    QImage buffer_;
+    QImage picture_;
+    GraphCells quadrants_{};
+    unsigned mode_ = 0;
+};
+
+}  // namespace vantiq

@@ -1,0 +1,87 @@
+#include "view/child_view.h"
+
+#include <QPalette>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "base/base_loader.h"
+#include "test_support.h"
+#include "view/view_modes.h"
+
+namespace vantiq {
+namespace {
+
+const QColor kCross(140, 140, 170);
+
+TEST(ViewQuadrants, LeaveTheCrossBetweenThem) {
+    const GraphCells cells = ViewQuadrants(501, 401);
+    EXPECT_EQ(cells[0], (Placement{0, 0, 250, 200}));
+    EXPECT_EQ(cells[1], (Placement{251, 0, 501, 200}));
+    EXPECT_EQ(cells[2], (Placement{0, 201, 250, 401}));
+    EXPECT_EQ(cells[3], (Placement{251, 201, 501, 401}));
+}
+
+class ChildViewTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        // A copy of its own: the catalogue is opened for exclusive use, and
+        // other tests read the sample at the same time.
+        const std::string copy = dir.File("Base.tmb");
+        std::filesystem::copy_file(VANTIQ_SAMPLE_BASE, copy);
+        ASSERT_FALSE(OpenBase(base, copy));
+        ASSERT_FALSE(LoadBase(base).error);
+        view.resize(501, 401);
+        view.show();
+    }
+
+    test::TempDir dir;
+    TemBase base;
+    ColorSettings colors;
+    CChildView view{base, colors};
+};
+
+TEST_F(ChildViewTest, AFreshPageShowsOnlyTheCrossOnTheWindowColour) {
+    const QImage& page = view.Buffer();
+    ASSERT_EQ(page.size(), QSize(501, 401));
+    const QColor window = view.palette().color(QPalette::Window);
+    for (int y = 0; y < 401; y += 20) {
+        EXPECT_EQ(page.pixelColor(250, y), kCross) << y;
+        EXPECT_EQ(page.pixelColor(249, y), y == 200 ? kCross : window) << y;
+    }
+    for (int x = 0; x < 501; x += 20) {
+        EXPECT_EQ(page.pixelColor(x, 200), kCross) << x;
+    }
+}
+
+TEST_F(ChildViewTest, GraphModeDrawsTheFourGraphsAndPaintingCopiesThem) {
+    base.selected = 0;
+    view.OnUpdateView(ID_VIEW_GRAPH);
+    const QImage page = view.Buffer();
+    for (const QPoint corner : {QPoint(1, 1), QPoint(252, 1), QPoint(1, 202), QPoint(252, 202)}) {
+        EXPECT_EQ(page.pixelColor(corner), QColor(Qt::white)) << corner.x() << "," << corner.y();
+    }
+    EXPECT_EQ(page.pixelColor(250, 100), kCross);
+    EXPECT_EQ(view.grab().toImage().convertToFormat(QImage::Format_RGB32), page);
+}
+
+TEST_F(ChildViewTest, WithoutASelectionTheLastGraphsStayAndThePictureGoes) {
+    base.selected = 0;
+    view.OnUpdateView(ID_VIEW_GRAPH);
+    const QImage drawn = view.Buffer();
+    base.selected = -1;
+    view.OnUpdateView(ID_VIEW_GRAPH);
+    EXPECT_EQ(view.Buffer(), drawn);
+    EXPECT_TRUE(view.Picture().isNull());
+}
+
+TEST_F(ChildViewTest, DatasheetModeLeavesThePageAlone) {
+    base.selected = 0;
+    view.OnUpdateView(ID_VIEW_DATASHEET);
+    EXPECT_EQ(view.Buffer().pixelColor(1, 1), view.palette().color(QPalette::Window));
+    EXPECT_EQ(view.Mode(), ID_VIEW_DATASHEET);
+}
+
+}  // namespace
+}  // namespace vantiq

@@ -1,0 +1,77 @@
+#include <QBuffer>
+#include <QImage>
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "cli_app.h"
+#include "test_support.h"
+
+namespace vantiq {
+namespace {
+
+int Cli(const std::vector<std::string>& args, std::string* err = nullptr) {
+    std::ostringstream out, errors;
+    const int status = RunCli(args, out, errors);
+    if (err != nullptr) {
+        *err = errors.str();
+    }
+    return status;
+}
+
+std::vector<unsigned char> RedPng() {
+    QImage image(4, 4, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return {bytes.begin(), bytes.end()};
+}
+
+class RenderCommand : public ::testing::Test {
+protected:
+    std::vector<std::string> Render(const std::string& module, const std::string& mode,
+                                    const std::string& size) {
+        return {"--base", base,     "render", "--module", module, "--mode",
+                mode,     "--size", size,     "-o",       output};
+    }
+
+    test::TempDir dir;
+    std::string base =
+        test::WriteCatalogue(dir.File("Base.tmb"), {{test::WorkedExampleModule("A"), RedPng()}});
+    std::string output = dir.File("view.png");
+};
+
+TEST_F(RenderCommand, DrawsTheGraphsPageAtTheClientSize) {
+    ASSERT_EQ(Cli(Render("A", "graph", "501x401")), 0);
+    const QImage image(QString::fromStdString(output));
+    ASSERT_EQ(image.size(), QSize(501, 401));
+    EXPECT_EQ(image.pixelColor(250, 100), QColor(140, 140, 170));
+    EXPECT_EQ(image.pixelColor(1, 1), QColor(Qt::white));
+    EXPECT_EQ(image.pixelColor(252, 399), QColor(Qt::white));
+}
+
+TEST_F(RenderCommand, DrawsTheDatasheetOverTheMiddleOfTheWidth) {
+    ASSERT_EQ(Cli(Render("A", "datasheet", "100x50")), 0);
+    const QImage image(QString::fromStdString(output));
+    EXPECT_EQ(image.pixelColor(15, 0), QColor(Qt::red));
+    EXPECT_EQ(image.pixelColor(84, 49), QColor(Qt::red));
+    EXPECT_NE(image.pixelColor(14, 0), QColor(Qt::red));
+    EXPECT_NE(image.pixelColor(85, 0), QColor(Qt::red));
+}
+
+TEST_F(RenderCommand, RefusesUnknownModulesAndBadOptions) {
+    std::string err;
+    EXPECT_EQ(Cli(Render("B", "graph", "100x100"), &err), 1);
+    EXPECT_EQ(err, "vantiq-cli: no module named B\n");
+    EXPECT_EQ(Cli(Render("A", "pie", "100x100")), 2);
+    for (const char* size : {"0x10", "10x", "10000x10001", "-5x5", "5x5x5"}) {
+        EXPECT_EQ(Cli(Render("A", "graph", size)), 2) << size;
+    }
+    EXPECT_EQ(Cli({"--base", base, "render", "--module", "A", "--mode", "graph"}), 2);
+}
+
+}  // namespace
+}  // namespace vantiq
