@@ -1,7 +1,10 @@
 # make run   installs what is missing, builds, and opens the program on the sample catalogue
 # make test  installs what is missing, builds, checks formatting and runs every test,
 #            plain and under AddressSanitizer + UndefinedBehaviorSanitizer
-.PHONY: run test deps build build-sanitize check-format format bench clean
+# make fuzz  fuzzes the catalogue reader for FUZZ_SECONDS (default 60) with libFuzzer,
+#            starting from the committed corpus in fuzz/corpus; findings land in
+#            build/fuzz/artifacts and fail the run
+.PHONY: run test deps build build-sanitize check-format format bench fuzz clean
 
 JOBS ?= $(shell nproc)
 SAMPLE_DIR := build/dev/data
@@ -36,6 +39,20 @@ check-format: deps
 
 format:
 	clang-format -i $(FORMATTED)
+
+FUZZ_SECONDS ?= 60
+FUZZ_DIR := build/fuzz
+
+# Inputs stay within 2 KB (at most 17 modules) and the target loads only bases
+# of one or two modules, because every derivation costs milliseconds. A single
+# allocation beyond 64 MB or a run beyond 10 s is a finding.
+fuzz: deps
+	cmake --preset fuzz
+	cmake --build --preset fuzz -j $(JOBS)
+	mkdir -p $(FUZZ_DIR)/corpus $(FUZZ_DIR)/artifacts
+	$(FUZZ_DIR)/fuzz/vantiq_base_fuzzer -max_total_time=$(FUZZ_SECONDS) -max_len=2048 \
+		-timeout=10 -rss_limit_mb=1024 -malloc_limit_mb=64 -print_final_stats=1 \
+		-artifact_prefix=$(FUZZ_DIR)/artifacts/ $(FUZZ_DIR)/corpus fuzz/corpus
 
 clean:
 	rm -rf build

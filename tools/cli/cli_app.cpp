@@ -5,6 +5,7 @@
 
 #include "cli_options.h"
 #include "list_command.h"
+#include "search_command.h"
 #ifdef VANTIQ_HAVE_RENDER
 #include "print_command.h"
 #include "render_command.h"
@@ -28,6 +29,9 @@ constexpr const char* kUsage =
     "  list          every module in base order, as CSV:\n"
     "                index,name,imax,umax,dtmax,qmax,ac_resistance,pellets,width,length,height\n"
     "                (rated fields empty for a module that cannot be derived)\n"
+    "  search        the modules that meet every requirement given, sorted as the\n"
+    "                window's list, as CSV: row,index,name, then the fields of list;\n"
+    "                the criteria text goes to standard error\n"
     "  render --module NAME --mode graph|datasheet [--size WxH] -o FILE.png\n"
     "                what the window shows for the first module of that name at a\n"
     "                client size (default 1200x800): its four performance graphs in\n"
@@ -36,6 +40,19 @@ constexpr const char* kUsage =
     "                the printed page of the first module of that name as a one-page\n"
     "                A4 PDF: its datasheet picture, or its table and four graphs;\n"
     "                N dots per inch, 72 to 1200 (default 300)\n"
+    "\n"
+    "Options of search (an option not given is no requirement):\n"
+    "  --q W                     heat load to pump\n"
+    "  --dt K                    temperature difference to reach\n"
+    "  --supply-voltage V        the power supply's voltage\n"
+    "  --supply-current A        the power supply's current\n"
+    "  --resistance OHM          the module's AC resistance\n"
+    "  --tolerance 1|5|10|20     resistance tolerance in percent (default 1)\n"
+    "  --mode supply|resistance  which electrical requirement counts (default supply)\n"
+    "  --width MM, --length MM, --height MM   largest dimensions\n"
+    "  --name FRAGMENT           part of the name, case-sensitive, at most 29 characters\n"
+    "  --sort name|qmax|pellets|imax|umax     sort key (default name)\n"
+    "  --order desc|asc          direction (default desc)\n"
     "\n"
     "Exit status: 0 on success, 1 when the catalogue cannot be used, 2 on bad arguments.\n";
 
@@ -48,6 +65,7 @@ struct CommandEntry {
 
 const CommandEntry kCommands[] = {
     {"list", RunListCommand},
+    {"search", RunSearchCommand},
 #ifdef VANTIQ_HAVE_RENDER
     {"render", RunRenderCommand},
     {"print", RunPrintCommand},

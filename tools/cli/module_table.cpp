@@ -22,7 +22,7 @@ bool OpenAndLoad(const GlobalOptions& options, TemBase& base, std::ostream& err)
     }
     const std::string skipped = UnderivableMessage(base, result.underivable);
     if (!skipped.empty()) {
-        err << skipped << "\n";
+        err << Cp1251ToUtf8(skipped) << "\n";
     }
     return true;
 }

@@ -34,7 +34,9 @@ void BaseFile::Close() {
 }
 
 std::optional<BaseFile> BaseFile::OpenExclusive(const std::string& path) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // Without O_NONBLOCK a pipe with no writer would block the open forever;
+    // for the regular files that pass the check below it changes nothing.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
         return std::nullopt;
     }

@@ -20,8 +20,8 @@ public:
     BaseFile(const BaseFile&) = delete;
     BaseFile& operator=(const BaseFile&) = delete;
 
-    // Opens and locks the file; nullopt when it is missing, unreadable or
-    // held by another open.
+    // Opens and locks the file; nullopt when it is missing, unreadable, held
+    // by another open, or not a regular file (a folder, device or pipe).
     static std::optional<BaseFile> OpenExclusive(const std::string& path);
 
     bool IsOpen() const { return fd_ >= 0; }

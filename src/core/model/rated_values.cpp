@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "model/balance_scan.h"
+#include "model/module_inputs.h"
 #include "model/performance_model.h"
 
 namespace vantiq {
@@ -64,7 +65,8 @@ void ApplyRatedValues(TemRecord& record, const std::optional<RatedValues>& value
 }
 
 bool DeriveRatedValues(TemRecord& record, double th) {
-    ApplyRatedValues(record, DeriveReference(record, th));
+    ApplyRatedValues(record,
+                     HasPhysicalInputs(record) ? DeriveReference(record, th) : std::nullopt);
     return record.derivable;
 }
 

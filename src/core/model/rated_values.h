@@ -26,7 +26,8 @@ struct RatedValues {
 std::optional<RatedValues> DeriveReference(const TemRecord& record, double th);
 
 // Derives `record` in place at `th`: overwrites the rated values and sets
-// `derivable`. Returns `derivable`. The record must hold its file values.
+// `derivable`. Returns `derivable`. The record must hold its file values; one
+// whose values are not physical (see HasPhysicalInputs) is not derivable.
 bool DeriveRatedValues(TemRecord& record, double th);
 
 // Stores `values` into the record, or marks it not derivable.

@@ -1,6 +1,7 @@
 #include "base/base_file.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "test_support.h"
 
@@ -24,6 +25,10 @@ TEST(BaseFile, RefusesMissingFilesAndFolders) {
     test::TempDir dir;
     EXPECT_FALSE(BaseFile::OpenExclusive(dir.File("absent.tmb")));
     EXPECT_FALSE(BaseFile::OpenExclusive(dir.path().string()));
+    EXPECT_FALSE(BaseFile::OpenExclusive("/dev/zero")) << "a device never ends";
+    // A pipe without a writer: opening it must neither block nor succeed.
+    ASSERT_EQ(::mkfifo(dir.File("pipe.tmb").c_str(), 0600), 0);
+    EXPECT_FALSE(BaseFile::OpenExclusive(dir.File("pipe.tmb")));
 }
 
 TEST(BaseFile, ReadsOnlyWhatTheFileHolds) {

@@ -4,7 +4,6 @@
 
 #include <cmath>
 
-#include "base/base_layout.h"
 #include "test_support.h"
 
 namespace vantiq {
@@ -20,11 +19,6 @@ protected:
             entries.push_back({r, {}});
         }
         return test::WriteCatalogue(dir_.File("Base.tmb"), entries);
-    }
-    std::string Raw(const std::vector<unsigned char>& bytes) {
-        const auto path = dir_.File("Raw.tmb");
-        test::WriteBytes(path, bytes);
-        return path;
     }
 
     test::TempDir dir_;
@@ -44,33 +38,6 @@ TEST_F(BaseLoaderTest, MissingOrHeldFileIsNotFound) {
     ASSERT_TRUE(error);
     EXPECT_EQ(error->message, "File not found or it's buzy by another process.");
     EXPECT_FALSE(second.isOpen);
-}
-
-TEST_F(BaseLoaderTest, DamagedHeadersAreRefusedBeforeAnyAllocation) {
-    const std::vector<std::vector<unsigned char>> damaged = {
-        {},                        // empty
-        {1, 0, 0},                 // header cut short
-        {0, 0, 0, 0},              // count 0
-        {1, 0, 0, 0, 0, 0, 0, 0},  // one module claimed, no entry
-        {0xFF, 0xFF, 0xFF, 0xFF},  // four billion modules claimed
-    };
-    for (const auto& bytes : damaged) {
-        TemBase base;
-        const auto error = OpenBase(base, Raw(bytes));
-        ASSERT_TRUE(error) << bytes.size() << " bytes";
-        EXPECT_EQ(error->message, "TEM Base was damaged or it has invalid format.");
-        EXPECT_FALSE(base.isOpen);
-    }
-}
-
-TEST_F(BaseLoaderTest, NameWithoutTerminatorIsDamaged) {
-    auto bytes = test::ReadBytes(Catalogue({WorkedExampleModule(), WorkedExampleModule()}));
-    std::fill_n(bytes.begin() + EntriesOffset(2) + kEntrySize, kNameSize, 'A');
-    ASSERT_FALSE(OpenBase(base_, Raw(bytes)));
-    const auto result = LoadBase(base_);
-    ASSERT_TRUE(result.error);
-    EXPECT_EQ(result.error->message, "TEM Base was damaged or it has invalid format.");
-    EXPECT_TRUE(base_.records.empty()) << "nothing of a damaged load may be kept";
 }
 
 class RecordingProgress : public LoadProgress {

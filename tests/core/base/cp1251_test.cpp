@@ -26,5 +26,20 @@ TEST(Cp1251, EncodesWhatTheCodePageHoldsAndNothingElse) {
     }
 }
 
+TEST(Cp1251, RefusesMalformedUtf8) {
+    for (const char* text : {
+             "\x80",              // a continuation byte alone
+             "A\xBF",             // the same after a letter
+             "\xED\xA0\x80",      // a surrogate half
+             "\xF4\x90\x80\x80",  // beyond U+10FFFF
+             "\xF5\x80\x80\x80",  // a lead byte UTF-8 never uses
+             "\xE2\x84",          // a cut three-byte sequence
+             "\xF0\x9F\x98\x80",  // an emoji, valid but not in the code page
+         }) {
+        EXPECT_FALSE(Utf8ToCp1251(text)) << text;
+    }
+    EXPECT_EQ(Utf8ToCp1251(std::string_view("A\0B", 3)), std::string("A\0B", 3));
+}
+
 }  // namespace
 }  // namespace vantiq

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "base/base_layout.h"
 #include "base/base_loader.h"
 #include "test_support.h"
 
@@ -36,21 +35,6 @@ TEST(PictureReader, PicturesFollowEachOtherInEntryOrder) {
     EXPECT_EQ(ReadPicture(base, 2), (Bytes{3, 4, 5}));
     EXPECT_EQ(ReadPicture(base, 3), Bytes{6});
     EXPECT_FALSE(LocatePicture(base, 4));
-}
-
-TEST(PictureReader, SizesBeyondTheFileGiveNoPicture) {
-    test::TempDir dir;
-    const auto m = test::WorkedExampleModule();
-    auto bytes = test::ReadBytes(test::WriteCatalogue(dir.File("Base.tmb"), {{m, {1}}, {m, {2}}}));
-    // The first size claims nearly 4 GiB; together with the second they pass
-    // 4 GiB, which a 32-bit sum would wrap into a small offset.
-    WriteU32(0xFFFFFFFF, bytes.data() + 4);
-    WriteU32(2, bytes.data() + 8);
-    test::WriteBytes(dir.File("Bad.tmb"), bytes);
-    TemBase base;
-    ASSERT_FALSE(OpenBase(base, dir.File("Bad.tmb")));
-    EXPECT_TRUE(ReadPicture(base, 0).empty());
-    EXPECT_TRUE(ReadPicture(base, 1).empty());
 }
 
 }  // namespace

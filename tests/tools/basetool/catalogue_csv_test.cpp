@@ -24,6 +24,9 @@ TEST(CatalogueCsv, ReadsEveryFieldAndEncodesTheName) {
     EXPECT_EQ(source.rows[0].pictureFile, "a.png");
 }
 
+// Thirty Cyrillic letters: 60 bytes of UTF-8, 30 of Windows-1251.
+const std::string kCyrillic30 = "ЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖ";
+
 TEST(CatalogueCsv, ErrorsNameTheRow) {
     const std::string good = "A,6,127,0.0016,0.0014,40,40,3.8,1e5,2e-4,1.5,\n";
     const struct {
@@ -39,6 +42,14 @@ TEST(CatalogueCsv, ErrorsNameTheRow) {
          "row 2: the name '模块' holds a character Windows-1251 lacks"},
         {"ABCDEFGHIJKLMNOPQRSTUVWXYZ1234,6,127,0.0016,0.0014,40,40,3.8,1e5,2e-4,1.5,\n",
          "row 2: the name 'ABCDEFGHIJKLMNOPQRSTUVWXYZ1234' is longer than 29 bytes"},
+        {kCyrillic30 + ",6,127,0.0016,0.0014,40,40,3.8,1e5,2e-4,1.5,\n",
+         "row 2: the name '" + kCyrillic30 + "' is longer than 29 bytes"},
+        {"B,nan,127,0.0016,0.0014,40,40,3.8,1e5,2e-4,1.5,\n",
+         "row 2: nominal_current is not a number: 'nan'"},
+        {"B,6,127,0.0016,0.0014,40,40,3.8,inf,2e-4,1.5,\n",
+         "row 2: electrical_conductivity is not a number: 'inf'"},
+        {"B,6,-1,0.0016,0.0014,40,40,3.8,1e5,2e-4,1.5,\n",
+         "row 2: pellet_count must be a whole number from 0 to 4294967295"},
     };
     for (const auto& c : cases) {
         const auto source = ParseCatalogueCsv(kHeader + good + c.row);
@@ -50,6 +61,10 @@ TEST(CatalogueCsv, ErrorsNameTheRow) {
                   .error,
               "")
         << "29 bytes fit";
+    const auto cyrillic29 = ParseCatalogueCsv(kHeader + kCyrillic30.substr(2) +
+                                              ",6,127,0.0016,0.0014,40,40,3.8,1e5,2e-4,1.5,\n");
+    ASSERT_EQ(cyrillic29.error, "") << "the limit counts Windows-1251 bytes, not UTF-8";
+    EXPECT_EQ(cyrillic29.rows[0].entry.record.Name(), std::string(29, '\xC6'));
 }
 
 TEST(CatalogueCsv, RejectsAWrongHeader) {

@@ -37,6 +37,16 @@ TEST(ListCommand, PrintsEveryModuleWithItsRatedValues) {
     EXPECT_NE(run.err.find("DEAD,ONE"), std::string::npos) << "skipped modules are named";
 }
 
+TEST(ListCommand, SkippedNamesAreShownInUtf8) {
+    test::TempDir dir;
+    auto dead = test::WorkedExampleModule("\xD2\xDD\xCC-0");
+    dead.pelletLength = -0.0016;
+    const auto path = test::WriteCatalogue(dir.File("Base.tmb"), {{dead, {}}});
+    const CliRun run = Cli({"--base", path, "list"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_TRUE(run.err.ends_with("\nТЭМ-0\n")) << run.err;
+}
+
 TEST(ListCommand, DtmaxIsPrintedAsItsMagnitude) {
     test::TempDir dir;
     const auto path =

@@ -66,8 +66,12 @@ TEST_F(RenderCommand, RefusesUnknownModulesAndBadOptions) {
     std::string err;
     EXPECT_EQ(Cli(Render("B", "graph", "100x100"), &err), 1);
     EXPECT_EQ(err, "vantiq-cli: no module named B\n");
+    EXPECT_EQ(Cli(Render("模块", "graph", "100x100"), &err), 1) << "not in Windows-1251";
+    EXPECT_EQ(err, "vantiq-cli: no module named 模块\n");
+    EXPECT_EQ(Cli(Render(std::string(30, 'A'), "graph", "100x100")), 1) << "longer than a name";
     EXPECT_EQ(Cli(Render("A", "pie", "100x100")), 2);
-    for (const char* size : {"0x10", "10x", "10000x10001", "-5x5", "5x5x5"}) {
+    for (const char* size :
+         {"0x10", "10x", "10000x10001", "-5x5", "5x5x5", "1e308x1", "nanxnan", "99999999999x1"}) {
         EXPECT_EQ(Cli(Render("A", "graph", size)), 2) << size;
     }
     EXPECT_EQ(Cli({"--base", base, "render", "--module", "A", "--mode", "graph"}), 2);

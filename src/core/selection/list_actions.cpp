@@ -1,0 +1,18 @@
+#include "selection/list_actions.h"
+
+#include "selection/search.h"
+
+namespace vantiq {
+
+bool ListSearchResult(TemBase& base, const SearchCriteria& criteria, SortKey key, SortOrder order,
+                      ResultList& list) {
+    list.Fill(base, RunSearch(base, criteria));
+    return list.Sort(base, key, order);
+}
+
+bool ListAllModules(TemBase& base, SortKey key, SortOrder order, ResultList& list) {
+    list.Fill(base, ShowAllModules(base));
+    return list.Sort(base, key, order);
+}
+
+}  // namespace vantiq

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace vantiq {
+
+// The number a numeric input box holds, read the way the C library's `atof`
+// reads it: leading blanks, an optional sign, digits with a point as the
+// decimal separator and an optional exponent; reading stops at the first
+// character that does not fit. Text without a number gives 0, and so does a
+// value that is not finite (an overflowing exponent), so that no input can
+// turn a criterion into one that every comparison passes.
+double ReadNumber(std::string_view text);
+
+// `value` with `digits` decimals, as printf's "%.*f" writes it in the C
+// locale whatever the process locale is.
+std::string FormatFixed(double value, int digits);
+
+// The text an input box shows for `value`: "%3.1f".
+std::string FormatInput(double value);
+
+}  // namespace vantiq

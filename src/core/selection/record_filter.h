@@ -1,0 +1,23 @@
+#pragma once
+
+#include "base/tem_record.h"
+#include "selection/search_criteria.h"
+
+namespace vantiq {
+
+// Curve samples per curve when the search checks the heat and voltage curves.
+inline constexpr unsigned kSearchCurveSteps = 500;
+
+// Whether the curve test applies: Q and dT are set together with both supply
+// values (supply mode) or with the resistance (resistance mode).
+bool CurveTestApplies(const SearchCriteria& criteria);
+
+// Whether `record`, derived at the hot-side temperature `thot` (K), meets
+// every requirement. The tests run in a fixed order and stop at the first
+// failure: Qmax, dTmax (when Q is not set), Umax, the curve test, width,
+// length, height and the name fragment (a case-sensitive run of bytes).
+// Comparisons pass on equality. A record that could not be derived never
+// matches.
+bool RecordMatches(const TemRecord& record, double thot, const SearchCriteria& criteria);
+
+}  // namespace vantiq

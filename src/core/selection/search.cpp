@@ -1,0 +1,32 @@
+#include "selection/search.h"
+
+#include "selection/record_filter.h"
+
+namespace vantiq {
+
+std::vector<std::uint32_t> RunSearch(const TemBase& base, const SearchCriteria& criteria) {
+    return RunSearchSequential(base, criteria);
+}
+
+std::vector<std::uint32_t> RunSearchSequential(const TemBase& base,
+                                               const SearchCriteria& criteria) {
+    std::vector<std::uint32_t> found;
+    for (std::size_t i = 0; i < base.records.size(); ++i) {
+        if (RecordMatches(base.records[i], base.thot, criteria)) {
+            found.push_back(static_cast<std::uint32_t>(i));
+        }
+    }
+    return found;
+}
+
+std::vector<std::uint32_t> ShowAllModules(const TemBase& base) {
+    std::vector<std::uint32_t> all;
+    for (std::size_t i = 0; i < base.records.size(); ++i) {
+        if (base.records[i].derivable) {
+            all.push_back(static_cast<std::uint32_t>(i));
+        }
+    }
+    return all;
+}
+
+}  // namespace vantiq

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "base/tem_base.h"
+#include "selection/search_criteria.h"
+
+namespace vantiq {
+
+// Indexes of the records of `base` that meet `criteria`, in base order. The
+// one entry point of the search: callers never depend on how it walks the
+// base. Leaves `base.selected` alone.
+std::vector<std::uint32_t> RunSearch(const TemBase& base, const SearchCriteria& criteria);
+
+// The plain search: one record after the other on the calling thread. It is
+// the reference every faster search must agree with.
+std::vector<std::uint32_t> RunSearchSequential(const TemBase& base, const SearchCriteria& criteria);
+
+// Indexes of every record that can be listed (every derivable one), in base
+// order: what "Show all" lists.
+std::vector<std::uint32_t> ShowAllModules(const TemBase& base);
+
+}  // namespace vantiq

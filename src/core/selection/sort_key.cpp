@@ -1,0 +1,50 @@
+#include "selection/sort_key.h"
+
+#include "selection/number_input.h"
+
+namespace vantiq {
+
+std::optional<std::string> KeyColumnHeader(SortKey key) {
+    switch (key) {
+        case SortKey::Qmax:
+            return "Qmax, W";
+        case SortKey::Pellets:
+            return "Pellets number, pcs";
+        case SortKey::Imax:
+            return "Imax, A";
+        case SortKey::Umax:
+            return "Umax, V";
+        default:
+            return std::nullopt;
+    }
+}
+
+std::string KeyColumnText(const TemRecord& record, SortKey key) {
+    switch (key) {
+        case SortKey::Pellets:
+            return std::to_string(record.pelletCount);
+        case SortKey::Qmax:
+        case SortKey::Imax:
+        case SortKey::Umax:
+            return FormatFixed(NumericKey(record, key), 1);
+        default:
+            return {};
+    }
+}
+
+double NumericKey(const TemRecord& record, SortKey key) {
+    switch (key) {
+        case SortKey::Qmax:
+            return record.qmax;
+        case SortKey::Pellets:
+            return static_cast<double>(record.pelletCount);
+        case SortKey::Imax:
+            return record.imax;
+        case SortKey::Umax:
+            return record.umax;
+        default:
+            return 0.0;
+    }
+}
+
+}  // namespace vantiq

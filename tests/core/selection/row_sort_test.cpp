@@ -1,0 +1,137 @@
+#include "selection/row_sort.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "selection/sort_key.h"
+
+namespace vantiq {
+namespace {
+
+using Rows = std::vector<std::string>;
+
+TemRecord Module(const std::string& name, std::uint32_t pellets, double qmax = 0) {
+    TemRecord r;
+    std::strncpy(r.name.data(), name.c_str(), r.name.size() - 1);
+    r.pelletCount = pellets;
+    r.qmax = qmax;
+    r.imax = qmax / 10;
+    r.umax = pellets / 10.0;
+    r.derivable = true;
+    return r;
+}
+
+TemBase BaseOf(std::vector<TemRecord> records) {
+    TemBase base;
+    base.records = std::move(records);
+    base.count = static_cast<std::uint32_t>(base.records.size());
+    return base;
+}
+
+TEST(SortRows, EqualKeysFollowTheExchangeOrder) {
+    const TemBase base = BaseOf({Module("M1", 127), Module("M2", 127), Module("M3", 71)});
+    EXPECT_EQ(SortRows(base, {"M1", "M2", "M3"}, SortKey::Pellets, SortOrder::Ascending),
+              (Rows{"M3", "M2", "M1"}));
+    EXPECT_EQ(SortRows(base, {"M1", "M2", "M3"}, SortKey::Pellets, SortOrder::Descending),
+              (Rows{"M1", "M2", "M3"}));
+}
+
+TEST(SortRows, NamesSortAsUnsignedBytes) {
+    const Rows names = {"a", "\xC0-1", "Z", "1", "B", "\xE0", "b"};
+    const TemBase base = BaseOf({});
+    EXPECT_EQ(SortRows(base, names, SortKey::Name, SortOrder::Ascending),
+              (Rows{"1", "B", "Z", "a", "b", "\xC0-1", "\xE0"}))
+        << "digits, capitals, small letters, then Cyrillic bytes above 127";
+    EXPECT_EQ(SortRows(base, names, SortKey::Name, SortOrder::Descending),
+              (Rows{"\xE0", "\xC0-1", "b", "a", "Z", "B", "1"}));
+    EXPECT_EQ(SortRows(base, {"AB", "A", "ABC"}, SortKey::Name, SortOrder::Ascending),
+              (Rows{"A", "AB", "ABC"}))
+        << "a prefix sorts first";
+}
+
+TEST(SortRows, RowsTakeTheValuesOfTheFirstRecordBearingTheirName) {
+    const TemBase base =
+        BaseOf({Module("DUP", 1, 1.0), Module("X", 1, 5.0), Module("DUP", 1, 9.0)});
+    EXPECT_EQ(SortRows(base, {"DUP", "X", "DUP"}, SortKey::Qmax, SortOrder::Descending),
+              (Rows{"X", "DUP", "DUP"}));
+}
+
+TEST(SortRows, AnUnknownNameSortsAsTheSmallestValue) {
+    const TemBase base = BaseOf({Module("A", 1, 1.0), Module("B", 1, -5.0)});
+    EXPECT_EQ(SortRows(base, {"A", "GONE", "B"}, SortKey::Qmax, SortOrder::Ascending),
+              (Rows{"GONE", "B", "A"}));
+}
+
+// The sort as the list has always done it: an exchange sort that finds each
+// row's module by a search of the base at every comparison.
+Rows ReferenceSort(const TemBase& base, Rows rows, SortKey key, SortOrder order) {
+    auto value = [&](const std::string& name) {
+        const auto& r = base.records[static_cast<std::size_t>(base.FindByName(name))];
+        return key == SortKey::Qmax      ? r.qmax
+               : key == SortKey::Pellets ? static_cast<double>(r.pelletCount)
+               : key == SortKey::Imax    ? r.imax
+                                         : r.umax;
+    };
+    auto less = [&](const std::string& a, const std::string& b) {
+        if (key == SortKey::Name) {
+            return std::strcmp(a.c_str(), b.c_str()) < 0;
+        }
+        return value(a) < value(b);
+    };
+    for (std::size_t i = 0; i + 1 < rows.size(); ++i) {
+        for (std::size_t j = i; j < rows.size(); ++j) {
+            const bool swap =
+                order == SortOrder::Ascending ? less(rows[j], rows[i]) : less(rows[i], rows[j]);
+            if (swap) {
+                std::swap(rows[i], rows[j]);
+            }
+        }
+    }
+    return rows;
+}
+
+TEST(SortRows, AgreesWithTheReferenceOnRandomRowsWithManyTies) {
+    std::mt19937 random(20261207);
+    for (int round = 0; round < 20; ++round) {
+        std::vector<TemRecord> records;
+        Rows rows;
+        for (int i = 0; i < 150; ++i) {
+            std::string name = "N" + std::to_string(random() % 60);
+            name += static_cast<char>(0xC0 + random() % 3);
+            records.push_back(Module(name, 10 + random() % 4, (random() % 5) * 0.5));
+            rows.push_back(name);  // duplicate names give duplicate rows
+        }
+        const TemBase base = BaseOf(records);
+        std::shuffle(rows.begin(), rows.end(), random);
+        for (int key = 0; key <= 4; ++key) {
+            for (SortOrder order : {SortOrder::Descending, SortOrder::Ascending}) {
+                const auto k = static_cast<SortKey>(key);
+                ASSERT_EQ(SortRows(base, rows, k, order), ReferenceSort(base, rows, k, order))
+                    << "round " << round << " key " << key;
+            }
+        }
+    }
+}
+
+TEST(KeyColumn, HeadersAndTextsOfTheThirdColumn) {
+    TemRecord r = Module("M", 127, 53.35);
+    r.imax = 6.12;
+    r.umax = 14.25;
+    EXPECT_EQ(KeyColumnHeader(SortKey::Name), std::nullopt);
+    EXPECT_EQ(KeyColumnHeader(SortKey::Qmax), "Qmax, W");
+    EXPECT_EQ(KeyColumnHeader(SortKey::Pellets), "Pellets number, pcs");
+    EXPECT_EQ(KeyColumnHeader(SortKey::Imax), "Imax, A");
+    EXPECT_EQ(KeyColumnHeader(SortKey::Umax), "Umax, V");
+    EXPECT_EQ(KeyColumnText(r, SortKey::Name), "");
+    EXPECT_EQ(KeyColumnText(r, SortKey::Qmax), "53.4");
+    EXPECT_EQ(KeyColumnText(r, SortKey::Pellets), "127");
+    EXPECT_EQ(KeyColumnText(r, SortKey::Imax), "6.1");
+    EXPECT_EQ(KeyColumnText(r, SortKey::Umax), "14.2");
+}
+
+}  // namespace
+}  // namespace vantiq
