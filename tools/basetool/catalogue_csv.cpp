@@ -83,6 +83,20 @@ std::string ReadRow(const CsvRow& fields, CatalogueRow& row) {
 
 }  // namespace
 
+CsvRow CatalogueCsvHeader() {
+    return CsvRow(std::begin(kCatalogueColumns), std::end(kCatalogueColumns));
+}
+
+CsvRow CatalogueCsvRow(const TemRecord& r, const std::string& picture) {
+    CsvRow row = {Cp1251ToUtf8(r.Name()), FormatShortest(r.imax), std::to_string(r.pelletCount)};
+    for (double value : {r.pelletLength, r.pelletSide, r.width, r.length, r.height,
+                         r.electricalConductivity, r.seebeckCoefficient, r.thermalConductivity}) {
+        row.push_back(FormatShortest(value));
+    }
+    row.push_back(picture);
+    return row;
+}
+
 CatalogueSource ParseCatalogueCsv(std::string_view text) {
     CatalogueSource source;
     const CsvTable table = ParseCsv(text);

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "base/base_writer.h"
+#include "csv.h"
 
 namespace vantiq {
 
@@ -39,5 +40,12 @@ struct CatalogueSource {
 // Reads a catalogue source: a header row with the columns above, then one row
 // per module. Names are converted to Windows-1251 and must fit in 29 bytes.
 CatalogueSource ParseCatalogueCsv(std::string_view text);
+
+// The columns above as a header row.
+CsvRow CatalogueCsvHeader();
+
+// The row of one stored module: its name decoded from Windows-1251, its
+// numbers in shortest round-trip form and `picture` in the last column.
+CsvRow CatalogueCsvRow(const TemRecord& record, const std::string& picture);
 
 }  // namespace vantiq

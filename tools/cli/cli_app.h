@@ -4,12 +4,9 @@
 #include <string>
 #include <vector>
 
-namespace vantiq {
+#include "exit_status.h"
 
-// Exit statuses of the command-line tool.
-inline constexpr int kExitOk = 0;
-inline constexpr int kExitFailure = 1;  // the catalogue or a named module is unusable
-inline constexpr int kExitUsage = 2;    // the arguments are wrong
+namespace vantiq {
 
 // Runs `vantiq-cli` with `args` (without the program name): global options,
 // then a command and its options. Results go to `out`, messages to `err`.

@@ -1,0 +1,88 @@
+#include "base/catalogue_reader.h"
+
+#include "base/base_file.h"
+#include "base/base_layout.h"
+
+namespace vantiq {
+namespace {
+
+CatalogueDamage ReadHeader(const BaseFile& file, StoredCatalogue& catalogue) {
+    unsigned char header[4];
+    if (!file.ReadAt(0, header, sizeof header)) {
+        return CatalogueDamage::kShortHeader;
+    }
+    catalogue.count = ReadU32(header);
+    if (catalogue.count == 0) {
+        return CatalogueDamage::kZeroCount;
+    }
+    return file.Size() < PicturesOffset(catalogue.count) ? CatalogueDamage::kShortFile
+                                                         : CatalogueDamage::kNone;
+}
+
+// Lays the pictures out by the size table, back to back after the entries.
+void LocatePictures(const unsigned char* table, StoredCatalogue& catalogue) {
+    std::uint64_t offset = PicturesOffset(catalogue.count);
+    for (std::uint32_t i = 0; i < catalogue.count; ++i) {
+        const PictureLocation location{offset, ReadU32(table + 4 * std::size_t{i})};
+        if (location.offset > catalogue.fileSize ||
+            location.size > catalogue.fileSize - location.offset) {
+            catalogue.cutPictures.push_back(i);
+        }
+        catalogue.pictures.push_back(location);
+        offset += location.size;
+    }
+    catalogue.picturesEnd = offset;
+}
+
+bool ReadPictures(const BaseFile& file, StoredCatalogue& catalogue) {
+    std::size_t cut = 0;
+    for (std::uint32_t i = 0; i < catalogue.count; ++i) {
+        if (cut < catalogue.cutPictures.size() && catalogue.cutPictures[cut] == i) {
+            ++cut;
+            continue;
+        }
+        auto& picture = catalogue.entries[i].picture;
+        picture.resize(catalogue.pictures[i].size);
+        if (!file.ReadAt(catalogue.pictures[i].offset, picture.data(), picture.size())) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// Reads the size table and the entries in one read, then every picture.
+bool ReadBody(const BaseFile& file, StoredCatalogue& catalogue) {
+    std::vector<unsigned char> head(PicturesOffset(catalogue.count) - PictureTableOffset());
+    if (!file.ReadAt(PictureTableOffset(), head.data(), head.size())) {
+        return false;
+    }
+    LocatePictures(head.data(), catalogue);
+    const unsigned char* entries = head.data() + 4 * std::size_t{catalogue.count};
+    catalogue.entries.resize(catalogue.count);
+    for (std::size_t i = 0; i < catalogue.count; ++i) {
+        catalogue.entries[i].record = DecodeEntry(entries + kEntrySize * i);
+    }
+    return ReadPictures(file, catalogue);
+}
+
+}  // namespace
+
+StoredCatalogue ReadCatalogue(const std::string& path) {
+    StoredCatalogue catalogue;
+    const auto file = BaseFile::OpenExclusive(path);
+    if (!file) {
+        catalogue.error = BaseNotFoundError();
+        return catalogue;
+    }
+    catalogue.fileSize = file->Size();
+    catalogue.damage = ReadHeader(*file, catalogue);
+    if (catalogue.damage == CatalogueDamage::kNone && !ReadBody(*file, catalogue)) {
+        const std::uint64_t fileSize = catalogue.fileSize;
+        catalogue = StoredCatalogue{};
+        catalogue.error = BaseDamagedError();
+        catalogue.fileSize = fileSize;
+    }
+    return catalogue;
+}
+
+}  // namespace vantiq

@@ -1,0 +1,235 @@
+#include <gtest/gtest.h>
+
+#include <QImage>
+
+#include <sstream>
+
+#include "base/base_layout.h"
+#include "basetool_app.h"
+#include "test_support.h"
+
+namespace vantiq {
+namespace {
+
+struct ToolRun {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+ToolRun Tool(const std::vector<std::string>& args) {
+    std::ostringstream out, err;
+    const int status = RunBaseTool(args, out, err);
+    return {status, out.str(), err.str()};
+}
+
+std::vector<unsigned char> Bytes(std::string_view text) {
+    return {text.begin(), text.end()};
+}
+
+void WriteText(const std::string& path, const std::string& text) {
+    test::WriteBytes(path, Bytes(text));
+}
+
+const std::string kHeader =
+    "name,nominal_current,pellet_count,pellet_length,pellet_side,width,length,height,"
+    "electrical_conductivity,seebeck_coefficient,thermal_conductivity,picture\n";
+const std::string kFields = ",6,127,0.0016,0.0014,40,40,3.8,1e5,2e-4,1.5,";
+
+TEST(BaseToolRoundTrip, PackOfADumpGivesTheSameFile) {
+    test::TempDir dir;
+    std::vector<CatalogueEntry> entries;
+    const std::pair<std::string, std::string> modules[] = {
+        {"\xD2\xDD\xCC-127", "\x89PNG\r\n\x1A\n-png"},  // ТЭМ-127
+        {"A, \"quoted\" name", "\xFF\xD8\xFF-jpg"},
+        {"BMP", "BM-bmp"},
+        {"GIF", "GIF89a-gif"},
+        {"RAW", "raw bytes"},
+        {"NONE", ""},
+    };
+    for (const auto& [name, picture] : modules) {
+        entries.push_back({test::WorkedExampleModule(name), Bytes(picture)});
+    }
+    TemRecord& odd = entries[1].record;
+    odd.imax = 0.1 + 0.2;
+    odd.pelletCount = 4294967295u;
+    odd.width = -0.0;
+    odd.seebeckCoefficient = 1e-300;
+    odd.thermalConductivity = 1.7976931348623157e308;
+    const auto original = test::WriteCatalogue(dir.File("Base.tmb"), entries);
+
+    const ToolRun dump = Tool({"dump", original, "--pictures", dir.File("pictures")});
+    ASSERT_EQ(dump.status, 0) << dump.err;
+    EXPECT_NE(dump.out.find("\r\nТЭМ-127,6,127,0.0016,0.0014,40,40,3.8,1e+05,2e-04,1.5,0.png\r\n"),
+              std::string::npos);
+    EXPECT_NE(dump.out.find("\"A, \"\"quoted\"\" name\",0.30000000000000004,4294967295,"),
+              std::string::npos);
+    for (const char* file : {"0.png", "1.jpg", "2.bmp", "3.gif", "4.bin"}) {
+        EXPECT_TRUE(std::filesystem::exists(dir.path() / "pictures" / file)) << file;
+    }
+    EXPECT_TRUE(dump.out.ends_with(",1.5,\r\n")) << "a module without picture names none";
+
+    WriteText(dir.File("dump.csv"), dump.out);
+    const ToolRun pack = Tool({"pack", dir.File("dump.csv"), "--pictures", dir.File("pictures"),
+                               "-o", dir.File("Again.tmb")});
+    ASSERT_EQ(pack.status, 0) << pack.err;
+    EXPECT_EQ(test::ReadBytes(dir.File("Again.tmb")), test::ReadBytes(original));
+}
+
+TEST(BaseToolRoundTrip, TheSampleCatalogueSurvivesDumpAndPack) {
+    test::TempDir dir;
+    // A copy, as other tests hold the sample locked while they read it.
+    const auto sample = test::ReadBytes(VANTIQ_SAMPLE_BASE);
+    test::WriteBytes(dir.File("Sample.tmb"), sample);
+    const ToolRun dump = Tool({"dump", dir.File("Sample.tmb"), "--pictures", dir.File("pictures")});
+    ASSERT_EQ(dump.status, 0) << dump.err;
+    EXPECT_NE(dump.out.find(",0.png\r\n"), std::string::npos) << "drawn datasheets are PNG";
+    WriteText(dir.File("dump.csv"), dump.out);
+    ASSERT_EQ(Tool({"pack", dir.File("dump.csv"), "--pictures", dir.File("pictures"), "-o",
+                    dir.File("Base.tmb")})
+                  .status,
+              0);
+    EXPECT_EQ(test::ReadBytes(dir.File("Base.tmb")), sample);
+}
+
+TEST(BaseToolRoundTrip, DumpWithoutFolderLeavesThePictureColumnEmpty) {
+    test::TempDir dir;
+    const auto path = test::WriteCatalogue(
+        dir.File("Base.tmb"), {{test::WorkedExampleModule("M"), Bytes("\x89PNG\r\n\x1A\n")}});
+    const ToolRun dump = Tool({"dump", path});
+    EXPECT_EQ(dump.status, 0);
+    EXPECT_TRUE(dump.out.ends_with("\r\nM,6,127,0.0016,0.0014,40,40,3.8,1e+05,2e-04,1.5,\r\n"));
+}
+
+TEST(BaseToolPack, TakesPicturesByColumnThenByName) {
+    test::TempDir dir;
+    std::filesystem::create_directory(dir.path() / "pics");
+    WriteText(dir.File("pics/named.jpg"), "by column");
+    WriteText(dir.File("pics/ТЭМ-1.bmp"), "by name, bmp");
+    WriteText(dir.File("pics/B.png"), "by name, png first");
+    WriteText(dir.File("pics/B.jpg"), "by name, jpg second");
+    WriteText(dir.File("catalogue.csv"), kHeader + "A" + kFields + "named.jpg\n" + "ТЭМ-1" +
+                                             kFields + "\n" + "B" + kFields + "\n" + "C" + kFields +
+                                             "\n");
+    const ToolRun pack = Tool({"pack", dir.File("catalogue.csv"), "--pictures", dir.File("pics"),
+                               "-o", dir.File("Base.tmb")});
+    ASSERT_EQ(pack.status, 0) << pack.err;
+    const auto dump = Tool({"dump", dir.File("Base.tmb"), "--pictures", dir.File("out")});
+    EXPECT_EQ(test::ReadBytes(dir.File("out/0.bin")), Bytes("by column"));
+    EXPECT_EQ(test::ReadBytes(dir.File("out/1.bin")), Bytes("by name, bmp"));
+    EXPECT_EQ(test::ReadBytes(dir.File("out/2.bin")), Bytes("by name, png first"));
+    EXPECT_TRUE(dump.out.ends_with(",1.5,\r\n")) << "C has no picture";
+}
+
+TEST(BaseToolPack, DrawsADatasheetOnlyWhereThereIsNoPicture) {
+    test::TempDir dir;
+    std::filesystem::create_directory(dir.path() / "pics");
+    WriteText(dir.File("pics/A.gif"), "GIF89a");
+    WriteText(dir.File("catalogue.csv"),
+              kHeader + "A" + kFields + "A.gif\n" + "B" + kFields + "\n");
+    ASSERT_EQ(Tool({"pack", dir.File("catalogue.csv"), "--draw-datasheets", "--pictures",
+                    dir.File("pics"), "-o", dir.File("Base.tmb")})
+                  .status,
+              0);
+    Tool({"dump", dir.File("Base.tmb"), "--pictures", dir.File("out")});
+    EXPECT_EQ(test::ReadBytes(dir.File("out/0.gif")), Bytes("GIF89a"));
+    const QImage sheet(QString::fromStdString(dir.File("out/1.png")));
+    EXPECT_EQ(sheet.size(), QSize(1240, 1754));
+}
+
+TEST(BaseToolPack, ErrorsNameTheRowAndWriteNothing) {
+    test::TempDir dir;
+    std::filesystem::create_directory(dir.path() / "pics");
+    const std::string pics = dir.File("pics");
+    const struct {
+        std::string rows;
+        bool withFolder;
+        std::string error;
+    } cases[] = {
+        {"A" + kFields + "\nB" + kFields + "gone.png\n", true,
+         ": row 2: cannot read the picture " + pics + "/gone.png\n"},
+        {"A" + kFields + "a.png\n", false,
+         ": row 1: picture 'a.png' is named but no --pictures folder is given\n"},
+        {"A" + kFields + "\nB,x" + kFields.substr(2) + "\n", true,
+         ": row 2: nominal_current is not a number: 'x'\n"},
+    };
+    for (const auto& c : cases) {
+        WriteText(dir.File("catalogue.csv"), kHeader + c.rows);
+        std::vector<std::string> args = {"pack", dir.File("catalogue.csv"), "-o",
+                                         dir.File("Base.tmb")};
+        if (c.withFolder) {
+            args.insert(args.end(), {"--pictures", pics});
+        }
+        const ToolRun run = Tool(args);
+        EXPECT_EQ(run.status, 1);
+        EXPECT_EQ(run.err, "vantiq-basetool: " + dir.File("catalogue.csv") + c.error);
+        EXPECT_FALSE(std::filesystem::exists(dir.File("Base.tmb")));
+    }
+    WriteText(dir.File("catalogue.csv"), kHeader + "A" + kFields + "\n");
+    const ToolRun noFolder = Tool({"pack", dir.File("catalogue.csv"), "--pictures",
+                                   dir.File("nowhere"), "-o", dir.File("Base.tmb")});
+    EXPECT_EQ(noFolder.status, 1);
+    EXPECT_EQ(noFolder.err, "vantiq-basetool: " + dir.File("catalogue.csv") +
+                                ": the pictures folder " + dir.File("nowhere") +
+                                " does not exist\n");
+}
+
+TEST(BaseToolArgs, UsageErrorsAreNamed) {
+    const struct {
+        std::vector<std::string> args;
+        std::string error;
+    } cases[] = {
+        {{"pack"}, "vantiq-basetool pack: expected 1 file name, found 0\n"},
+        {{"pack", "a.csv"}, "vantiq-basetool: pack needs -o Base.tmb\n"},
+        {{"pack", "a.csv", "-o"}, "vantiq-basetool pack: -o needs a value\n"},
+        {{"pack", "a.csv", "-o", "x", "-o", "y"}, "vantiq-basetool pack: -o is given twice\n"},
+        {{"dump", "Base.tmb", "--draw-datasheets"},
+         "vantiq-basetool dump: unknown option --draw-datasheets\n"},
+        {{"check", "a", "b"}, "vantiq-basetool check: expected 1 file name, found 2\n"},
+        {{"check", "Base.tmb", "--thot-step", "0.5"},
+         "vantiq-basetool: --thot-step takes a whole number of kelvin from 1 to 150\n"},
+    };
+    for (const auto& c : cases) {
+        const ToolRun run = Tool(c.args);
+        EXPECT_EQ(run.status, 2) << c.args[0];
+        EXPECT_EQ(run.err.substr(0, c.error.size()), c.error);
+    }
+    EXPECT_EQ(Tool({"unpack"}).status, 2);
+    EXPECT_EQ(Tool({"--help"}).status, 0);
+}
+
+TEST(BaseToolDump, SaysWhatItCannotCarryOver) {
+    test::TempDir dir;
+    auto unassigned = test::WorkedExampleModule("C\x98");
+    auto infinite = test::WorkedExampleModule("D");
+    infinite.width = INFINITY;
+    auto bytes = *EncodeBase({{test::WorkedExampleModule("A"), Bytes("0123456789")},
+                              {test::WorkedExampleModule("B"), {}},
+                              {unassigned, {}},
+                              {infinite, {}}});
+    WriteU32(50, bytes.data() + 4);  // picture 0 now claims 40 bytes more than there are
+    std::fill_n(bytes.begin() + EntriesOffset(4) + kEntrySize, kNameSize, 'N');
+    test::WriteBytes(dir.File("Base.tmb"), bytes);
+    const ToolRun run = Tool({"dump", dir.File("Base.tmb")});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err,
+              "vantiq-basetool: module 0 'A': the picture reaches beyond the end of the file "
+              "and is left out\n"
+              "vantiq-basetool: module 1 'NNNNNNNNNNNNNNNNNNNNNNNNNNNNNN': the name has no NUL "
+              "within its 30 bytes; pack will refuse it\n"
+              "vantiq-basetool: module 2 'C\uFFFD': the name holds byte 0x98, which "
+              "Windows-1251 leaves unassigned; pack will refuse it\n"
+              "vantiq-basetool: module 3 'D': a number is infinite or not a number; pack will "
+              "refuse it\n");
+    EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 5) << "every module is written";
+
+    test::WriteBytes(dir.File("Empty.tmb"), {0, 0, 0, 0});
+    const ToolRun empty = Tool({"dump", dir.File("Empty.tmb")});
+    EXPECT_EQ(empty.status, 1);
+    EXPECT_EQ(empty.err,
+              "vantiq-basetool: " + dir.File("Empty.tmb") + ": the file counts 0 modules\n");
+    EXPECT_EQ(empty.out, "");
+}
+
+}  // namespace
+}  // namespace vantiq

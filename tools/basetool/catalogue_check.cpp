@@ -1,0 +1,100 @@
+#include "catalogue_check.h"
+
+#include <algorithm>
+#include <map>
+
+#include "base/base_layout.h"
+#include "base/cp1251.h"
+#include "hot_side_grid.h"
+#include "picture_format.h"
+
+namespace vantiq {
+namespace {
+
+std::string Bytes(std::uint64_t count) {
+    return std::to_string(count) + (count == 1 ? " byte" : " bytes");
+}
+
+void CheckName(const StoredCatalogue& c, std::uint32_t i,
+               std::map<std::string_view, std::uint32_t>& seen,
+               std::vector<CheckFinding>& findings) {
+    const std::string_view name = c.entries[i].record.Name();
+    if (name.size() == kNameSize) {
+        findings.push_back({ModuleLabel(c, i) +
+                                ": the name has no NUL within its 30 bytes (longer than 29 "
+                                "bytes); the program refuses the file",
+                            true});
+    }
+    const auto [first, added] = seen.emplace(name, i);
+    if (!added) {
+        findings.push_back(
+            {ModuleLabel(c, i) + ": the same name as module " + std::to_string(first->second)});
+    }
+}
+
+void CheckDerivation(const StoredCatalogue& c, std::uint32_t i, const std::vector<int>& hotSides,
+                     std::vector<CheckFinding>& findings) {
+    const auto failed = UnderivableHotSides(c.entries[i].record, hotSides);
+    if (!failed.empty()) {
+        findings.push_back({ModuleLabel(c, i) + ": not derivable at hot side " +
+                            FormatHotSides(failed, hotSides) +
+                            "; the program leaves it out of every list there"});
+    }
+}
+
+void CheckPicture(const StoredCatalogue& c, std::uint32_t i, const CheckSettings& settings,
+                  std::vector<CheckFinding>& findings) {
+    const PictureLocation& where = c.pictures[i];
+    const auto& picture = c.entries[i].picture;
+    if (std::binary_search(c.cutPictures.begin(), c.cutPictures.end(), i)) {
+        findings.push_back({ModuleLabel(c, i) + ": the picture (" + Bytes(where.size) +
+                            " at offset " + std::to_string(where.offset) +
+                            ") reaches beyond the end of the file (" + Bytes(c.fileSize) + ")"});
+    } else if (!picture.empty() && settings.decodes && !settings.decodes(picture)) {
+        findings.push_back({ModuleLabel(c, i) + ": the picture (" + Bytes(where.size) + ", " +
+                            PictureExtension(picture) + ") does not decode"});
+    }
+}
+
+}  // namespace
+
+std::string DamageText(const StoredCatalogue& c) {
+    switch (c.damage) {
+        case CatalogueDamage::kNone:
+            return {};
+        case CatalogueDamage::kShortHeader:
+            return "the file is " + Bytes(c.fileSize) + " long, too short for its 4-byte count";
+        case CatalogueDamage::kZeroCount:
+            return "the file counts 0 modules";
+        case CatalogueDamage::kShortFile:
+            return "the file counts " + std::to_string(c.count) + " modules, which need " +
+                   Bytes(PicturesOffset(c.count)) + " before the pictures, but it is " +
+                   Bytes(c.fileSize) + " long";
+    }
+    return {};
+}
+
+std::string ModuleLabel(const StoredCatalogue& c, std::uint32_t index) {
+    return "module " + std::to_string(index) + " '" + Cp1251ToUtf8(c.entries[index].record.Name()) +
+           "'";
+}
+
+std::vector<CheckFinding> CheckCatalogue(const StoredCatalogue& c, const CheckSettings& settings) {
+    if (c.damage != CatalogueDamage::kNone) {
+        return {{DamageText(c), true}};
+    }
+    std::vector<CheckFinding> findings;
+    std::map<std::string_view, std::uint32_t> seen;
+    for (std::uint32_t i = 0; i < c.count; ++i) {
+        CheckName(c, i, seen, findings);
+        CheckDerivation(c, i, settings.hotSides, findings);
+        CheckPicture(c, i, settings, findings);
+    }
+    if (c.picturesEnd < c.fileSize) {
+        findings.push_back({"the file holds " + Bytes(c.fileSize - c.picturesEnd) +
+                            " after the last picture, which nothing reads"});
+    }
+    return findings;
+}
+
+}  // namespace vantiq

@@ -1,0 +1,48 @@
+#include "gui_support.h"
+
+#include <QByteArray>
+#include <QGuiApplication>
+#include <QImage>
+
+namespace vantiq {
+namespace {
+
+QtMessageHandler previousHandler = nullptr;
+
+// Qt complains on stderr that a headless machine has no runtime folder; a
+// command-line tool has no use for one, so that complaint alone is dropped.
+void FilterMessages(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (type == QtWarningMsg && text.startsWith(QStringLiteral("QStandardPaths: "))) {
+        return;
+    }
+    if (previousHandler) {
+        previousHandler(type, context, text);
+    }
+}
+
+}  // namespace
+
+void EnsureGuiApplication() {
+    if (QCoreApplication::instance() != nullptr) {
+        return;
+    }
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    previousHandler = qInstallMessageHandler(FilterMessages);
+    static int argc = 1;
+    static char name[] = "vantiq-basetool";
+    static char* argv[] = {name, nullptr};
+    // Never destroyed: tearing the application down during static
+    // destruction races Qt's own globals.
+    new QGuiApplication(argc, argv);
+}
+
+bool PictureDecodes(const std::vector<unsigned char>& bytes) {
+    EnsureGuiApplication();
+    const auto data = QByteArray::fromRawData(reinterpret_cast<const char*>(bytes.data()),
+                                              static_cast<qsizetype>(bytes.size()));
+    return !QImage::fromData(data).isNull();
+}
+
+}  // namespace vantiq

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <iosfwd>
+
+#include "basetool_args.h"
+
+namespace vantiq {
+
+// The words `pack` takes: the CSV source, -o, --pictures, --draw-datasheets.
+CommandSyntax PackSyntax();
+
+// `pack CATALOGUE.csv [--pictures DIR] [--draw-datasheets] -o Base.tmb`:
+// builds the catalogue file. Errors name the source row; nothing is written
+// unless every row is good.
+int RunPackCommand(const CommandArgs& args, std::ostream& out, std::ostream& err);
+
+}  // namespace vantiq

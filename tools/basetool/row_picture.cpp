@@ -1,0 +1,61 @@
+#include "row_picture.h"
+
+#include <fstream>
+#include <iterator>
+
+#include "base/cp1251.h"
+
+namespace vantiq {
+namespace {
+
+namespace fs = std::filesystem;
+
+bool ReadWholeFile(const fs::path& path, std::vector<unsigned char>& bytes) {
+    std::error_code ignored;
+    std::ifstream in(path, std::ios::binary);
+    if (!fs::is_regular_file(path, ignored) || !in) {
+        return false;
+    }
+    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    return !in.bad();
+}
+
+// A name that cannot be a plain file name (a separator, "." or "..") never
+// finds a picture by itself.
+std::optional<fs::path> PictureByName(const fs::path& dir, const std::string& name) {
+    if (name.empty() || name == "." || name == ".." || name.find('/') != std::string::npos) {
+        return std::nullopt;
+    }
+    for (const char* extension : kPictureExtensions) {
+        const fs::path candidate = dir / (name + "." + extension);
+        std::error_code ignored;
+        if (fs::is_regular_file(candidate, ignored)) {
+            return candidate;
+        }
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::string ReadRowPicture(const CatalogueRow& row, const std::optional<fs::path>& dir,
+                           std::vector<unsigned char>& picture) {
+    picture.clear();
+    if (!dir) {
+        return row.pictureFile.empty()
+                   ? std::string()
+                   : "picture '" + row.pictureFile + "' is named but no --pictures folder is given";
+    }
+    std::optional<fs::path> path;
+    if (!row.pictureFile.empty()) {
+        path = *dir / row.pictureFile;
+    } else {
+        path = PictureByName(*dir, Cp1251ToUtf8(row.entry.record.Name()));
+    }
+    if (path && !ReadWholeFile(*path, picture)) {
+        return "cannot read the picture " + path->string();
+    }
+    return {};
+}
+
+}  // namespace vantiq
