@@ -5,7 +5,7 @@
 #include <QFontMetricsF>
 #include <QImage>
 
-#include "gui_test_support.h"
+#include "page_probe.h"
 
 namespace vantiq {
 namespace {

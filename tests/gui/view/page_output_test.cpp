@@ -6,7 +6,7 @@
 
 #include <cstring>
 
-#include "gui_test_support.h"
+#include "page_probe.h"
 #include "test_support.h"
 
 namespace vantiq {

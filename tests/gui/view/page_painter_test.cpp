@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "gui_test_support.h"
 #include "model/rated_values.h"
+#include "page_probe.h"
 #include "test_support.h"
 #include "view/header_picture.h"
 #include "view/print_layout.h"

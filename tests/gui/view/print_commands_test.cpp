@@ -9,7 +9,7 @@
 #include <cstring>
 #include <vector>
 
-#include "gui_test_support.h"
+#include "page_probe.h"
 #include "test_support.h"
 
 namespace vantiq {

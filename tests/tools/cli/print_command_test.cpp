@@ -7,7 +7,7 @@
 #include <sstream>
 
 #include "cli_app.h"
-#include "gui_test_support.h"
+#include "page_probe.h"
 #include "test_support.h"
 
 namespace vantiq {

@@ -1,4 +1,4 @@
-#include "gui_test_support.h"
+#include "page_probe.h"
 
 #include <QProcess>
 

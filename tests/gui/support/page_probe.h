@@ -7,6 +7,9 @@
 
 namespace vantiq::test {
 
+// What a reader finds on a printed page: the text and facts of a PDF, its
+// rendering, and pixel counts of a drawn page.
+
 // The text of a PDF as pdftotext reads it, or empty when it cannot.
 QString PdfText(const QString& path);
 
