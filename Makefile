@@ -10,7 +10,7 @@ JOBS ?= $(shell nproc)
 SAMPLE_DIR := build/dev/data
 
 run: build
-	cd $(SAMPLE_DIR) && ../tools/cli/vantiq-cli list
+	cd $(SAMPLE_DIR) && ../src/gui/vantiq
 
 test: deps check-format
 	cmake --preset dev

@@ -7,6 +7,21 @@
 namespace vantiq {
 namespace {
 
+using ColorField = std::pair<const char*, std::uint32_t ColorSettings::*>;
+
+constexpr ColorField kFields[] = {
+    {"Color1", &ColorSettings::color1},   {"Color08", &ColorSettings::color08},
+    {"Color06", &ColorSettings::color06}, {"Color04", &ColorSettings::color04},
+    {"Color02", &ColorSettings::color02},
+};
+
+// QSettings reads its store on the first query, and only then does its
+// status tell whether the store could be read.
+bool StoreReadable(const QSettings& store) {
+    store.childKeys();
+    return store.status() == QSettings::NoError;
+}
+
 void ReadColor(const QSettings& store, const char* name, std::uint32_t& color) {
     bool ok = false;
     const qulonglong value = store.value(QLatin1String(name)).toULongLong(&ok);
@@ -19,7 +34,7 @@ void ReadColor(const QSettings& store, const char* name, std::uint32_t& color) {
 
 ColorSettings LoadStoredColors(bool* storeUnreadable) {
     QSettings store(QStringLiteral("Kestrin"), QStringLiteral("Vantiq"));
-    const bool unreadable = store.status() != QSettings::NoError;
+    const bool unreadable = !StoreReadable(store);
     if (storeUnreadable != nullptr) {
         *storeUnreadable = unreadable;
     }
@@ -27,15 +42,22 @@ ColorSettings LoadStoredColors(bool* storeUnreadable) {
     if (unreadable) {
         return colors;
     }
-    const std::pair<const char*, std::uint32_t ColorSettings::*> fields[] = {
-        {"Color1", &ColorSettings::color1},   {"Color08", &ColorSettings::color08},
-        {"Color06", &ColorSettings::color06}, {"Color04", &ColorSettings::color04},
-        {"Color02", &ColorSettings::color02},
-    };
-    for (const auto& [name, field] : fields) {
+    for (const auto& [name, field] : kFields) {
         ReadColor(store, name, colors.*field);
     }
     return colors;
+}
+
+bool SaveStoredColors(const ColorSettings& colors) {
+    QSettings store(QStringLiteral("Kestrin"), QStringLiteral("Vantiq"));
+    if (!StoreReadable(store)) {
+        return false;
+    }
+    for (const auto& [name, field] : kFields) {
+        store.setValue(QLatin1String(name), colors.*field);
+    }
+    store.sync();
+    return store.status() == QSettings::NoError;
 }
 
 }  // namespace vantiq

@@ -11,4 +11,8 @@ namespace vantiq {
 // the default and `storeUnreadable`, if given, is set to true.
 ColorSettings LoadStoredColors(bool* storeUnreadable = nullptr);
 
+// Writes all five values. A store that exists but cannot be read is left as
+// it is rather than overwritten. Returns false when nothing could be stored.
+bool SaveStoredColors(const ColorSettings& colors);
+
 }  // namespace vantiq

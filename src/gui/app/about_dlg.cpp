@@ -1,0 +1,15 @@
+#include "app/about_dlg.h"
+
+#include "app/module_art.h"
+#include "ui_about_dlg.h"
+
+namespace vantiq {
+
+CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent), ui_(std::make_unique<Ui::AboutDlg>()) {
+    ui_->setupUi(this);
+    ui_->picture->setPixmap(ModulesPicture());
+}
+
+CAboutDlg::~CAboutDlg() = default;
+
+}  // namespace vantiq

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "base/base_loader.h"
+#include "base/tem_base.h"
+
+namespace vantiq {
+
+class CMainFrame;
+
+// The program's start-up: opens the catalogue, then creates and shows the
+// main window. Owns the catalogue and the window for the whole run.
+class CApp {
+public:
+    explicit CApp(std::string basePath = kDefaultBasePath);
+    ~CApp();
+
+    // Opens the catalogue (a missing, locked or damaged file is reported and
+    // ends start-up before any window exists), creates the main window,
+    // whose panel loads the records, and shows it. False when start-up
+    // failed; nothing is shown then.
+    bool InitInstance();
+
+    // InitInstance, then the event loop; the process's exit code.
+    int Run();
+
+    CMainFrame* MainFrame() const { return frame_.get(); }
+    const TemBase& Base() const { return base_; }
+
+private:
+    std::string basePath_;
+    TemBase base_;
+    std::unique_ptr<CMainFrame> frame_;
+};
+
+}  // namespace vantiq

@@ -1,0 +1,9 @@
+#include <QApplication>
+
+#include "app/app.h"
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    vantiq::CApp vantiq;
+    return vantiq.Run();
+}

@@ -1,0 +1,77 @@
+#pragma once
+
+#include <QMainWindow>
+
+#include "base/tem_base.h"
+#include "settings/color_settings.h"
+#include "view/child_view.h"
+#include "view/view_modes.h"
+
+class QAction;
+
+namespace vantiq {
+
+class CModuleDlg;
+
+// The main window: the drawing view on the left, the selection panel at the
+// right edge at its own width, and the menu. It keeps the title in step with
+// the selected module, holds the display mode (Datasheet or Graph) and the
+// curve colours, and passes every change on to the view.
+class CMainFrame : public QMainWindow {
+    Q_OBJECT
+
+public:
+    // Loads the stored colours; a store that exists but cannot be read is
+    // reported ("Error loading settings!") and the defaults are used.
+    explicit CMainFrame(TemBase& base, QWidget* parent = nullptr);
+    ~CMainFrame() override;
+
+    // Creates the view, the panel (which loads the records under the
+    // progress dialog and lists the whole base) and the menu. False when the
+    // records could not be loaded; the frame must then not be shown.
+    bool Create();
+
+    unsigned ViewMode() const { return viewMode_; }
+    const ColorSettings& Colors() const { return colors_; }
+    CChildView* View() const { return view_; }
+    CModuleDlg* Panel() const { return panel_; }
+
+    // The refresh: sets the title from the selected module and the count,
+    // then asks the view, by a queued call, to show that module in the
+    // current mode.
+    void OnTemSelected();
+    // Makes `mode` the display mode and refreshes, also when it already was.
+    void OnViewMode(unsigned mode);
+    // Runs the "Program settings" dialog.
+    void OnSettings();
+    // Runs the About dialog.
+    void OnAppAbout();
+
+signals:
+    // A page command for the selected module: ID_FILE_PRINT_DATASHEET,
+    // ID_FILE_PRINT_GRAPHS, ID_FILE_EXPORT_DATASHEET or ID_FILE_EXPORT_GRAPHS
+    // (command_ids.h). Never emitted while no module is selected.
+    void PrintRequested(int command);
+
+private:
+    void CreateMenus();
+    void CreateFileMenu();
+    void CreateViewMenu();
+    void Print(int command);
+    void ApplyColors(const ColorSettings& colors);
+
+    TemBase& base_;
+    // The view draws with these by reference.
+    ColorSettings colors_;
+    unsigned viewMode_ = ID_VIEW_DATASHEET;
+    CChildView* view_ = nullptr;
+    CModuleDlg* panel_ = nullptr;
+    QAction* printDatasheet_ = nullptr;
+    QAction* printGraphs_ = nullptr;
+    QAction* exportGraphs_ = nullptr;
+    QAction* exportDatasheet_ = nullptr;
+    QAction* datasheetMode_ = nullptr;
+    QAction* graphMode_ = nullptr;
+};
+
+}  // namespace vantiq

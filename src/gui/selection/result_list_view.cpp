@@ -1,0 +1,98 @@
+#include "selection/result_list_view.h"
+
+#include <QHeaderView>
+#include <QMouseEvent>
+
+#include "base/cp1251.h"
+
+namespace vantiq {
+namespace {
+
+constexpr int kNameRole = Qt::UserRole;
+
+QString Shown(const std::string& bytes) {
+    return QString::fromStdString(Cp1251ToUtf8(bytes));
+}
+
+}  // namespace
+
+ResultListView::ResultListView(QWidget* parent) : QTreeWidget(parent) {
+    setRootIsDecorated(false);
+    setUniformRowHeights(true);
+    setAllColumnsShowFocus(true);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setHeaderLabels({QStringLiteral("№"), QStringLiteral("TEM name")});
+    header()->setStretchLastSection(true);
+    header()->setSectionsClickable(false);
+    setColumnWidth(0, 36);
+    setColumnWidth(1, 128);
+}
+
+void ResultListView::Clear() {
+    clear();
+    mark_ = -1;
+}
+
+void ResultListView::AppendRow(const std::string& number, const std::string& name) {
+    auto* item = new QTreeWidgetItem(this, {Shown(number), Shown(name)});
+    item->setData(1, kNameRole, QByteArray::fromStdString(name));
+}
+
+std::vector<std::string> ResultListView::Names() const {
+    std::vector<std::string> names;
+    for (int row = 0; row < RowCount(); ++row) {
+        names.push_back(NameAt(row));
+    }
+    return names;
+}
+
+std::string ResultListView::NameAt(int row) const {
+    const QTreeWidgetItem* item = topLevelItem(row);
+    return item ? item->data(1, kNameRole).toByteArray().toStdString() : std::string();
+}
+
+void ResultListView::SetNames(const std::vector<std::string>& names) {
+    Clear();
+    for (std::size_t k = 0; k < names.size(); ++k) {
+        AppendRow(std::to_string(k), names[k]);
+    }
+}
+
+void ResultListView::SetThirdColumn(const std::string& header,
+                                    const std::vector<std::string>& values) {
+    if (header.empty()) {
+        setColumnCount(2);
+        return;
+    }
+    setColumnCount(3);
+    headerItem()->setText(2, QString::fromStdString(header));
+    setColumnWidth(2, 96);
+    for (int row = 0; row < RowCount() && row < static_cast<int>(values.size()); ++row) {
+        topLevelItem(row)->setText(2, QString::fromStdString(values[row]));
+    }
+}
+
+void ResultListView::SetMark(int row) {
+    mark_ = row;
+    if (QTreeWidgetItem* item = topLevelItem(row)) {
+        setCurrentItem(item);
+        scrollToItem(item);
+    }
+}
+
+void ResultListView::mousePressEvent(QMouseEvent* event) {
+    QTreeWidget::mousePressEvent(event);
+    const QModelIndex index = indexAt(event->position().toPoint());
+    if (index.isValid()) {
+        mark_ = index.row();
+    }
+}
+
+void ResultListView::mouseReleaseEvent(QMouseEvent* event) {
+    QTreeWidget::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton) {
+        emit Clicked();
+    }
+}
+
+}  // namespace vantiq

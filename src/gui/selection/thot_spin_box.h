@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QSpinBox>
+
+namespace vantiq {
+
+// The hot-side temperature: a value in kelvin, 223 to 373 in steps of 1 K,
+// shown in degrees Celsius with an offset of exactly 273. The text cannot be
+// typed over; only the arrows (buttons or keys) change it.
+class ThotSpinBox : public QSpinBox {
+    Q_OBJECT
+
+public:
+    static constexpr int kCelsiusOffset = 273;
+
+    explicit ThotSpinBox(QWidget* parent = nullptr);
+
+protected:
+    QString textFromValue(int kelvin) const override;
+    int valueFromText(const QString& text) const override;
+    QValidator::State validate(QString& text, int& pos) const override;
+};
+
+}  // namespace vantiq

@@ -1,0 +1,83 @@
+#include <QColorDialog>
+#include <QDialogButtonBox>
+#include <QPushButton>
+#include <QSettings>
+#include <QTest>
+
+#include "app_fixture.h"
+#include "settings/color_static.h"
+#include "settings/color_store.h"
+#include "settings/settings_dialog.h"
+
+namespace vantiq::test {
+namespace {
+
+class SettingsDialogTest : public AppFixture {
+protected:
+    // Opens "Settings", clicks the I = Imax swatch, picks green in the colour
+    // chooser, and leaves the dialog with `button`.
+    void PickGreenAndPress(QDialogButtonBox::StandardButton button) {
+        ModalWatcher watcher([this, button](QDialog* dialog) { Answer(dialog, button); });
+        Command(QStringLiteral("Settings"))->trigger();
+        ProcessEvents();
+    }
+
+    void Answer(QDialog* dialog, QDialogButtonBox::StandardButton button) {
+        if (auto* chooser = qobject_cast<QColorDialog*>(dialog)) {
+            chooserStartedWith_ = chooser->currentColor();
+            chooser->setCurrentColor(Qt::green);
+            QTimer::singleShot(0, chooser, &QDialog::accept);
+            return;
+        }
+        swatchBefore_ = Find<CColorStatic>(dialog, "color1")->Color();
+        QTimer::singleShot(0, dialog, [this, dialog, button] {
+            QTest::mouseClick(Find<CColorStatic>(dialog, "color1"), Qt::LeftButton);
+            PostedCallCounter posted(Frame().View());
+            Find<QDialogButtonBox>(dialog, "buttons")->button(button)->click();
+            ProcessEvents();
+            viewNotified_ = posted.Count() > 0;
+            colorsRightAfterOk_ = Frame().Colors();
+        });
+    }
+
+    QColor swatchBefore_;
+    QColor chooserStartedWith_;
+    bool viewNotified_ = false;
+    ColorSettings colorsRightAfterOk_;
+};
+
+TEST_F(SettingsDialogTest, OkStoresAllFiveAndTellsTheFrameAtOnce) {
+    ASSERT_TRUE(Start());
+    PickGreenAndPress(QDialogButtonBox::Ok);
+    EXPECT_EQ(swatchBefore_, QColor(Qt::red));
+    EXPECT_NE(chooserStartedWith_, QColor(Qt::red));
+    ColorSettings expected;
+    expected.color1 = 0x0000FF00;
+    EXPECT_EQ(colorsRightAfterOk_, expected);
+    EXPECT_EQ(LoadStoredColors(), expected);
+    const QStringList stored =
+        QSettings(QStringLiteral("Kestrin"), QStringLiteral("Vantiq")).childKeys();
+    EXPECT_EQ(stored.size(), 5) << "OK writes all five values";
+    EXPECT_TRUE(viewNotified_);
+}
+
+TEST_F(SettingsDialogTest, CancelChangesNeitherTheColoursNorTheStore) {
+    ASSERT_TRUE(Start());
+    PickGreenAndPress(QDialogButtonBox::Cancel);
+    EXPECT_EQ(Frame().Colors(), ColorSettings{});
+    EXPECT_FALSE(viewNotified_);
+    EXPECT_FALSE(std::filesystem::exists(dir_.path() / "config" / "Kestrin" / "Vantiq.conf"));
+}
+
+TEST_F(SettingsDialogTest, AnUnreadableStoreIsReportedAtStartAndDefaultsApply) {
+    std::filesystem::create_directories(dir_.path() / "config" / "Kestrin" / "Vantiq.conf");
+    ModalWatcher watcher;
+    ASSERT_TRUE(Start());
+    ASSERT_EQ(watcher.Boxes().size(), 1u);
+    EXPECT_EQ(watcher.Boxes()[0].title, "Error!");
+    EXPECT_EQ(watcher.Boxes()[0].text, "Error loading settings!");
+    EXPECT_EQ(Frame().Colors(), ColorSettings{});
+}
+
+}  // namespace
+}  // namespace vantiq::test
