@@ -2,9 +2,11 @@
 
 #include <cstdio>
 #include <cstring>
+#include <functional>
 
 #include "base/base_layout.h"
 #include "model/rated_values.h"
+#include "parallel/parallel_for.h"
 
 namespace vantiq {
 namespace {
@@ -30,6 +32,20 @@ std::optional<std::vector<TemRecord>> ReadEntries(const TemBase& base) {
         records.push_back(DecodeEntry(entry));
     }
     return records;
+}
+
+// Derives every record on all cores; each record is derived on its own, so
+// the result is that of a derivation in order. Progress is reported on the
+// calling thread, once per record.
+void DeriveAll(std::vector<TemRecord>& records, double thot, LoadProgress* progress) {
+    std::function<void(std::size_t)> advanced;
+    if (progress) {
+        advanced = [progress](std::size_t done) {
+            progress->Advanced(static_cast<std::uint32_t>(done));
+        };
+    }
+    ParallelFor(
+        records.size(), [&](std::size_t i) { DeriveRatedValues(records[i], thot); }, advanced);
 }
 
 }  // namespace
@@ -75,12 +91,10 @@ LoadResult LoadBase(TemBase& base, LoadProgress* progress) {
         result.error = BaseDamagedError();
         return result;
     }
+    DeriveAll(*records, base.thot, progress);
     for (std::uint32_t i = 0; i < base.count; ++i) {
-        if (!DeriveRatedValues((*records)[i], base.thot)) {
+        if (!(*records)[i].derivable) {
             result.underivable.push_back(i);
-        }
-        if (progress) {
-            progress->Advanced(i + 1);
         }
     }
     base.records = std::move(*records);

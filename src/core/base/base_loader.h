@@ -19,7 +19,8 @@ inline constexpr const char* kDefaultBasePath = "Base.tmb";
 std::optional<BaseError> OpenBase(TemBase& base, const std::string& path = kDefaultBasePath);
 
 // Told how a load advances. Started once with the count before any work,
-// Advanced once per derived record with the number done so far.
+// Advanced once per derived record with the number done so far (1, 2, ...,
+// count). Both are called on the thread that called LoadBase.
 class LoadProgress {
 public:
     virtual ~LoadProgress() = default;
@@ -38,9 +39,10 @@ struct LoadResult {
 };
 
 // Reads every entry of the open base in one read and derives all records at
-// `base.thot`. On success replaces `base.records`; on failure (a damaged
-// entry, a read error) leaves the records as they were. Does nothing on a
-// base that is not open.
+// `base.thot`, on all cores; the records come out as a derivation in base
+// order gives them, and `progress` is called on the calling thread only. On success replaces
+// `base.records`; on failure (a damaged entry, a read error) leaves the records as they were. Does
+// nothing on a base that is not open.
 LoadResult LoadBase(TemBase& base, LoadProgress* progress = nullptr);
 
 // The message naming the modules that could not be derived; empty when all were.

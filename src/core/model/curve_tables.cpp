@@ -1,10 +1,12 @@
 #include "model/curve_tables.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "model/balance_scan.h"
 #include "model/performance_model.h"
 #include "model/sweep.h"
+#include "model/sweep_within.h"
 
 namespace vantiq {
 namespace {
@@ -18,34 +20,79 @@ constexpr double kFamilySpan = 80.0;  // K below Th where heat and COP curves st
 constexpr double kMarkerMinX = -5.0;
 constexpr double kMarkerY = 0.0;
 
-// Runs one pass per current of the family: Tc from `start` (by repeated
-// addition of the step) while Tc ≤ Th; `point` returns whether to keep the
-// sample and fills its y value.
+// The sample step of every family curve.
+double FamilyStep(double th, unsigned steps) {
+    return (th - kFamilySpan) / steps;
+}
+
+// One curve of a family at `current`: Tc from `start` (by repeated addition
+// of `step`) while Tc ≤ Th; `point` returns whether to keep a sample and
+// fills its y value.
+template <typename Point>
+Curve BuildCurve(double th, double start, double step, double current, Point point) {
+    Curve curve;
+    Sweep(
+        start, step, [th](double tc) { return tc <= th; },
+        [&](double tc) {
+            double y = 0.0;
+            if (point(current, tc, y)) {
+                curve.x.push_back(tc - th);
+                curve.y.push_back(y);
+            }
+            return false;
+        });
+    return curve;
+}
+
+// Runs one pass per current of the family.
 template <typename Point>
 CurveFamily BuildFamily(const TemRecord& record, double th, unsigned steps, double start,
                         Point point) {
-    const double step = (th - kFamilySpan) / steps;
+    const double step = FamilyStep(th, steps);
     CurveFamily family;
-    std::array<double, 5> currents{};
-    for (std::size_t k = 0; k < currents.size(); ++k) {
-        currents[k] = kCurveFactors[k] * record.imax;
-    }
-    for (std::size_t k = 0; k < currents.size(); ++k) {
+    for (std::size_t k = 0; k < kCurveFactors.size(); ++k) {
         TypedCurve& curve = family.curves[k];
         curve.factor = kCurveFactors[k];
-        curve.current = currents[k];
-        Sweep(
-            start, step, [th](double tc) { return tc <= th; },
-            [&](double tc) {
-                double y = 0.0;
-                if (point(currents[k], tc, y)) {
-                    curve.points.x.push_back(tc - th);
-                    curve.points.y.push_back(y);
-                }
-                return false;
-            });
+        curve.current = kCurveFactors[k] * record.imax;
+        curve.points = BuildCurve(th, start, step, curve.current, point);
     }
     return family;
+}
+
+// The I = imax curve of a family, with only the samples at x in [xLow, xHigh].
+// The sweep visits the temperatures a little beyond the range, so that the
+// test on x itself decides every sample near its ends.
+template <typename Point>
+Curve BuildImaxCurve(const TemRecord& record, double th, unsigned steps, double start, double xLow,
+                     double xHigh, Point point) {
+    const double current = kCurveFactors[kImaxCurve] * record.imax;
+    const double margin = 1e-9 * (1 + std::fabs(th) + std::fabs(xLow) + std::fabs(xHigh));
+    Curve curve;
+    SweepWithin(start, FamilyStep(th, steps), th, th + xLow - margin, th + xHigh + margin,
+                [&](double tc) {
+                    double y = 0.0;
+                    const double x = tc - th;
+                    if (xLow <= x && x <= xHigh && point(current, tc, y)) {
+                        curve.x.push_back(x);
+                        curve.y.push_back(y);
+                    }
+                });
+    return curve;
+}
+
+// The samples of the three families.
+auto HeatPoint(const TemRecord& record, double th) {
+    return [&record, th](double current, double tc, double& y) {
+        y = ColdSideHeat(record, current, tc, th);
+        return y >= 0;
+    };
+}
+
+auto VoltagePoint(const TemRecord& record, double th) {
+    return [&record, th](double current, double tc, double& y) {
+        y = ModuleVoltage(record, current, tc, th);
+        return true;
+    };
 }
 
 }  // namespace
@@ -102,19 +149,22 @@ Curve BuildDeltaTCurve(const TemRecord& record, double th, unsigned currentSteps
 }
 
 CurveFamily BuildHeatCurves(const TemRecord& record, double th, unsigned steps) {
-    return BuildFamily(record, th, steps, th - kFamilySpan,
-                       [&](double current, double tc, double& y) {
-                           y = ColdSideHeat(record, current, tc, th);
-                           return y >= 0;
-                       });
+    return BuildFamily(record, th, steps, th - kFamilySpan, HeatPoint(record, th));
 }
 
 CurveFamily BuildVoltageCurves(const TemRecord& record, double th, unsigned steps) {
-    return BuildFamily(record, th, steps, th + record.dtMax,
-                       [&](double current, double tc, double& y) {
-                           y = ModuleVoltage(record, current, tc, th);
-                           return true;
-                       });
+    return BuildFamily(record, th, steps, th + record.dtMax, VoltagePoint(record, th));
+}
+
+Curve BuildImaxHeatCurve(const TemRecord& record, double th, unsigned steps, double xLow,
+                         double xHigh) {
+    return BuildImaxCurve(record, th, steps, th - kFamilySpan, xLow, xHigh, HeatPoint(record, th));
+}
+
+Curve BuildImaxVoltageCurve(const TemRecord& record, double th, unsigned steps, double xLow,
+                            double xHigh) {
+    return BuildImaxCurve(record, th, steps, th + record.dtMax, xLow, xHigh,
+                          VoltagePoint(record, th));
 }
 
 CurveFamily BuildCopCurves(const TemRecord& record, double th, unsigned steps) {

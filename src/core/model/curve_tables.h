@@ -57,4 +57,13 @@ CurveFamily BuildHeatCurves(const TemRecord& record, double th, unsigned steps);
 CurveFamily BuildVoltageCurves(const TemRecord& record, double th, unsigned steps);
 CurveFamily BuildCopCurves(const TemRecord& record, double th, unsigned steps);
 
+// The I = imax curve (the last) of BuildHeatCurves or BuildVoltageCurves with
+// only its points at x in [xLow, xHigh]: the very same doubles in the same
+// order, while the heat or voltage of the other samples is never computed.
+// For tests that read a few points of that one curve.
+Curve BuildImaxHeatCurve(const TemRecord& record, double th, unsigned steps, double xLow,
+                         double xHigh);
+Curve BuildImaxVoltageCurve(const TemRecord& record, double th, unsigned steps, double xLow,
+                            double xHigh);
+
 }  // namespace vantiq

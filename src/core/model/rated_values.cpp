@@ -2,16 +2,14 @@
 
 #include <cmath>
 
+#include "model/balance_grid.h"
 #include "model/balance_scan.h"
+#include "model/fast_derivation.h"
 #include "model/module_inputs.h"
 #include "model/performance_model.h"
 
 namespace vantiq {
 namespace {
-
-constexpr double kScanStart = 200.0;
-constexpr double kScanStep = 0.05;
-constexpr double kScanEnd = 400.0;
 
 bool AllFinite(const RatedValues& v) {
     return std::isfinite(v.imax) && std::isfinite(v.umax) && std::isfinite(v.dtMax) &&
@@ -41,11 +39,16 @@ std::optional<RatedValues> DeriveReference(const TemRecord& record, double th) {
     if (!found) {
         return std::nullopt;
     }
+    return RatedValuesAt(record, th, bestCurrent, bestDt);
+}
+
+std::optional<RatedValues> RatedValuesAt(const TemRecord& record, double th, double current,
+                                         double dt) {
     RatedValues values;
-    values.imax = bestCurrent;
-    values.dtMax = bestDt;
-    values.umax = ModuleVoltage(record, bestCurrent, th + bestDt, th);
-    values.qmax = ColdSideHeat(record, bestCurrent, th, th);
+    values.imax = current;
+    values.dtMax = dt;
+    values.umax = ModuleVoltage(record, current, th + dt, th);
+    values.qmax = ColdSideHeat(record, current, th, th);
     values.acResistance = AcResistance(record);
     if (!AllFinite(values)) {
         return std::nullopt;
@@ -65,8 +68,7 @@ void ApplyRatedValues(TemRecord& record, const std::optional<RatedValues>& value
 }
 
 bool DeriveRatedValues(TemRecord& record, double th) {
-    ApplyRatedValues(record,
-                     HasPhysicalInputs(record) ? DeriveReference(record, th) : std::nullopt);
+    ApplyRatedValues(record, HasPhysicalInputs(record) ? DeriveFast(record, th) : std::nullopt);
     return record.derivable;
 }
 

@@ -25,9 +25,15 @@ struct RatedValues {
 // the module is then not derivable.
 std::optional<RatedValues> DeriveReference(const TemRecord& record, double th);
 
-// Derives `record` in place at `th`: overwrites the rated values and sets
-// `derivable`. Returns `derivable`. The record must hold its file values; one
-// whose values are not physical (see HasPhysicalInputs) is not derivable.
+// The rated values of the balance point found at `current` with the signed
+// difference `dt`; nullopt when one of them is not finite.
+std::optional<RatedValues> RatedValuesAt(const TemRecord& record, double th, double current,
+                                         double dt);
+
+// Derives `record` in place at `th` with the fast derivation (the same result
+// as DeriveReference): overwrites the rated values and sets `derivable`.
+// Returns `derivable`. The record must hold its file values; one whose values
+// are not physical (see HasPhysicalInputs) is not derivable.
 bool DeriveRatedValues(TemRecord& record, double th);
 
 // Stores `values` into the record, or marks it not derivable.

@@ -1,6 +1,8 @@
 #include "selection/record_filter.h"
 
 #include <cmath>
+#include <limits>
+#include <utility>
 
 #include "model/curve_tables.h"
 #include "model/rounding.h"
@@ -12,34 +14,63 @@ constexpr double kDtStep = 1.0;     // K
 constexpr double kValueStep = 0.1;  // W, V and A
 constexpr double kPercent = 100.0;
 
+// Whether the curve point at `x` lies at the required temperature difference
+// (both rounded to whole kelvin).
+bool AtRequiredDt(double x, double requiredDT) {
+    return RoundToStep(std::fabs(x), kDtStep) == RoundToStep(requiredDT, kDtStep);
+}
+
 // Whether some point of `curve` lies at the required temperature difference
-// (both rounded to whole kelvin) with a value that `accept` takes (after
-// rounding to a tenth).
+// with a value that `accept` takes (after rounding to a tenth).
 template <typename Accept>
 bool AnyPointAtDt(const Curve& curve, double requiredDT, Accept accept) {
-    const double dt = RoundToStep(requiredDT, kDtStep);
     for (std::size_t i = 0; i < curve.size(); ++i) {
-        if (RoundToStep(std::fabs(curve.x[i]), kDtStep) == dt &&
-            accept(RoundToStep(curve.y[i], kValueStep))) {
+        if (AtRequiredDt(curve.x[i], requiredDT) && accept(RoundToStep(curve.y[i], kValueStep))) {
             return true;
         }
     }
     return false;
 }
 
-bool HeatTest(const TemRecord& r, double thot, const SearchCriteria& c) {
-    const CurveFamily heat = BuildHeatCurves(r, thot, kSearchCurveSteps);
-    const double q = RoundToStep(c.requiredQ, kValueStep);
-    return AnyPointAtDt(heat.AtImax().points, c.requiredDT, [q](double y) { return y >= q; });
+// The x of every point that AtRequiredDt can accept lies in this range: the
+// rounding boundaries at ±0.5 K, widened past the rounding of RoundToStep.
+std::pair<double, double> XRangeAtDt(double requiredDT) {
+    const double dt = RoundToStep(requiredDT, kDtStep);
+    if (!std::isfinite(dt)) {
+        const double inf = std::numeric_limits<double>::infinity();
+        return {-inf, inf};
+    }
+    const double margin = 1e-6 * (1 + std::fabs(dt));
+    return {-(dt + 0.5) - margin, -(dt - 0.5) + margin};
 }
 
-bool VoltageTest(const TemRecord& r, double thot, const SearchCriteria& c) {
+using FamilyBuilder = CurveFamily (*)(const TemRecord&, double, unsigned);
+using ImaxCurveBuilder = Curve (*)(const TemRecord&, double, unsigned, double, double);
+
+// The I = imax curve the curve test reads, taken from the whole family or
+// built alone near the required difference.
+Curve CurveAtImax(const TemRecord& r, double thot, const SearchCriteria& c, CurveReading reading,
+                  FamilyBuilder family, ImaxCurveBuilder imaxOnly) {
+    if (reading == CurveReading::kWholeFamilies) {
+        return family(r, thot, kSearchCurveSteps).AtImax().points;
+    }
+    const auto [low, high] = XRangeAtDt(c.requiredDT);
+    return imaxOnly(r, thot, kSearchCurveSteps, low, high);
+}
+
+bool HeatTest(const TemRecord& r, double thot, const SearchCriteria& c, CurveReading reading) {
+    const double q = RoundToStep(c.requiredQ, kValueStep);
+    const Curve curve = CurveAtImax(r, thot, c, reading, BuildHeatCurves, BuildImaxHeatCurve);
+    return AnyPointAtDt(curve, c.requiredDT, [q](double y) { return y >= q; });
+}
+
+bool VoltageTest(const TemRecord& r, double thot, const SearchCriteria& c, CurveReading reading) {
     if (!(RoundToStep(r.imax, kValueStep) <= RoundToStep(c.supplyCurrent, kValueStep))) {
         return false;
     }
-    const CurveFamily voltage = BuildVoltageCurves(r, thot, kSearchCurveSteps);
     const double u = RoundToStep(c.supplyVoltage, kValueStep);
-    return AnyPointAtDt(voltage.AtImax().points, c.requiredDT, [u](double y) { return y <= u; });
+    const Curve curve = CurveAtImax(r, thot, c, reading, BuildVoltageCurves, BuildImaxVoltageCurve);
+    return AnyPointAtDt(curve, c.requiredDT, [u](double y) { return y <= u; });
 }
 
 // The band is laid around the module's resistance, not the required one.
@@ -50,14 +81,14 @@ bool ResistanceTest(const TemRecord& r, const SearchCriteria& c) {
     return low <= c.requiredResistance && c.requiredResistance <= high;
 }
 
-bool CurveTest(const TemRecord& r, double thot, const SearchCriteria& c) {
+bool CurveTest(const TemRecord& r, double thot, const SearchCriteria& c, CurveReading reading) {
     // The voltage table is the dearer half, so it is built only after a heat
     // point has passed.
-    if (!HeatTest(r, thot, c)) {
+    if (!HeatTest(r, thot, c, reading)) {
         return false;
     }
     if (c.electricalMode == SearchCriteria::kSupplyMode) {
-        return VoltageTest(r, thot, c);
+        return VoltageTest(r, thot, c, reading);
     }
     return ResistanceTest(r, c);
 }
@@ -93,11 +124,12 @@ bool CurveTestApplies(const SearchCriteria& c) {
            IsSet(c.requiredResistance);
 }
 
-bool RecordMatches(const TemRecord& record, double thot, const SearchCriteria& criteria) {
+bool RecordMatches(const TemRecord& record, double thot, const SearchCriteria& criteria,
+                   CurveReading reading) {
     if (!record.derivable || !RatedValuesPass(record, criteria)) {
         return false;
     }
-    if (CurveTestApplies(criteria) && !CurveTest(record, thot, criteria)) {
+    if (CurveTestApplies(criteria) && !CurveTest(record, thot, criteria, reading)) {
         return false;
     }
     return DimensionsPass(record, criteria) && NamePasses(record, criteria);

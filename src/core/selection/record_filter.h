@@ -8,6 +8,12 @@ namespace vantiq {
 // Curve samples per curve when the search checks the heat and voltage curves.
 inline constexpr unsigned kSearchCurveSteps = 500;
 
+// How the curve test reads the module's I = imax curves: from the whole
+// families (the straightforward way, kept as the reference), or built alone
+// with only the points near the required temperature difference, a range
+// that holds every point the test can accept. Both give the same verdict.
+enum class CurveReading { kWholeFamilies, kImaxPointsAtDt };
+
 // Whether the curve test applies: Q and dT are set together with both supply
 // values (supply mode) or with the resistance (resistance mode).
 bool CurveTestApplies(const SearchCriteria& criteria);
@@ -18,6 +24,7 @@ bool CurveTestApplies(const SearchCriteria& criteria);
 // length, height and the name fragment (a case-sensitive run of bytes).
 // Comparisons pass on equality. A record that could not be derived never
 // matches.
-bool RecordMatches(const TemRecord& record, double thot, const SearchCriteria& criteria);
+bool RecordMatches(const TemRecord& record, double thot, const SearchCriteria& criteria,
+                   CurveReading reading = CurveReading::kWholeFamilies);
 
 }  // namespace vantiq

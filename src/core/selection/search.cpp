@@ -1,11 +1,24 @@
 #include "selection/search.h"
 
+#include "parallel/parallel_for.h"
 #include "selection/record_filter.h"
 
 namespace vantiq {
 
 std::vector<std::uint32_t> RunSearch(const TemBase& base, const SearchCriteria& criteria) {
-    return RunSearchSequential(base, criteria);
+    // One byte per record, so that no two workers ever write the same word.
+    std::vector<unsigned char> matches(base.records.size());
+    ParallelFor(base.records.size(), [&](std::size_t i) {
+        matches[i] =
+            RecordMatches(base.records[i], base.thot, criteria, CurveReading::kImaxPointsAtDt);
+    });
+    std::vector<std::uint32_t> found;
+    for (std::size_t i = 0; i < matches.size(); ++i) {
+        if (matches[i]) {
+            found.push_back(static_cast<std::uint32_t>(i));
+        }
+    }
+    return found;
 }
 
 std::vector<std::uint32_t> RunSearchSequential(const TemBase& base,

@@ -2,8 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <bit>
 #include <cmath>
+#include <cstdint>
 
+#include "model/rated_values.h"
+#include "module_generator.h"
 #include "test_support.h"
 
 namespace vantiq {
@@ -90,6 +95,36 @@ TEST_F(BaseLoaderTest, ModuleWithoutBalanceIsSkippedNotFatal) {
     EXPECT_NE(message.find("\nDEAD"), std::string::npos);
     EXPECT_NE(message.find("\nNAN"), std::string::npos);
     EXPECT_EQ(UnderivableMessage(base_, {}), "");
+}
+
+// The rated values' bits and the verdict, so that equal means identical.
+std::array<std::uint64_t, 6> RatedBits(const TemRecord& r) {
+    return {std::bit_cast<std::uint64_t>(r.imax),         std::bit_cast<std::uint64_t>(r.umax),
+            std::bit_cast<std::uint64_t>(r.dtMax),        std::bit_cast<std::uint64_t>(r.qmax),
+            std::bit_cast<std::uint64_t>(r.acResistance), r.derivable};
+}
+
+TEST_F(BaseLoaderTest, ParallelLoadEqualsTheReferenceInBaseOrder) {
+    auto modules = test::GeneratedModules(120, 5);
+    for (std::size_t i = 7; i < modules.size(); i += 25) {
+        modules[i].imax = 0.0;
+    }
+    ASSERT_FALSE(OpenBase(base_, Catalogue(modules)));
+    base_.thot = 330.0;
+    RecordingProgress progress;
+    const auto result = LoadBase(base_, &progress);
+    ASSERT_FALSE(result.error);
+    EXPECT_EQ(result.underivable, (std::vector<std::uint32_t>{7, 32, 57, 82, 107}));
+    std::vector<int> steps{-120};
+    for (int done = 1; done <= 120; ++done) {
+        steps.push_back(done);
+    }
+    EXPECT_EQ(progress.events, steps);
+    for (std::size_t i = 0; i < modules.size(); ++i) {
+        TemRecord expected = modules[i];
+        ApplyRatedValues(expected, DeriveReference(modules[i], 330.0));
+        EXPECT_EQ(RatedBits(base_.records[i]), RatedBits(expected)) << i;
+    }
 }
 
 TEST(LoadBase, DoesNothingOnAClosedBase) {

@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cmath>
+#include <cstdint>
+#include <limits>
 
 #include "model/performance_model.h"
 #include "model/rated_values.h"
@@ -115,6 +118,54 @@ TEST(DeltaTCurve, DegenerateInputsEndQuickly) {
     EXPECT_TRUE(BuildDeltaTCurve(m, 298.0, 100, 100).empty());
     m.imax = 1e-320;  // with 2^32 − 1 steps the current step is 0
     EXPECT_LE(BuildDeltaTCurve(m, 298.0, 4294967295u, 100).size(), 1u);
+}
+
+}  // namespace
+}  // namespace vantiq
+
+namespace vantiq {
+namespace {
+
+// Curves equal bit for bit, point by point.
+void ExpectSameCurve(const Curve& actual, const Curve& expected, const char* what) {
+    ASSERT_EQ(actual.size(), expected.size()) << what;
+    for (std::size_t i = 0; i < actual.size(); ++i) {
+        EXPECT_EQ(std::bit_cast<std::uint64_t>(actual.x[i]),
+                  std::bit_cast<std::uint64_t>(expected.x[i]))
+            << what << " x of point " << i;
+        EXPECT_EQ(std::bit_cast<std::uint64_t>(actual.y[i]),
+                  std::bit_cast<std::uint64_t>(expected.y[i]))
+            << what << " y of point " << i;
+    }
+}
+
+// The points of `curve` at x in [low, high].
+Curve Within(const Curve& curve, double low, double high) {
+    Curve kept;
+    for (std::size_t i = 0; i < curve.size(); ++i) {
+        if (low <= curve.x[i] && curve.x[i] <= high) {
+            kept.x.push_back(curve.x[i]);
+            kept.y.push_back(curve.y[i]);
+        }
+    }
+    return kept;
+}
+
+TEST(ImaxCurves, AreTheFamiliesLastCurvesWithinTheRange) {
+    const double inf = std::numeric_limits<double>::infinity();
+    for (double th : {223.0, 298.0, 373.0}) {
+        TemRecord m = test::WorkedExampleModule();
+        ASSERT_TRUE(DeriveRatedValues(m, th));
+        const Curve heat = BuildHeatCurves(m, th, 500).AtImax().points;
+        const Curve voltage = BuildVoltageCurves(m, th, 500).AtImax().points;
+        ExpectSameCurve(BuildImaxHeatCurve(m, th, 500, -inf, inf), heat, "heat");
+        ExpectSameCurve(BuildImaxVoltageCurve(m, th, 500, -inf, inf), voltage, "voltage");
+        ExpectSameCurve(BuildImaxHeatCurve(m, th, 500, -20.5, -19.5), Within(heat, -20.5, -19.5),
+                        "heat");
+        ExpectSameCurve(BuildImaxVoltageCurve(m, th, 500, -20.5, -19.5),
+                        Within(voltage, -20.5, -19.5), "voltage");
+        EXPECT_FALSE(BuildImaxHeatCurve(m, th, 500, -20.5, -19.5).empty());
+    }
 }
 
 }  // namespace

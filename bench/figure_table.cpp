@@ -1,0 +1,44 @@
+#include "figure_table.h"
+
+#include <cstdio>
+
+namespace vantiq::bench {
+namespace {
+
+std::string Duration(double seconds) {
+    char text[32];
+    if (seconds >= 1.0) {
+        std::snprintf(text, sizeof text, "%.2f s", seconds);
+    } else {
+        std::snprintf(text, sizeof text, "%.2f ms", seconds * 1e3);
+    }
+    return text;
+}
+
+}  // namespace
+
+void FigureTable::Section(const std::string& title, bool targets) {
+    targets_ = targets;
+    std::printf("\n%s\n", title.c_str());
+    std::printf("  %-46s %12s %12s %9s %8s\n", "figure", "baseline", "fast", "ratio", "target");
+}
+
+void FigureTable::Row(const std::string& figure, double baselineSeconds, double fastSeconds,
+                      double target) {
+    const double ratio = baselineSeconds / fastSeconds;
+    char aim[32] = "";
+    if (targets_ && target > 0) {
+        const bool met = ratio >= target;
+        allMet_ = allMet_ && met;
+        std::snprintf(aim, sizeof aim, ">=%.0fx%s", target, met ? "" : " MISSED");
+    }
+    std::printf("  %-46s %12s %12s %8.1fx %8s\n", figure.c_str(), Duration(baselineSeconds).c_str(),
+                Duration(fastSeconds).c_str(), ratio, aim);
+    std::fflush(stdout);
+}
+
+void FigureTable::Note(const std::string& text) {
+    std::printf("  (%s)\n", text.c_str());
+}
+
+}  // namespace vantiq::bench

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <string>
+
+namespace vantiq::bench {
+
+// Prints benchmark figures as rows of a table on standard output: what was
+// measured, the baseline's and the fast path's time, their ratio and the
+// ratio aimed at, marked when it falls short.
+class FigureTable {
+public:
+    // Prints a heading line for the rows that follow, whose targets count
+    // only when `targets` is set.
+    void Section(const std::string& title, bool targets);
+
+    // One row; `target` 0 prints no target.
+    void Row(const std::string& figure, double baselineSeconds, double fastSeconds, double target);
+
+    // Prints a note under the rows.
+    void Note(const std::string& text);
+
+    // True when every row with a target met it.
+    bool AllMet() const { return allMet_; }
+
+private:
+    bool allMet_ = true;
+    bool targets_ = true;
+};
+
+}  // namespace vantiq::bench

@@ -1,0 +1,56 @@
+#include "search_bench.h"
+
+#include <cstdio>
+#include <stdexcept>
+
+#include "selection/record_filter.h"
+#include "selection/search.h"
+#include "stopwatch.h"
+
+namespace vantiq::bench {
+namespace {
+
+constexpr int kRepeats = 3;
+
+// Q, dT and both supply values: the curve test applies, and the supply
+// voltage is low enough for most modules to reach it.
+SearchCriteria SupplyCriteria() {
+    SearchCriteria c;
+    c.requiredQ = 5.0;
+    c.requiredDT = 30.0;
+    c.supplyVoltage = 4.0;
+    c.supplyCurrent = 8.0;
+    return c;
+}
+
+// How many modules pass the tests before the curve test, which therefore runs.
+std::size_t CurveTested(const TemBase& base, const SearchCriteria& c) {
+    SearchCriteria before;
+    before.requiredQ = c.requiredQ;
+    before.supplyVoltage = c.supplyVoltage;
+    before.supplyCurrent = c.supplyCurrent;
+    return RunSearchSequential(base, before).size();
+}
+
+}  // namespace
+
+void BenchSearch(FigureTable& table, const TemBase& base) {
+    const SearchCriteria criteria = SupplyCriteria();
+    std::vector<std::uint32_t> sequential;
+    std::vector<std::uint32_t> fast;
+    const double baseline =
+        BestTiming(kRepeats, [&] { sequential = RunSearchSequential(base, criteria); }).wall;
+    const double program = BestTiming(kRepeats, [&] { fast = RunSearch(base, criteria); }).wall;
+    if (fast != sequential) {
+        throw std::runtime_error("the search and the sequential search listed different rows");
+    }
+    table.Row("search, full curve test, supply mode (wall)", baseline, program, 10);
+    char note[200];
+    std::snprintf(note, sizeof note,
+                  "Q 5 W, dT 30 K, 4 V, 8 A: %zu of %zu modules reach the curve test, %zu match; "
+                  "baseline: the straightforward sequential search",
+                  CurveTested(base, criteria), base.records.size(), sequential.size());
+    table.Note(note);
+}
+
+}  // namespace vantiq::bench
