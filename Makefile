@@ -29,7 +29,7 @@ build: deps
 
 bench: deps
 	cmake --preset release
-	cmake --build --preset release -j $(JOBS)
+	cmake --build --preset release -j $(JOBS) --target vantiq-bench
 	cd build/release && ./bench/vantiq-bench
 
 FORMATTED := $(shell git ls-files '*.cpp' '*.h' 2>/dev/null)

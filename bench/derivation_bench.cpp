@@ -79,8 +79,8 @@ double Load(const std::string& basePath, double th) {
 
 }  // namespace
 
-void BenchDerivation(FigureTable& table, const std::vector<TemRecord>& modules, double th,
-                     const std::string& basePath) {
+double BenchDerivation(FigureTable& table, const std::vector<TemRecord>& modules, double th,
+                       const std::string& basePath) {
     const double count = static_cast<double>(modules.size());
     const Timing perModule = ReferencePerModule(modules, th);
     const double referenceCpu = perModule.cpu * count;
@@ -98,6 +98,7 @@ void BenchDerivation(FigureTable& table, const std::vector<TemRecord>& modules, 
     } else {
         table.Note("baseline: the reference scan on one core over every module");
     }
+    return referenceWall;
 }
 
 }  // namespace vantiq::bench

@@ -15,8 +15,9 @@ namespace vantiq::bench {
 // on at most 500 modules spread over the catalogue and scaled per module.
 // One-core figures compare the processor time of the calling thread, which
 // other programs on the machine do not inflate; all-core figures compare
-// wall-clock time.
-void BenchDerivation(FigureTable& table, const std::vector<TemRecord>& modules, double th,
-                     const std::string& basePath);
+// wall-clock time. Returns the reference scan's estimated wall-clock time
+// over every module.
+double BenchDerivation(FigureTable& table, const std::vector<TemRecord>& modules, double th,
+                       const std::string& basePath);
 
 }  // namespace vantiq::bench

@@ -37,6 +37,25 @@ void FigureTable::Row(const std::string& figure, double baselineSeconds, double 
     std::fflush(stdout);
 }
 
+void FigureTable::Limit(const std::string& figure, double baselineSeconds, double seconds,
+                        double limitSeconds) {
+    char aim[32] = "";
+    if (targets_) {
+        const bool met = seconds < limitSeconds;
+        allMet_ = allMet_ && met;
+        std::snprintf(aim, sizeof aim, "<%.0f ms%s", limitSeconds * 1e3, met ? "" : " MISSED");
+    }
+    const bool hasBaseline = baselineSeconds > 0;
+    char ratio[32] = "-";
+    if (hasBaseline) {
+        std::snprintf(ratio, sizeof ratio, "%.1fx", baselineSeconds / seconds);
+    }
+    std::printf("  %-46s %12s %12s %9s %8s\n", figure.c_str(),
+                hasBaseline ? Duration(baselineSeconds).c_str() : "-", Duration(seconds).c_str(),
+                ratio, aim);
+    std::fflush(stdout);
+}
+
 void FigureTable::Note(const std::string& text) {
     std::printf("  (%s)\n", text.c_str());
 }

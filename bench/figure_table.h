@@ -16,6 +16,11 @@ public:
     // One row; `target` 0 prints no target.
     void Row(const std::string& figure, double baselineSeconds, double fastSeconds, double target);
 
+    // One row whose target is a time: `seconds` must stay under
+    // `limitSeconds`. `baselineSeconds` 0 prints no baseline.
+    void Limit(const std::string& figure, double baselineSeconds, double seconds,
+               double limitSeconds);
+
     // Prints a note under the rows.
     void Note(const std::string& text);
 

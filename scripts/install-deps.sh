@@ -6,7 +6,7 @@ packages=(
     cmake ninja-build g++ make pkg-config
     qt6-base-dev qt6-base-dev-tools libqt6printsupport6 qt6-image-formats-plugins libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
-    fonts-liberation clang clang-format libclang-rt-14-dev
+    fonts-liberation clang clang-format libclang-rt-14-dev poppler-utils
 )
 missing=()
 for p in "${packages[@]}"; do

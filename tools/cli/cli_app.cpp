@@ -7,6 +7,7 @@
 #include "list_command.h"
 #include "search_command.h"
 #ifdef VANTIQ_HAVE_RENDER
+#include "print_command.h"
 #include "render_command.h"
 #endif
 
@@ -35,6 +36,10 @@ constexpr const char* kUsage =
     "                what the window shows for the first module of that name at a\n"
     "                client size (default 1200x800): its four performance graphs in\n"
     "                the stored curve colours, or its datasheet picture\n"
+    "  print --module NAME --page datasheet|graphs [--dpi N] -o FILE.pdf\n"
+    "                the printed page of the first module of that name as a one-page\n"
+    "                A4 PDF: its datasheet picture, or its table and four graphs;\n"
+    "                N dots per inch, 72 to 1200 (default 300)\n"
     "\n"
     "Options of search (an option not given is no requirement):\n"
     "  --q W                     heat load to pump\n"
@@ -63,6 +68,7 @@ const CommandEntry kCommands[] = {
     {"search", RunSearchCommand},
 #ifdef VANTIQ_HAVE_RENDER
     {"render", RunRenderCommand},
+    {"print", RunPrintCommand},
 #endif
 };
 

@@ -1,5 +1,7 @@
 #include "cli_options.h"
 
+#include <algorithm>
+
 #include "numbers.h"
 
 namespace vantiq {
@@ -71,6 +73,24 @@ std::string ReadNumberOption(const ParsedArgs& args, const std::string& name, do
     }
     value = *number;
     return {};
+}
+
+std::string OptionValue(const ParsedArgs& args, const std::string& name) {
+    const auto found = args.options.find(name);
+    return found == args.options.end() ? std::string() : found->second;
+}
+
+std::string ReadChoiceOption(const ParsedArgs& args, const std::string& name,
+                             const std::vector<std::string>& choices, std::string& value) {
+    value = OptionValue(args, name);
+    if (value.empty() || std::find(choices.begin(), choices.end(), value) != choices.end()) {
+        return {};
+    }
+    std::string listed;
+    for (std::size_t i = 0; i < choices.size(); ++i) {
+        listed += (i == 0 ? "" : i + 1 == choices.size() ? " or " : ", ") + choices[i];
+    }
+    return "--" + name + " takes " + listed + ", not '" + value + "'";
 }
 
 std::string CheckKnownOptions(const ParsedArgs& args, const std::vector<std::string>& known) {

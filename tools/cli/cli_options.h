@@ -33,6 +33,15 @@ ParsedArgs ParseArgs(const std::vector<std::string>& args);
 // leaves `value` alone. Returns a usage error text, or empty.
 std::string ReadNumberOption(const ParsedArgs& args, const std::string& name, double& value);
 
+// The value of option `name`, or empty when it was not given.
+std::string OptionValue(const ParsedArgs& args, const std::string& name);
+
+// Reads option `name` into `value` when it is one of `choices` ("--mode takes
+// graph or datasheet, not 'x'" otherwise); an option not given leaves `value`
+// empty. Returns a usage error text, or empty.
+std::string ReadChoiceOption(const ParsedArgs& args, const std::string& name,
+                             const std::vector<std::string>& choices, std::string& value);
+
 // Rejects options that the command does not know; returns a usage error or empty.
 std::string CheckKnownOptions(const ParsedArgs& args, const std::vector<std::string>& known);
 

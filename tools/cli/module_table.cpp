@@ -27,6 +27,25 @@ bool OpenAndLoad(const GlobalOptions& options, TemBase& base, std::ostream& err)
     return true;
 }
 
+bool LoadAndSelect(const GlobalOptions& options, const std::string& name, TemBase& base,
+                   std::ostream& err) {
+    if (!OpenAndLoad(options, base, err)) {
+        return false;
+    }
+    const auto bytes = Utf8ToCp1251(name);
+    base.selected = bytes ? base.FindByName(*bytes) : -1;
+    if (base.Selected() == nullptr) {
+        err << "vantiq-cli: no module named " << name << "\n";
+        return false;
+    }
+    if (!base.Selected()->derivable) {
+        err << "vantiq-cli: module " << name
+            << " has no rated values at this hot-side temperature\n";
+        return false;
+    }
+    return true;
+}
+
 CsvRow ModuleValueFields(const TemRecord& r) {
     CsvRow fields;
     if (r.derivable) {

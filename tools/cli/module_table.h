@@ -13,6 +13,12 @@ namespace vantiq {
 // be derived are named on `err` once; they stay in the base.
 bool OpenAndLoad(const GlobalOptions& options, TemBase& base, std::ostream& err);
 
+// OpenAndLoad, then selects the first module named `name` (UTF-8). When
+// there is none, or it has no rated values, prints why to `err` and returns
+// false.
+bool LoadAndSelect(const GlobalOptions& options, const std::string& name, TemBase& base,
+                   std::ostream& err);
+
 // The module's values as the tools print them: imax, umax, dtmax (as its
 // absolute value), qmax, ac_resistance, pellets, width, length, height, in
 // shortest round-trip form; the rated fields are empty for a module that

@@ -1,6 +1,5 @@
 #include "render_command.h"
 
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <QPalette>
@@ -9,8 +8,8 @@
 #include <ostream>
 #include <regex>
 
-#include "base/cp1251.h"
 #include "cli_app.h"
+#include "gui_application.h"
 #include "module_table.h"
 #include "settings/color_store.h"
 #include "view/graphs_page.h"
@@ -33,21 +32,17 @@ std::string ReadRequest(const ParsedArgs& args, RenderRequest& request) {
     if (auto error = CheckKnownOptions(args, {"module", "mode", "size", "o"}); !error.empty()) {
         return error;
     }
-    const auto option = [&](const char* name) {
-        const auto found = args.options.find(name);
-        return found == args.options.end() ? std::string() : found->second;
-    };
-    request.module = option("module");
-    request.output = option("o");
-    const std::string mode = option("mode");
+    std::string mode;
+    if (auto error = ReadChoiceOption(args, "mode", {"graph", "datasheet"}, mode); !error.empty()) {
+        return error;
+    }
+    request.module = OptionValue(args, "module");
+    request.output = OptionValue(args, "o");
     if (request.module.empty() || request.output.empty() || mode.empty()) {
         return "render needs --module NAME, --mode graph|datasheet and -o FILE.png";
     }
-    if (mode != "graph" && mode != "datasheet") {
-        return "--mode takes graph or datasheet, not '" + mode + "'";
-    }
     request.graph = mode == "graph";
-    const std::string size = option("size");
+    const std::string size = OptionValue(args, "size");
     std::smatch match;
     if (!size.empty()) {
         if (!std::regex_match(size, match, std::regex("([0-9]{1,5})x([0-9]{1,5})")) ||
@@ -58,21 +53,6 @@ std::string ReadRequest(const ParsedArgs& args, RenderRequest& request) {
         request.size = QSize(std::stoi(match[1]), std::stoi(match[2]));
     }
     return {};
-}
-
-// Drawing needs a GUI application; the tool makes one only for this command,
-// on the offscreen platform unless the caller chose another.
-std::unique_ptr<QGuiApplication> EnsureGuiApplication() {
-    if (QCoreApplication::instance() != nullptr) {
-        return nullptr;
-    }
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    static int argc = 1;
-    static char name[] = "vantiq-cli";
-    static char* argv[] = {name, nullptr};
-    return std::make_unique<QGuiApplication>(argc, argv);
 }
 
 QImage ComposeView(const TemBase& base, const RenderRequest& request) {
@@ -100,18 +80,7 @@ int RunRenderCommand(const ParsedArgs& args, std::ostream& /*out*/, std::ostream
         return kExitUsage;
     }
     TemBase base;
-    if (!OpenAndLoad(args.global, base, err)) {
-        return kExitFailure;
-    }
-    const auto name = Utf8ToCp1251(request.module);
-    base.selected = name ? base.FindByName(*name) : -1;
-    if (base.Selected() == nullptr) {
-        err << "vantiq-cli: no module named " << request.module << "\n";
-        return kExitFailure;
-    }
-    if (!base.Selected()->derivable) {
-        err << "vantiq-cli: module " << request.module
-            << " has no rated values at this hot-side temperature\n";
+    if (!LoadAndSelect(args.global, request.module, base, err)) {
         return kExitFailure;
     }
     const auto app = EnsureGuiApplication();

@@ -4,6 +4,7 @@
 #include <QMessageBox>
 
 #include "app/main_frame.h"
+#include "app/page_printing.h"
 
 namespace vantiq {
 
@@ -23,6 +24,7 @@ bool CApp::InitInstance() {
         frame_.reset();
         return false;
     }
+    new PagePrinting(*frame_, base_);  // owned by the frame
     frame_->show();
     return true;
 }

@@ -71,6 +71,11 @@ void CMainFrame::CreateFileMenu() {
     printGraphs_ = file->addAction(QStringLiteral("Print graphs"), this,
                                    [this] { Print(ID_FILE_PRINT_GRAPHS); });
     file->addSeparator();
+    exportGraphs_ = file->addAction(QStringLiteral("Export graphs page as PDF..."), this,
+                                    [this] { Print(ID_FILE_EXPORT_GRAPHS); });
+    exportDatasheet_ = file->addAction(QStringLiteral("Export datasheet as PDF..."), this,
+                                       [this] { Print(ID_FILE_EXPORT_DATASHEET); });
+    file->addSeparator();
     file->addAction(QStringLiteral("Exit"), this, &QWidget::close);
 }
 
@@ -87,8 +92,9 @@ void CMainFrame::CreateViewMenu() {
 void CMainFrame::OnTemSelected() {
     setWindowTitle(TitleFor(base_));
     const bool hasModule = base_.Selected() != nullptr;
-    printDatasheet_->setEnabled(hasModule);
-    printGraphs_->setEnabled(hasModule);
+    for (QAction* page : {printDatasheet_, printGraphs_, exportGraphs_, exportDatasheet_}) {
+        page->setEnabled(hasModule);
+    }
     datasheetMode_->setChecked(viewMode_ == ID_VIEW_DATASHEET);
     graphMode_->setChecked(viewMode_ == ID_VIEW_GRAPH);
     CChildView* view = view_;

@@ -48,8 +48,9 @@ public:
     void OnAppAbout();
 
 signals:
-    // A print command for the selected module: ID_FILE_PRINT_DATASHEET or
-    // ID_FILE_PRINT_GRAPHS. Never emitted while no module is selected.
+    // A page command for the selected module: ID_FILE_PRINT_DATASHEET,
+    // ID_FILE_PRINT_GRAPHS, ID_FILE_EXPORT_DATASHEET or ID_FILE_EXPORT_GRAPHS
+    // (command_ids.h). Never emitted while no module is selected.
     void PrintRequested(int command);
 
 private:
@@ -67,6 +68,8 @@ private:
     CModuleDlg* panel_ = nullptr;
     QAction* printDatasheet_ = nullptr;
     QAction* printGraphs_ = nullptr;
+    QAction* exportGraphs_ = nullptr;
+    QAction* exportDatasheet_ = nullptr;
     QAction* datasheetMode_ = nullptr;
     QAction* graphMode_ = nullptr;
 };

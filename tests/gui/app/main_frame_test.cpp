@@ -4,12 +4,14 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QPrintDialog>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QStackedWidget>
 #include <QTest>
+#include <QTimer>
 #include <QTreeWidget>
 
 #include "app/about_dlg.h"
@@ -78,7 +80,8 @@ TEST_F(MainFrameTest, MenuBarOffersFileViewSettingsAndHelp) {
     EXPECT_EQ(Texts(bar), QStringList({"File", "View", "Settings", "Help"}));
     EXPECT_EQ(bar[2]->menu(), nullptr) << "Settings is a command, not a menu";
     EXPECT_EQ(Texts(bar[0]->menu()->actions()),
-              QStringList({"Print datasheet", "Print graphs", "-", "Exit"}));
+              QStringList({"Print datasheet", "Print graphs", "-", "Export graphs page as PDF...",
+                           "Export datasheet as PDF...", "-", "Exit"}));
     EXPECT_EQ(Texts(bar[1]->menu()->actions()), QStringList({"Datasheet", "Graph"}));
     EXPECT_EQ(Texts(bar[3]->menu()->actions()), QStringList({"About \"Vantiq\""}));
 }
@@ -108,11 +111,33 @@ TEST_F(MainFrameTest, ViewMenuSwitchesModesAndRedrawsEvenTheCurrentOne) {
 TEST_F(MainFrameTest, PrintCommandsReachThePrintingOnlyWithAModuleSelected) {
     ASSERT_TRUE(Start());
     QSignalSpy printed(&Frame(), &CMainFrame::PrintRequested);
+    // The user cancels every dialog the commands open.
+    std::vector<QString> asked;
+    bool pageChoices = false;
+    ModalWatcher watcher([&](QDialog* dialog) {
+        asked.push_back(dialog->windowTitle());
+        if (auto* print = qobject_cast<QPrintDialog*>(dialog)) {
+            pageChoices = pageChoices || print->testOption(QAbstractPrintDialog::PrintSelection) ||
+                          print->testOption(QAbstractPrintDialog::PrintPageRange);
+        }
+        QTimer::singleShot(0, dialog, &QDialog::reject);
+    });
     Command(QStringLiteral("Print datasheet"))->trigger();
     Command(QStringLiteral("Print graphs"))->trigger();
-    ASSERT_EQ(printed.count(), 2);
+    Command(QStringLiteral("Export graphs page as PDF..."))->trigger();
+    Command(QStringLiteral("Export datasheet as PDF..."))->trigger();
+    ASSERT_EQ(printed.count(), 4);
     EXPECT_EQ(printed.at(0).at(0).toInt(), ID_FILE_PRINT_DATASHEET);
     EXPECT_EQ(printed.at(1).at(0).toInt(), ID_FILE_PRINT_GRAPHS);
+    EXPECT_EQ(printed.at(2).at(0).toInt(), ID_FILE_EXPORT_GRAPHS);
+    EXPECT_EQ(printed.at(3).at(0).toInt(), ID_FILE_EXPORT_DATASHEET);
+    const QString name = ShownName(Base());
+    EXPECT_EQ(asked,
+              (std::vector<QString>{"Vantiq document(datasheet): " + name,
+                                    "Vantiq document(performance graphs): " + name,
+                                    "Export graphs page as PDF", "Export datasheet as PDF"}));
+    EXPECT_FALSE(pageChoices) << "one page: no selection, no page range";
+    EXPECT_TRUE(watcher.Boxes().empty()) << "Cancel says nothing";
 
     // A click into the emptied list selects nothing.
     QTest::mouseClick(Find<QPushButton>(Frame().Panel(), "clearButton"), Qt::LeftButton);
@@ -123,8 +148,9 @@ TEST_F(MainFrameTest, PrintCommandsReachThePrintingOnlyWithAModuleSelected) {
     EXPECT_EQ(Frame().windowTitle(),
               QStringLiteral("Vantiq :  <%1 TEMs in base total>").arg(Base().count));
     EXPECT_FALSE(Command(QStringLiteral("Print datasheet"))->isEnabled());
+    EXPECT_FALSE(Command(QStringLiteral("Export datasheet as PDF..."))->isEnabled());
     Command(QStringLiteral("Print graphs"))->trigger();
-    EXPECT_EQ(printed.count(), 2);
+    EXPECT_EQ(printed.count(), 4);
 }
 
 TEST_F(MainFrameTest, AboutShowsTheNameVersionAndPicture) {

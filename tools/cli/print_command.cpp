@@ -1,0 +1,78 @@
+#include "print_command.h"
+
+#include <memory>
+#include <ostream>
+
+#include "cli_app.h"
+#include "gui_application.h"
+#include "module_table.h"
+#include "settings/color_store.h"
+#include "view/module_picture.h"
+#include "view/page_output.h"
+
+namespace vantiq {
+namespace {
+
+constexpr double kMinDpi = 72;
+constexpr double kMaxDpi = 1200;
+
+struct PrintRequest {
+    std::string module;
+    PageKind kind = PageKind::Graphs;
+    int dpi = kDefaultPdfDpi;
+    std::string output;
+};
+
+// Reads the command's options; returns a usage error text, or empty.
+std::string ReadRequest(const ParsedArgs& args, PrintRequest& request) {
+    if (auto error = CheckKnownOptions(args, {"module", "page", "dpi", "o"}); !error.empty()) {
+        return error;
+    }
+    std::string page;
+    if (auto error = ReadChoiceOption(args, "page", {"datasheet", "graphs"}, page);
+        !error.empty()) {
+        return error;
+    }
+    request.module = OptionValue(args, "module");
+    request.output = OptionValue(args, "o");
+    if (request.module.empty() || request.output.empty() || page.empty()) {
+        return "print needs --module NAME, --page datasheet|graphs and -o FILE.pdf";
+    }
+    request.kind = page == "datasheet" ? PageKind::Datasheet : PageKind::Graphs;
+    double dpi = kDefaultPdfDpi;
+    if (auto error = ReadNumberOption(args, "dpi", dpi); !error.empty()) {
+        return error;
+    }
+    if (dpi != static_cast<int>(dpi) || dpi < kMinDpi || dpi > kMaxDpi) {
+        return "--dpi takes a whole number from 72 to 1200";
+    }
+    request.dpi = static_cast<int>(dpi);
+    return {};
+}
+
+PageContent SelectedContent(const TemBase& base) {
+    return *SelectedPageContent(base, LoadStoredColors(), LoadModulePicture(base, base.selected));
+}
+
+}  // namespace
+
+int RunPrintCommand(const ParsedArgs& args, std::ostream&, std::ostream& err) {
+    PrintRequest request;
+    if (const auto error = ReadRequest(args, request); !error.empty()) {
+        err << "vantiq-cli: " << error << "\n";
+        return kExitUsage;
+    }
+    TemBase base;
+    if (!LoadAndSelect(args.global, request.module, base, err)) {
+        return kExitFailure;
+    }
+    const auto app = EnsureGuiApplication();
+    const QString path = QString::fromStdString(request.output);
+    if (!WritePagePdf(path, request.kind, SelectedContent(base), request.dpi)) {
+        err << "vantiq-cli: cannot write " << request.output << "\n";
+        return kExitFailure;
+    }
+    return kExitOk;
+}
+
+}  // namespace vantiq
