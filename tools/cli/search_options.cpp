@@ -26,7 +26,10 @@ std::string ReadChoiceOption(const ParsedArgs& args, const std::string& name,
             value = choice;
             return {};
         }
-        names += (names.empty() ? "" : "|") + std::string(text);
+        if (!names.empty()) {
+            names += '|';
+        }
+        names += text;
     }
     return "--" + name + " takes " + names + ", not '" + found->second + "'";
 }
