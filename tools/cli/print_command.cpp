@@ -3,9 +3,7 @@
 #include <memory>
 #include <ostream>
 
-#include "cli_app.h"
-#include "gui_application.h"
-#include "module_table.h"
+#include "drawing_command.h"
 #include "settings/color_store.h"
 #include "view/module_picture.h"
 #include "view/page_output.h"
@@ -57,22 +55,11 @@ PageContent SelectedContent(const TemBase& base) {
 }  // namespace
 
 int RunPrintCommand(const ParsedArgs& args, std::ostream&, std::ostream& err) {
-    PrintRequest request;
-    if (const auto error = ReadRequest(args, request); !error.empty()) {
-        err << "vantiq-cli: " << error << "\n";
-        return kExitUsage;
-    }
-    TemBase base;
-    if (!LoadAndSelect(args.global, request.module, base, err)) {
-        return kExitFailure;
-    }
-    const auto app = EnsureGuiApplication();
-    const QString path = QString::fromStdString(request.output);
-    if (!WritePagePdf(path, request.kind, SelectedContent(base), request.dpi)) {
-        err << "vantiq-cli: cannot write " << request.output << "\n";
-        return kExitFailure;
-    }
-    return kExitOk;
+    return RunDrawingCommand<PrintRequest>(
+        args, err, ReadRequest, [](const TemBase& base, const PrintRequest& request) {
+            return WritePagePdf(QString::fromStdString(request.output), request.kind,
+                                SelectedContent(base), request.dpi);
+        });
 }
 
 }  // namespace vantiq

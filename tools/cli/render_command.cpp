@@ -8,9 +8,7 @@
 #include <ostream>
 #include <regex>
 
-#include "cli_app.h"
-#include "gui_application.h"
-#include "module_table.h"
+#include "drawing_command.h"
 #include "settings/color_store.h"
 #include "view/graphs_page.h"
 #include "view/module_picture.h"
@@ -74,21 +72,10 @@ QImage ComposeView(const TemBase& base, const RenderRequest& request) {
 }  // namespace
 
 int RunRenderCommand(const ParsedArgs& args, std::ostream& /*out*/, std::ostream& err) {
-    RenderRequest request;
-    if (const auto error = ReadRequest(args, request); !error.empty()) {
-        err << "vantiq-cli: " << error << "\n";
-        return kExitUsage;
-    }
-    TemBase base;
-    if (!LoadAndSelect(args.global, request.module, base, err)) {
-        return kExitFailure;
-    }
-    const auto app = EnsureGuiApplication();
-    if (!ComposeView(base, request).save(QString::fromStdString(request.output), "PNG")) {
-        err << "vantiq-cli: cannot write " << request.output << "\n";
-        return kExitFailure;
-    }
-    return kExitOk;
+    return RunDrawingCommand<RenderRequest>(
+        args, err, ReadRequest, [](const TemBase& base, const RenderRequest& request) {
+            return ComposeView(base, request).save(QString::fromStdString(request.output), "PNG");
+        });
 }
 
 }  // namespace vantiq
