@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QBuffer>
 #include <QImage>
 
 #include <sstream>
@@ -8,20 +7,11 @@
 #include "base/base_layout.h"
 #include "basetool_app.h"
 #include "hot_side_grid.h"
+#include "png_bytes.h"
 #include "test_support.h"
 
 namespace vantiq {
 namespace {
-
-std::vector<unsigned char> PngPicture() {
-    QImage image(4, 3, QImage::Format_RGB32);
-    image.fill(Qt::blue);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "png");
-    return {bytes.begin(), bytes.end()};
-}
 
 std::vector<unsigned char> Catalogue(std::vector<CatalogueEntry> entries) {
     return *EncodeBase(entries);
@@ -86,7 +76,7 @@ TEST(CheckCommand, ReportsEveryProblemWithTheModule) {
          "(238 bytes)"},
         {"bytes after the pictures", TrailingBytes(), 3,
          "the file holds 5 bytes after the last picture, which nothing reads"},
-        {"sound file", Catalogue({Module("A", PngPicture()), Module("B")}), 0,
+        {"sound file", Catalogue({Module("A", test::PngBytes(Qt::blue, 4, 3)), Module("B")}), 0,
          "2 modules checked, derived at hot sides 223-373 K in steps of 150 K (and at 298 K): "
          "no problems"},
     };

@@ -1,4 +1,3 @@
-#include <QBuffer>
 #include <QImage>
 
 #include <gtest/gtest.h>
@@ -6,6 +5,7 @@
 #include <sstream>
 
 #include "cli_app.h"
+#include "png_bytes.h"
 #include "test_support.h"
 
 namespace vantiq {
@@ -20,16 +20,6 @@ int Cli(const std::vector<std::string>& args, std::string* err = nullptr) {
     return status;
 }
 
-std::vector<unsigned char> RedPng() {
-    QImage image(4, 4, QImage::Format_RGB32);
-    image.fill(Qt::red);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return {bytes.begin(), bytes.end()};
-}
-
 class RenderCommand : public ::testing::Test {
 protected:
     std::vector<std::string> Render(const std::string& module, const std::string& mode,
@@ -39,8 +29,8 @@ protected:
     }
 
     test::TempDir dir;
-    std::string base =
-        test::WriteCatalogue(dir.File("Base.tmb"), {{test::WorkedExampleModule("A"), RedPng()}});
+    std::string base = test::WriteCatalogue(
+        dir.File("Base.tmb"), {{test::WorkedExampleModule("A"), test::PngBytes(Qt::red)}});
     std::string output = dir.File("view.png");
 };
 
