@@ -4,10 +4,10 @@
 #include <cstdio>
 #include <stdexcept>
 
-#include "base/base_loader.h"
-#include "model/fast_derivation.h"
-#include "model/rated_values.h"
-#include "parallel/parallel_for.h"
+#include "core/base/base_loader.h"
+#include "core/model/fast_derivation.h"
+#include "core/model/rated_values.h"
+#include "core/parallel/parallel_for.h"
 #include "stopwatch.h"
 
 namespace vantiq::bench {

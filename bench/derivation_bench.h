@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "base/tem_record.h"
+#include "core/base/tem_record.h"
 #include "figure_table.h"
 
 namespace vantiq::bench {

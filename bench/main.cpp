@@ -18,12 +18,12 @@
 
 #include <unistd.h>
 
-#include "base/base_layout.h"
-#include "base/base_loader.h"
-#include "base/base_writer.h"
+#include "core/base/base_layout.h"
+#include "core/base/base_loader.h"
+#include "core/base/base_writer.h"
+#include "core/model/rated_values.h"
 #include "derivation_bench.h"
 #include "figure_table.h"
-#include "model/rated_values.h"
 #include "module_generator.h"
 #include "search_bench.h"
 #include "window_bench.h"

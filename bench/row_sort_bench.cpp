@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "selection/row_sort.h"
+#include "core/selection/row_sort.h"
 
 namespace vantiq {
 namespace {

@@ -3,8 +3,8 @@
 #include <cstdio>
 #include <stdexcept>
 
-#include "selection/record_filter.h"
-#include "selection/search.h"
+#include "core/selection/record_filter.h"
+#include "core/selection/search.h"
 #include "stopwatch.h"
 
 namespace vantiq::bench {

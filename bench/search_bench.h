@@ -1,6 +1,6 @@
 #pragma once
 
-#include "base/tem_base.h"
+#include "core/base/tem_base.h"
 #include "figure_table.h"
 
 namespace vantiq::bench {

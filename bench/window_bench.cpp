@@ -8,12 +8,12 @@
 #include <cstdio>
 #include <stdexcept>
 
-#include "base/base_loader.h"
-#include "base/cp1251.h"
-#include "model/rated_values.h"
-#include "selection/module_dlg.h"
+#include "core/base/base_loader.h"
+#include "core/base/cp1251.h"
+#include "core/model/rated_values.h"
+#include "gui/panel/module_dlg.h"
+#include "render/pages/graphs_page.h"
 #include "stopwatch.h"
-#include "view/graphs_page.h"
 
 namespace vantiq::bench {
 namespace {

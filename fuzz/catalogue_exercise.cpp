@@ -4,11 +4,11 @@
 #include <limits>
 #include <vector>
 
-#include "base/base_layout.h"
-#include "base/base_loader.h"
-#include "base/picture_reader.h"
+#include "core/base/base_layout.h"
+#include "core/base/base_loader.h"
+#include "core/base/picture_reader.h"
+#include "core/model/curve_tables.h"
 #include "load_step_counter.h"
-#include "model/curve_tables.h"
 
 namespace vantiq {
 namespace {

@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "base/base_error.h"
+#include "core/base/base_error.h"
 
 namespace vantiq {
 

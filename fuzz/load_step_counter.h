@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "base/base_loader.h"
+#include "core/base/base_loader.h"
 
 namespace vantiq {
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "base/cp1251.h"
+#include "core/base/cp1251.h"
 
 namespace vantiq {
 

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "base/base_writer.h"
-#include "base/tem_record.h"
+#include "core/base/base_writer.h"
+#include "core/base/tem_record.h"
 
 namespace vantiq::test {
 

@@ -1,11 +1,11 @@
-#include "basetool_app.h"
+#include "basetool/basetool_app.h"
 
 #include <ostream>
 
-#include "check_command.h"
-#include "dump_command.h"
-#include "exit_status.h"
-#include "pack_command.h"
+#include "basetool/check_command.h"
+#include "basetool/dump_command.h"
+#include "basetool/pack_command.h"
+#include "common/exit_status.h"
 
 namespace vantiq {
 namespace {

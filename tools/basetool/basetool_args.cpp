@@ -1,4 +1,4 @@
-#include "basetool_args.h"
+#include "basetool/basetool_args.h"
 
 #include <algorithm>
 

@@ -1,12 +1,12 @@
-#include "catalogue_check.h"
+#include "basetool/catalogue_check.h"
 
 #include <algorithm>
 #include <map>
 
-#include "base/base_layout.h"
-#include "base/cp1251.h"
-#include "hot_side_grid.h"
-#include "picture_format.h"
+#include "basetool/hot_side_grid.h"
+#include "basetool/picture_format.h"
+#include "core/base/base_layout.h"
+#include "core/base/cp1251.h"
 
 namespace vantiq {
 namespace {

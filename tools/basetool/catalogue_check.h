@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "base/catalogue_reader.h"
+#include "core/base/catalogue_reader.h"
 
 namespace vantiq {
 

@@ -1,12 +1,12 @@
-#include "catalogue_csv.h"
+#include "basetool/catalogue_csv.h"
 
 #include <cstring>
 #include <iterator>
 
-#include "base/base_layout.h"
-#include "base/cp1251.h"
-#include "csv.h"
-#include "numbers.h"
+#include "common/csv.h"
+#include "common/numbers.h"
+#include "core/base/base_layout.h"
+#include "core/base/cp1251.h"
 
 namespace vantiq {
 namespace {

@@ -4,8 +4,8 @@
 #include <string_view>
 #include <vector>
 
-#include "base/base_writer.h"
-#include "csv.h"
+#include "common/csv.h"
+#include "core/base/base_writer.h"
 
 namespace vantiq {
 

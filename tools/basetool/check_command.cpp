@@ -1,13 +1,13 @@
-#include "check_command.h"
+#include "basetool/check_command.h"
 
 #include <algorithm>
 #include <ostream>
 
-#include "catalogue_check.h"
-#include "exit_status.h"
-#include "gui_support.h"
-#include "hot_side_grid.h"
-#include "numbers.h"
+#include "basetool/catalogue_check.h"
+#include "basetool/hot_side_grid.h"
+#include "basetool/picture_format.h"
+#include "common/exit_status.h"
+#include "common/numbers.h"
 
 namespace vantiq {
 namespace {

@@ -1,4 +1,4 @@
-#include "dump_command.h"
+#include "basetool/dump_command.h"
 
 #include <algorithm>
 #include <cmath>
@@ -6,11 +6,11 @@
 #include <fstream>
 #include <ostream>
 
-#include "base/base_layout.h"
-#include "catalogue_check.h"
-#include "catalogue_csv.h"
-#include "exit_status.h"
-#include "picture_format.h"
+#include "basetool/catalogue_check.h"
+#include "basetool/catalogue_csv.h"
+#include "basetool/picture_format.h"
+#include "common/exit_status.h"
+#include "core/base/base_layout.h"
 
 namespace vantiq {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <iosfwd>
 
-#include "basetool_args.h"
+#include "basetool/basetool_args.h"
 
 namespace vantiq {
 

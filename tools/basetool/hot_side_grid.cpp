@@ -1,9 +1,9 @@
-#include "hot_side_grid.h"
+#include "basetool/hot_side_grid.h"
 
 #include <algorithm>
 
-#include "base/tem_base.h"
-#include "model/rated_values.h"
+#include "core/base/tem_base.h"
+#include "core/model/rated_values.h"
 
 namespace vantiq {
 namespace {

@@ -2,7 +2,7 @@
 #include <string>
 #include <vector>
 
-#include "basetool_app.h"
+#include "basetool/basetool_app.h"
 
 int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);

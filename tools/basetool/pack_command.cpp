@@ -1,15 +1,15 @@
-#include "pack_command.h"
+#include "basetool/pack_command.h"
 
 #include <fstream>
 #include <ostream>
 #include <sstream>
 
-#include "base/base_writer.h"
-#include "catalogue_csv.h"
-#include "exit_status.h"
-#include "gui_support.h"
-#include "row_picture.h"
-#include "view/datasheet_drawing.h"
+#include "basetool/catalogue_csv.h"
+#include "basetool/row_picture.h"
+#include "common/exit_status.h"
+#include "common/headless_app.h"
+#include "core/base/base_writer.h"
+#include "render/datasheet/datasheet_drawing.h"
 
 namespace vantiq {
 namespace {

@@ -1,6 +1,11 @@
-#include "picture_format.h"
+#include "basetool/picture_format.h"
+
+#include <QByteArray>
+#include <QImage>
 
 #include <string_view>
+
+#include "common/headless_app.h"
 
 namespace vantiq {
 namespace {
@@ -28,6 +33,13 @@ const char* PictureExtension(const std::vector<unsigned char>& bytes) {
         }
     }
     return "bin";
+}
+
+bool PictureDecodes(const std::vector<unsigned char>& bytes) {
+    EnsureGuiApplication();
+    const auto data = QByteArray::fromRawData(reinterpret_cast<const char*>(bytes.data()),
+                                              static_cast<qsizetype>(bytes.size()));
+    return !QImage::fromData(data).isNull();
 }
 
 }  // namespace vantiq

@@ -8,4 +8,7 @@ namespace vantiq {
 // "png", "jpg", "bmp", "gif", or "bin" for anything else.
 const char* PictureExtension(const std::vector<unsigned char>& bytes);
 
+// True when Qt decodes `bytes` as an image.
+bool PictureDecodes(const std::vector<unsigned char>& bytes);
+
 }  // namespace vantiq

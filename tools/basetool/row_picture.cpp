@@ -1,9 +1,9 @@
-#include "row_picture.h"
+#include "basetool/row_picture.h"
 
 #include <fstream>
 #include <iterator>
 
-#include "base/cp1251.h"
+#include "core/base/cp1251.h"
 
 namespace vantiq {
 namespace {

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "catalogue_csv.h"
+#include "basetool/catalogue_csv.h"
 
 namespace vantiq {
 

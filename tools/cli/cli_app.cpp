@@ -1,14 +1,14 @@
-#include "cli_app.h"
+#include "cli/cli_app.h"
 
 #include <functional>
 #include <ostream>
 
-#include "cli_options.h"
-#include "list_command.h"
-#include "search_command.h"
+#include "cli/cli_options.h"
+#include "cli/list_command.h"
+#include "cli/search_command.h"
 #ifdef VANTIQ_HAVE_RENDER
-#include "print_command.h"
-#include "render_command.h"
+#include "cli/print_command.h"
+#include "cli/render_command.h"
 #endif
 
 namespace vantiq {

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "exit_status.h"
+#include "common/exit_status.h"
 
 namespace vantiq {
 

@@ -1,8 +1,8 @@
-#include "cli_options.h"
+#include "cli/cli_options.h"
 
 #include <algorithm>
 
-#include "numbers.h"
+#include "common/numbers.h"
 
 namespace vantiq {
 namespace {

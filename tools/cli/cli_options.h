@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "base/tem_base.h"
+#include "core/base/tem_base.h"
 
 namespace vantiq {
 

@@ -3,11 +3,11 @@
 #include <ostream>
 #include <string>
 
-#include "base/tem_base.h"
-#include "cli_options.h"
-#include "exit_status.h"
-#include "gui_application.h"
-#include "module_table.h"
+#include "cli/cli_options.h"
+#include "cli/module_table.h"
+#include "common/exit_status.h"
+#include "common/headless_app.h"
+#include "core/base/tem_base.h"
 
 namespace vantiq {
 
@@ -26,7 +26,7 @@ int RunDrawingCommand(const ParsedArgs& args, std::ostream& err, Read read, Writ
     if (!LoadAndSelect(args.global, request.module, base, err)) {
         return kExitFailure;
     }
-    const auto app = EnsureGuiApplication();
+    EnsureGuiApplication();
     if (!write(base, request)) {
         err << "vantiq-cli: cannot write " << request.output << "\n";
         return kExitFailure;

@@ -1,10 +1,10 @@
-#include "list_command.h"
+#include "cli/list_command.h"
 
 #include <ostream>
 
-#include "base/cp1251.h"
-#include "cli_app.h"
-#include "module_table.h"
+#include "cli/cli_app.h"
+#include "cli/module_table.h"
+#include "core/base/cp1251.h"
 
 namespace vantiq {
 

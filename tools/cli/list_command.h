@@ -2,7 +2,7 @@
 
 #include <iosfwd>
 
-#include "cli_options.h"
+#include "cli/cli_options.h"
 
 namespace vantiq {
 

@@ -2,7 +2,7 @@
 #include <string>
 #include <vector>
 
-#include "cli_app.h"
+#include "cli/cli_app.h"
 
 int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);

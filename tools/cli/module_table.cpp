@@ -1,11 +1,11 @@
-#include "module_table.h"
+#include "cli/module_table.h"
 
 #include <cmath>
 #include <ostream>
 
-#include "base/base_loader.h"
-#include "base/cp1251.h"
-#include "numbers.h"
+#include "common/numbers.h"
+#include "core/base/base_loader.h"
+#include "core/base/cp1251.h"
 
 namespace vantiq {
 

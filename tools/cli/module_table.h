@@ -2,9 +2,9 @@
 
 #include <iosfwd>
 
-#include "base/tem_base.h"
-#include "cli_options.h"
-#include "csv.h"
+#include "cli/cli_options.h"
+#include "common/csv.h"
+#include "core/base/tem_base.h"
 
 namespace vantiq {
 

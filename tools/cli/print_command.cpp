@@ -1,12 +1,12 @@
-#include "print_command.h"
+#include "cli/print_command.h"
 
 #include <memory>
 #include <ostream>
 
-#include "drawing_command.h"
-#include "settings/color_store.h"
-#include "view/module_picture.h"
-#include "view/page_output.h"
+#include "cli/drawing_command.h"
+#include "render/colors/color_store.h"
+#include "render/pages/page_output.h"
+#include "render/pictures/module_picture.h"
 
 namespace vantiq {
 namespace {

@@ -1,5 +1,6 @@
-#include "render_command.h"
+#include "cli/render_command.h"
 
+#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <QPalette>
@@ -8,10 +9,10 @@
 #include <ostream>
 #include <regex>
 
-#include "drawing_command.h"
-#include "settings/color_store.h"
-#include "view/graphs_page.h"
-#include "view/module_picture.h"
+#include "cli/drawing_command.h"
+#include "render/colors/color_store.h"
+#include "render/pages/graphs_page.h"
+#include "render/pictures/module_picture.h"
 
 namespace vantiq {
 namespace {

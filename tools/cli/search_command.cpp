@@ -1,13 +1,13 @@
-#include "search_command.h"
+#include "cli/search_command.h"
 
 #include <ostream>
 
-#include "base/cp1251.h"
-#include "cli_app.h"
-#include "module_table.h"
-#include "search_options.h"
-#include "selection/criteria_text.h"
-#include "selection/list_actions.h"
+#include "cli/cli_app.h"
+#include "cli/module_table.h"
+#include "cli/search_options.h"
+#include "core/base/cp1251.h"
+#include "core/selection/criteria_text.h"
+#include "core/selection/list_actions.h"
 
 namespace vantiq {
 namespace {

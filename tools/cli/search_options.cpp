@@ -1,9 +1,9 @@
-#include "search_options.h"
+#include "cli/search_options.h"
 
 #include <utility>
 #include <vector>
 
-#include "base/cp1251.h"
+#include "core/base/cp1251.h"
 
 namespace vantiq {
 namespace {

@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "cli_options.h"
-#include "selection/search_criteria.h"
-#include "selection/sort_key.h"
+#include "cli/cli_options.h"
+#include "core/selection/search_criteria.h"
+#include "core/selection/sort_key.h"
 
 namespace vantiq {
 

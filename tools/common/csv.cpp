@@ -1,4 +1,4 @@
-#include "csv.h"
+#include "common/csv.h"
 
 namespace vantiq {
 namespace {

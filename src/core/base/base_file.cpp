@@ -1,4 +1,4 @@
-#include "base/base_file.h"
+#include "core/base/base_file.h"
 
 #include <fcntl.h>
 #include <sys/file.h>

@@ -1,4 +1,4 @@
-#include "base/base_layout.h"
+#include "core/base/base_layout.h"
 
 #include <bit>
 #include <cstring>

@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "base/tem_record.h"
+#include "core/base/tem_record.h"
 
 namespace vantiq {
 

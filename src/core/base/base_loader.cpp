@@ -1,12 +1,12 @@
-#include "base/base_loader.h"
+#include "core/base/base_loader.h"
 
 #include <cstdio>
 #include <cstring>
 #include <functional>
 
-#include "base/base_layout.h"
-#include "model/rated_values.h"
-#include "parallel/parallel_for.h"
+#include "core/base/base_layout.h"
+#include "core/model/rated_values.h"
+#include "core/parallel/parallel_for.h"
 
 namespace vantiq {
 namespace {

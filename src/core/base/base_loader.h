@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "base/base_error.h"
-#include "base/tem_base.h"
+#include "core/base/base_error.h"
+#include "core/base/tem_base.h"
 
 namespace vantiq {
 

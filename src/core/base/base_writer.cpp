@@ -1,10 +1,10 @@
-#include "base/base_writer.h"
+#include "core/base/base_writer.h"
 
 #include <cstdio>
 #include <fstream>
 #include <limits>
 
-#include "base/base_layout.h"
+#include "core/base/base_layout.h"
 
 namespace vantiq {
 

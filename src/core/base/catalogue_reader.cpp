@@ -1,7 +1,7 @@
-#include "base/catalogue_reader.h"
+#include "core/base/catalogue_reader.h"
 
-#include "base/base_file.h"
-#include "base/base_layout.h"
+#include "core/base/base_file.h"
+#include "core/base/base_layout.h"
 
 namespace vantiq {
 namespace {

@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "base/base_error.h"
-#include "base/base_writer.h"
-#include "base/picture_reader.h"
+#include "core/base/base_error.h"
+#include "core/base/base_writer.h"
+#include "core/base/picture_reader.h"
 
 namespace vantiq {
 

@@ -1,6 +1,6 @@
-#include "base/picture_reader.h"
+#include "core/base/picture_reader.h"
 
-#include "base/base_layout.h"
+#include "core/base/base_layout.h"
 
 namespace vantiq {
 

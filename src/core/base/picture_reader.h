@@ -4,7 +4,7 @@
 #include <optional>
 #include <vector>
 
-#include "base/tem_base.h"
+#include "core/base/tem_base.h"
 
 namespace vantiq {
 

@@ -1,4 +1,4 @@
-#include "base/tem_base.h"
+#include "core/base/tem_base.h"
 
 namespace vantiq {
 

@@ -4,8 +4,8 @@
 #include <string_view>
 #include <vector>
 
-#include "base/base_file.h"
-#include "base/tem_record.h"
+#include "core/base/base_file.h"
+#include "core/base/tem_record.h"
 
 namespace vantiq {
 

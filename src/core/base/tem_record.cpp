@@ -1,4 +1,4 @@
-#include "base/tem_record.h"
+#include "core/base/tem_record.h"
 
 #include <cstring>
 

@@ -1,6 +1,6 @@
-#include "model/balance_grid.h"
+#include "core/model/balance_grid.h"
 
-#include "model/sweep.h"
+#include "core/model/sweep.h"
 
 namespace vantiq {
 

@@ -2,9 +2,9 @@
 
 #include <optional>
 
-#include "base/tem_record.h"
-#include "model/performance_model.h"
-#include "model/sweep.h"
+#include "core/base/tem_record.h"
+#include "core/model/performance_model.h"
+#include "core/model/sweep.h"
 
 namespace vantiq {
 

@@ -1,9 +1,9 @@
-#include "model/balance_search.h"
+#include "core/model/balance_search.h"
 
 #include <algorithm>
 
-#include "model/balance_scan.h"
-#include "model/performance_model.h"
+#include "core/model/balance_scan.h"
+#include "core/model/performance_model.h"
 
 namespace vantiq {
 namespace {

@@ -4,8 +4,8 @@
 #include <optional>
 #include <vector>
 
-#include "base/tem_record.h"
-#include "model/heat_slope.h"
+#include "core/base/tem_record.h"
+#include "core/model/heat_slope.h"
 
 namespace vantiq {
 

@@ -1,12 +1,12 @@
-#include "model/curve_tables.h"
+#include "core/model/curve_tables.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "model/balance_scan.h"
-#include "model/performance_model.h"
-#include "model/sweep.h"
-#include "model/sweep_within.h"
+#include "core/model/balance_scan.h"
+#include "core/model/performance_model.h"
+#include "core/model/sweep.h"
+#include "core/model/sweep_within.h"
 
 namespace vantiq {
 namespace {

@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <vector>
 
-#include "base/tem_record.h"
+#include "core/base/tem_record.h"
 
 namespace vantiq {
 

@@ -1,12 +1,12 @@
-#include "model/fast_derivation.h"
+#include "core/model/fast_derivation.h"
 
 #include <algorithm>
 #include <vector>
 
-#include "model/balance_grid.h"
-#include "model/balance_search.h"
-#include "model/heat_slope.h"
-#include "model/sweep.h"
+#include "core/model/balance_grid.h"
+#include "core/model/balance_search.h"
+#include "core/model/heat_slope.h"
+#include "core/model/sweep.h"
 
 namespace vantiq {
 namespace {

@@ -2,8 +2,8 @@
 
 #include <optional>
 
-#include "base/tem_record.h"
-#include "model/rated_values.h"
+#include "core/base/tem_record.h"
+#include "core/model/rated_values.h"
 
 namespace vantiq {
 

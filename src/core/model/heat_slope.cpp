@@ -1,9 +1,9 @@
-#include "model/heat_slope.h"
+#include "core/model/heat_slope.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "model/performance_model.h"
+#include "core/model/performance_model.h"
 
 namespace vantiq {
 namespace {

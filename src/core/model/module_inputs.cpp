@@ -1,4 +1,4 @@
-#include "model/module_inputs.h"
+#include "core/model/module_inputs.h"
 
 #include <cmath>
 

@@ -1,4 +1,4 @@
-#include "model/performance_model.h"
+#include "core/model/performance_model.h"
 
 namespace vantiq {
 namespace {

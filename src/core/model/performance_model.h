@@ -1,6 +1,6 @@
 #pragma once
 
-#include "base/tem_record.h"
+#include "core/base/tem_record.h"
 
 namespace vantiq {
 

@@ -1,12 +1,12 @@
-#include "model/rated_values.h"
+#include "core/model/rated_values.h"
 
 #include <cmath>
 
-#include "model/balance_grid.h"
-#include "model/balance_scan.h"
-#include "model/fast_derivation.h"
-#include "model/module_inputs.h"
-#include "model/performance_model.h"
+#include "core/model/balance_grid.h"
+#include "core/model/balance_scan.h"
+#include "core/model/fast_derivation.h"
+#include "core/model/module_inputs.h"
+#include "core/model/performance_model.h"
 
 namespace vantiq {
 namespace {

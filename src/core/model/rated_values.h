@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "base/tem_record.h"
+#include "core/base/tem_record.h"
 
 namespace vantiq {
 

@@ -1,4 +1,4 @@
-#include "model/rounding.h"
+#include "core/model/rounding.h"
 
 #include <cassert>
 #include <cmath>

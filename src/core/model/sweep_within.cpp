@@ -1,4 +1,4 @@
-#include "model/sweep_within.h"
+#include "core/model/sweep_within.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,7 +1,7 @@
-#include "selection/criteria_text.h"
+#include "core/selection/criteria_text.h"
 
-#include "base/cp1251.h"
-#include "selection/number_input.h"
+#include "core/base/cp1251.h"
+#include "core/selection/number_input.h"
 
 namespace vantiq {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "selection/search_criteria.h"
+#include "core/selection/search_criteria.h"
 
 namespace vantiq {
 

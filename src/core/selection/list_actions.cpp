@@ -1,6 +1,6 @@
-#include "selection/list_actions.h"
+#include "core/selection/list_actions.h"
 
-#include "selection/search.h"
+#include "core/selection/search.h"
 
 namespace vantiq {
 

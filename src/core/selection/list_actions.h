@@ -1,9 +1,9 @@
 #pragma once
 
-#include "base/tem_base.h"
-#include "selection/result_list.h"
-#include "selection/search_criteria.h"
-#include "selection/sort_key.h"
+#include "core/base/tem_base.h"
+#include "core/selection/result_list.h"
+#include "core/selection/search_criteria.h"
+#include "core/selection/sort_key.h"
 
 namespace vantiq {
 

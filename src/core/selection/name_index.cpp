@@ -1,4 +1,4 @@
-#include "selection/name_index.h"
+#include "core/selection/name_index.h"
 
 namespace vantiq {
 

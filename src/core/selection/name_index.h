@@ -4,7 +4,7 @@
 #include <string_view>
 #include <unordered_map>
 
-#include "base/tem_base.h"
+#include "core/base/tem_base.h"
 
 namespace vantiq {
 

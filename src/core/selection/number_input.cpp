@@ -1,4 +1,4 @@
-#include "selection/number_input.h"
+#include "core/selection/number_input.h"
 
 #include <charconv>
 #include <cmath>

@@ -1,11 +1,11 @@
-#include "selection/record_filter.h"
+#include "core/selection/record_filter.h"
 
 #include <cmath>
 #include <limits>
 #include <utility>
 
-#include "model/curve_tables.h"
-#include "model/rounding.h"
+#include "core/model/curve_tables.h"
+#include "core/model/rounding.h"
 
 namespace vantiq {
 namespace {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "base/tem_record.h"
-#include "selection/search_criteria.h"
+#include "core/base/tem_record.h"
+#include "core/selection/search_criteria.h"
 
 namespace vantiq {
 

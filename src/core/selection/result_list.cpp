@@ -1,7 +1,7 @@
-#include "selection/result_list.h"
+#include "core/selection/result_list.h"
 
-#include "selection/name_index.h"
-#include "selection/row_sort.h"
+#include "core/selection/name_index.h"
+#include "core/selection/row_sort.h"
 
 namespace vantiq {
 

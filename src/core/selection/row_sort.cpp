@@ -1,4 +1,4 @@
-#include "selection/row_sort.h"
+#include "core/selection/row_sort.h"
 
 #include <algorithm>
 #include <cmath>
@@ -7,7 +7,7 @@
 #include <numeric>
 #include <string_view>
 
-#include "selection/name_index.h"
+#include "core/selection/name_index.h"
 
 namespace vantiq {
 namespace {

@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "base/tem_base.h"
-#include "selection/sort_key.h"
+#include "core/base/tem_base.h"
+#include "core/selection/sort_key.h"
 
 namespace vantiq {
 

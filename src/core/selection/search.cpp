@@ -1,7 +1,7 @@
-#include "selection/search.h"
+#include "core/selection/search.h"
 
-#include "parallel/parallel_for.h"
-#include "selection/record_filter.h"
+#include "core/parallel/parallel_for.h"
+#include "core/selection/record_filter.h"
 
 namespace vantiq {
 

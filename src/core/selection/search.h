@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "base/tem_base.h"
-#include "selection/search_criteria.h"
+#include "core/base/tem_base.h"
+#include "core/selection/search_criteria.h"
 
 namespace vantiq {
 

@@ -1,6 +1,6 @@
-#include "selection/sort_key.h"
+#include "core/selection/sort_key.h"
 
-#include "selection/number_input.h"
+#include "core/selection/number_input.h"
 
 namespace vantiq {
 

@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "base/tem_record.h"
+#include "core/base/tem_record.h"
 
 namespace vantiq {
 

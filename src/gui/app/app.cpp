@@ -1,10 +1,10 @@
-#include "app/app.h"
+#include "gui/app/app.h"
 
 #include <QApplication>
 #include <QMessageBox>
 
-#include "app/main_frame.h"
-#include "app/page_printing.h"
+#include "gui/app/main_frame.h"
+#include "gui/app/page_printing.h"
 
 namespace vantiq {
 

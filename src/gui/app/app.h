@@ -3,8 +3,8 @@
 #include <memory>
 #include <string>
 
-#include "base/base_loader.h"
-#include "base/tem_base.h"
+#include "core/base/base_loader.h"
+#include "core/base/tem_base.h"
 
 namespace vantiq {
 

@@ -1,4 +1,4 @@
-#include "app/load_progress_dialog.h"
+#include "gui/app/load_progress_dialog.h"
 
 #include <QApplication>
 #include <QScreen>

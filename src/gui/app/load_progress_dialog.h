@@ -5,7 +5,7 @@
 
 #include <memory>
 
-#include "base/base_loader.h"
+#include "core/base/base_loader.h"
 
 namespace Ui {
 class LoadProgressDialog;

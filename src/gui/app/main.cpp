@@ -1,6 +1,6 @@
 #include <QApplication>
 
-#include "app/app.h"
+#include "gui/app/app.h"
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);

@@ -1,16 +1,16 @@
-#include "app/main_frame.h"
+#include "gui/app/main_frame.h"
 
 #include <QHBoxLayout>
 #include <QMenuBar>
 #include <QMessageBox>
 
-#include "app/about_dlg.h"
-#include "app/command_ids.h"
-#include "app/module_art.h"
-#include "base/cp1251.h"
-#include "selection/module_dlg.h"
-#include "settings/color_store.h"
-#include "settings/settings_dialog.h"
+#include "core/base/cp1251.h"
+#include "gui/app/about_dlg.h"
+#include "gui/app/command_ids.h"
+#include "gui/app/module_art.h"
+#include "gui/panel/module_dlg.h"
+#include "gui/settings/settings_dialog.h"
+#include "render/colors/color_store.h"
 
 namespace vantiq {
 namespace {

@@ -2,10 +2,10 @@
 
 #include <QMainWindow>
 
-#include "base/tem_base.h"
-#include "settings/color_settings.h"
-#include "view/child_view.h"
-#include "view/view_modes.h"
+#include "core/base/tem_base.h"
+#include "gui/view/child_view.h"
+#include "gui/view/view_modes.h"
+#include "render/colors/color_settings.h"
 
 class QAction;
 

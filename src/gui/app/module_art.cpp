@@ -1,4 +1,4 @@
-#include "app/module_art.h"
+#include "gui/app/module_art.h"
 
 #include <QLinearGradient>
 #include <QPainter>

@@ -1,7 +1,7 @@
-#include "app/page_printing.h"
+#include "gui/app/page_printing.h"
 
-#include "app/command_ids.h"
-#include "app/main_frame.h"
+#include "gui/app/command_ids.h"
+#include "gui/app/main_frame.h"
 
 namespace vantiq {
 

@@ -2,9 +2,9 @@
 
 #include <QObject>
 
-#include "base/tem_base.h"
-#include "view/print_commands.h"
-#include "view/qt_print_dialogs.h"
+#include "core/base/tem_base.h"
+#include "gui/printing/print_commands.h"
+#include "gui/printing/qt_print_dialogs.h"
 
 namespace vantiq {
 

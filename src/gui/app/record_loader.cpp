@@ -1,10 +1,10 @@
-#include "app/record_loader.h"
+#include "gui/app/record_loader.h"
 
 #include <QMessageBox>
 
-#include "app/load_progress_dialog.h"
-#include "base/base_loader.h"
-#include "base/cp1251.h"
+#include "core/base/base_loader.h"
+#include "core/base/cp1251.h"
+#include "gui/app/load_progress_dialog.h"
 
 namespace vantiq {
 

@@ -1,4 +1,4 @@
-#include "settings/color_static.h"
+#include "gui/settings/color_static.h"
 
 #include <QColorDialog>
 #include <QMouseEvent>

@@ -1,7 +1,7 @@
-#include "settings/settings_dialog.h"
+#include "gui/settings/settings_dialog.h"
 
-#include "settings/color_static.h"
-#include "settings/color_store.h"
+#include "gui/settings/color_static.h"
+#include "render/colors/color_store.h"
 #include "ui_settings_dialog.h"
 
 namespace vantiq {

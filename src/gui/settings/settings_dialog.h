@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <memory>
 
-#include "settings/color_settings.h"
+#include "render/colors/color_settings.h"
 
 namespace Ui {
 class SettingsDialog;

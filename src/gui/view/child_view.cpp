@@ -1,11 +1,11 @@
-#include "view/child_view.h"
+#include "gui/view/child_view.h"
 
 #include <QPaintEvent>
 #include <QPainter>
 #include <QResizeEvent>
 
-#include "view/module_picture.h"
-#include "view/view_modes.h"
+#include "gui/view/view_modes.h"
+#include "render/pictures/module_picture.h"
 
 namespace vantiq {
 

@@ -3,9 +3,9 @@
 #include <QImage>
 #include <QWidget>
 
-#include "base/tem_base.h"
-#include "settings/color_settings.h"
-#include "view/graphs_page.h"
+#include "core/base/tem_base.h"
+#include "render/colors/color_settings.h"
+#include "render/pages/graphs_page.h"
 
 namespace vantiq {
 

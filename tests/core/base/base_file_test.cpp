@@ -1,4 +1,4 @@
-#include "base/base_file.h"
+#include "core/base/base_file.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>

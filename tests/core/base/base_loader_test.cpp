@@ -1,4 +1,4 @@
-#include "base/base_loader.h"
+#include "core/base/base_loader.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 #include <cmath>
 #include <cstdint>
 
-#include "model/rated_values.h"
+#include "core/model/rated_values.h"
 #include "module_generator.h"
 #include "test_support.h"
 

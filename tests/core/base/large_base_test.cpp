@@ -5,8 +5,8 @@
 #include <cstdio>
 
 #include "allocation_meter.h"
-#include "base/base_loader.h"
-#include "base/picture_reader.h"
+#include "core/base/base_loader.h"
+#include "core/base/picture_reader.h"
 #include "load_step_counter.h"
 #include "test_support.h"
 

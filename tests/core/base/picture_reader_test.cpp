@@ -1,8 +1,8 @@
-#include "base/picture_reader.h"
+#include "core/base/picture_reader.h"
 
 #include <gtest/gtest.h>
 
-#include "base/base_loader.h"
+#include "core/base/base_loader.h"
 #include "test_support.h"
 
 namespace vantiq {

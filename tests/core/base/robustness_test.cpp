@@ -6,9 +6,9 @@
 #include <functional>
 
 #include "allocation_meter.h"
-#include "base/base_layout.h"
-#include "base/base_loader.h"
-#include "base/picture_reader.h"
+#include "core/base/base_layout.h"
+#include "core/base/base_loader.h"
+#include "core/base/picture_reader.h"
 #include "test_support.h"
 
 namespace vantiq {

@@ -1,4 +1,4 @@
-#include "model/curve_tables.h"
+#include "core/model/curve_tables.h"
 
 #include <gtest/gtest.h>
 
@@ -7,8 +7,8 @@
 #include <cstdint>
 #include <limits>
 
-#include "model/performance_model.h"
-#include "model/rated_values.h"
+#include "core/model/performance_model.h"
+#include "core/model/rated_values.h"
 #include "test_support.h"
 
 namespace vantiq {

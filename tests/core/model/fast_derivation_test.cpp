@@ -1,4 +1,4 @@
-#include "model/fast_derivation.h"
+#include "core/model/fast_derivation.h"
 
 #include <gtest/gtest.h>
 
@@ -9,9 +9,9 @@
 #include <limits>
 #include <string>
 
-#include "model/balance_grid.h"
-#include "model/heat_slope.h"
-#include "model/performance_model.h"
+#include "core/model/balance_grid.h"
+#include "core/model/heat_slope.h"
+#include "core/model/performance_model.h"
 #include "module_generator.h"
 #include "test_support.h"
 

@@ -1,11 +1,11 @@
-#include "model/module_inputs.h"
+#include "core/model/module_inputs.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <limits>
 
-#include "model/rated_values.h"
+#include "core/model/rated_values.h"
 #include "test_support.h"
 
 namespace vantiq {

@@ -1,11 +1,11 @@
-#include "model/rated_values.h"
+#include "core/model/rated_values.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <limits>
 
-#include "model/performance_model.h"
+#include "core/model/performance_model.h"
 #include "test_support.h"
 
 namespace vantiq {

@@ -1,4 +1,4 @@
-#include "model/sweep_within.h"
+#include "core/model/sweep_within.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,7 @@
 #include <random>
 #include <vector>
 
-#include "model/sweep.h"
+#include "core/model/sweep.h"
 
 namespace vantiq {
 namespace {

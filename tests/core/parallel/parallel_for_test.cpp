@@ -1,4 +1,4 @@
-#include "parallel/parallel_for.h"
+#include "core/parallel/parallel_for.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "selection/criteria_text.h"
+#include "core/selection/criteria_text.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "selection/list_actions.h"
+#include "core/selection/list_actions.h"
 
 #include <gtest/gtest.h>
 

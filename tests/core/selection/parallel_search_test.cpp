@@ -3,10 +3,10 @@
 #include <random>
 #include <string>
 
-#include "model/rated_values.h"
+#include "core/model/rated_values.h"
+#include "core/selection/record_filter.h"
+#include "core/selection/search.h"
 #include "module_generator.h"
-#include "selection/record_filter.h"
-#include "selection/search.h"
 
 namespace vantiq {
 namespace {

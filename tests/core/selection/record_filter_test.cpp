@@ -1,11 +1,11 @@
-#include "selection/record_filter.h"
+#include "core/selection/record_filter.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
 #include <string>
 
-#include "model/rated_values.h"
+#include "core/model/rated_values.h"
 #include "test_support.h"
 
 namespace vantiq {

@@ -1,4 +1,4 @@
-#include "selection/row_sort.h"
+#include "core/selection/row_sort.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "selection/sort_key.h"
+#include "core/selection/sort_key.h"
 
 namespace vantiq {
 namespace {

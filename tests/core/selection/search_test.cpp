@@ -1,4 +1,4 @@
-#include "selection/search.h"
+#include "core/selection/search.h"
 
 #include <gtest/gtest.h>
 

@@ -14,9 +14,9 @@
 #include <filesystem>
 
 #include "app_fixture.h"
-#include "base/base_loader.h"
+#include "core/base/base_loader.h"
+#include "gui/panel/module_dlg.h"
 #include "list_oracle.h"
-#include "selection/module_dlg.h"
 
 namespace vantiq::test {
 namespace {

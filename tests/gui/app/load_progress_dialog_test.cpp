@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/load_progress_dialog.h"
+#include "gui/app/load_progress_dialog.h"
 #include "gui_test_support.h"
 
 namespace vantiq::test {

@@ -14,13 +14,13 @@
 #include <QTimer>
 #include <QTreeWidget>
 
-#include "app/about_dlg.h"
-#include "app/command_ids.h"
 #include "app_fixture.h"
-#include "base/base_file.h"
-#include "base/cp1251.h"
+#include "core/base/base_file.h"
+#include "core/base/cp1251.h"
+#include "gui/app/about_dlg.h"
+#include "gui/app/command_ids.h"
+#include "gui/panel/module_dlg.h"
 #include "list_oracle.h"
-#include "selection/module_dlg.h"
 
 namespace vantiq::test {
 namespace {

@@ -5,9 +5,9 @@
 #include <QTest>
 
 #include "app_fixture.h"
-#include "settings/color_static.h"
-#include "settings/color_store.h"
-#include "settings/settings_dialog.h"
+#include "gui/settings/color_static.h"
+#include "gui/settings/settings_dialog.h"
+#include "render/colors/color_store.h"
 
 namespace vantiq::test {
 namespace {

@@ -7,8 +7,8 @@
 #include <memory>
 #include <optional>
 
-#include "app/app.h"
-#include "app/main_frame.h"
+#include "gui/app/app.h"
+#include "gui/app/main_frame.h"
 #include "gui_test_support.h"
 #include "test_support.h"
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "base/cp1251.h"
+#include "core/base/cp1251.h"
 
 namespace vantiq::test {
 

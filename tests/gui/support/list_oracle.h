@@ -4,7 +4,7 @@
 
 #include <functional>
 
-#include "base/tem_base.h"
+#include "core/base/tem_base.h"
 
 class QTreeWidget;
 

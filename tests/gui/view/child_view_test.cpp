@@ -1,4 +1,4 @@
-#include "view/child_view.h"
+#include "gui/view/child_view.h"
 
 #include <QPalette>
 
@@ -6,9 +6,9 @@
 
 #include <filesystem>
 
-#include "base/base_loader.h"
+#include "core/base/base_loader.h"
+#include "gui/view/view_modes.h"
 #include "test_support.h"
-#include "view/view_modes.h"
 
 namespace vantiq {
 namespace {

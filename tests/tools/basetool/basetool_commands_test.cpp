@@ -4,8 +4,8 @@
 
 #include <sstream>
 
-#include "base/base_layout.h"
-#include "basetool_app.h"
+#include "basetool/basetool_app.h"
+#include "core/base/base_layout.h"
 #include "test_support.h"
 
 namespace vantiq {

@@ -1,4 +1,4 @@
-#include "catalogue_csv.h"
+#include "basetool/catalogue_csv.h"
 
 #include <gtest/gtest.h>
 

@@ -4,9 +4,9 @@
 
 #include <sstream>
 
-#include "base/base_layout.h"
-#include "basetool_app.h"
-#include "hot_side_grid.h"
+#include "basetool/basetool_app.h"
+#include "basetool/hot_side_grid.h"
+#include "core/base/base_layout.h"
 #include "png_bytes.h"
 #include "test_support.h"
 

@@ -1,10 +1,10 @@
-#include "cli_options.h"
+#include "cli/cli_options.h"
 
 #include <gtest/gtest.h>
 
 #include <sstream>
 
-#include "cli_app.h"
+#include "cli/cli_app.h"
 #include "test_support.h"
 
 namespace vantiq {

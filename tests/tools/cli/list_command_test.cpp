@@ -2,7 +2,7 @@
 
 #include <sstream>
 
-#include "cli_app.h"
+#include "cli/cli_app.h"
 #include "test_support.h"
 
 namespace vantiq {

@@ -6,7 +6,7 @@
 
 #include <sstream>
 
-#include "cli_app.h"
+#include "cli/cli_app.h"
 #include "page_probe.h"
 #include "test_support.h"
 

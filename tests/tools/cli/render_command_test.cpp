@@ -4,7 +4,7 @@
 
 #include <sstream>
 
-#include "cli_app.h"
+#include "cli/cli_app.h"
 #include "png_bytes.h"
 #include "test_support.h"
 

@@ -2,10 +2,10 @@
 
 #include <sstream>
 
-#include "base/base_loader.h"
-#include "base/cp1251.h"
-#include "cli_app.h"
-#include "selection/list_actions.h"
+#include "cli/cli_app.h"
+#include "core/base/base_loader.h"
+#include "core/base/cp1251.h"
+#include "core/selection/list_actions.h"
 #include "test_support.h"
 
 namespace vantiq {

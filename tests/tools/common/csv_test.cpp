@@ -1,8 +1,8 @@
-#include "csv.h"
+#include "common/csv.h"
 
 #include <gtest/gtest.h>
 
-#include "numbers.h"
+#include "common/numbers.h"
 
 namespace vantiq {
 namespace {

@@ -1,0 +1,66 @@
+#include "render/colors/color_store.h"
+
+#include <QSettings>
+
+#include <utility>
+
+namespace vantiq {
+namespace {
+
+using ColorField = std::pair<const char*, std::uint32_t ColorSettings::*>;
+
+constexpr ColorField kFields[] = {
+    {"Color1", &ColorSettings::color1},   {"Color08", &ColorSettings::color08},
+    {"Color06", &ColorSettings::color06}, {"Color04", &ColorSettings::color04},
+    {"Color02", &ColorSettings::color02},
+};
+
+// QSettings reads its store on the first query, and only then does its
+// status tell whether the store could be read.
+bool StoreReadable(const QSettings& store) {
+    store.childKeys();
+    return store.status() == QSettings::NoError;
+}
+
+// A colour is 0x00BBGGRR; a value with the top byte set is no colour.
+constexpr qulonglong kLargestColor = 0x00FFFFFFULL;
+
+void ReadColor(const QSettings& store, const char* name, std::uint32_t& color) {
+    bool ok = false;
+    const qulonglong value = store.value(QLatin1String(name)).toULongLong(&ok);
+    if (ok && value <= kLargestColor) {
+        color = static_cast<std::uint32_t>(value);
+    }
+}
+
+}  // namespace
+
+ColorSettings LoadStoredColors(bool* storeUnreadable) {
+    QSettings store(QStringLiteral("Kestrin"), QStringLiteral("Vantiq"));
+    const bool unreadable = !StoreReadable(store);
+    if (storeUnreadable != nullptr) {
+        *storeUnreadable = unreadable;
+    }
+    ColorSettings colors;
+    if (unreadable) {
+        return colors;
+    }
+    for (const auto& [name, field] : kFields) {
+        ReadColor(store, name, colors.*field);
+    }
+    return colors;
+}
+
+bool SaveStoredColors(const ColorSettings& colors) {
+    QSettings store(QStringLiteral("Kestrin"), QStringLiteral("Vantiq"));
+    if (!StoreReadable(store)) {
+        return false;
+    }
+    for (const auto& [name, field] : kFields) {
+        store.setValue(QLatin1String(name), colors.*field);
+    }
+    store.sync();
+    return store.status() == QSettings::NoError;
+}
+
+}  // namespace vantiq

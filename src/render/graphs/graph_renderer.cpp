@@ -1,0 +1,181 @@
+#include "render/graphs/graph_renderer.h"
+
+#include <QPainter>
+#include <QPolygon>
+
+#include <algorithm>
+
+#include "core/model/rounding.h"
+#include "render/graphs/graph_fonts.h"
+
+namespace vantiq {
+namespace {
+
+const QColor kGradientTop(255, 255, 255);
+const QColor kGradientBottom(207, 207, 255);
+const QColor kGridColor(165, 165, 165);
+const QColor kBoxColor(140, 140, 170);
+const QColor kCurveGraphColor(255, 0, 0);
+constexpr int kTickWidth = 2;
+constexpr int kDotPeriod = 3;  // one pixel drawn, two left out
+constexpr double kBoxCornerRadius = 2.5;
+
+// A vertical fade from white at the plot's top-left corner down to light
+// blue at the bitmap's bottom edge, one colour per row.
+void FillGradient(QImage& image, int left, int top) {
+    const int height = image.height() - top;
+    for (int row = 0; row < height; ++row) {
+        const double t = static_cast<double>(row) / height;
+        const auto mix = [t](int a, int b) { return a + static_cast<int>((b - a) * t); };
+        const QRgb colour = qRgb(mix(kGradientTop.red(), kGradientBottom.red()),
+                                 mix(kGradientTop.green(), kGradientBottom.green()),
+                                 mix(kGradientTop.blue(), kGradientBottom.blue()));
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(top + row));
+        std::fill(line + std::max(left, 0), line + image.width(), colour);
+    }
+}
+
+// The grid is set pixel by pixel: a dash pattern of the painter would not
+// put the dots at the same places on every device.
+void DrawGrid(QImage& image, const GraphLayout& layout) {
+    const QRgb dot = kGridColor.rgb();
+    QPainter ticks(&image);
+    for (const int x : layout.gridX) {
+        ticks.fillRect(x - 1, layout.plotTop, kTickWidth, layout.tickBottom - layout.plotTop,
+                       Qt::black);
+        for (int y = layout.tickBottom; y < image.height(); y += kDotPeriod) {
+            image.setPixel(x, y, dot);
+        }
+    }
+    for (const int y : layout.gridY) {
+        ticks.fillRect(layout.plotLeft, y - 1, layout.tickRight - layout.plotLeft, kTickWidth,
+                       Qt::black);
+        for (int x = layout.tickRight; x < layout.plotWidth; x += kDotPeriod) {
+            image.setPixel(x, y, dot);
+        }
+    }
+}
+
+// `text` centred on `anchor.x()` with the top of its character cell at `anchor.y()`.
+void DrawCentredText(QPainter& painter, QPoint anchor, const QString& text) {
+    constexpr int kReach = 100000;
+    painter.drawText(QRect(anchor.x() - kReach, anchor.y(), 2 * kReach, kReach),
+                     Qt::AlignHCenter | Qt::AlignTop | Qt::TextDontClip, text);
+}
+
+void DrawCaptions(QPainter& painter, const GraphLayout& layout, const GraphCaptions& captions,
+                  const GraphFonts& fonts) {
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(kBoxColor);
+    painter.drawRoundedRect(QRectF(layout.topBox), kBoxCornerRadius, kBoxCornerRadius);
+    painter.drawRoundedRect(QRectF(layout.sideBox), kBoxCornerRadius, kBoxCornerRadius);
+    painter.setPen(Qt::white);
+    painter.setFont(fonts.caption);
+    DrawCentredText(painter, layout.topCaption, captions.x);
+    painter.save();
+    painter.translate(layout.sideCaption);
+    painter.rotate(-90.0);  // the side caption runs upward, its top to the left
+    painter.setFont(fonts.side);
+    DrawCentredText(painter, QPoint(0, 0), captions.y);
+    painter.restore();
+}
+
+QPen CurvePen(const QColor& colour, int width) {
+    return QPen(colour, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+}
+
+}  // namespace
+
+void Graph::DrawFrame(const GraphLayout& layout, const GraphCaptions& captions, GraphStyle style) {
+    bitmap_ = QImage(layout.bitmapWidth, layout.plotHeight, QImage::Format_RGB32);
+    bitmap_.fill(Qt::white);
+    const GraphFonts fonts(style.fontHeight);
+    {
+        QPainter painter(&bitmap_);
+        painter.setFont(fonts.label);
+        painter.setPen(Qt::black);
+        if (layout.origin) {
+            DrawCentredText(painter, layout.origin->anchor, layout.origin->text);
+        }
+    }
+    FillGradient(bitmap_, layout.plotLeft, layout.plotTop);
+    DrawGrid(bitmap_, layout);
+    QPainter painter(&bitmap_);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    DrawCaptions(painter, layout, captions, fonts);
+    painter.setPen(Qt::black);
+    painter.setFont(fonts.label);
+    for (const GraphLabel& label : layout.labels) {
+        DrawCentredText(painter, label.anchor, label.text);
+    }
+}
+
+void Graph::DrawCurveLine(const GraphLayout& layout, const CurveAxes& axes, const Curve& curve,
+                          int penWidth) {
+    QPolygon line;
+    line << QPoint(layout.plotLeft, layout.plotTop);
+    for (std::size_t i = 0; i < curve.size(); ++i) {
+        if (const auto point = CurveGraphPoint(layout, axes, curve.x[i], curve.y[i])) {
+            line << *point;
+        }
+    }
+    QPainter painter(&bitmap_);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(CurvePen(kCurveGraphColor, penWidth));
+    painter.drawPolyline(line);
+}
+
+void Graph::DrawFamilyLines(const GraphLayout& layout, const FamilyAxes& axes,
+                            const CurveFamily& family, const ColorSettings& colors, int penWidth) {
+    QPainter painter(&bitmap_);
+    painter.setRenderHint(QPainter::Antialiasing);
+    for (std::size_t k = 0; k < family.curves.size(); ++k) {
+        // Read now, so a colour changed since the last drawing shows at once.
+        painter.setPen(CurvePen(colors.ForCurve(k), penWidth));
+        const Curve& points = family.curves[k].points;
+        QPolygon line;
+        for (std::size_t i = 0; i <= points.size(); ++i) {
+            const auto point = i < points.size()
+                                   ? FamilyGraphPoint(layout, axes, points.x[i], points.y[i])
+                                   : std::nullopt;
+            if (point) {
+                line << *point;
+            } else {
+                painter.drawPolyline(line);
+                line.clear();
+            }
+        }
+    }
+}
+
+void Graph::DrawCurveGraph(const Placement& placement, QPainter& target, const Curve& curve,
+                           const GraphCaptions& captions, GraphStyle style) {
+    if (curve.empty() || placement.Width() <= 0 || placement.Height() <= 0) {
+        return;
+    }
+    const CurveAxes axes = CurveGraphAxes(ArrayMax(curve.x), ArrayMin(curve.y));
+    const GraphLayout layout =
+        CurveGraphLayout(placement.Width(), placement.Height(), axes, style.fontHeight,
+                         static_cast<int>(captions.x.size()), static_cast<int>(captions.y.size()));
+    DrawFrame(layout, captions, style);
+    DrawCurveLine(layout, axes, curve, style.penWidth);
+    target.drawImage(QPoint(placement.left, placement.top), bitmap_);
+}
+
+void Graph::DrawFamilyGraph(const Placement& placement, QPainter& target, const CurveFamily& family,
+                            const ColorSettings& colors, const GraphCaptions& captions,
+                            GraphStyle style) {
+    if (placement.Width() <= kFamilyRightBand || placement.Height() <= 0) {
+        return;
+    }
+    const FamilyAxes axes = FamilyGraphAxes(family.MinX(), family.MaxY());
+    const GraphLayout layout =
+        FamilyGraphLayout(placement.Width(), placement.Height(), axes, style.fontHeight,
+                          static_cast<int>(captions.x.size()), static_cast<int>(captions.y.size()));
+    DrawFrame(layout, captions, style);
+    DrawFamilyLines(layout, axes, family, colors, style.penWidth);
+    target.drawImage(QPoint(placement.left, placement.top), bitmap_);
+}
+
+}  // namespace vantiq

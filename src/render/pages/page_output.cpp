@@ -1,0 +1,61 @@
+#include "render/pages/page_output.h"
+
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+
+#include "render/pages/page_painter.h"
+#include "render/pages/page_texts.h"
+
+namespace vantiq {
+namespace {
+
+// About what a laser printer cannot reach at the paper's edges, so an
+// exported page looks like a printed one.
+constexpr double kPdfMarginMm = 5.0;
+
+}  // namespace
+
+std::optional<PageContent> SelectedPageContent(const TemBase& base, const ColorSettings& colors,
+                                               const QImage& picture) {
+    const TemRecord* record = base.Selected();
+    if (record == nullptr) {
+        return std::nullopt;
+    }
+    return PageContent{*record, base.thot, colors, picture};
+}
+
+QString PageJobName(PageKind kind, const PageContent& content) {
+    return kind == PageKind::Datasheet ? DatasheetJobName(content.record)
+                                       : GraphsJobName(content.record);
+}
+
+bool PaintPage(QPaintDevice& device, PageKind kind, const PageContent& content) {
+    QPainter painter;
+    if (!painter.begin(&device)) {
+        return false;
+    }
+    const int width = device.width();
+    const int height = device.height();
+    if (kind == PageKind::Datasheet) {
+        PrintDatasheetPage(painter, width, height, content.picture);
+    } else {
+        PrintGraphsPage(painter, width, height, content.record, content.thot, content.colors);
+    }
+    return painter.end();
+}
+
+bool WritePagePdf(const QString& path, PageKind kind, const PageContent& content, int dpi) {
+    QPdfWriter writer(path);
+    writer.setResolution(dpi);
+    writer.setTitle(PageJobName(kind, content));
+    writer.setCreator(QStringLiteral("Vantiq"));
+    writer.setPageLayout(
+        QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                    QMarginsF(kPdfMarginMm, kPdfMarginMm, kPdfMarginMm, kPdfMarginMm),
+                    QPageLayout::Millimeter));
+    return PaintPage(writer, kind, content);
+}
+
+}  // namespace vantiq

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QImage>
+#include <QPaintDevice>
+#include <QString>
+
+#include <optional>
+
+#include "core/base/tem_base.h"
+#include "render/colors/color_settings.h"
+
+namespace vantiq {
+
+// The two printable pages of a module.
+enum class PageKind { Datasheet, Graphs };
+
+// Everything a printed page shows of one module; a copy, so a page can be
+// drawn after the base has moved on.
+struct PageContent {
+    TemRecord record;
+    double thot = TemBase::kDefaultThot;  // K
+    ColorSettings colors;
+    QImage picture;  // the datasheet picture; null when the module has none
+};
+
+// The content of the selected module, or nullopt when nothing is selected;
+// no record is read then.
+std::optional<PageContent> SelectedPageContent(const TemBase& base, const ColorSettings& colors,
+                                               const QImage& picture);
+
+// The printer job name (also the PDF title) of the page.
+QString PageJobName(PageKind kind, const PageContent& content);
+
+// Draws the page on `device` over its whole paintable area (a printer's
+// printable area, a PDF's page inside its margins, an image). Returns false,
+// having drawn nothing, when no painter can be started on the device.
+bool PaintPage(QPaintDevice& device, PageKind kind, const PageContent& content);
+
+// Default resolution of exported PDF pages, dots per inch.
+inline constexpr int kDefaultPdfDpi = 300;
+
+// Writes the page as a one-page A4 PDF at `dpi` to `path`, titled with the
+// job name. Returns false when the file cannot be written.
+bool WritePagePdf(const QString& path, PageKind kind, const PageContent& content,
+                  int dpi = kDefaultPdfDpi);
+
+}  // namespace vantiq

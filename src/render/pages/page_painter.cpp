@@ -1,0 +1,101 @@
+#include "render/pages/page_painter.h"
+
+#include <QFontMetricsF>
+
+#include "render/pages/graphs_page.h"
+#include "render/pages/header_picture.h"
+#include "render/pages/page_font.h"
+#include "render/pages/page_texts.h"
+#include "render/pages/print_layout.h"
+
+namespace vantiq {
+namespace {
+
+// Graphs on paper are drawn heavier than on screen.
+constexpr GraphStyle kPrintGraphStyle{4, 25};
+
+// Text placed by the top-left corner of its line, the way the page is laid out.
+void DrawTopLeft(QPainter& painter, QPointF origin, const QString& text) {
+    const QFontMetricsF metrics(painter.font(), painter.device());
+    painter.drawText(origin + QPointF(0, metrics.ascent()), text);
+}
+
+void DrawTitleAndHeadings(QPainter& painter, const GraphsPageLayout& page,
+                          const TemRecord& record) {
+    painter.setPen(Qt::black);
+    const QString title = GraphsPageTitle(record);
+    const QFont titleFont = MakePageFont(page.titleFont, painter.device());
+    painter.setFont(NarrowToFit(titleFont, title, page.titleMaxWidth, painter.device()));
+    DrawTopLeft(painter, page.title, title);
+    painter.setFont(MakePageFont(page.headingFont, painter.device()));
+    DrawTopLeft(painter, page.dataHeading, PerformanceDataHeading());
+    DrawTopLeft(painter, page.graphsHeading, PerformanceGraphsHeading());
+}
+
+void DrawPerformanceTable(QPainter& painter, const GraphsPageLayout& page,
+                          const TemRecord& record) {
+    painter.setFont(MakePageFont(page.tableFont, painter.device()));
+    const auto rows = PerformanceRows(record);
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        DrawTopLeft(painter, QPointF(page.labelX, page.rowY[i]), rows[i].label);
+        DrawTopLeft(painter, QPointF(page.valueX, page.rowY[i]), rows[i].value);
+    }
+}
+
+void DrawTableRules(QPainter& painter, const TableRules& rules) {
+    painter.setPen(QPen(rules.color, rules.penWidth));
+    for (int y : rules.rowY) {
+        painter.drawLine(rules.left, y, rules.right, y);
+    }
+    for (int x : rules.columnX) {
+        painter.drawLine(x, rules.top, x, rules.bottom);
+    }
+}
+
+}  // namespace
+
+void DrawDatasheetStrip(QPainter& painter, int width, int height) {
+    const StripLayout strip = LayOutStrip(width, height);
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(strip.color);
+    const double radius = strip.corner / 2.0;
+    painter.drawRoundedRect(QRectF(strip.strip), radius, radius);
+    painter.setPen(Qt::white);
+    painter.setFont(MakePageFont(strip.font, painter.device()));
+    painter.translate(strip.textOrigin);
+    // Turned a quarter counter-clockwise, the text runs up the page with its
+    // top towards the left edge of the strip.
+    painter.rotate(-90);
+    DrawTopLeft(painter, QPointF(0, 0), StripText());
+    painter.restore();
+}
+
+void PrintDatasheetPage(QPainter& painter, int width, int height, const QImage& picture) {
+    if (!picture.isNull()) {
+        painter.save();
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawImage(DatasheetPictureRect(width, height), picture);
+        painter.restore();
+    }
+    DrawDatasheetStrip(painter, width, height);
+}
+
+void PrintGraphsPage(QPainter& painter, int width, int height, const TemRecord& record, double thot,
+                     const ColorSettings& colors) {
+    const GraphsPageLayout page = LayOutGraphsPage(width, height);
+    painter.save();
+    painter.fillRect(QRect(0, 0, width, height), Qt::white);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    DrawTitleAndHeadings(painter, page, record);
+    DrawPerformanceTable(painter, page, record);
+    DrawTableRules(painter, page.rules);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(page.headerPicture, DrawHeaderPicture());
+    DrawModuleGraphs(painter, page.graphCells, record, thot, colors, kPrintGraphStyle);
+    painter.restore();
+    DrawDatasheetStrip(painter, width, height);
+}
+
+}  // namespace vantiq

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QImage>
+#include <QPainter>
+
+#include "core/base/tem_record.h"
+#include "render/colors/color_settings.h"
+
+namespace vantiq {
+
+// The printed pages, drawn straight onto `painter` over a printable area of
+// `width` × `height` device pixels starting at the painter's origin. Nothing
+// is composed in a page-sized bitmap, so the memory a page needs does not
+// grow with the printer's resolution beyond one graph cell at a time. Each
+// function leaves the painter's state as it found it.
+
+// The rounded strip along the right edge of the page with "Vantiq © Kestrin"
+// running upward in it, white on the strip's colour.
+void DrawDatasheetStrip(QPainter& painter, int width, int height);
+
+// The module's datasheet picture stretched over the page up to the strip,
+// then the strip. A null picture leaves only the strip.
+void PrintDatasheetPage(QPainter& painter, int width, int height, const QImage& picture);
+
+// The graphs page on a white ground: title, performance table, header
+// picture, the four performance graphs at hot side `thot` (K) in the curve
+// colours `colors`, and the strip.
+void PrintGraphsPage(QPainter& painter, int width, int height, const TemRecord& record, double thot,
+                     const ColorSettings& colors);
+
+}  // namespace vantiq

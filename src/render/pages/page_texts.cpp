@@ -1,0 +1,55 @@
+#include "render/pages/page_texts.h"
+
+#include <cmath>
+#include <string>
+
+#include "core/base/cp1251.h"
+
+namespace vantiq {
+namespace {
+
+QString Fixed(const char* format, double value) {
+    return QString::asprintf(format, value);
+}
+
+}  // namespace
+
+QString DisplayName(const TemRecord& record) {
+    return QString::fromStdString(Cp1251ToUtf8(record.Name()));
+}
+
+QString GraphsPageTitle(const TemRecord& record) {
+    return QStringLiteral("Thermoelectric module %1").arg(DisplayName(record));
+}
+
+std::array<PerformanceRow, 5> PerformanceRows(const TemRecord& r) {
+    return {{
+        {QStringLiteral("Imax, Ampers"), Fixed("%3.1f", r.imax)},
+        {QStringLiteral("Vmax, Volts"), Fixed("%3.1f", r.umax)},
+        {QStringLiteral("dTmax, °C"), Fixed("%3.1f", std::fabs(r.dtMax))},
+        {QStringLiteral("Qmax, Watts"), Fixed("%3.1f", r.qmax)},
+        {QStringLiteral("AC resistance, ohms"), Fixed("%3.2f", r.acResistance)},
+    }};
+}
+
+QString DatasheetJobName(const TemRecord& record) {
+    return QStringLiteral("Vantiq document(datasheet): %1").arg(DisplayName(record));
+}
+
+QString GraphsJobName(const TemRecord& record) {
+    return QStringLiteral("Vantiq document(performance graphs): %1").arg(DisplayName(record));
+}
+
+QString PerformanceDataHeading() {
+    return QStringLiteral("Performance data:");
+}
+
+QString PerformanceGraphsHeading() {
+    return QStringLiteral("Performance graphs:");
+}
+
+QString StripText() {
+    return QStringLiteral("Vantiq © Kestrin");
+}
+
+}  // namespace vantiq

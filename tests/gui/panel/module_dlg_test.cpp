@@ -1,0 +1,230 @@
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QStackedWidget>
+#include <QTest>
+#include <QTreeWidget>
+
+#include <cmath>
+
+#include "app_fixture.h"
+#include "core/base/cp1251.h"
+#include "gui/panel/module_dlg.h"
+#include "list_oracle.h"
+
+namespace vantiq::test {
+namespace {
+
+class ModuleDlgTest : public AppFixture {
+protected:
+    void SetUp() override {
+        AppFixture::SetUp();
+        ASSERT_TRUE(Start());
+        panel_ = Frame().Panel();
+        list_ = Find<QTreeWidget>(panel_, "resultList");
+    }
+
+    void Type(const char* box, const QString& text) {
+        TypeOver(Find<QLineEdit>(panel_, box), text);
+    }
+    void Click(const char* button) {
+        QTest::mouseClick(Find<QAbstractButton>(panel_, button), Qt::LeftButton);
+        ProcessEvents();
+    }
+    QString Text(const char* box) const { return Find<QLineEdit>(panel_, box)->text(); }
+    QString SelectedName() const {
+        const TemRecord* record = Base().Selected();
+        return record ? QString::fromStdString(Cp1251ToUtf8(record->Name())) : QString();
+    }
+    int ShownStep() const { return Find<QStackedWidget>(panel_, "pages")->currentIndex() + 1; }
+
+    CModuleDlg* panel_ = nullptr;
+    QTreeWidget* list_ = nullptr;
+};
+
+TEST_F(ModuleDlgTest, SearchFillsListAndCriteriaAndSelectsTheFirstRow) {
+    Type("qEdit", QStringLiteral("10"));
+    QTest::keyClick(Find<QLineEdit>(panel_, "qEdit"), Qt::Key_Return);  // Enter in a page: nothing
+    ProcessEvents();
+    EXPECT_TRUE(Find<QPlainTextEdit>(panel_, "criteriaBox")->toPlainText().isEmpty());
+    Type("widthEdit", QStringLiteral("40abc"));
+    Click("searchButton");
+
+    const QStringList expected = NamesDescending(
+        Base(), [](const TemRecord& r) { return r.qmax >= 10.0 && r.width <= 40.0; });
+    ASSERT_FALSE(expected.isEmpty());
+    EXPECT_EQ(ColumnTexts(list_, 1), expected);
+    EXPECT_EQ(Find<QPlainTextEdit>(panel_, "criteriaBox")->toPlainText(),
+              "Your search creteria is:\n\"Q >= 10.00 [W]\"\n\"Width <= 40.0 [mm]\"\n");
+    EXPECT_EQ(Text("qEdit"), "10.0");
+    EXPECT_EQ(Text("widthEdit"), "40.0");
+    EXPECT_EQ(SelectedName(), expected.first());
+    EXPECT_EQ(list_->currentItem()->text(1), expected.first());
+    EXPECT_TRUE(Frame().windowTitle().contains(expected.first()));
+    EXPECT_TRUE(Find<QRadioButton>(panel_, "ascendingRadio")->isEnabled());
+}
+
+TEST_F(ModuleDlgTest, NextStepSearchesAndTheStepButtonsHoldTheRange) {
+    Type("qEdit", QStringLiteral("10"));
+    Click("nextButton");
+    EXPECT_EQ(ShownStep(), 2);
+    EXPECT_EQ(list_->topLevelItemCount(),
+              NamesDescending(Base(), [](const TemRecord& r) { return r.qmax >= 10.0; }).size());
+    EXPECT_TRUE(Find<QPlainTextEdit>(panel_, "criteriaBox")->toPlainText().contains("Q >= 10.00"));
+
+    Click("nextButton");
+    Click("nextButton");
+    EXPECT_EQ(ShownStep(), 4);
+    EXPECT_FALSE(Find<QPushButton>(panel_, "nextButton")->isEnabled());
+    const QString criteria = Find<QPlainTextEdit>(panel_, "criteriaBox")->toPlainText();
+    Click("prevButton");
+    EXPECT_EQ(ShownStep(), 3);
+    EXPECT_EQ(Find<QPlainTextEdit>(panel_, "criteriaBox")->toPlainText(), criteria);
+}
+
+TEST_F(ModuleDlgTest, SortKeyAndDirectionReorderAndReselect) {
+    auto* combo = Find<QComboBox>(panel_, "sortCombo");
+    combo->setFocus();
+    QTest::keyClick(combo, Qt::Key_Down);  // "Sort by performance [Qmax]"
+    QTest::keyClick(combo, Qt::Key_Down);
+    QTest::keyClick(combo, Qt::Key_Down);  // "Sort by current [Imax]"
+    ProcessEvents();
+    ASSERT_EQ(combo->currentText(), "Sort by current [Imax]");
+    ASSERT_EQ(list_->columnCount(), 3);
+    EXPECT_EQ(list_->headerItem()->text(2), "Imax, A");
+    auto imaxOfRow = [this](int row) {
+        const std::string name =
+            Utf8ToCp1251(list_->topLevelItem(row)->text(1).toStdString()).value_or(std::string());
+        return Base().records[Base().FindByName(name)].imax;
+    };
+    for (int row = 1; row < list_->topLevelItemCount(); ++row) {
+        ASSERT_GE(imaxOfRow(row - 1), imaxOfRow(row)) << row;
+        EXPECT_EQ(list_->topLevelItem(row)->text(0), QString::number(row));
+    }
+    EXPECT_EQ(SelectedName(), list_->topLevelItem(0)->text(1));
+    char shown[32];
+    std::snprintf(shown, sizeof shown, "%3.1f", imaxOfRow(0));
+    EXPECT_EQ(list_->topLevelItem(0)->text(2), shown);
+
+    Click("ascendingRadio");
+    for (int row = 1; row < list_->topLevelItemCount(); ++row) {
+        ASSERT_LE(imaxOfRow(row - 1), imaxOfRow(row)) << row;
+    }
+    EXPECT_EQ(SelectedName(), list_->topLevelItem(0)->text(1));
+
+    QTest::keyClick(combo, Qt::Key_Home);
+    ProcessEvents();
+    EXPECT_EQ(list_->columnCount(), 2);
+}
+
+TEST_F(ModuleDlgTest, OnlyAClickSelectsArrowKeysOnlyMoveTheHighlight) {
+    const QString first = SelectedName();
+    list_->setFocus();
+    QTest::keyClick(list_, Qt::Key_Down);
+    ProcessEvents();
+    EXPECT_EQ(list_->currentItem()->text(0), "1");
+    EXPECT_EQ(SelectedName(), first);
+
+    const QRect third = list_->visualItemRect(list_->topLevelItem(2));
+    QTest::mouseClick(list_->viewport(), Qt::LeftButton, {}, third.center());
+    ProcessEvents();
+    EXPECT_EQ(SelectedName(), list_->topLevelItem(2)->text(1));
+    EXPECT_TRUE(Frame().windowTitle().contains(list_->topLevelItem(2)->text(1)));
+}
+
+TEST_F(ModuleDlgTest, ClearAtStepThreeInResistanceModeResetsEverythingButTheName) {
+    Click("nextButton");
+    Click("nextButton");
+    ASSERT_EQ(ShownStep(), 3);
+    Type("voltageEdit", QStringLiteral("12"));
+    Click("resistanceRadio");
+    Type("resistanceEdit", QStringLiteral("1.5"));
+    Type("nameEdit", QStringLiteral("VQ"));
+    EXPECT_FALSE(Find<QLineEdit>(panel_, "voltageEdit")->isEnabled());
+    EXPECT_EQ(Text("voltageEdit"), "12");  // disabled, not cleared
+    const QString selected = SelectedName();
+
+    Click("clearButton");
+    EXPECT_EQ(ShownStep(), 1);
+    EXPECT_FALSE(Find<QPushButton>(panel_, "prevButton")->isEnabled());
+    EXPECT_TRUE(Find<QPushButton>(panel_, "nextButton")->isEnabled());
+    EXPECT_TRUE(Find<QRadioButton>(panel_, "supplyRadio")->isChecked());
+    EXPECT_TRUE(Find<QLineEdit>(panel_, "voltageEdit")->isEnabled());
+    EXPECT_TRUE(Find<QLineEdit>(panel_, "currentEdit")->isEnabled());
+    EXPECT_FALSE(Find<QLineEdit>(panel_, "resistanceEdit")->isEnabled());
+    EXPECT_FALSE(Find<QComboBox>(panel_, "toleranceCombo")->isEnabled());
+    for (const char* box : {"qEdit", "voltageEdit", "resistanceEdit", "heightEdit"}) {
+        EXPECT_EQ(Text(box), "0.0") << box;
+    }
+    EXPECT_EQ(list_->topLevelItemCount(), 0);
+    EXPECT_TRUE(Find<QPlainTextEdit>(panel_, "criteriaBox")->toPlainText().isEmpty());
+    EXPECT_FALSE(Find<QRadioButton>(panel_, "descendingRadio")->isEnabled());
+    EXPECT_FALSE(Find<QRadioButton>(panel_, "ascendingRadio")->isEnabled());
+    EXPECT_EQ(Text("nameEdit"), "VQ");
+    EXPECT_EQ(SelectedName(), selected);
+}
+
+TEST_F(ModuleDlgTest, TenSpinClicksAt95DegreesEndAt100WithFiveReloads) {
+    auto* spin = Find<QSpinBox>(panel_, "thotSpin");
+    spin->setValue(368);
+    ASSERT_EQ(spin->text(), "95");
+    const int loads = panel_->LoadCount();
+    const double qmaxBefore = Base().records[0].qmax;
+    spin->setFocus();
+    for (int click = 0; click < 10; ++click) {
+        QTest::keyClick(spin, Qt::Key_Up);
+    }
+    EXPECT_EQ(spin->text(), "100");
+    EXPECT_EQ(Base().thot, 373.0);
+    EXPECT_EQ(panel_->LoadCount(), loads + 5);
+    EXPECT_NE(Base().records[0].qmax, qmaxBefore);
+}
+
+TEST_F(ModuleDlgTest, AStepArrivingDuringAReloadIsDropped) {
+    auto* spin = Find<QSpinBox>(panel_, "thotSpin");
+    const int loads = panel_->LoadCount();
+    // Fires while the reload keeps the window painted.
+    QTimer::singleShot(0, spin, [spin] { spin->stepUp(); });
+    spin->setFocus();
+    QTest::keyClick(spin, Qt::Key_Up);
+    ProcessEvents();
+    EXPECT_EQ(panel_->LoadCount(), loads + 1);
+    EXPECT_EQ(Base().thot, 299.0);
+    EXPECT_EQ(spin->text(), "26");
+}
+
+TEST_F(ModuleDlgTest, NoResultShowsTheNoticeAndDisablesTheDirection) {
+    const QString shown = SelectedName();
+    Type("qEdit", QStringLiteral("100000"));
+    ModalWatcher watcher;
+    Click("searchButton");
+    ASSERT_EQ(watcher.Boxes().size(), 1u);
+    EXPECT_EQ(watcher.Boxes()[0].title, "Vantiq");
+    EXPECT_EQ(watcher.Boxes()[0].text, "There is no TEM found that meets requested requirements");
+    EXPECT_EQ(watcher.Boxes()[0].icon, QMessageBox::Information);
+    EXPECT_EQ(list_->topLevelItemCount(), 0);
+    EXPECT_FALSE(Find<QRadioButton>(panel_, "descendingRadio")->isEnabled());
+    EXPECT_TRUE(Frame().windowTitle().contains(shown));
+}
+
+TEST_F(ModuleDlgTest, NameBoxTakes29CodePageCharactersAndSearchesByThem) {
+    Type("nameEdit", QString(35, QLatin1Char('x')));
+    EXPECT_EQ(Text("nameEdit").size(), 29);
+    Type("nameEdit", QStringLiteral("ТЭМ"));
+    auto* name = Find<QLineEdit>(panel_, "nameEdit");
+    QTest::sendKeyEvent(QTest::Click, name, Qt::Key_unknown, QStringLiteral("✓"), Qt::NoModifier);
+    EXPECT_EQ(Text("nameEdit"), "ТЭМ");
+    QTest::keyClick(Find<QLineEdit>(panel_, "nameEdit"), Qt::Key_Return);
+    ProcessEvents();
+    const QStringList expected = NamesDescending(Base(), [](const TemRecord& r) {
+        return r.Name().find("\xD2\xDD\xCC") != std::string_view::npos;
+    });
+    ASSERT_FALSE(expected.isEmpty());
+    EXPECT_EQ(ColumnTexts(list_, 1), expected);
+}
+
+}  // namespace
+}  // namespace vantiq::test

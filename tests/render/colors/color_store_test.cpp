@@ -1,0 +1,109 @@
+#include "render/colors/color_store.h"
+
+#include <QSettings>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "gui_test_support.h"
+#include "test_support.h"
+
+namespace vantiq {
+namespace {
+
+// The settings of each test live in a folder of its own, never in the
+// user's.
+class ColorStore : public ::testing::Test {
+protected:
+    void SetUp() override { test::UseSettingsFolder(dir_.path()); }
+    static QSettings Store() {
+        return QSettings(QStringLiteral("Kestrin"), QStringLiteral("Vantiq"));
+    }
+    std::filesystem::path StoreFile() const { return dir_.path() / "Kestrin" / "Vantiq.conf"; }
+    void WriteStore(const char* contents) const {
+        std::filesystem::create_directories(StoreFile().parent_path());
+        std::ofstream(StoreFile(), std::ios::binary) << contents;
+    }
+
+    test::TempDir dir_;
+};
+
+TEST_F(ColorStore, ReadsStoredNumbersAndKeepsDefaultsForTheRest) {
+    {
+        QSettings store = Store();
+        store.setValue(QStringLiteral("Color1"), 0x00112233u);
+        store.setValue(QStringLiteral("Color08"), QStringLiteral("blue"));
+        store.setValue(QStringLiteral("Color04"), 4294967296.0);
+        store.setValue(QStringLiteral("Color02"), 0u);
+    }
+    bool unreadable = true;
+    const ColorSettings colors = LoadStoredColors(&unreadable);
+    EXPECT_FALSE(unreadable);
+    ColorSettings expected;
+    expected.color1 = 0x00112233;
+    expected.color02 = 0;
+    EXPECT_EQ(colors, expected);
+}
+
+struct StoreCase {
+    const char* name;
+    const char* contents;  // nullptr: no store at all
+    ColorSettings expected;
+    bool unreadable;
+};
+
+ColorSettings With06(std::uint32_t value) {
+    ColorSettings colors;
+    colors.color06 = value;
+    return colors;
+}
+
+class ColorStoreFile : public ColorStore, public ::testing::WithParamInterface<StoreCase> {};
+
+TEST_P(ColorStoreFile, LoadsWhatCanBeReadAndKeepsDefaultsForTheRest) {
+    if (GetParam().contents != nullptr) {
+        WriteStore(GetParam().contents);
+    }
+    bool unreadable = !GetParam().unreadable;
+    EXPECT_EQ(LoadStoredColors(&unreadable), GetParam().expected);
+    EXPECT_EQ(unreadable, GetParam().unreadable);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ColorStoreFile,
+    ::testing::Values(
+        StoreCase{"FirstStartHasNoStore", nullptr, ColorSettings{}, false},
+        StoreCase{"OnlyColor06", "[General]\nColor06=1193046\n", With06(0x123456), false},
+        StoreCase{"NotANumber", "[General]\nColor06=teal\n", ColorSettings{}, false},
+        StoreCase{"Negative", "[General]\nColor06=-1\n", ColorSettings{}, false},
+        StoreCase{"AboveTheColourBits", "[General]\nColor06=16777216\n", ColorSettings{}, false},
+        StoreCase{"List", "[General]\nColor06=1, 2\n", ColorSettings{}, false},
+        StoreCase{"Fraction", "[General]\nColor06=1.5\n", ColorSettings{}, false},
+        StoreCase{"Damaged", "\x01\xff[[[\n=\n", ColorSettings{}, true}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(ColorStore, SavedColoursComeBack) {
+    ColorSettings colors;
+    colors.color1 = 0x00123456;
+    colors.color02 = 0;
+    ASSERT_TRUE(SaveStoredColors(colors));
+    EXPECT_EQ(LoadStoredColors(), colors);
+}
+
+TEST_F(ColorStore, AStoreThatCannotBeReadIsNeitherReadNorOverwritten) {
+    std::filesystem::create_directories(StoreFile());  // a folder where the file belongs
+    bool unreadable = false;
+    EXPECT_EQ(LoadStoredColors(&unreadable), ColorSettings{});
+    EXPECT_TRUE(unreadable);
+    EXPECT_FALSE(SaveStoredColors(ColorSettings{}));
+
+    std::filesystem::remove(StoreFile());
+    WriteStore("\x01\xff[[[\n=\n");
+    EXPECT_FALSE(SaveStoredColors(ColorSettings{}));
+    EXPECT_EQ(test::ReadBytes(StoreFile().string()).size(), 8u);
+}
+
+}  // namespace
+}  // namespace vantiq

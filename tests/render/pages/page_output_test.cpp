@@ -1,0 +1,91 @@
+#include "render/pages/page_output.h"
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+
+#include <cstring>
+
+#include "page_probe.h"
+#include "test_support.h"
+
+namespace vantiq {
+namespace {
+
+class PageOutputTest : public testing::Test {
+protected:
+    static PageContent Content() {
+        PageContent content;
+        std::strncpy(content.record.name.data(), "\xD2\xDD\xCC 127", 29);
+        content.record.imax = 6.12;
+        content.record.umax = 14.96;
+        content.record.dtMax = -68.46;
+        content.record.qmax = 45.04;
+        content.record.acResistance = 1.236;
+        content.record.derivable = true;
+        return content;
+    }
+
+    test::TempDir dir_;
+};
+
+TEST_F(PageOutputTest, GraphsPdfIsOneA4PageWithTheTableAsText) {
+    const QString path = QString::fromStdString(dir_.File("graphs.pdf"));
+    ASSERT_TRUE(WritePagePdf(path, PageKind::Graphs, Content()));
+    const QString info = test::PdfInfo(path);
+    EXPECT_TRUE(info.contains(QStringLiteral("Pages:           1"))) << info.toStdString();
+    EXPECT_TRUE(info.contains(QStringLiteral("(A4)")));
+    EXPECT_TRUE(info.contains(QStringLiteral("Vantiq document(performance graphs): ТЭМ 127")));
+    const QString text = test::PdfText(path);
+    for (const char* expected : {"Thermoelectric module ТЭМ 127",
+                                 "Performance data:", "Performance graphs:", "Imax, Ampers", "6.1",
+                                 "Vmax, Volts", "15.0", "dTmax, °C", "68.5", "Qmax, Watts", "45.0",
+                                 "AC resistance, ohms", "1.24", "Vantiq © Kestrin"}) {
+        EXPECT_TRUE(text.contains(QString::fromUtf8(expected))) << expected;
+    }
+}
+
+TEST_F(PageOutputTest, DatasheetPdfCarriesThePictureAndTheStrip) {
+    const QString path = QString::fromStdString(dir_.File("datasheet.pdf"));
+    PageContent content = Content();
+    content.picture = QImage(60, 80, QImage::Format_RGB32);
+    content.picture.fill(Qt::darkCyan);
+    ASSERT_TRUE(WritePagePdf(path, PageKind::Datasheet, content, 150));
+    EXPECT_TRUE(
+        test::PdfInfo(path).contains(QStringLiteral("Vantiq document(datasheet): ТЭМ 127")));
+    EXPECT_TRUE(test::PdfText(path).contains(QStringLiteral("Vantiq © Kestrin")));
+}
+
+TEST_F(PageOutputTest, UnwritableFileFailsAndLeavesNothing) {
+    const QString path = QString::fromStdString(dir_.File("missing/dir/page.pdf"));
+    EXPECT_FALSE(WritePagePdf(path, PageKind::Graphs, Content()));
+    EXPECT_FALSE(QFile::exists(path));
+}
+
+TEST_F(PageOutputTest, PaintPageFillsTheWholeDevice) {
+    QImage page(600, 850, QImage::Format_RGB32);
+    page.fill(Qt::black);
+    ASSERT_TRUE(PaintPage(page, PageKind::Graphs, Content()));
+    EXPECT_EQ(page.pixelColor(0, 0), QColor(Qt::white));
+    EXPECT_EQ(page.pixelColor(599, 849), QColor(Qt::white));
+    EXPECT_EQ(page.pixelColor(590, 100), QColor(140, 140, 170)) << "the strip at the right edge";
+}
+
+TEST_F(PageOutputTest, NoSelectionGivesNoContent) {
+    TemBase base;
+    base.records.resize(2);
+    base.records[1].imax = 3.0;
+    base.selected = -1;
+    EXPECT_FALSE(SelectedPageContent(base, {}, {}).has_value());
+    base.selected = 2;
+    EXPECT_FALSE(SelectedPageContent(base, {}, {}).has_value()) << "past the end";
+    base.selected = 1;
+    base.thot = 310.0;
+    const auto content = SelectedPageContent(base, {}, {});
+    ASSERT_TRUE(content.has_value());
+    EXPECT_EQ(content->record.imax, 3.0);
+    EXPECT_EQ(content->thot, 310.0);
+}
+
+}  // namespace
+}  // namespace vantiq

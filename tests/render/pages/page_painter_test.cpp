@@ -1,0 +1,169 @@
+#include "render/pages/page_painter.h"
+
+#include <gtest/gtest.h>
+
+#include "core/model/rated_values.h"
+#include "page_probe.h"
+#include "render/pages/header_picture.h"
+#include "render/pages/print_layout.h"
+#include "test_support.h"
+
+namespace vantiq {
+namespace {
+
+constexpr int kWidth = 1200;
+constexpr int kHeight = 1700;
+const QColor kFrame(140, 140, 170);
+const QColor kUnpainted(1, 2, 3);
+
+class PagePainterTest : public testing::Test {
+protected:
+    static QImage BlankPage() {
+        QImage page(kWidth, kHeight, QImage::Format_RGB32);
+        page.fill(Qt::white);
+        return page;
+    }
+
+    static TemRecord Module() {
+        TemRecord record = test::WorkedExampleModule("VQ-127-1.4-2.00");
+        DeriveRatedValues(record, 298.0);
+        return record;
+    }
+
+    static QImage GraphsPage() {
+        QImage page = BlankPage();
+        page.fill(kUnpainted);  // the page must paint its own white ground
+        QPainter painter(&page);
+        PrintGraphsPage(painter, kWidth, kHeight, Module(), 298.0, ColorSettings{});
+        return page;
+    }
+};
+
+TEST_F(PagePainterTest, StripIsARoundedBandWithWhiteTextInItsLowerPart) {
+    QImage page = BlankPage();
+    QPainter painter(&page);
+    DrawDatasheetStrip(painter, kWidth, kHeight);
+    painter.end();
+    const QRect strip = LayOutStrip(kWidth, kHeight).strip;  // x 1164…1199, y 85…1614
+    EXPECT_EQ(page.pixelColor(1180, 200), kFrame);
+    EXPECT_EQ(page.pixelColor(1180, 84), QColor(Qt::white)) << "above the strip";
+    EXPECT_EQ(page.pixelColor(1163, 800), QColor(Qt::white)) << "left of the strip";
+    EXPECT_NE(page.pixelColor(strip.left(), strip.top()), kFrame) << "the corner is rounded";
+    // The text runs up from y = 1581 across x 1172…1189: white on the band there,
+    // none in the band's upper half.
+    EXPECT_GT(test::CountPixels(page, QRect(1172, 1350, 18, 232), Qt::white), 300);
+    EXPECT_EQ(test::CountPixels(page, QRect(1165, 100, 34, 700), Qt::white), 0);
+}
+
+TEST_F(PagePainterTest, StripLeavesThePainterAsItFoundIt) {
+    QImage page = BlankPage();
+    QPainter painter(&page);
+    const QPen pen(Qt::green, 3);
+    const QBrush brush(Qt::yellow);
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(17);
+    painter.setPen(pen);
+    painter.setBrush(brush);
+    painter.setFont(font);
+    painter.translate(5, 7);
+    const auto hints = painter.renderHints();
+    DrawDatasheetStrip(painter, kWidth, kHeight);
+    EXPECT_EQ(painter.pen(), pen);
+    EXPECT_EQ(painter.brush(), brush);
+    EXPECT_EQ(painter.font(), font);
+    EXPECT_EQ(painter.transform(), QTransform::fromTranslate(5, 7));
+    EXPECT_EQ(painter.renderHints(), hints);
+}
+
+TEST_F(PagePainterTest, DatasheetPictureFillsThePageUpToTheStrip) {
+    QImage picture(40, 30, QImage::Format_RGB32);
+    picture.fill(QColor(0, 160, 0));
+    QImage page = BlankPage();
+    QPainter painter(&page);
+    PrintDatasheetPage(painter, kWidth, kHeight, picture);
+    painter.end();
+    const QColor green(0, 160, 0);
+    EXPECT_EQ(page.pixelColor(0, 0), green);
+    EXPECT_EQ(page.pixelColor(1163, 1699), green) << "stretched to x = 0.97 W and the full height";
+    EXPECT_EQ(page.pixelColor(1180, 1650), QColor(Qt::white)) << "below the strip";
+    EXPECT_EQ(page.pixelColor(1180, 200), kFrame);
+}
+
+TEST_F(PagePainterTest, DatasheetWithoutPictureCarriesOnlyTheStrip) {
+    QImage page = BlankPage();
+    QPainter painter(&page);
+    PrintDatasheetPage(painter, kWidth, kHeight, QImage());
+    painter.end();
+    EXPECT_EQ(test::CountPixels(page, QRect(0, 0, 1164, kHeight), Qt::white), 1164 * kHeight);
+    EXPECT_EQ(page.pixelColor(1180, 200), kFrame);
+}
+
+TEST_F(PagePainterTest, GraphsPageRulesFrameTheTable) {
+    const QImage page = GraphsPage();
+    const TableRules rules = LayOutGraphsPage(kWidth, kHeight).rules;
+    for (int y : rules.rowY) {
+        EXPECT_EQ(
+            test::CountPixels(page, QRect(rules.left, y, rules.right - rules.left, 1), kFrame),
+            rules.right - rules.left)
+            << "rule at y = " << y;
+    }
+    for (int x : rules.columnX) {
+        EXPECT_EQ(test::CountPixels(page, QRect(x, rules.top, 1, rules.bottom - rules.top), kFrame),
+                  rules.bottom - rules.top)
+            << "rule at x = " << x;
+    }
+    EXPECT_EQ(test::CountPixels(page, QRect(0, 0, kWidth, kHeight), kUnpainted), 0);
+}
+
+TEST_F(PagePainterTest, GraphsPageTextsStartAtTheirPositions) {
+    const QImage page = GraphsPage();
+    const GraphsPageLayout layout = LayOutGraphsPage(kWidth, kHeight);
+    const auto inkIn = [&](QRect area) {
+        return area.width() * area.height() - test::CountPixels(page, area, Qt::white, 40);
+    };
+    // Title at (60, 51), 36 pixels high: ink right of its origin, none left of it.
+    EXPECT_GT(inkIn(QRect(60, 51, 400, 36)), 500);
+    EXPECT_EQ(inkIn(QRect(0, 51, 58, 36)), 0);
+    for (int y : layout.rowY) {
+        EXPECT_GT(inkIn(QRect(layout.labelX, y, 200, 24)), 100) << "label at y = " << y;
+        EXPECT_GT(inkIn(QRect(layout.valueX, y, 40, 24)), 30) << "value at y = " << y;
+        EXPECT_EQ(inkIn(QRect(layout.valueX - 40, y + 2, 38, 20)), 0) << "row y = " << y;
+    }
+}
+
+TEST_F(PagePainterTest, GraphsPageCarriesTheHeaderPictureInItsRectangle) {
+    const QImage page = GraphsPage();
+    const QRect area = LayOutGraphsPage(kWidth, kHeight).headerPicture;  // 780, 25, 168 × 102
+    // The picture's N legs are blue, its P legs red; neither colour is used
+    // elsewhere in the page's top band.
+    EXPECT_GT(test::CountPixels(page, area, QColor(70, 110, 190), 12), 20);
+    EXPECT_GT(test::CountPixels(page, area, QColor(196, 82, 70), 12), 20);
+    const QRect band(0, 0, kWidth, area.bottom() + 40);
+    EXPECT_EQ(test::CountPixels(page, band, QColor(70, 110, 190), 12),
+              test::CountPixels(page, area, QColor(70, 110, 190), 12));
+}
+
+TEST_F(PagePainterTest, GraphsPageDrawsAGraphInEachCell) {
+    const QImage page = GraphsPage();
+    for (const Placement& cell : LayOutGraphsPage(kWidth, kHeight).graphCells) {
+        SCOPED_TRACE(testing::Message() << "cell at " << cell.left << ", " << cell.top);
+        const QRect area(cell.left, cell.top, cell.Width(), cell.Height());
+        // The plot's ground fades to light blue, and every graph has a red
+        // curve: graph 1 its only one, the others the curve at Imax.
+        EXPECT_GT(test::CountPixels(page, area.adjusted(0, area.height() / 2, 0, 0),
+                                    QColor(210, 210, 255), 8),
+                  area.width() * 10);
+        EXPECT_GT(test::CountPixels(page, area, QColor(255, 0, 0), 30), 50);
+    }
+    EXPECT_EQ(test::CountPixels(page, QRect(0, 510, 120, 1020), Qt::white), 120 * 1020)
+        << "nothing left of the cells";
+}
+
+TEST_F(PagePainterTest, HeaderPictureHasItsResourceSize) {
+    const QImage picture = DrawHeaderPicture();
+    EXPECT_EQ(picture.size(), QSize(1207, 818));
+    EXPECT_FALSE(picture.hasAlphaChannel());
+}
+
+}  // namespace
+}  // namespace vantiq

@@ -1,0 +1,50 @@
+#include "render/pages/page_texts.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+namespace vantiq {
+namespace {
+
+TemRecord Module(const char* name) {
+    TemRecord record;
+    std::strncpy(record.name.data(), name, record.name.size() - 1);
+    record.imax = 6.12;
+    record.umax = 14.96;
+    record.dtMax = -68.46;
+    record.qmax = 45.04;
+    record.acResistance = 1.236;
+    return record;
+}
+
+TEST(PageTexts, TableRowsCarryOneDecimalAndTwoForTheResistance) {
+    const auto rows = PerformanceRows(Module("X"));
+    const std::array<std::pair<QString, QString>, 5> expected = {{
+        {QStringLiteral("Imax, Ampers"), QStringLiteral("6.1")},
+        {QStringLiteral("Vmax, Volts"), QStringLiteral("15.0")},
+        {QStringLiteral("dTmax, °C"), QStringLiteral("68.5")},
+        {QStringLiteral("Qmax, Watts"), QStringLiteral("45.0")},
+        {QStringLiteral("AC resistance, ohms"), QStringLiteral("1.24")},
+    }};
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        EXPECT_EQ(rows[i].label, expected[i].first);
+        EXPECT_EQ(rows[i].value, expected[i].second);
+    }
+}
+
+TEST(PageTexts, NamesAreDecodedFromWindows1251) {
+    const TemRecord record = Module("\xD2\xDD\xCC 127-1.4-2.00");
+    EXPECT_EQ(GraphsPageTitle(record), QStringLiteral("Thermoelectric module ТЭМ 127-1.4-2.00"));
+    EXPECT_EQ(DatasheetJobName(record),
+              QStringLiteral("Vantiq document(datasheet): ТЭМ 127-1.4-2.00"));
+    EXPECT_EQ(GraphsJobName(record),
+              QStringLiteral("Vantiq document(performance graphs): ТЭМ 127-1.4-2.00"));
+}
+
+TEST(PageTexts, PlaceholdersInANameStayLiteral) {
+    EXPECT_EQ(GraphsPageTitle(Module("A%1%s")), QStringLiteral("Thermoelectric module A%1%s"));
+}
+
+}  // namespace
+}  // namespace vantiq
