@@ -16,6 +16,12 @@ double ColdSideHeat(const TemRecord& record, double current, double tc, double t
 // Voltage across the module, V, at the same operating point.
 double ModuleVoltage(const TemRecord& record, double current, double tc, double th);
 
+// An upper bound on the exact heat absorbed at cold side `tc` with any
+// current, W: the heat is a downward parabola in the current, and this is its
+// vertex widened by a margin far above the rounding of its own arithmetic.
+// Only meaningful for finite positive geometry and conductivities.
+double HeatCeiling(const TemRecord& record, double tc, double th);
+
 // The module's resistance with no temperature correction, Ω: legs plus contacts.
 double AcResistance(const TemRecord& record);
 
