@@ -1,6 +1,7 @@
 #include "core/model/fast_derivation.h"
 
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
 #include "core/model/balance_grid.h"
@@ -52,6 +53,17 @@ struct Best {
         }
     }
 };
+
+// An upper bound on the exact heat at cold side `tc` with any current: the
+// vertex of the heat's downward parabola in the current, widened far beyond
+// the rounding of its own arithmetic.
+double HeatCeiling(const TemRecord& record, double tc, double th) {
+    const OperatingCoefficients c = CoefficientsAt(record, tc, th);
+    const double vertex = c.peltier * c.peltier / (4 * c.joule);
+    constexpr double kMargin = 1e-9;
+    constexpr double kFloor = 1e-200;
+    return c.conduction + vertex + kMargin * (std::fabs(c.conduction) + vertex) + kFloor;
+}
 
 // Whether some scanned current can pump more than the band's heat at the
 // first scan's start, and so may need the second scan. Most modules at most

@@ -1,7 +1,5 @@
 #include "core/model/performance_model.h"
 
-#include <cmath>
-
 namespace vantiq {
 namespace {
 
@@ -50,15 +48,13 @@ double ModuleVoltage(const TemRecord& r, double current, double tc, double th) {
     return -n * x * s.seebeck + current * (s.resistance + s.contact);
 }
 
-double HeatCeiling(const TemRecord& r, double tc, double th) {
+OperatingCoefficients CoefficientsAt(const TemRecord& r, double tc, double th) {
     const double x = tc - th;
     const ModuleState s = StateAt(r, x);
-    const double peltier = static_cast<double>(r.pelletCount) * tc * s.seebeck;
-    const double conduction = s.conductance * x;
-    const double vertex = peltier * peltier / (2 * (s.resistance + s.contact));
-    constexpr double kMargin = 1e-9;
-    constexpr double kFloor = 1e-200;
-    return conduction + vertex + kMargin * (std::fabs(conduction) + vertex) + kFloor;
+    const double n = static_cast<double>(r.pelletCount);
+    const double resistance = s.resistance + s.contact;
+    return {n * tc * s.seebeck, 0.5 * resistance, s.conductance * x, -n * x * s.seebeck,
+            resistance};
 }
 
 double AcResistance(const TemRecord& r) {
