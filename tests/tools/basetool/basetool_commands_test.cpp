@@ -205,9 +205,9 @@ TEST(BaseToolArgs, EachCommandHasItsHelpAndUsageErrorsPointToIt) {
     EXPECT_EQ(help.out.find("--thot-step"), std::string::npos);
     const ToolRun bad = Tool({"check", "a", "--thot-step"});
     EXPECT_EQ(bad.status, 2);
-    EXPECT_EQ(bad.err, "vantiq-basetool check: --thot-step needs a value
-"
-                       "Run 'vantiq-basetool check --help' for more.\n");
+    EXPECT_EQ(bad.err,
+              "vantiq-basetool check: --thot-step needs a value\n"
+              "Run 'vantiq-basetool check --help' for more.\n");
 }
 
 TEST(BaseToolDump, SaysWhatItCannotCarryOver) {
