@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <sstream>
 
 #include "cli/cli_app.h"
 #include "common/csv.h"
+#include "test_support.h"
 
 namespace vantiq {
 namespace {
@@ -18,8 +20,19 @@ struct AdviseRun {
     std::string err;
 };
 
+// A private copy of the sample catalogue: the program locks the file it
+// opens, and other test programs open the sample at the same time.
+const std::string& SampleCopy() {
+    static const test::TempDir dir;
+    static const std::string path = [] {
+        std::filesystem::copy_file(VANTIQ_SAMPLE_BASE, dir.File("Base.tmb"));
+        return dir.File("Base.tmb");
+    }();
+    return path;
+}
+
 AdviseRun Advise(const std::vector<std::string>& options) {
-    std::vector<std::string> args = {"--base", VANTIQ_SAMPLE_BASE, "advise"};
+    std::vector<std::string> args = {"--base", SampleCopy(), "advise"};
     args.insert(args.end(), options.begin(), options.end());
     std::ostringstream out, err;
     const int status = RunCli(args, out, err);
