@@ -4,6 +4,8 @@
 
 #include <cstring>
 
+#include "core/selection/search.h"
+
 namespace vantiq {
 namespace {
 
@@ -25,10 +27,16 @@ TemBase SmallBase() {
     return base;
 }
 
+// "Show all" as the window runs it: every listable module, sorted, row 0 selected.
+bool ShowAll(TemBase& base, SortKey key, SortOrder order, ResultList& list) {
+    list.Fill(base, ShowAllModules(base));
+    return list.Sort(base, key, order);
+}
+
 TEST(ListActions, ShowAllSortsAndSelectsTheFirstRow) {
     TemBase base = SmallBase();
     ResultList list;
-    EXPECT_TRUE(ListAllModules(base, SortKey::Qmax, SortOrder::Descending, list));
+    EXPECT_TRUE(ShowAll(base, SortKey::Qmax, SortOrder::Descending, list));
     EXPECT_EQ(list.Rows(), (Rows{"B", "A", "A"}));
     EXPECT_EQ(list.Modules(base), (std::vector<std::int32_t>{1, 0, 0}));
     EXPECT_EQ(base.selected, 1);
@@ -47,7 +55,7 @@ TEST(ListActions, SearchSelectsRowZeroOfTheSortedList) {
 TEST(ListActions, SearchWithoutMatchKeepsTheModuleShown) {
     TemBase base = SmallBase();
     ResultList list;
-    ListAllModules(base, SortKey::Name, SortOrder::Descending, list);
+    ShowAll(base, SortKey::Name, SortOrder::Descending, list);
     ASSERT_EQ(base.selected, 1);
     SearchCriteria criteria;
     criteria.requiredQ = 100;

@@ -61,7 +61,7 @@ std::vector<EdgeCase> EdgeCases(const TemRecord& file, double thot) {
             SearchCriteria c;
             c.requiredQ = q;
             c.requiredDT = std::round(dt);
-            c.electricalMode = SearchCriteria::kResistanceMode;
+            c.electricalMode = ElectricalMode::Resistance;
             c.requiredResistance = m.acResistance;
             cases.push_back({m, thot, c, inside});
         }
