@@ -93,10 +93,6 @@ Status Pack(const CommandArgs& args) {
 
 }  // namespace
 
-CommandSyntax PackSyntax() {
-    return {1, {"-o", "--pictures"}, {"--draw-datasheets"}};
-}
-
 int RunPackCommand(const CommandArgs& args, std::ostream&, std::ostream& err) {
     if (args.Value("-o").empty()) {
         err << "vantiq-basetool: pack needs -o Base.tmb\n";

@@ -10,4 +10,9 @@ bool ListSearchResult(TemBase& base, const SearchCriteria& criteria, SortKey key
     return list.Sort(base, key, order);
 }
 
+bool ListAllModules(TemBase& base, SortKey key, SortOrder order, ResultList& list) {
+    list.Fill(base, ShowAllModules(base));
+    return list.Sort(base, key, order);
+}
+
 }  // namespace vantiq

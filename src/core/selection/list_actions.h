@@ -14,4 +14,9 @@ namespace vantiq {
 bool ListSearchResult(TemBase& base, const SearchCriteria& criteria, SortKey key, SortOrder order,
                       ResultList& list);
 
+// "Show all": fills `list` with every module that can be listed, sorts it and
+// selects row 0; an empty list leaves `base.selected` alone. Returns whether
+// the list has rows.
+bool ListAllModules(TemBase& base, SortKey key, SortOrder order, ResultList& list);
+
 }  // namespace vantiq
