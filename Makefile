@@ -4,7 +4,7 @@
 # make fuzz  fuzzes the catalogue reader for FUZZ_SECONDS (default 60) with libFuzzer,
 #            starting from the committed corpus in fuzz/corpus; findings land in
 #            build/fuzz/artifacts and fail the run
-.PHONY: run test deps build build-sanitize check-format format bench fuzz clean
+.PHONY: run test deps build build-sanitize check-format check-clang-format-version format bench fuzz clean
 
 JOBS ?= $(shell nproc)
 SAMPLE_DIR := build/dev/data
@@ -34,11 +34,26 @@ bench: deps
 
 FORMATTED := $(shell git ls-files '*.cpp' '*.h' 2>/dev/null)
 
-check-format: deps
-	@if [ -n "$(FORMATTED)" ]; then clang-format --dry-run --Werror $(FORMATTED); fi
+# The layout is clang-format 14's, Debian 12's: other versions break some
+# lines differently, so their verdict is not this project's. clang-format-14
+# is taken when it is installed beside another default version.
+CLANG_FORMAT_VERSION := 14
+CLANG_FORMAT ?= $(shell command -v clang-format-$(CLANG_FORMAT_VERSION) 2>/dev/null || echo clang-format)
 
-format:
-	clang-format -i $(FORMATTED)
+check-clang-format-version:
+	@found=$$($(CLANG_FORMAT) --version 2>/dev/null | sed -n 's/.*clang-format version \([0-9]*\).*/\1/p'); \
+	if [ "$$found" != "$(CLANG_FORMAT_VERSION)" ]; then \
+		echo "The format check expects clang-format $(CLANG_FORMAT_VERSION) (Debian 12's);" \
+			"$(CLANG_FORMAT) is version '$$found'. Install clang-format-$(CLANG_FORMAT_VERSION)" \
+			"or name it with CLANG_FORMAT=..." >&2; \
+		exit 1; \
+	fi
+
+check-format: deps check-clang-format-version
+	@if [ -n "$(FORMATTED)" ]; then $(CLANG_FORMAT) --dry-run --Werror $(FORMATTED); fi
+
+format: check-clang-format-version
+	$(CLANG_FORMAT) -i $(FORMATTED)
 
 FUZZ_SECONDS ?= 60
 FUZZ_DIR := build/fuzz

@@ -70,7 +70,7 @@ double FastAllCores(const std::vector<TemRecord>& modules, double th) {
 
 double Load(const std::string& basePath, double th) {
     TemBase base;
-    if (OpenBase(base, basePath)) {
+    if (!OpenBase(base, basePath).ok()) {
         throw std::runtime_error("cannot open " + basePath);
     }
     base.thot = th;

@@ -41,8 +41,8 @@ constexpr double kHotSide = 298.0;
 // derivation.
 std::vector<TemRecord> FileRecords(const std::string& path) {
     TemBase base;
-    if (const auto error = OpenBase(base, path)) {
-        throw std::runtime_error(path + ": " + error->message);
+    if (const Status opened = OpenBase(base, path); !opened.ok()) {
+        throw std::runtime_error(path + ": " + opened.error().message);
     }
     std::vector<unsigned char> bytes(kEntrySize * std::size_t{base.count});
     if (!base.file.ReadAt(EntriesOffset(base.count), bytes.data(), bytes.size())) {
@@ -75,8 +75,8 @@ std::string WriteGenerated(const std::vector<TemRecord>& modules) {
     const auto path = (std::filesystem::temp_directory_path() /
                        ("vantiq-bench-" + std::to_string(::getpid()) + ".tmb"))
                           .string();
-    if (const auto error = WriteBase(path, entries)) {
-        throw std::runtime_error(*error);
+    if (const Status written = WriteBase(path, entries); !written.ok()) {
+        throw std::runtime_error(written.error().message);
     }
     return path;
 }

@@ -69,7 +69,7 @@ void BenchGraphsPage(FigureTable& table, const std::vector<TemRecord>& sample) {
 // catalogue under the progress dialog.
 double SpinStep(const std::string& cataloguePath) {
     TemBase base;
-    if (OpenBase(base, cataloguePath)) {
+    if (!OpenBase(base, cataloguePath).ok()) {
         throw std::runtime_error("cannot open " + cataloguePath);
     }
     base.thot = kHotSide;

@@ -5,6 +5,7 @@
 #include <optional>
 #include <vector>
 
+#include "core/base/base_error.h"
 #include "core/base/base_layout.h"
 #include "core/base/base_loader.h"
 #include "core/base/picture_reader.h"
@@ -16,7 +17,7 @@
 namespace vantiq {
 namespace {
 
-bool IsBaseMessage(const BaseError& error) {
+bool IsBaseMessage(const Error& error) {
     return error.caption == kBaseErrorCaption &&
            (error.message == kBaseNotFoundMessage || error.message == kBaseDamagedMessage);
 }
@@ -121,13 +122,13 @@ std::string CheckRecords(const TemBase& base, std::uint32_t underivable) {
 
 std::string CheckLoad(TemBase& base, ExerciseReport& report) {
     LoadStepCounter progress;
-    const LoadResult result = LoadBase(base, &progress);
-    report.loadError = result.error;
-    report.underivable = static_cast<std::uint32_t>(result.underivable.size());
-    if (result.error) {
-        const bool clean = IsBaseMessage(*result.error) && base.records.empty();
+    const Result<LoadReport> result = LoadBase(base, &progress);
+    if (!result.ok()) {
+        report.load = result.error();
+        const bool clean = IsBaseMessage(result.error()) && base.records.empty();
         return clean ? "" : "a failed load left records behind or gave another message";
     }
+    report.underivable = static_cast<std::uint32_t>(result->underivable.size());
     report.loaded = true;
     if (base.records.size() != base.count || !progress.SteppedThrough(base.count)) {
         return "the load did not step once per module";
@@ -152,9 +153,9 @@ std::string CheckPictures(const TemBase& base) {
 ExerciseReport ExerciseCatalogue(const std::string& path, std::uint32_t maxLoadedCount) {
     ExerciseReport report;
     TemBase base;
-    report.openError = OpenBase(base, path);
-    if (report.openError) {
-        report.fault = IsBaseMessage(*report.openError) && !base.isOpen
+    report.open = OpenBase(base, path);
+    if (!report.open.ok()) {
+        report.fault = IsBaseMessage(report.open.error()) && !base.isOpen
                            ? ""
                            : "a failed open gave another message or left the base open";
         return report;

@@ -1,18 +1,17 @@
 #pragma once
 
 #include <cstdint>
-#include <optional>
 #include <string>
 
-#include "core/base/base_error.h"
+#include "core/base/result.h"
 
 namespace vantiq {
 
 // What reading one catalogue file gave, and the first promise of the reader
 // that did not hold.
 struct ExerciseReport {
-    std::optional<BaseError> openError;
-    std::optional<BaseError> loadError;
+    Status open;
+    Status load;
     bool loaded = false;
     std::uint32_t count = 0;
     std::uint32_t underivable = 0;

@@ -54,8 +54,8 @@ std::vector<unsigned char> ReadBytes(const std::string& path) {
 }
 
 std::string WriteCatalogue(const std::string& path, const std::vector<CatalogueEntry>& entries) {
-    if (const auto error = WriteBase(path, entries)) {
-        throw std::runtime_error(*error);
+    if (const Status written = WriteBase(path, entries); !written.ok()) {
+        throw std::runtime_error(written.error().message);
     }
     return path;
 }

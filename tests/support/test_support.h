@@ -10,6 +10,13 @@
 
 namespace vantiq::test {
 
+// The message of a failed result, or "" for a success, so that a test states
+// the whole outcome as one text.
+template <typename Outcome>
+std::string ErrorText(const Outcome& outcome) {
+    return outcome.ok() ? std::string() : outcome.error().message;
+}
+
 // A module with the constants of the model's worked example: 127 couples of
 // 1.4 mm square, 1.6 mm long legs, σ = 1e5 S/m, α = 2e-4 V/K, κ = 1.5 W/(m·K),
 // nominal current 6 A.

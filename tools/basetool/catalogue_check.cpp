@@ -58,30 +58,14 @@ void CheckPicture(const StoredCatalogue& c, std::uint32_t i, const CheckSettings
 
 }  // namespace
 
-std::string DamageText(const StoredCatalogue& c) {
-    switch (c.damage) {
-        case CatalogueDamage::kNone:
-            return {};
-        case CatalogueDamage::kShortHeader:
-            return "the file is " + Bytes(c.fileSize) + " long, too short for its 4-byte count";
-        case CatalogueDamage::kZeroCount:
-            return "the file counts 0 modules";
-        case CatalogueDamage::kShortFile:
-            return "the file counts " + std::to_string(c.count) + " modules, which need " +
-                   Bytes(PicturesOffset(c.count)) + " before the pictures, but it is " +
-                   Bytes(c.fileSize) + " long";
-    }
-    return {};
-}
-
 std::string ModuleLabel(const StoredCatalogue& c, std::uint32_t index) {
     return "module " + std::to_string(index) + " '" + Cp1251ToUtf8(c.entries[index].record.Name()) +
            "'";
 }
 
 std::vector<CheckFinding> CheckCatalogue(const StoredCatalogue& c, const CheckSettings& settings) {
-    if (c.damage != CatalogueDamage::kNone) {
-        return {{DamageText(c), true}};
+    if (!c.header.ok()) {
+        return {{c.header.error().message, true}};
     }
     std::vector<CheckFinding> findings;
     std::map<std::string_view, std::uint32_t> seen;

@@ -20,9 +20,6 @@ struct CheckSettings {
     std::function<bool(const std::vector<unsigned char>&)> decodes;  // picture → is an image
 };
 
-// Why the header or size of `catalogue` cannot be used; empty when they can.
-std::string DamageText(const StoredCatalogue& catalogue);
-
 // "module 3 'VQ-127-1.4-1.60'", with the name decoded from Windows-1251.
 std::string ModuleLabel(const StoredCatalogue& catalogue, std::uint32_t index);
 

@@ -14,43 +14,38 @@ namespace {
 constexpr std::size_t kColumnCount = std::size(kCatalogueColumns);
 constexpr std::size_t kMaxNameBytes = kNameSize - 1;
 
-std::string RowError(std::size_t row, const std::string& what) {
-    return "row " + std::to_string(row) + ": " + what;
-}
-
-std::string CheckHeader(const CsvRow& header) {
+Status CheckHeader(const CsvRow& header) {
     if (header.size() != kColumnCount) {
-        return "the header must name the " + std::to_string(kColumnCount) + " columns";
+        return Error{"the header must name the " + std::to_string(kColumnCount) + " columns"};
     }
     for (std::size_t i = 0; i < kColumnCount; ++i) {
         if (header[i] != kCatalogueColumns[i]) {
-            return std::string("column ") + std::to_string(i + 1) + " must be " +
-                   kCatalogueColumns[i];
+            return Error{"column " + std::to_string(i + 1) + " must be " + kCatalogueColumns[i]};
         }
     }
     return {};
 }
 
-std::string ReadName(const std::string& utf8, TemRecord& record) {
+Status ReadName(const std::string& utf8, TemRecord& record) {
     const auto bytes = Utf8ToCp1251(utf8);
     if (!bytes) {
-        return "the name '" + utf8 + "' holds a character Windows-1251 lacks";
+        return Error{"the name '" + utf8 + "' holds a character Windows-1251 lacks"};
     }
     if (bytes->size() > kMaxNameBytes) {
-        return "the name '" + utf8 + "' is longer than 29 bytes";
+        return Error{"the name '" + utf8 + "' is longer than 29 bytes"};
     }
     std::memcpy(record.name.data(), bytes->data(), bytes->size());
     return {};
 }
 
-std::string ReadRow(const CsvRow& fields, CatalogueRow& row) {
+Status ReadRow(const CsvRow& fields, CatalogueRow& row) {
     if (fields.size() != kColumnCount) {
-        return "expected " + std::to_string(kColumnCount) + " fields, found " +
-               std::to_string(fields.size());
+        return Error{"expected " + std::to_string(kColumnCount) + " fields, found " +
+                     std::to_string(fields.size())};
     }
     TemRecord& r = row.entry.record;
-    if (auto error = ReadName(fields[0], r); !error.empty()) {
-        return error;
+    if (const Status name = ReadName(fields[0], r); !name.ok()) {
+        return name;
     }
     double* numbers[] = {&r.imax,
                          nullptr,
@@ -65,14 +60,14 @@ std::string ReadRow(const CsvRow& fields, CatalogueRow& row) {
     for (std::size_t i = 0; i < std::size(numbers); ++i) {
         const auto value = ParseStrictNumber(fields[i + 1]);
         if (!value) {
-            return std::string(kCatalogueColumns[i + 1]) + " is not a number: '" + fields[i + 1] +
-                   "'";
+            return Error{std::string(kCatalogueColumns[i + 1]) + " is not a number: '" +
+                         fields[i + 1] + "'"};
         }
         if (numbers[i]) {
             *numbers[i] = *value;
         } else if (*value < 0 || *value > 4294967295.0 ||
                    *value != static_cast<std::uint32_t>(*value)) {
-            return "pellet_count must be a whole number from 0 to 4294967295";
+            return Error{"pellet_count must be a whole number from 0 to 4294967295"};
         } else {
             r.pelletCount = static_cast<std::uint32_t>(*value);
         }
@@ -97,33 +92,29 @@ CsvRow CatalogueCsvRow(const TemRecord& r, const std::string& picture) {
     return row;
 }
 
-CatalogueSource ParseCatalogueCsv(std::string_view text) {
-    CatalogueSource source;
-    const CsvTable table = ParseCsv(text);
-    if (!table.error.empty()) {
-        source.error = table.error;
-        return source;
+Result<std::vector<CatalogueRow>> ParseCatalogueCsv(std::string_view text) {
+    const Result<std::vector<CsvRow>> table = ParseCsv(text);
+    if (!table.ok()) {
+        return table.error();
     }
-    if (table.rows.empty()) {
-        source.error = "the catalogue source is empty";
-        return source;
+    if (table->empty()) {
+        return Error{"the catalogue source is empty"};
     }
-    if (source.error = CheckHeader(table.rows[0]); !source.error.empty()) {
-        return source;
+    if (const Status header = CheckHeader(table->front()); !header.ok()) {
+        return header.error();
     }
-    for (std::size_t i = 1; i < table.rows.size(); ++i) {
+    std::vector<CatalogueRow> rows;
+    for (std::size_t i = 1; i < table->size(); ++i) {
         CatalogueRow row;
-        if (const auto error = ReadRow(table.rows[i], row); !error.empty()) {
-            source.error = RowError(i, error);
-            source.rows.clear();
-            return source;
+        if (const Status read = ReadRow((*table)[i], row); !read.ok()) {
+            return Error{"row " + std::to_string(i) + ": " + read.error().message};
         }
-        source.rows.push_back(std::move(row));
+        rows.push_back(std::move(row));
     }
-    if (source.rows.empty()) {
-        source.error = "the catalogue source holds no module";
+    if (rows.empty()) {
+        return Error{"the catalogue source holds no module"};
     }
-    return source;
+    return rows;
 }
 
 }  // namespace vantiq

@@ -32,14 +32,10 @@ struct CatalogueRow {
     std::string pictureFile;  // as written in the `picture` column; may be empty
 };
 
-struct CatalogueSource {
-    std::vector<CatalogueRow> rows;
-    std::string error;  // empty on success; names the row (1 = first data row)
-};
-
 // Reads a catalogue source: a header row with the columns above, then one row
 // per module. Names are converted to Windows-1251 and must fit in 29 bytes.
-CatalogueSource ParseCatalogueCsv(std::string_view text);
+// The error names the row (1 = first data row).
+Result<std::vector<CatalogueRow>> ParseCatalogueCsv(std::string_view text);
 
 // The columns above as a header row.
 CsvRow CatalogueCsvHeader();

@@ -58,13 +58,13 @@ int RunCheckCommand(const CommandArgs& args, std::ostream& out, std::ostream& er
         err << "vantiq-basetool: --thot-step takes a whole number of kelvin from 1 to 150\n";
         return kExitUsage;
     }
-    const StoredCatalogue catalogue = ReadCatalogue(args.operands[0]);
-    if (catalogue.error) {
-        err << "vantiq-basetool: " << args.operands[0] << ": " << catalogue.error->message << "\n";
+    const Result<StoredCatalogue> catalogue = ReadCatalogue(args.operands[0]);
+    if (!catalogue.ok()) {
+        err << "vantiq-basetool: " << args.operands[0] << ": " << catalogue.error().message << "\n";
         return kExitFailure;
     }
     const CheckSettings settings{HotSideGrid(step), PictureDecodes};
-    return Report(CheckCatalogue(catalogue, settings), catalogue.count, step, out);
+    return Report(CheckCatalogue(*catalogue, settings), catalogue->count, step, out);
 }
 
 }  // namespace vantiq

@@ -17,14 +17,17 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Writes picture `index` into `dir`; returns its file name, or empty on failure.
-std::string WritePicture(const fs::path& dir, std::uint32_t index,
-                         const std::vector<unsigned char>& picture) {
+// Writes picture `index` into `dir`; returns its file name.
+Result<std::string> WritePicture(const fs::path& dir, std::uint32_t index,
+                                 const std::vector<unsigned char>& picture) {
     const std::string name = std::to_string(index) + "." + PictureExtension(picture);
     std::ofstream file(dir / name, std::ios::binary | std::ios::trunc);
     file.write(reinterpret_cast<const char*>(picture.data()),
                static_cast<std::streamsize>(picture.size()));
-    return file.flush() ? name : std::string();
+    if (!file.flush()) {
+        return Error{"cannot write the picture into " + dir.string()};
+    }
+    return name;
 }
 
 bool AllFinite(const TemRecord& r) {
@@ -37,22 +40,22 @@ bool AllFinite(const TemRecord& r) {
     return true;
 }
 
-// What keeps module `i` from packing back as it is stored; empty when nothing does.
-std::string Loss(const StoredCatalogue& c, std::uint32_t i) {
+// Whether module `i` packs back as it is stored; when not, what keeps it from that.
+Status PacksBack(const StoredCatalogue& c, std::uint32_t i) {
     const TemRecord& record = c.entries[i].record;
     if (record.Name().size() == kNameSize) {
-        return "the name has no NUL within its 30 bytes; pack will refuse it";
+        return Error{"the name has no NUL within its 30 bytes; pack will refuse it"};
     }
     // The one byte Windows-1251 leaves unassigned decodes to U+FFFD, which encodes back to nothing.
     if (record.Name().find('\x98') != std::string_view::npos) {
-        return "the name holds byte 0x98, which Windows-1251 leaves unassigned; pack will refuse "
-               "it";
+        return Error{
+            "the name holds byte 0x98, which Windows-1251 leaves unassigned; pack will refuse it"};
     }
     if (!AllFinite(record)) {
-        return "a number is infinite or not a number; pack will refuse it";
+        return Error{"a number is infinite or not a number; pack will refuse it"};
     }
     if (std::binary_search(c.cutPictures.begin(), c.cutPictures.end(), i)) {
-        return "the picture reaches beyond the end of the file and is left out";
+        return Error{"the picture reaches beyond the end of the file and is left out"};
     }
     return {};
 }
@@ -65,15 +68,18 @@ bool DumpModules(const StoredCatalogue& c, const std::string& pictures, std::ost
         const CatalogueEntry& entry = c.entries[i];
         std::string pictureName;
         if (!pictures.empty() && !entry.picture.empty()) {
-            pictureName = WritePicture(pictures, i, entry.picture);
-            if (pictureName.empty()) {
+            const Result<std::string> written = WritePicture(pictures, i, entry.picture);
+            if (written.ok()) {
+                pictureName = *written;
+            } else {
                 err << "vantiq-basetool: cannot write the picture of " << ModuleLabel(c, i)
                     << " into " << pictures << "\n";
                 faithful = false;
             }
         }
-        if (const std::string loss = Loss(c, i); !loss.empty()) {
-            err << "vantiq-basetool: " << ModuleLabel(c, i) << ": " << loss << "\n";
+        if (const Status packs = PacksBack(c, i); !packs.ok()) {
+            err << "vantiq-basetool: " << ModuleLabel(c, i) << ": " << packs.error().message
+                << "\n";
             faithful = false;
         }
         out << FormatCsvRow(CatalogueCsvRow(entry.record, pictureName));
@@ -85,10 +91,10 @@ bool DumpModules(const StoredCatalogue& c, const std::string& pictures, std::ost
 
 int RunDumpCommand(const CommandArgs& args, std::ostream& out, std::ostream& err) {
     const std::string& path = args.operands[0];
-    const StoredCatalogue catalogue = ReadCatalogue(path);
-    if (catalogue.error || catalogue.damage != CatalogueDamage::kNone) {
-        err << "vantiq-basetool: " << path << ": "
-            << (catalogue.error ? catalogue.error->message : DamageText(catalogue)) << "\n";
+    const Result<StoredCatalogue> catalogue = ReadCatalogue(path);
+    const Status usable = catalogue.ok() ? catalogue->header : Status(catalogue.error());
+    if (!usable.ok()) {
+        err << "vantiq-basetool: " << path << ": " << usable.error().message << "\n";
         return kExitFailure;
     }
     const std::string pictures = args.Value("--pictures");
@@ -98,7 +104,7 @@ int RunDumpCommand(const CommandArgs& args, std::ostream& out, std::ostream& err
         err << "vantiq-basetool: cannot make the folder " << pictures << "\n";
         return kExitFailure;
     }
-    return DumpModules(catalogue, pictures, out, err) ? kExitOk : kExitFailure;
+    return DumpModules(*catalogue, pictures, out, err) ? kExitOk : kExitFailure;
 }
 
 }  // namespace vantiq

@@ -14,67 +14,81 @@
 namespace vantiq {
 namespace {
 
-bool ReadText(const std::string& path, std::string& text) {
+Result<std::string> ReadText(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     std::ostringstream buffer;
     buffer << in.rdbuf();
-    text = buffer.str();
-    return static_cast<bool>(in);
+    if (!in) {
+        return Error{"cannot read " + path};
+    }
+    return buffer.str();
 }
 
-// The modules of the source with their pictures; an error text naming the row otherwise.
-std::string CollectEntries(const CatalogueSource& source, const std::string& pictures,
-                           std::vector<CatalogueEntry>& entries) {
+Error RowError(std::size_t index, const std::string& what) {
+    return Error{"row " + std::to_string(index + 1) + ": " + what};
+}
+
+// The modules of the source with their pictures; the error names the row.
+Result<std::vector<CatalogueEntry>> CollectEntries(const std::vector<CatalogueRow>& rows,
+                                                   const std::string& pictures) {
     std::optional<std::filesystem::path> dir;
     if (!pictures.empty()) {
         std::error_code error;
         if (!std::filesystem::is_directory(pictures, error)) {
-            return "the pictures folder " + pictures + " does not exist";
+            return Error{"the pictures folder " + pictures + " does not exist"};
         }
         dir = pictures;
     }
-    for (std::size_t i = 0; i < source.rows.size(); ++i) {
-        CatalogueEntry entry = source.rows[i].entry;
-        if (auto error = ReadRowPicture(source.rows[i], dir, entry.picture); !error.empty()) {
-            return "row " + std::to_string(i + 1) + ": " + error;
+    std::vector<CatalogueEntry> entries;
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        auto picture = ReadRowPicture(rows[i], dir);
+        if (!picture.ok()) {
+            return RowError(i, picture.error().message);
         }
-        entries.push_back(std::move(entry));
+        entries.push_back({rows[i].entry.record, std::move(*picture)});
     }
-    return {};
+    return entries;
 }
 
-std::string DrawMissingDatasheets(std::vector<CatalogueEntry>& entries) {
+Status DrawMissingDatasheets(std::vector<CatalogueEntry>& entries) {
     EnsureGuiApplication();
     for (std::size_t i = 0; i < entries.size(); ++i) {
         if (entries[i].picture.empty()) {
             entries[i].picture = DatasheetPng(entries[i].record);
             if (entries[i].picture.empty()) {
-                return "row " + std::to_string(i + 1) + ": the datasheet could not be encoded";
+                return RowError(i, "the datasheet could not be encoded");
             }
         }
     }
     return {};
 }
 
-std::string Pack(const CommandArgs& args) {
+// The catalogue's modules with their pictures, read and drawn as the options ask.
+Result<std::vector<CatalogueEntry>> BuildEntries(const std::string& text, const CommandArgs& args) {
+    const Result<std::vector<CatalogueRow>> rows = ParseCatalogueCsv(text);
+    if (!rows.ok()) {
+        return rows.error();
+    }
+    auto entries = CollectEntries(*rows, args.Value("--pictures"));
+    if (entries.ok() && args.Has("--draw-datasheets")) {
+        if (const Status drawn = DrawMissingDatasheets(*entries); !drawn.ok()) {
+            return drawn.error();
+        }
+    }
+    return entries;
+}
+
+Status Pack(const CommandArgs& args) {
     const std::string& sourcePath = args.operands[0];
-    std::string text;
-    if (!ReadText(sourcePath, text)) {
-        return "cannot read " + sourcePath;
+    const Result<std::string> text = ReadText(sourcePath);
+    if (!text.ok()) {
+        return text.error();
     }
-    const CatalogueSource source = ParseCatalogueCsv(text);
-    std::vector<CatalogueEntry> entries;
-    std::string error = source.error;
-    if (error.empty()) {
-        error = CollectEntries(source, args.Value("--pictures"), entries);
+    const auto entries = BuildEntries(*text, args);
+    if (!entries.ok()) {
+        return Error{sourcePath + ": " + entries.error().message};
     }
-    if (error.empty() && args.Has("--draw-datasheets")) {
-        error = DrawMissingDatasheets(entries);
-    }
-    if (!error.empty()) {
-        return sourcePath + ": " + error;
-    }
-    return WriteBase(args.Value("-o"), entries).value_or(std::string());
+    return WriteBase(args.Value("-o"), *entries);
 }
 
 }  // namespace
@@ -84,8 +98,8 @@ int RunPackCommand(const CommandArgs& args, std::ostream&, std::ostream& err) {
         err << "vantiq-basetool: pack needs -o Base.tmb\n";
         return kExitUsage;
     }
-    if (const std::string error = Pack(args); !error.empty()) {
-        err << "vantiq-basetool: " << error << "\n";
+    if (const Status packed = Pack(args); !packed.ok()) {
+        err << "vantiq-basetool: " << packed.error().message << "\n";
         return kExitFailure;
     }
     return kExitOk;

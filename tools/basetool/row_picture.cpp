@@ -38,13 +38,15 @@ std::optional<fs::path> PictureByName(const fs::path& dir, const std::string& na
 
 }  // namespace
 
-std::string ReadRowPicture(const CatalogueRow& row, const std::optional<fs::path>& dir,
-                           std::vector<unsigned char>& picture) {
-    picture.clear();
+Result<std::vector<unsigned char>> ReadRowPicture(const CatalogueRow& row,
+                                                  const std::optional<fs::path>& dir) {
+    std::vector<unsigned char> picture;
     if (!dir) {
-        return row.pictureFile.empty()
-                   ? std::string()
-                   : "picture '" + row.pictureFile + "' is named but no --pictures folder is given";
+        if (!row.pictureFile.empty()) {
+            return Error{"picture '" + row.pictureFile +
+                         "' is named but no --pictures folder is given"};
+        }
+        return picture;
     }
     std::optional<fs::path> path;
     if (!row.pictureFile.empty()) {
@@ -53,9 +55,9 @@ std::string ReadRowPicture(const CatalogueRow& row, const std::optional<fs::path
         path = PictureByName(*dir, Cp1251ToUtf8(row.entry.record.Name()));
     }
     if (path && !ReadWholeFile(*path, picture)) {
-        return "cannot read the picture " + path->string();
+        return Error{"cannot read the picture " + path->string()};
     }
-    return {};
+    return picture;
 }
 
 }  // namespace vantiq

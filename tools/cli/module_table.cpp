@@ -10,17 +10,17 @@
 namespace vantiq {
 
 bool OpenAndLoad(const GlobalOptions& options, TemBase& base, std::ostream& err) {
-    if (auto error = OpenBase(base, options.basePath)) {
-        err << error->caption << " " << error->message << "\n";
+    if (const Status opened = OpenBase(base, options.basePath); !opened.ok()) {
+        err << opened.error().caption << " " << opened.error().message << "\n";
         return false;
     }
     base.thot = options.thot;
-    const LoadResult result = LoadBase(base);
-    if (result.error) {
-        err << result.error->caption << " " << result.error->message << "\n";
+    const Result<LoadReport> loaded = LoadBase(base);
+    if (!loaded.ok()) {
+        err << loaded.error().caption << " " << loaded.error().message << "\n";
         return false;
     }
-    const std::string skipped = UnderivableMessage(base, result.underivable);
+    const std::string skipped = UnderivableMessage(base, loaded->underivable);
     if (!skipped.empty()) {
         err << Cp1251ToUtf8(skipped) << "\n";
     }

@@ -46,7 +46,8 @@ std::string ReadRequest(const ParsedArgs& args, PrintRequest& request) {
 }
 
 PageContent SelectedContent(const TemBase& base) {
-    return *SelectedPageContent(base, LoadStoredColors(), LoadModulePicture(base, base.selected));
+    return *SelectedPageContent(base, LoadStoredColors().value_or(ColorSettings{}),
+                                LoadModulePicture(base, base.selected));
 }
 
 }  // namespace

@@ -60,9 +60,9 @@ QImage ComposeView(const TemBase& base, const RenderRequest& request) {
     if (request.graph) {
         DrawViewCross(painter, w, h);
         DrawModuleGraphs(painter, ViewQuadrants(w, h), *base.Selected(), base.thot,
-                         LoadStoredColors(), kScreenGraphStyle);
+                         LoadStoredColors().value_or(ColorSettings{}), kScreenGraphStyle);
     } else {
-        DrawDatasheet(painter, LoadModulePicture(base, base.selected), w, h);
+        DrawDatasheetPicture(painter, LoadModulePicture(base, base.selected), w, h);
     }
     return image;
 }

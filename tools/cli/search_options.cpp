@@ -26,8 +26,8 @@ std::string ReadNumbers(const ParsedArgs& args, SearchCriteria& c) {
 
 std::string ReadChoices(const ParsedArgs& args, SearchRequest& r) {
     const Choices<std::int32_t> tolerances = {{"1", 1}, {"5", 5}, {"10", 10}, {"20", 20}};
-    const Choices<std::int32_t> modes = {{"supply", SearchCriteria::kSupplyMode},
-                                         {"resistance", SearchCriteria::kResistanceMode}};
+    const Choices<ElectricalMode> modes = {{"supply", ElectricalMode::Supply},
+                                           {"resistance", ElectricalMode::Resistance}};
     const Choices<SortKey> keys = {{"name", SortKey::Name},
                                    {"qmax", SortKey::Qmax},
                                    {"pellets", SortKey::Pellets},

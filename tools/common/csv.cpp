@@ -34,15 +34,15 @@ std::string FormatCsvRow(const CsvRow& fields) {
     return line + "\r\n";
 }
 
-CsvTable ParseCsv(std::string_view text) {
-    CsvTable table;
+Result<std::vector<CsvRow>> ParseCsv(std::string_view text) {
+    std::vector<CsvRow> rows;
     CsvRow row(1);
     bool quoted = false;
     std::size_t line = 1;
     std::size_t quoteLine = 0;
     auto endRow = [&] {
         if (!IsBlank(row)) {
-            table.rows.push_back(std::move(row));
+            rows.push_back(std::move(row));
         }
         row = CsvRow(1);
     };
@@ -71,11 +71,10 @@ CsvTable ParseCsv(std::string_view text) {
         }
     }
     if (quoted) {
-        table.error = "line " + std::to_string(quoteLine) + ": a quoted field is not closed";
-        return table;
+        return Error{"line " + std::to_string(quoteLine) + ": a quoted field is not closed"};
     }
     endRow();
-    return table;
+    return rows;
 }
 
 }  // namespace vantiq

@@ -1,9 +1,10 @@
 #pragma once
 
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "core/base/result.h"
 
 namespace vantiq {
 
@@ -13,13 +14,9 @@ using CsvRow = std::vector<std::string>;
 // comma, a quote or a line break, ended by CR LF.
 std::string FormatCsvRow(const CsvRow& fields);
 
-struct CsvTable {
-    std::vector<CsvRow> rows;
-    std::string error;  // empty on success; names the line otherwise
-};
-
-// Parses CSV text with CR LF or LF line ends and quoted fields. Blank lines
-// are skipped. An unterminated quote is an error naming its line.
-CsvTable ParseCsv(std::string_view text);
+// Parses CSV text with CR LF or LF line ends and quoted fields into its
+// rows. Blank lines are skipped. An unterminated quote is an error naming
+// its line.
+Result<std::vector<CsvRow>> ParseCsv(std::string_view text);
 
 }  // namespace vantiq

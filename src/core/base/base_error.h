@@ -1,25 +1,20 @@
 #pragma once
 
-#include <string>
+#include "core/base/result.h"
 
 namespace vantiq {
 
-// A failure the user is told about: a message box caption and its text.
-struct BaseError {
-    std::string caption;
-    std::string message;
-};
-
+// The message boxes of a catalogue that cannot be used.
 inline constexpr const char* kBaseErrorCaption = "Error during open TEM Base.";
 inline constexpr const char* kBaseNotFoundMessage =
     "File not found or it's buzy by another process.";
 inline constexpr const char* kBaseDamagedMessage = "TEM Base was damaged or it has invalid format.";
 
-inline BaseError BaseNotFoundError() {
-    return {kBaseErrorCaption, kBaseNotFoundMessage};
+inline Error BaseNotFoundError() {
+    return Error(kBaseNotFoundMessage, kBaseErrorCaption);
 }
-inline BaseError BaseDamagedError() {
-    return {kBaseErrorCaption, kBaseDamagedMessage};
+inline Error BaseDamagedError() {
+    return Error(kBaseDamagedMessage, kBaseErrorCaption);
 }
 
 }  // namespace vantiq

@@ -24,7 +24,6 @@ public:
     // by another open, or not a regular file (a folder, device or pipe).
     static std::optional<BaseFile> OpenExclusive(const std::string& path);
 
-    bool IsOpen() const { return fd_ >= 0; }
     std::uint64_t Size() const { return size_; }
 
     // Reads exactly `count` bytes at `offset`; false when the file ends

@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "core/base/base_layout.h"
+#include "core/base/catalogue_header.h"
 #include "core/model/rated_values.h"
 #include "core/parallel/parallel_for.h"
 
@@ -15,19 +16,19 @@ bool NameHasTerminator(const unsigned char* entry) {
     return std::memchr(entry, '\0', kNameSize) != nullptr;
 }
 
-// Reads all entries with one positioned read; nullopt when the file is short
-// or a name runs over its 30 bytes.
-std::optional<std::vector<TemRecord>> ReadEntries(const TemBase& base) {
+// Reads all entries with one positioned read; the file is damaged when it
+// is short or a name runs over its 30 bytes.
+Result<std::vector<TemRecord>> ReadEntries(const TemBase& base) {
     std::vector<unsigned char> buffer(kEntrySize * std::size_t{base.count});
     if (!base.file.ReadAt(EntriesOffset(base.count), buffer.data(), buffer.size())) {
-        return std::nullopt;
+        return BaseDamagedError();
     }
     std::vector<TemRecord> records;
     records.reserve(base.count);
     for (std::size_t i = 0; i < base.count; ++i) {
         const unsigned char* entry = buffer.data() + i * kEntrySize;
         if (!NameHasTerminator(entry)) {
-            return std::nullopt;
+            return BaseDamagedError();
         }
         records.push_back(DecodeEntry(entry));
     }
@@ -50,26 +51,21 @@ void DeriveAll(std::vector<TemRecord>& records, double thot, LoadProgress* progr
 
 }  // namespace
 
-std::optional<BaseError> OpenBase(TemBase& base, const std::string& path) {
+Status OpenBase(TemBase& base, const std::string& path) {
     base.isOpen = false;
     auto file = BaseFile::OpenExclusive(path);
     if (!file) {
         return BaseNotFoundError();
     }
-    unsigned char header[4];
-    if (!file->ReadAt(0, header, sizeof header)) {
-        return BaseDamagedError();
-    }
-    const std::uint32_t count = ReadU32(header);
-    // Checking the size here keeps a header that claims billions of modules
-    // from ever reaching an allocation.
-    if (count == 0 || file->Size() < PicturesOffset(count)) {
+    // The user is told only that the file is damaged, not how.
+    const Result<std::uint32_t> count = ReadModuleCount(*file);
+    if (!count.ok()) {
         return BaseDamagedError();
     }
     base.file = std::move(*file);
-    base.count = count;
+    base.count = *count;
     base.isOpen = true;
-    return std::nullopt;
+    return {};
 }
 
 std::string CountLine(std::uint32_t count) {
@@ -78,27 +74,26 @@ std::string CountLine(std::uint32_t count) {
     return line;
 }
 
-LoadResult LoadBase(TemBase& base, LoadProgress* progress) {
-    LoadResult result;
+Result<LoadReport> LoadBase(TemBase& base, LoadProgress* progress) {
+    LoadReport report;
     if (!base.isOpen) {
-        return result;
+        return report;
     }
     if (progress) {
         progress->Started(base.count);
     }
     auto records = ReadEntries(base);
-    if (!records) {
-        result.error = BaseDamagedError();
-        return result;
+    if (!records.ok()) {
+        return records.error();
     }
     DeriveAll(*records, base.thot, progress);
     for (std::uint32_t i = 0; i < base.count; ++i) {
         if (!(*records)[i].derivable) {
-            result.underivable.push_back(i);
+            report.underivable.push_back(i);
         }
     }
     base.records = std::move(*records);
-    return result;
+    return report;
 }
 
 std::string UnderivableMessage(const TemBase& base, const std::vector<std::uint32_t>& indexes) {

@@ -1,11 +1,11 @@
 #pragma once
 
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <vector>
 
 #include "core/base/base_error.h"
+#include "core/base/result.h"
 #include "core/base/tem_base.h"
 
 namespace vantiq {
@@ -16,7 +16,7 @@ inline constexpr const char* kDefaultBasePath = "Base.tmb";
 // reads its module count. The file must hold its header, picture table and all
 // entries: a short file or a count of 0 is damaged. On failure `base` stays
 // closed and the error says why.
-std::optional<BaseError> OpenBase(TemBase& base, const std::string& path = kDefaultBasePath);
+Status OpenBase(TemBase& base, const std::string& path = kDefaultBasePath);
 
 // Told how a load advances. Started once with the count before any work,
 // Advanced once per derived record with the number done so far (1, 2, ...,
@@ -31,8 +31,8 @@ public:
 // "%d base entries detected...decompressing..." for `count`.
 std::string CountLine(std::uint32_t count);
 
-struct LoadResult {
-    std::optional<BaseError> error;
+// What a load found besides the records.
+struct LoadReport {
     // Indexes of modules that could not be derived; they stay in the base
     // but are never listed, searched or shown.
     std::vector<std::uint32_t> underivable;
@@ -42,8 +42,8 @@ struct LoadResult {
 // `base.thot`, on all cores; the records come out as a derivation in base
 // order gives them, and `progress` is called on the calling thread only. On success replaces
 // `base.records`; on failure (a damaged entry, a read error) leaves the records as they were. Does
-// nothing on a base that is not open.
-LoadResult LoadBase(TemBase& base, LoadProgress* progress = nullptr);
+// nothing on a base that is not open (and reports nothing).
+Result<LoadReport> LoadBase(TemBase& base, LoadProgress* progress = nullptr);
 
 // The message naming the modules that could not be derived; empty when all were.
 std::string UnderivableMessage(const TemBase& base, const std::vector<std::uint32_t>& indexes);

@@ -8,10 +8,18 @@
 
 namespace vantiq {
 
-std::optional<std::vector<unsigned char>> EncodeBase(const std::vector<CatalogueEntry>& entries) {
+namespace {
+
+Error TooLarge() {
+    return Error{"A catalogue holds 1 to 4294967295 modules, each picture below 4 GiB."};
+}
+
+}  // namespace
+
+Result<std::vector<unsigned char>> EncodeBase(const std::vector<CatalogueEntry>& entries) {
     constexpr auto kMaxU32 = std::numeric_limits<std::uint32_t>::max();
     if (entries.empty() || entries.size() > kMaxU32) {
-        return std::nullopt;
+        return TooLarge();
     }
     const auto count = static_cast<std::uint32_t>(entries.size());
     std::vector<unsigned char> bytes(PicturesOffset(count));
@@ -19,7 +27,7 @@ std::optional<std::vector<unsigned char>> EncodeBase(const std::vector<Catalogue
     for (std::size_t i = 0; i < entries.size(); ++i) {
         const auto& picture = entries[i].picture;
         if (picture.size() > kMaxU32) {
-            return std::nullopt;
+            return TooLarge();
         }
         WriteU32(static_cast<std::uint32_t>(picture.size()), bytes.data() + 4 + 4 * i);
         EncodeEntry(entries[i].record, bytes.data() + EntriesOffset(count) + kEntrySize * i);
@@ -30,11 +38,10 @@ std::optional<std::vector<unsigned char>> EncodeBase(const std::vector<Catalogue
     return bytes;
 }
 
-std::optional<std::string> WriteBase(const std::string& path,
-                                     const std::vector<CatalogueEntry>& entries) {
+Status WriteBase(const std::string& path, const std::vector<CatalogueEntry>& entries) {
     const auto bytes = EncodeBase(entries);
-    if (!bytes) {
-        return "A catalogue holds 1 to 4294967295 modules, each picture below 4 GiB.";
+    if (!bytes.ok()) {
+        return bytes.error();
     }
     const std::string temporary = path + ".tmp";
     {
@@ -43,14 +50,14 @@ std::optional<std::string> WriteBase(const std::string& path,
                   static_cast<std::streamsize>(bytes->size()));
         if (!out.flush()) {
             std::remove(temporary.c_str());
-            return "Cannot write " + temporary;
+            return Error{"Cannot write " + temporary};
         }
     }
     if (std::rename(temporary.c_str(), path.c_str()) != 0) {
         std::remove(temporary.c_str());
-        return "Cannot replace " + path;
+        return Error{"Cannot replace " + path};
     }
-    return std::nullopt;
+    return {};
 }
 
 }  // namespace vantiq

@@ -1,9 +1,9 @@
 #pragma once
 
-#include <optional>
 #include <string>
 #include <vector>
 
+#include "core/base/result.h"
 #include "core/base/tem_record.h"
 
 namespace vantiq {
@@ -15,14 +15,13 @@ struct CatalogueEntry {
     std::vector<unsigned char> picture;
 };
 
-// The bytes of a catalogue file holding `entries` in order; nullopt when
+// The bytes of a catalogue file holding `entries` in order; an error when
 // there are none, more than the count field holds, or a picture too large
 // for its size field.
-std::optional<std::vector<unsigned char>> EncodeBase(const std::vector<CatalogueEntry>& entries);
+Result<std::vector<unsigned char>> EncodeBase(const std::vector<CatalogueEntry>& entries);
 
 // Writes the catalogue to `path` through a temporary file that replaces the
-// target only once complete. Returns an error text, or nullopt on success.
-std::optional<std::string> WriteBase(const std::string& path,
-                                     const std::vector<CatalogueEntry>& entries);
+// target only once complete; on failure the target is left as it was.
+Status WriteBase(const std::string& path, const std::vector<CatalogueEntry>& entries);
 
 }  // namespace vantiq

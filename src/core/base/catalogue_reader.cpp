@@ -1,31 +1,19 @@
 #include "core/base/catalogue_reader.h"
 
+#include "core/base/base_error.h"
 #include "core/base/base_file.h"
 #include "core/base/base_layout.h"
+#include "core/base/catalogue_header.h"
 
 namespace vantiq {
 namespace {
-
-CatalogueDamage ReadHeader(const BaseFile& file, StoredCatalogue& catalogue) {
-    unsigned char header[4];
-    if (!file.ReadAt(0, header, sizeof header)) {
-        return CatalogueDamage::kShortHeader;
-    }
-    catalogue.count = ReadU32(header);
-    if (catalogue.count == 0) {
-        return CatalogueDamage::kZeroCount;
-    }
-    return file.Size() < PicturesOffset(catalogue.count) ? CatalogueDamage::kShortFile
-                                                         : CatalogueDamage::kNone;
-}
 
 // Lays the pictures out by the size table, back to back after the entries.
 void LocatePictures(const unsigned char* table, StoredCatalogue& catalogue) {
     std::uint64_t offset = PicturesOffset(catalogue.count);
     for (std::uint32_t i = 0; i < catalogue.count; ++i) {
         const PictureLocation location{offset, ReadU32(table + 4 * std::size_t{i})};
-        if (location.offset > catalogue.fileSize ||
-            location.size > catalogue.fileSize - location.offset) {
+        if (!PictureFits(location, catalogue.fileSize)) {
             catalogue.cutPictures.push_back(i);
         }
         catalogue.pictures.push_back(location);
@@ -67,20 +55,21 @@ bool ReadBody(const BaseFile& file, StoredCatalogue& catalogue) {
 
 }  // namespace
 
-StoredCatalogue ReadCatalogue(const std::string& path) {
-    StoredCatalogue catalogue;
+Result<StoredCatalogue> ReadCatalogue(const std::string& path) {
     const auto file = BaseFile::OpenExclusive(path);
     if (!file) {
-        catalogue.error = BaseNotFoundError();
+        return BaseNotFoundError();
+    }
+    StoredCatalogue catalogue;
+    catalogue.fileSize = file->Size();
+    const Result<std::uint32_t> count = ReadModuleCount(*file);
+    if (!count.ok()) {
+        catalogue.header = count.error();
         return catalogue;
     }
-    catalogue.fileSize = file->Size();
-    catalogue.damage = ReadHeader(*file, catalogue);
-    if (catalogue.damage == CatalogueDamage::kNone && !ReadBody(*file, catalogue)) {
-        const std::uint64_t fileSize = catalogue.fileSize;
-        catalogue = StoredCatalogue{};
-        catalogue.error = BaseDamagedError();
-        catalogue.fileSize = fileSize;
+    catalogue.count = *count;
+    if (!ReadBody(*file, catalogue)) {
+        return BaseDamagedError();
     }
     return catalogue;
 }

@@ -1,32 +1,24 @@
 #pragma once
 
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <vector>
 
-#include "core/base/base_error.h"
 #include "core/base/base_writer.h"
 #include "core/base/picture_reader.h"
+#include "core/base/result.h"
 
 namespace vantiq {
-
-// Why a catalogue's header or size cannot be used; the program refuses all of these.
-enum class CatalogueDamage {
-    kNone,
-    kShortHeader,  // fewer than the 4 bytes of the count
-    kZeroCount,    // the count is 0
-    kShortFile,    // the file ends before its last entry
-};
 
 // A catalogue file as stored, read without deriving anything: each entry's
 // file fields (`imax` holding the nominal current), its name's 30 bytes as
 // they are (a name without NUL keeps all 30), and its picture.
 struct StoredCatalogue {
-    std::optional<BaseError> error;  // the file could not be opened or read
-    CatalogueDamage damage = CatalogueDamage::kNone;
+    // Whether the header and the size can be used; when they cannot (the
+    // program refuses such a file), why, and nothing below is filled.
+    Status header;
     std::uint64_t fileSize = 0;
-    std::uint32_t count = 0;  // as the header says; 0 when it is missing
+    std::uint32_t count = 0;  // as the header says
     // Filled only when the header and every entry could be read.
     std::vector<CatalogueEntry> entries;
     // Where the size table puts each picture.
@@ -37,7 +29,9 @@ struct StoredCatalogue {
     std::uint64_t picturesEnd = 0;
 };
 
-// Reads the whole catalogue at `path`, holding it locked while it reads.
-StoredCatalogue ReadCatalogue(const std::string& path);
+// Reads the whole catalogue at `path`, holding it locked while it reads. An
+// error when the file cannot be opened or read; a damaged header or size is
+// told by the catalogue's `header`.
+Result<StoredCatalogue> ReadCatalogue(const std::string& path);
 
 }  // namespace vantiq

@@ -19,8 +19,7 @@ std::optional<PictureLocation> LocatePicture(const TemBase& base, std::uint32_t 
     }
     const PictureLocation location{PicturesOffset(base.count) + before,
                                    ReadU32(table.data() + 4 * std::size_t{index})};
-    const std::uint64_t fileSize = base.file.Size();
-    if (location.offset > fileSize || location.size > fileSize - location.offset) {
+    if (!PictureFits(location, base.file.Size())) {
         return std::nullopt;
     }
     return location;

@@ -14,6 +14,11 @@ struct PictureLocation {
     std::uint32_t size = 0;
 };
 
+// Whether the picture at `location` lies wholly within a file of `fileSize` bytes.
+constexpr bool PictureFits(const PictureLocation& location, std::uint64_t fileSize) {
+    return location.offset <= fileSize && location.size <= fileSize - location.offset;
+}
+
 // The location of picture `index`: past the header, the size table and all
 // entries, plus the sizes of the pictures before it (summed in 64 bits).
 // nullopt when the base is not open, the index is out of range, or the

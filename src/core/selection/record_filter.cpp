@@ -87,7 +87,7 @@ bool CurveTest(const TemRecord& r, double thot, const SearchCriteria& c, CurveRe
     if (!HeatTest(r, thot, c, reading)) {
         return false;
     }
-    if (c.electricalMode == SearchCriteria::kSupplyMode) {
+    if (c.electricalMode == ElectricalMode::Supply) {
         return VoltageTest(r, thot, c, reading);
     }
     return ResistanceTest(r, c);
@@ -117,11 +117,10 @@ bool MeetsName(const TemRecord& r, const SearchCriteria& c) {
 
 bool CurveTestApplies(const SearchCriteria& c) {
     const bool performance = IsSet(c.requiredDT) && IsSet(c.requiredQ);
-    if (c.electricalMode == SearchCriteria::kSupplyMode) {
+    if (c.electricalMode == ElectricalMode::Supply) {
         return performance && IsSet(c.supplyVoltage) && IsSet(c.supplyCurrent);
     }
-    return c.electricalMode == SearchCriteria::kResistanceMode && performance &&
-           IsSet(c.requiredResistance);
+    return performance && IsSet(c.requiredResistance);
 }
 
 bool RecordMatches(const TemRecord& record, double thot, const SearchCriteria& criteria,

@@ -6,16 +6,18 @@
 
 namespace vantiq {
 
+// Which electrical requirement the curve test reads: the power supply's
+// voltage and current, or the module's AC resistance with a tolerance.
+enum class ElectricalMode : std::int32_t { Supply = 0, Resistance = 1 };
+
 // The requirements a search applies, as the selection wizard collects them.
 // A numeric requirement takes part only when it is not exactly 0.0; negative
 // values count as set.
 struct SearchCriteria {
     static constexpr std::size_t kMaxNameFilterBytes = 29;
-    static constexpr std::int32_t kSupplyMode = 0;      // power-supply inputs
-    static constexpr std::int32_t kResistanceMode = 1;  // AC resistance input
 
     std::string nameFilter{};  // Windows-1251 bytes, at most 29; empty = not set
-    std::int32_t electricalMode = kSupplyMode;
+    ElectricalMode electricalMode = ElectricalMode::Supply;
     std::int32_t tolerancePercent = 1;  // 1, 5, 10 or 20
     double requiredQ = 0.0;             // W
     double requiredDT = 0.0;            // K

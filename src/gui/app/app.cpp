@@ -14,9 +14,9 @@ CApp::~CApp() = default;
 
 bool CApp::InitInstance() {
     QApplication::setApplicationName(QStringLiteral("Vantiq"));
-    if (const auto error = OpenBase(base_, basePath_)) {
-        QMessageBox::critical(nullptr, QString::fromStdString(error->caption),
-                              QString::fromStdString(error->message));
+    if (const Status opened = OpenBase(base_, basePath_); !opened.ok()) {
+        QMessageBox::critical(nullptr, QString::fromStdString(opened.error().caption),
+                              QString::fromStdString(opened.error().message));
         return false;
     }
     frame_ = std::make_unique<CMainFrame>(base_);

@@ -3,8 +3,8 @@
 #include <QMessageBox>
 
 #include "core/base/base_loader.h"
-#include "core/base/cp1251.h"
 #include "gui/app/load_progress_dialog.h"
+#include "render/text/cp1251_text.h"
 
 namespace vantiq {
 
@@ -14,23 +14,21 @@ bool CatalogueSession::LoadRecords(QWidget* parent) {
     }
     ++loads_;
     loading_ = true;
-    LoadResult result;
-    {
+    const Result<LoadReport> result = [this, parent] {
         LoadProgressDialog progress(parent);
-        result = LoadBase(base_, &progress);
-    }
+        return LoadBase(base_, &progress);
+    }();
     loading_ = false;
-    if (result.error) {
-        QMessageBox::critical(parent, QString::fromStdString(result.error->caption),
-                              QString::fromStdString(result.error->message));
+    if (!result.ok()) {
+        QMessageBox::critical(parent, QString::fromStdString(result.error().caption),
+                              QString::fromStdString(result.error().message));
         return false;
     }
-    if (result.underivable != named_) {
-        named_ = result.underivable;
+    if (result->underivable != named_) {
+        named_ = result->underivable;
         const std::string text = UnderivableMessage(base_, named_);
         if (!text.empty()) {
-            QMessageBox::warning(parent, QStringLiteral("Vantiq"),
-                                 QString::fromStdString(Cp1251ToUtf8(text)));
+            QMessageBox::warning(parent, QStringLiteral("Vantiq"), Cp1251ToQString(text));
         }
     }
     return true;

@@ -4,20 +4,20 @@
 #include <QMenuBar>
 #include <QMessageBox>
 
-#include "core/base/cp1251.h"
 #include "gui/app/about_dlg.h"
 #include "gui/app/command_ids.h"
 #include "gui/app/module_art.h"
 #include "gui/panel/module_dlg.h"
 #include "gui/settings/settings_dialog.h"
 #include "render/colors/color_store.h"
+#include "render/text/cp1251_text.h"
 
 namespace vantiq {
 namespace {
 
 QString TitleFor(const TemBase& base) {
     const TemRecord* record = base.Selected();
-    const QString name = record ? QString::fromStdString(Cp1251ToUtf8(record->Name())) : QString();
+    const QString name = record ? Cp1251ToQString(record->Name()) : QString();
     return QStringLiteral("Vantiq : %1 <%2 TEMs in base total>").arg(name).arg(base.count);
 }
 
@@ -25,12 +25,12 @@ QString TitleFor(const TemBase& base) {
 
 CMainFrame::CMainFrame(TemBase& base, QWidget* parent)
     : QMainWindow(parent), base_(base), catalogue_(base) {
-    bool unreadable = false;
-    colors_ = LoadStoredColors(&unreadable);
-    if (unreadable) {
-        QMessageBox::critical(nullptr, QStringLiteral("Error!"),
-                              QStringLiteral("Error loading settings!"));
+    const Result<ColorSettings> stored = LoadStoredColors();
+    if (!stored.ok()) {
+        QMessageBox::critical(nullptr, QString::fromStdString(stored.error().caption),
+                              QString::fromStdString(stored.error().message));
     }
+    colors_ = stored.value_or(ColorSettings{});
     setWindowIcon(ModuleIcon());
     resize(1024, 720);
 }
@@ -83,9 +83,9 @@ void CMainFrame::CreateFileMenu() {
 void CMainFrame::CreateViewMenu() {
     QMenu* view = menuBar()->addMenu(QStringLiteral("View"));
     datasheetMode_ = view->addAction(QStringLiteral("Datasheet"), this,
-                                     [this] { OnViewMode(ID_VIEW_DATASHEET); });
+                                     [this] { OnViewMode(DisplayMode::Datasheet); });
     graphMode_ =
-        view->addAction(QStringLiteral("Graph"), this, [this] { OnViewMode(ID_VIEW_GRAPH); });
+        view->addAction(QStringLiteral("Graph"), this, [this] { OnViewMode(DisplayMode::Graph); });
     datasheetMode_->setCheckable(true);
     graphMode_->setCheckable(true);
 }
@@ -96,15 +96,15 @@ void CMainFrame::OnTemSelected() {
     for (QAction* page : {printDatasheet_, printGraphs_, exportGraphs_, exportDatasheet_}) {
         page->setEnabled(hasModule);
     }
-    datasheetMode_->setChecked(viewMode_ == ID_VIEW_DATASHEET);
-    graphMode_->setChecked(viewMode_ == ID_VIEW_GRAPH);
+    datasheetMode_->setChecked(viewMode_ == DisplayMode::Datasheet);
+    graphMode_->setChecked(viewMode_ == DisplayMode::Graph);
     CChildView* view = view_;
-    const unsigned mode = viewMode_;
+    const DisplayMode mode = viewMode_;
     QMetaObject::invokeMethod(
         view, [view, mode] { view->OnUpdateView(mode); }, Qt::QueuedConnection);
 }
 
-void CMainFrame::OnViewMode(unsigned mode) {
+void CMainFrame::OnViewMode(DisplayMode mode) {
     viewMode_ = mode;
     OnTemSelected();
 }

@@ -32,7 +32,7 @@ public:
     // records could not be loaded; the frame must then not be shown.
     bool Create();
 
-    unsigned ViewMode() const { return viewMode_; }
+    DisplayMode ViewMode() const { return viewMode_; }
     const ColorSettings& Colors() const { return colors_; }
     CChildView* View() const { return view_; }
     CModuleDlg* Panel() const { return panel_; }
@@ -43,7 +43,7 @@ public:
     // current mode.
     void OnTemSelected();
     // Makes `mode` the display mode and refreshes, also when it already was.
-    void OnViewMode(unsigned mode);
+    void OnViewMode(DisplayMode mode);
     // Runs the "Program settings" dialog.
     void OnSettings();
     // Runs the About dialog.
@@ -66,7 +66,7 @@ private:
     CatalogueSession catalogue_;
     // The view draws with these by reference.
     ColorSettings colors_;
-    unsigned viewMode_ = ID_VIEW_DATASHEET;
+    DisplayMode viewMode_ = DisplayMode::Datasheet;
     CChildView* view_ = nullptr;
     CModuleDlg* panel_ = nullptr;
     QAction* printDatasheet_ = nullptr;

@@ -188,7 +188,7 @@ void CModuleDlg::ClearCriteria() {
     ResetInputs();
     ExchangeOut();
     LayoutStepPages();
-    page3_->EnableForMode(0);
+    page3_->EnableForMode(ElectricalMode::Supply);
 }
 
 void CModuleDlg::LayoutStepPages() {

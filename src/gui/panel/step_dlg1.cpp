@@ -14,10 +14,6 @@ CStepDlg1::CStepDlg1(QWidget* parent) : CStepDlg(parent), ui_(std::make_unique<U
 
 CStepDlg1::~CStepDlg1() = default;
 
-double CStepDlg1::Thot() const {
-    return ui_->thotSpin->value();
-}
-
 void CStepDlg1::SetThot(double kelvin) {
     const QSignalBlocker quiet(ui_->thotSpin);
     ui_->thotSpin->setValue(static_cast<int>(kelvin));

@@ -19,8 +19,6 @@ public:
     explicit CStepDlg1(QWidget* parent = nullptr);
     ~CStepDlg1() override;
 
-    // The temperature shown, in kelvin.
-    double Thot() const;
     // Shows `kelvin` (its fraction cut off) without reporting a change.
     void SetThot(double kelvin);
 

@@ -22,7 +22,8 @@ CStepDlg3::CStepDlg3(QWidget* parent) : CStepDlg(parent), ui_(std::make_unique<U
 CStepDlg3::~CStepDlg3() = default;
 
 void CStepDlg3::Read(SearchCriteria& criteria) const {
-    criteria.electricalMode = ui_->supplyRadio->isChecked() ? 0 : 1;
+    criteria.electricalMode =
+        ui_->supplyRadio->isChecked() ? ElectricalMode::Supply : ElectricalMode::Resistance;
     criteria.supplyVoltage = ReadNumberBox(ui_->voltageEdit);
     criteria.supplyCurrent = ReadNumberBox(ui_->currentEdit);
     criteria.requiredResistance = ReadNumberBox(ui_->resistanceEdit);
@@ -33,8 +34,8 @@ void CStepDlg3::Read(SearchCriteria& criteria) const {
 }
 
 void CStepDlg3::Write(const SearchCriteria& criteria) {
-    ui_->supplyRadio->setChecked(criteria.electricalMode == 0);
-    ui_->resistanceRadio->setChecked(criteria.electricalMode == 1);
+    ui_->supplyRadio->setChecked(criteria.electricalMode == ElectricalMode::Supply);
+    ui_->resistanceRadio->setChecked(criteria.electricalMode == ElectricalMode::Resistance);
     WriteNumberBox(ui_->voltageEdit, criteria.supplyVoltage);
     WriteNumberBox(ui_->currentEdit, criteria.supplyCurrent);
     WriteNumberBox(ui_->resistanceEdit, criteria.requiredResistance);
@@ -44,11 +45,11 @@ void CStepDlg3::Write(const SearchCriteria& criteria) {
     }
 }
 
-void CStepDlg3::EnableForMode(int electricalMode) {
-    ui_->voltageEdit->setEnabled(electricalMode == 0);
-    ui_->currentEdit->setEnabled(electricalMode == 0);
-    ui_->resistanceEdit->setEnabled(electricalMode == 1);
-    ui_->toleranceCombo->setEnabled(electricalMode == 1);
+void CStepDlg3::EnableForMode(ElectricalMode electricalMode) {
+    ui_->voltageEdit->setEnabled(electricalMode == ElectricalMode::Supply);
+    ui_->currentEdit->setEnabled(electricalMode == ElectricalMode::Supply);
+    ui_->resistanceEdit->setEnabled(electricalMode == ElectricalMode::Resistance);
+    ui_->toleranceCombo->setEnabled(electricalMode == ElectricalMode::Resistance);
 }
 
 }  // namespace vantiq

@@ -28,7 +28,7 @@ public:
     // 10 or 20 leaves the combo as it is.
     void Write(const SearchCriteria& criteria);
     // Enables the supply inputs for mode 0, the resistance inputs for mode 1.
-    void EnableForMode(int electricalMode);
+    void EnableForMode(ElectricalMode electricalMode);
 
 signals:
     // One of the two radio buttons was clicked.

@@ -4,7 +4,6 @@
 #include <QPainter>
 #include <QResizeEvent>
 
-#include "gui/view/view_modes.h"
 #include "render/pictures/module_picture.h"
 
 namespace vantiq {
@@ -15,10 +14,10 @@ CChildView::CChildView(const TemBase& base, const ColorSettings& colors, QWidget
     setAutoFillBackground(true);
 }
 
-void CChildView::OnUpdateView(unsigned mode) {
+void CChildView::OnUpdateView(DisplayMode mode) {
     mode_ = mode;
     const TemRecord* record = base_.Selected();
-    if (mode_ == ID_VIEW_GRAPH && record != nullptr && !buffer_.isNull()) {
+    if (mode_ == DisplayMode::Graph && record != nullptr && !buffer_.isNull()) {
         QPainter painter(&buffer_);
         DrawModuleGraphs(painter, quadrants_, *record, base_.thot, colors_, kScreenGraphStyle);
     }
@@ -28,10 +27,10 @@ void CChildView::OnUpdateView(unsigned mode) {
 
 void CChildView::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
-    if (mode_ == ID_VIEW_GRAPH) {
+    if (mode_ == DisplayMode::Graph) {
         painter.drawImage(0, 0, buffer_);
-    } else if (mode_ == ID_VIEW_DATASHEET) {
-        DrawDatasheet(painter, picture_, width(), height());
+    } else if (mode_ == DisplayMode::Datasheet) {
+        DrawDatasheetPicture(painter, picture_, width(), height());
     }
 }
 

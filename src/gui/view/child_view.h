@@ -4,6 +4,7 @@
 #include <QWidget>
 
 #include "core/base/tem_base.h"
+#include "gui/view/view_modes.h"
 #include "render/colors/color_settings.h"
 #include "render/pages/graphs_page.h"
 
@@ -24,14 +25,13 @@ public:
     const QImage& Buffer() const { return buffer_; }
     // The datasheet picture of the module last shown; null when none.
     const QImage& Picture() const { return picture_; }
-    unsigned Mode() const { return mode_; }
+    DisplayMode Mode() const { return mode_; }
 
 public slots:
-    // Shows the selected module in `mode` (ID_VIEW_GRAPH or
-    // ID_VIEW_DATASHEET; anything else shows nothing): in Graph mode the
+    // Shows the selected module in `mode` (None shows nothing): in Graph mode the
     // graphs are rebuilt, in every mode the picture is reloaded. Without a
     // selected module the last graphs stay and the picture is dropped.
-    void OnUpdateView(unsigned mode);
+    void OnUpdateView(DisplayMode mode);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -43,7 +43,7 @@ private:
     QImage buffer_;
     QImage picture_;
     GraphCells quadrants_{};
-    unsigned mode_ = 0;
+    DisplayMode mode_ = DisplayMode::None;
 };
 
 }  // namespace vantiq

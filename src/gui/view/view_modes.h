@@ -2,8 +2,9 @@
 
 namespace vantiq {
 
-// The View menu's commands, which double as the view's display modes.
-inline constexpr unsigned ID_VIEW_GRAPH = 32771;
-inline constexpr unsigned ID_VIEW_DATASHEET = 32772;
+// What the view shows. The values are the View menu's command ids, which
+// double as the modes; None is the view before its first update, showing
+// nothing.
+enum class DisplayMode : unsigned { None = 0, Graph = 32771, Datasheet = 32772 };
 
 }  // namespace vantiq

@@ -35,32 +35,32 @@ void ReadColor(const QSettings& store, const char* name, std::uint32_t& color) {
 
 }  // namespace
 
-ColorSettings LoadStoredColors(bool* storeUnreadable) {
+Result<ColorSettings> LoadStoredColors() {
     QSettings store(QStringLiteral("Kestrin"), QStringLiteral("Vantiq"));
-    const bool unreadable = !StoreReadable(store);
-    if (storeUnreadable != nullptr) {
-        *storeUnreadable = unreadable;
+    if (!StoreReadable(store)) {
+        return Error{"Error loading settings!", "Error!"};
     }
     ColorSettings colors;
-    if (unreadable) {
-        return colors;
-    }
     for (const auto& [name, field] : kFields) {
         ReadColor(store, name, colors.*field);
     }
     return colors;
 }
 
-bool SaveStoredColors(const ColorSettings& colors) {
+Status SaveStoredColors(const ColorSettings& colors) {
+    const Error failed{"Error saving settings!", "Error!"};
     QSettings store(QStringLiteral("Kestrin"), QStringLiteral("Vantiq"));
     if (!StoreReadable(store)) {
-        return false;
+        return failed;
     }
     for (const auto& [name, field] : kFields) {
         store.setValue(QLatin1String(name), colors.*field);
     }
     store.sync();
-    return store.status() == QSettings::NoError;
+    if (store.status() != QSettings::NoError) {
+        return failed;
+    }
+    return {};
 }
 
 }  // namespace vantiq

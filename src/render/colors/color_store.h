@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/base/result.h"
 #include "render/colors/color_settings.h"
 
 namespace vantiq {
@@ -7,12 +8,12 @@ namespace vantiq {
 // The curve colours the user stored (organisation "Kestrin", application
 // "Vantiq", values "Color1", "Color08", "Color06", "Color04", "Color02", each
 // a 32-bit 0x00BBGGRR number). A value that is missing or not such a number
-// keeps its default. When the store itself cannot be read, every colour is
-// the default and `storeUnreadable`, if given, is set to true.
-ColorSettings LoadStoredColors(bool* storeUnreadable = nullptr);
+// keeps its default. An error ("Error loading settings!") when the store
+// itself cannot be read; callers then use the defaults.
+Result<ColorSettings> LoadStoredColors();
 
 // Writes all five values. A store that exists but cannot be read is left as
-// it is rather than overwritten. Returns false when nothing could be stored.
-bool SaveStoredColors(const ColorSettings& colors);
+// it is rather than overwritten. An error when nothing could be stored.
+Status SaveStoredColors(const ColorSettings& colors);
 
 }  // namespace vantiq

@@ -5,12 +5,12 @@
 #include <QImageWriter>
 #include <QPainter>
 
-#include "core/base/cp1251.h"
 #include "render/datasheet/datasheet_graph.h"
 #include "render/datasheet/datasheet_outline.h"
 #include "render/datasheet/datasheet_palette.h"
 #include "render/datasheet/datasheet_style.h"
 #include "render/datasheet/datasheet_text.h"
+#include "render/text/cp1251_text.h"
 
 namespace vantiq {
 namespace {
@@ -49,7 +49,7 @@ void DrawHeader(QPainter& painter, const TemRecord& record) {
                      Text("THERMOELECTRIC COOLING MODULE"));
     painter.drawText(QRectF(kMargin, 40.0, kContentWidth, 34.0), Qt::AlignRight | Qt::AlignVCenter,
                      Text("DATASHEET"));
-    const QString name = QString::fromStdString(Cp1251ToUtf8(record.Name()));
+    const QString name = Cp1251ToQString(record.Name());
     painter.setFont(TitleFont(name));
     painter.setPen(Qt::white);
     painter.drawText(QRectF(kMargin, 82.0, kContentWidth, 86.0), Qt::AlignLeft | Qt::AlignVCenter,
@@ -149,7 +149,8 @@ void DrawFooter(QPainter& painter) {
 
 }  // namespace
 
-QImage DrawDatasheet(const TemRecord& record, const std::optional<RatedValues>& rated, QSize size) {
+QImage DrawGeneratedDatasheet(const TemRecord& record, const std::optional<RatedValues>& rated,
+                              QSize size) {
     QImage image(size, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
@@ -181,7 +182,7 @@ std::vector<unsigned char> DatasheetPng(const TemRecord& record) {
     // A palette image compresses nearly as well at a middle level as at the best, in a
     // fraction of the time.
     writer.setQuality(50);
-    if (!writer.write(ToPalette(DrawDatasheet(record, rated)))) {
+    if (!writer.write(ToPalette(DrawGeneratedDatasheet(record, rated)))) {
         return {};
     }
     return {bytes.begin(), bytes.end()};

@@ -17,13 +17,14 @@ inline constexpr double kDatasheetThot = 298.0;
 // A portrait A4 page at 150 dots per inch.
 inline constexpr QSize kDatasheetSize(1240, 1754);
 
-// Draws the datasheet page of `record` (its file fields) on white: the name
+// Draws a datasheet page for a module that has no picture of its own, from
+// `record` (its file fields), on white: the name
 // as title, the dimensioned outline drawing, the catalogue data, `rated` (the
 // values at kDatasheetThot, shown as "—" when nullopt) and the cooling
 // capacity graph at that hot side. The layout is
 // made for kDatasheetSize and scaled to `size`.
-QImage DrawDatasheet(const TemRecord& record, const std::optional<RatedValues>& rated,
-                     QSize size = kDatasheetSize);
+QImage DrawGeneratedDatasheet(const TemRecord& record, const std::optional<RatedValues>& rated,
+                              QSize size = kDatasheetSize);
 
 // The datasheet of `record` with its rated values derived at kDatasheetThot,
 // encoded as PNG; empty if encoding fails.

@@ -5,11 +5,11 @@
 #include <algorithm>
 #include <cmath>
 
-#include "core/base/cp1251.h"
 #include "render/datasheet/datasheet_dimension.h"
 #include "render/datasheet/datasheet_geometry.h"
 #include "render/datasheet/datasheet_style.h"
 #include "render/datasheet/datasheet_text.h"
+#include "render/text/cp1251_text.h"
 
 namespace vantiq {
 namespace {
@@ -43,7 +43,7 @@ void DrawTopView(QPainter& painter, const QRectF& view, const TemRecord& record)
     painter.setPen(QPen(kOutlineColour, 2.5));
     painter.setBrush(kCeramic);
     painter.drawRect(view);
-    const QString name = QString::fromStdString(Cp1251ToUtf8(record.Name()));
+    const QString name = Cp1251ToQString(record.Name());
     painter.setFont(DatasheetFont(18, false));
     if (QFontMetricsF(painter.font()).horizontalAdvance(name) < view.width() * 0.8) {
         painter.setPen(QColor(150, 150, 150));

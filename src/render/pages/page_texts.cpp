@@ -3,7 +3,7 @@
 #include <cmath>
 #include <string>
 
-#include "core/base/cp1251.h"
+#include "render/text/cp1251_text.h"
 
 namespace vantiq {
 namespace {
@@ -15,7 +15,7 @@ QString Fixed(const char* format, double value) {
 }  // namespace
 
 QString DisplayName(const TemRecord& record) {
-    return QString::fromStdString(Cp1251ToUtf8(record.Name()));
+    return Cp1251ToQString(record.Name());
 }
 
 QString GraphsPageTitle(const TemRecord& record) {

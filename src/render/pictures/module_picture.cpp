@@ -44,7 +44,7 @@ QRect DatasheetRect(int width, int height) {
     return QRect(left, 0, Truncate(0.85 * width) - left, height);
 }
 
-void DrawDatasheet(QPainter& painter, const QImage& picture, int width, int height) {
+void DrawDatasheetPicture(QPainter& painter, const QImage& picture, int width, int height) {
     if (picture.isNull()) {
         return;
     }

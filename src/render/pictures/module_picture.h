@@ -28,8 +28,8 @@ QImage DecodePicture(const QByteArray& bytes);
 // the middle 70 % of the width, the full height.
 QRect DatasheetRect(int width, int height);
 
-// Draws `picture` stretched into DatasheetRect, blending it over what is
+// Draws the catalogue's datasheet `picture` stretched into DatasheetRect, blending it over what is
 // there when it has transparency. A null picture draws nothing.
-void DrawDatasheet(QPainter& painter, const QImage& picture, int width, int height);
+void DrawDatasheetPicture(QPainter& painter, const QImage& picture, int width, int height);
 
 }  // namespace vantiq

@@ -31,17 +31,17 @@ protected:
 };
 
 TEST_F(BaseLoaderTest, MissingOrHeldFileIsNotFound) {
-    auto error = OpenBase(base_, dir_.File("Base.tmb"));
-    ASSERT_TRUE(error);
-    EXPECT_EQ(error->caption, "Error during open TEM Base.");
-    EXPECT_EQ(error->message, "File not found or it's buzy by another process.");
+    Status opened = OpenBase(base_, dir_.File("Base.tmb"));
+    ASSERT_FALSE(opened.ok());
+    EXPECT_EQ(opened.error().caption, "Error during open TEM Base.");
+    EXPECT_EQ(opened.error().message, "File not found or it's buzy by another process.");
 
     const auto path = Catalogue({WorkedExampleModule()});
-    ASSERT_FALSE(OpenBase(base_, path));
+    ASSERT_TRUE(OpenBase(base_, path).ok());
     TemBase second;
-    error = OpenBase(second, path);
-    ASSERT_TRUE(error);
-    EXPECT_EQ(error->message, "File not found or it's buzy by another process.");
+    opened = OpenBase(second, path);
+    ASSERT_FALSE(opened.ok());
+    EXPECT_EQ(opened.error().message, "File not found or it's buzy by another process.");
     EXPECT_FALSE(second.isOpen);
 }
 
@@ -55,10 +55,10 @@ public:
 TEST_F(BaseLoaderTest, LoadsEveryRecordWithOneStepEach) {
     auto slim = WorkedExampleModule("SLIM");
     slim.pelletCount = 31;
-    ASSERT_FALSE(OpenBase(base_, Catalogue({WorkedExampleModule(), slim})));
+    ASSERT_TRUE(OpenBase(base_, Catalogue({WorkedExampleModule(), slim})).ok());
     RecordingProgress progress;
     const auto result = LoadBase(base_, &progress);
-    ASSERT_FALSE(result.error);
+    ASSERT_TRUE(result.ok());
     EXPECT_EQ(progress.events, (std::vector<int>{-2, 1, 2}));
     ASSERT_EQ(base_.records.size(), 2u);
     EXPECT_EQ(base_.records[1].Name(), "SLIM");
@@ -68,7 +68,7 @@ TEST_F(BaseLoaderTest, LoadsEveryRecordWithOneStepEach) {
 }
 
 TEST_F(BaseLoaderTest, ReloadAtAnotherHotSideReadsTheFileAgain) {
-    ASSERT_FALSE(OpenBase(base_, Catalogue({WorkedExampleModule()})));
+    ASSERT_TRUE(OpenBase(base_, Catalogue({WorkedExampleModule()})).ok());
     LoadBase(base_);
     const TemRecord atStart = base_.records[0];
     base_.thot = 330.0;
@@ -85,13 +85,14 @@ TEST_F(BaseLoaderTest, ModuleWithoutBalanceIsSkippedNotFatal) {
     dead.imax = 0.0;
     auto broken = WorkedExampleModule("NAN");
     broken.thermalConductivity = std::nan("");
-    ASSERT_FALSE(OpenBase(
-        base_, Catalogue({WorkedExampleModule("A"), dead, broken, WorkedExampleModule("B")})));
+    ASSERT_TRUE(OpenBase(base_, Catalogue({WorkedExampleModule("A"), dead, broken,
+                                           WorkedExampleModule("B")}))
+                    .ok());
     const auto result = LoadBase(base_);
-    ASSERT_FALSE(result.error);
-    EXPECT_EQ(result.underivable, (std::vector<std::uint32_t>{1, 2}));
+    ASSERT_TRUE(result.ok());
+    EXPECT_EQ(result->underivable, (std::vector<std::uint32_t>{1, 2}));
     EXPECT_TRUE(base_.records[3].derivable) << "later modules must still be derived";
-    const auto message = UnderivableMessage(base_, result.underivable);
+    const auto message = UnderivableMessage(base_, result->underivable);
     EXPECT_NE(message.find("\nDEAD"), std::string::npos);
     EXPECT_NE(message.find("\nNAN"), std::string::npos);
     EXPECT_EQ(UnderivableMessage(base_, {}), "");
@@ -109,12 +110,12 @@ TEST_F(BaseLoaderTest, ParallelLoadEqualsTheReferenceInBaseOrder) {
     for (std::size_t i = 7; i < modules.size(); i += 25) {
         modules[i].imax = 0.0;
     }
-    ASSERT_FALSE(OpenBase(base_, Catalogue(modules)));
+    ASSERT_TRUE(OpenBase(base_, Catalogue(modules)).ok());
     base_.thot = 330.0;
     RecordingProgress progress;
     const auto result = LoadBase(base_, &progress);
-    ASSERT_FALSE(result.error);
-    EXPECT_EQ(result.underivable, (std::vector<std::uint32_t>{7, 32, 57, 82, 107}));
+    ASSERT_TRUE(result.ok());
+    EXPECT_EQ(result->underivable, (std::vector<std::uint32_t>{7, 32, 57, 82, 107}));
     std::vector<int> steps{-120};
     for (int done = 1; done <= 120; ++done) {
         steps.push_back(done);
@@ -130,7 +131,7 @@ TEST_F(BaseLoaderTest, ParallelLoadEqualsTheReferenceInBaseOrder) {
 TEST(LoadBase, DoesNothingOnAClosedBase) {
     TemBase base;
     RecordingProgress progress;
-    EXPECT_FALSE(LoadBase(base, &progress).error);
+    EXPECT_TRUE(LoadBase(base, &progress).ok());
     EXPECT_TRUE(progress.events.empty());
 }
 

@@ -26,8 +26,8 @@ Bytes TwoModules() {
 
 // What reading `bytes` cost at most, and the error of the step that failed.
 struct Reading {
-    std::optional<BaseError> openError;
-    std::optional<BaseError> loadError;
+    Status open;
+    Status load;
     bool recordsKept = false;
     std::size_t peakBytes = 0;
 };
@@ -38,8 +38,10 @@ Reading Read(const Bytes& bytes) {
     TemBase base;
     Reading reading;
     const test::AllocationMeter meter;
-    reading.openError = OpenBase(base, dir.File("Base.tmb"));
-    reading.loadError = LoadBase(base).error;
+    reading.open = OpenBase(base, dir.File("Base.tmb"));
+    if (const auto loaded = LoadBase(base); !loaded.ok()) {
+        reading.load = loaded.error();
+    }
     reading.recordsKept = !base.records.empty();
     for (std::uint32_t i = 0; i < 3; ++i) {
         ReadPicture(base, i);
@@ -77,10 +79,10 @@ TEST(DamagedCatalogue, GivesTheDamagedMessageAndKeepsNothing) {
         Bytes bytes = TwoModules();
         c.damage(bytes);
         const Reading reading = Read(bytes);
-        const auto& error = c.failsAt == FailsAt::kOpen ? reading.openError : reading.loadError;
-        ASSERT_TRUE(error) << c.what;
-        EXPECT_EQ(error->caption, "Error during open TEM Base.") << c.what;
-        EXPECT_EQ(error->message, kDamaged) << c.what;
+        const Status& failed = c.failsAt == FailsAt::kOpen ? reading.open : reading.load;
+        ASSERT_FALSE(failed.ok()) << c.what;
+        EXPECT_EQ(failed.error().caption, "Error during open TEM Base.") << c.what;
+        EXPECT_EQ(failed.error().message, kDamaged) << c.what;
         EXPECT_FALSE(reading.recordsKept) << c.what;
         // Nothing is sized from the file's claims before they are checked
         // against its length.
@@ -106,7 +108,7 @@ TEST(DamagedCatalogue, PictureClaimsBeyondTheFileReadNothing) {
         test::TempDir dir;
         test::WriteBytes(dir.File("Base.tmb"), bytes);
         TemBase base;
-        ASSERT_FALSE(OpenBase(base, dir.File("Base.tmb"))) << c.what;
+        ASSERT_TRUE(OpenBase(base, dir.File("Base.tmb")).ok()) << c.what;
         const test::AllocationMeter meter;
         EXPECT_TRUE(ReadPicture(base, 1).empty()) << c.what;
         EXPECT_LE(meter.PeakBytes(), 1024u) << c.what;
@@ -125,12 +127,12 @@ TEST(DamagedCatalogue, UnphysicalModulesLoadButAreNeverRated) {
     test::TempDir dir;
     test::WriteBytes(dir.File("Base.tmb"), bytes);
     TemBase base;
-    ASSERT_FALSE(OpenBase(base, dir.File("Base.tmb")));
-    const LoadResult result = LoadBase(base);
-    ASSERT_FALSE(result.error);
-    EXPECT_EQ(result.underivable, (std::vector<std::uint32_t>{0, 2, 3}));
+    ASSERT_TRUE(OpenBase(base, dir.File("Base.tmb")).ok());
+    const auto result = LoadBase(base);
+    ASSERT_TRUE(result.ok());
+    EXPECT_EQ(result->underivable, (std::vector<std::uint32_t>{0, 2, 3}));
     EXPECT_TRUE(base.records[1].derivable);
-    EXPECT_EQ(UnderivableMessage(base, result.underivable),
+    EXPECT_EQ(UnderivableMessage(base, result->underivable),
               "These modules have no balance point at this hot-side temperature and are left out "
               "of every list:\nNEG\nNAN\nINF");
 }

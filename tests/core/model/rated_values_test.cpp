@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <ios>
 #include <limits>
 #include <optional>
 
@@ -42,6 +43,59 @@ TEST(DeriveReference, WorkedExample) {
     EXPECT_NEAR(v->qmax, 53.331, 5e-4);
     EXPECT_NEAR(v->acResistance, 2.0994, 5e-5);
     EXPECT_EQ(v->qmax, ColdSideHeat(WorkedExampleModule(), v->imax, 298.0, 298.0));
+}
+
+// The derivation written out as plainly as it can be, with its own numbers:
+// every current from 0 by a hundredth of the nominal current while below
+// twice it, for each the first Tc from 200 K by 0.05 K up to 400 K whose heat
+// lies within ±0.05 W, and the current whose Tc is coldest (the first on ties).
+RatedValues PlainDerivation(const TemRecord& m, double th) {
+    const double nominal = m.imax;
+    double bestDt = 400.0;
+    double bestCurrent = 0.0;
+    for (double current = 0.0; current < 2 * nominal; current += nominal / 100) {
+        for (double tc = 200.0; tc <= 400.0; tc += 0.05) {
+            const double heat = ColdSideHeat(m, current, tc, th);
+            if (-0.05 <= heat && heat <= 0.05) {
+                if (tc - th < bestDt) {
+                    bestDt = tc - th;
+                    bestCurrent = current;
+                }
+                break;
+            }
+        }
+    }
+    return {bestCurrent, ModuleVoltage(m, bestCurrent, th + bestDt, th), bestDt,
+            ColdSideHeat(m, bestCurrent, th, th), AcResistance(m)};
+}
+
+// Bit for bit: a grid or current step that is off in its last digits moves
+// these values while leaving them within any tolerance a reader would pick.
+TEST(DeriveRatedValues, WorkedExampleIsPinnedBitForBit) {
+    struct Case {
+        double th;
+        RatedValues expected;
+    };
+    const Case cases[] = {
+        {298.0,
+         {0x1.87ae147ae146fp+2, 0x1.c809f0d8e60c6p+3, -0x1.0effffffffe1cp+6, 0x1.aaa69cbbbd3ebp+5,
+          0x1.0cb8bceae49fbp+1}},
+        {350.0,
+         {0x1.c147ae147ae02p+2, 0x1.03a264cfa135ep+4, -0x1.5c33333332f44p+6, 0x1.245856124e264p+6,
+          0x1.0cb8bceae49fbp+1}},
+    };
+    for (const auto& c : cases) {
+        const RatedValues plain = PlainDerivation(WorkedExampleModule(), c.th);
+        EXPECT_EQ(plain, c.expected)
+            << "th " << c.th << ": " << std::hexfloat << plain.imax << " " << plain.umax << " "
+            << plain.dtMax << " " << plain.qmax << " " << plain.acResistance;
+        EXPECT_EQ(DeriveReference(WorkedExampleModule(), c.th), c.expected) << "th " << c.th;
+        TemRecord fast = WorkedExampleModule();
+        ASSERT_TRUE(DeriveRatedValues(fast, c.th));
+        EXPECT_EQ((RatedValues{fast.imax, fast.umax, fast.dtMax, fast.qmax, fast.acResistance}),
+                  c.expected)
+            << "th " << c.th;
+    }
 }
 
 TEST(DeriveReference, HotSideChangesEverythingButResistance) {

@@ -32,7 +32,7 @@ INSTANTIATE_TEST_SUITE_P(
                           "NegativeQIsSet", {.requiredQ = -5}, kFirst + "\"Q >= -5.00 [W]\"\r\n"},
                       TextCase{"SupplyNeedsBothValues", {.supplyVoltage = 12}, kFirst},
                       TextCase{"SupplyAndResistanceWhateverTheMode",
-                               {.electricalMode = SearchCriteria::kResistanceMode,
+                               {.electricalMode = ElectricalMode::Resistance,
                                 .tolerancePercent = 10,
                                 .supplyVoltage = 12,
                                 .supplyCurrent = 6.125,

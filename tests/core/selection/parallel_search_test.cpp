@@ -47,7 +47,7 @@ SearchCriteria Supply(double q, double dt, double u, double i) {
 
 SearchCriteria Resistance(double q, double dt, double r, int tolerance) {
     SearchCriteria c = Supply(q, dt, 0, 0);
-    c.electricalMode = SearchCriteria::kResistanceMode;
+    c.electricalMode = ElectricalMode::Resistance;
     c.requiredResistance = r;
     c.tolerancePercent = tolerance;
     return c;

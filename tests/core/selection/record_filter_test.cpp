@@ -44,7 +44,7 @@ TEST_P(HandMadeModuleTest, Matches) {
 }
 
 using C = SearchCriteria;
-constexpr auto kResistance = C::kResistanceMode;
+constexpr auto kResistance = ElectricalMode::Resistance;
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, HandMadeModuleTest,

@@ -46,9 +46,9 @@ protected:
 TEST_F(CatalogueSessionTest, ASecondOpenIsRefusedWhileTheWindowRuns) {
     ASSERT_TRUE(Start());
     TemBase other;
-    const std::optional<BaseError> error = OpenBase(other, BasePath());
-    ASSERT_TRUE(error.has_value());
-    EXPECT_EQ(error->message, kNotFound);
+    const Status opened = OpenBase(other, BasePath());
+    ASSERT_FALSE(opened.ok());
+    EXPECT_EQ(opened.error().message, kNotFound);
 
     ModalWatcher watcher;
     CApp second(BasePath());
@@ -79,7 +79,7 @@ TEST_F(CatalogueSessionTest, ASessionNeverWritesTheCatalogueAndReleasesItAtTheEn
     EXPECT_EQ(ReadBytes(BasePath()), before);
     EXPECT_EQ(std::filesystem::last_write_time(BasePath()), stamp);
     TemBase next;
-    EXPECT_FALSE(OpenBase(next, BasePath()).has_value()) << "released when the run ends";
+    EXPECT_TRUE(OpenBase(next, BasePath()).ok()) << "released when the run ends";
 }
 
 std::string ModuleName(std::uint32_t i) {

@@ -63,7 +63,7 @@ TEST_F(MainFrameTest, FirstDisplayListsTheWholeBaseAndShowsItsFirstModule) {
     EXPECT_EQ(Frame().windowTitle(), QStringLiteral("Vantiq : %1 <%2 TEMs in base total>")
                                          .arg(expected.first())
                                          .arg(Base().count));
-    EXPECT_EQ(Frame().View()->Mode(), ID_VIEW_DATASHEET);
+    EXPECT_EQ(Frame().View()->Mode(), DisplayMode::Datasheet);
 }
 
 QStringList Texts(const QList<QAction*>& actions) {
@@ -95,8 +95,8 @@ TEST_F(MainFrameTest, ViewMenuSwitchesModesAndRedrawsEvenTheCurrentOne) {
 
     graph->trigger();
     ProcessEvents();
-    EXPECT_EQ(Frame().ViewMode(), ID_VIEW_GRAPH);
-    EXPECT_EQ(Frame().View()->Mode(), ID_VIEW_GRAPH);
+    EXPECT_EQ(Frame().ViewMode(), DisplayMode::Graph);
+    EXPECT_EQ(Frame().View()->Mode(), DisplayMode::Graph);
     EXPECT_TRUE(graph->isChecked());
     EXPECT_FALSE(datasheet->isChecked());
 

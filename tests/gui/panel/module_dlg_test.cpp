@@ -190,7 +190,7 @@ TEST_F(ModuleDlgTest, AReloadRefreshesTheValueColumnAndTheGraphsOfTheModuleShown
     QTest::keyClick(combo, Qt::Key_Down);  // "Sort by performance [Qmax]"
     const QRect fourth = list_->visualItemRect(list_->topLevelItem(3));
     QTest::mouseClick(list_->viewport(), Qt::LeftButton, {}, fourth.center());
-    Frame().OnViewMode(ID_VIEW_GRAPH);
+    Frame().OnViewMode(DisplayMode::Graph);
     ProcessEvents();
     const QString shown = SelectedName();
     const QImage before = Frame().View()->Buffer();
@@ -210,7 +210,7 @@ TEST_F(ModuleDlgTest, AReloadRefreshesTheValueColumnAndTheGraphsOfTheModuleShown
     CChildView fresh(Base(), Frame().Colors());
     fresh.resize(Frame().View()->size());
     fresh.show();
-    fresh.OnUpdateView(ID_VIEW_GRAPH);
+    fresh.OnUpdateView(DisplayMode::Graph);
     EXPECT_NE(Frame().View()->Buffer(), before);
     EXPECT_EQ(Frame().View()->Buffer(), fresh.Buffer());
 }

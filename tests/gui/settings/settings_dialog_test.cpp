@@ -54,7 +54,7 @@ TEST_F(SettingsDialogTest, OkStoresAllFiveAndTellsTheFrameAtOnce) {
     ColorSettings expected;
     expected.color1 = 0x0000FF00;
     EXPECT_EQ(colorsRightAfterOk_, expected);
-    EXPECT_EQ(LoadStoredColors(), expected);
+    EXPECT_EQ(LoadStoredColors().value_or(ColorSettings{}), expected);
     const QStringList stored =
         QSettings(QStringLiteral("Kestrin"), QStringLiteral("Vantiq")).childKeys();
     EXPECT_EQ(stored.size(), 5) << "OK writes all five values";

@@ -30,8 +30,8 @@ protected:
         // other tests read the sample at the same time.
         const std::string copy = dir.File("Base.tmb");
         std::filesystem::copy_file(VANTIQ_SAMPLE_BASE, copy);
-        ASSERT_FALSE(OpenBase(base, copy));
-        ASSERT_FALSE(LoadBase(base).error);
+        ASSERT_TRUE(OpenBase(base, copy).ok());
+        ASSERT_TRUE(LoadBase(base).ok());
         view.resize(501, 401);
         view.show();
     }
@@ -57,7 +57,7 @@ TEST_F(ChildViewTest, AFreshPageShowsOnlyTheCrossOnTheWindowColour) {
 
 TEST_F(ChildViewTest, GraphModeDrawsTheFourGraphsAndPaintingCopiesThem) {
     base.selected = 0;
-    view.OnUpdateView(ID_VIEW_GRAPH);
+    view.OnUpdateView(DisplayMode::Graph);
     const QImage page = view.Buffer();
     for (const QPoint corner : {QPoint(1, 1), QPoint(252, 1), QPoint(1, 202), QPoint(252, 202)}) {
         EXPECT_EQ(page.pixelColor(corner), QColor(Qt::white)) << corner.x() << "," << corner.y();
@@ -68,19 +68,19 @@ TEST_F(ChildViewTest, GraphModeDrawsTheFourGraphsAndPaintingCopiesThem) {
 
 TEST_F(ChildViewTest, WithoutASelectionTheLastGraphsStayAndThePictureGoes) {
     base.selected = 0;
-    view.OnUpdateView(ID_VIEW_GRAPH);
+    view.OnUpdateView(DisplayMode::Graph);
     const QImage drawn = view.Buffer();
     base.selected = -1;
-    view.OnUpdateView(ID_VIEW_GRAPH);
+    view.OnUpdateView(DisplayMode::Graph);
     EXPECT_EQ(view.Buffer(), drawn);
     EXPECT_TRUE(view.Picture().isNull());
 }
 
 TEST_F(ChildViewTest, DatasheetModeLeavesThePageAlone) {
     base.selected = 0;
-    view.OnUpdateView(ID_VIEW_DATASHEET);
+    view.OnUpdateView(DisplayMode::Datasheet);
     EXPECT_EQ(view.Buffer().pixelColor(1, 1), view.palette().color(QPalette::Window));
-    EXPECT_EQ(view.Mode(), ID_VIEW_DATASHEET);
+    EXPECT_EQ(view.Mode(), DisplayMode::Datasheet);
 }
 
 }  // namespace

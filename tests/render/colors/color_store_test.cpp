@@ -38,13 +38,12 @@ TEST_F(ColorStore, ReadsStoredNumbersAndKeepsDefaultsForTheRest) {
         store.setValue(QStringLiteral("Color04"), 4294967296.0);
         store.setValue(QStringLiteral("Color02"), 0u);
     }
-    bool unreadable = true;
-    const ColorSettings colors = LoadStoredColors(&unreadable);
-    EXPECT_FALSE(unreadable);
+    const Result<ColorSettings> colors = LoadStoredColors();
+    ASSERT_TRUE(colors.ok());
     ColorSettings expected;
     expected.color1 = 0x00112233;
     expected.color02 = 0;
-    EXPECT_EQ(colors, expected);
+    EXPECT_EQ(*colors, expected);
 }
 
 struct StoreCase {
@@ -66,9 +65,9 @@ TEST_P(ColorStoreFile, LoadsWhatCanBeReadAndKeepsDefaultsForTheRest) {
     if (GetParam().contents != nullptr) {
         WriteStore(GetParam().contents);
     }
-    bool unreadable = !GetParam().unreadable;
-    EXPECT_EQ(LoadStoredColors(&unreadable), GetParam().expected);
-    EXPECT_EQ(unreadable, GetParam().unreadable);
+    const Result<ColorSettings> colors = LoadStoredColors();
+    EXPECT_EQ(colors.value_or(ColorSettings{}), GetParam().expected);
+    EXPECT_EQ(!colors.ok(), GetParam().unreadable);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -88,20 +87,20 @@ TEST_F(ColorStore, SavedColoursComeBack) {
     ColorSettings colors;
     colors.color1 = 0x00123456;
     colors.color02 = 0;
-    ASSERT_TRUE(SaveStoredColors(colors));
-    EXPECT_EQ(LoadStoredColors(), colors);
+    ASSERT_TRUE(SaveStoredColors(colors).ok());
+    EXPECT_EQ(LoadStoredColors().value_or(ColorSettings{}), colors);
 }
 
 TEST_F(ColorStore, AStoreThatCannotBeReadIsNeitherReadNorOverwritten) {
     std::filesystem::create_directories(StoreFile());  // a folder where the file belongs
-    bool unreadable = false;
-    EXPECT_EQ(LoadStoredColors(&unreadable), ColorSettings{});
-    EXPECT_TRUE(unreadable);
-    EXPECT_FALSE(SaveStoredColors(ColorSettings{}));
+    const Result<ColorSettings> colors = LoadStoredColors();
+    ASSERT_FALSE(colors.ok());
+    EXPECT_EQ(colors.error().message, "Error loading settings!");
+    EXPECT_FALSE(SaveStoredColors(ColorSettings{}).ok());
 
     std::filesystem::remove(StoreFile());
     WriteStore("\x01\xff[[[\n=\n");
-    EXPECT_FALSE(SaveStoredColors(ColorSettings{}));
+    EXPECT_FALSE(SaveStoredColors(ColorSettings{}).ok());
     EXPECT_EQ(test::ReadBytes(StoreFile().string()).size(), 8u);
 }
 

@@ -38,7 +38,8 @@ TEST_F(DatasheetDrawing, PngDecodesAtPageSizeWithItsHeaderBand) {
 }
 
 TEST_F(DatasheetDrawing, ScalesToTheAskedSize) {
-    const QImage page = DrawDatasheet(test::WorkedExampleModule(), std::nullopt, {620, 877});
+    const QImage page =
+        DrawGeneratedDatasheet(test::WorkedExampleModule(), std::nullopt, {620, 877});
     EXPECT_EQ(page.size(), QSize(620, 877));
     EXPECT_EQ(page.pixelColor(5, 5), QColor(24, 52, 94));
 }

@@ -34,7 +34,7 @@ TEST(ModulePicture, DecodesEachModulesOwnPictureFromTheCatalogue) {
         {test::WorkedExampleModule("D"), {'n', 'o', 't'}},
     };
     TemBase base;
-    ASSERT_FALSE(OpenBase(base, test::WriteCatalogue(dir.File("Base.tmb"), entries)));
+    ASSERT_TRUE(OpenBase(base, test::WriteCatalogue(dir.File("Base.tmb"), entries)).ok());
     EXPECT_EQ(LoadModulePicture(base, 0).size(), QSize(3, 2));
     EXPECT_TRUE(LoadModulePicture(base, 1).isNull());
     EXPECT_EQ(LoadModulePicture(base, 2).pixelColor(4, 3), QColor(Qt::blue));
@@ -68,7 +68,7 @@ TEST(ModulePicture, IsStretchedOverTheMiddleOfTheWidthWithItsTransparency) {
     QImage picture = Filled(10, 10, Qt::transparent);
     picture.setPixelColor(0, 0, Qt::black);
     QPainter painter(&target);
-    DrawDatasheet(painter, picture, 1000, 600);
+    DrawDatasheetPicture(painter, picture, 1000, 600);
     painter.end();
     EXPECT_EQ(target.pixelColor(150, 0), QColor(Qt::black));
     EXPECT_EQ(target.pixelColor(149, 0), QColor(Qt::white));

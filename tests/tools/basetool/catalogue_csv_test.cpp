@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "test_support.h"
+
 namespace vantiq {
 namespace {
 
@@ -12,16 +14,16 @@ const std::string kHeader =
 TEST(CatalogueCsv, ReadsEveryFieldAndEncodesTheName) {
     const auto source =
         ParseCatalogueCsv(kHeader + "ТЭМ-127,6,127,0.0016,0.0014,40,40,3.8,1e5,2e-4,1.5,a.png\n");
-    ASSERT_EQ(source.error, "");
-    ASSERT_EQ(source.rows.size(), 1u);
-    const TemRecord& r = source.rows[0].entry.record;
+    ASSERT_EQ(test::ErrorText(source), "");
+    ASSERT_EQ(source->size(), 1u);
+    const TemRecord& r = (*source)[0].entry.record;
     EXPECT_EQ(r.Name(), "\xD2\xDD\xCC-127");
     EXPECT_EQ(r.imax, 6.0);
     EXPECT_EQ(r.pelletCount, 127u);
     EXPECT_EQ(r.pelletSide, 0.0014);
     EXPECT_EQ(r.height, 3.8);
     EXPECT_EQ(r.thermalConductivity, 1.5);
-    EXPECT_EQ(source.rows[0].pictureFile, "a.png");
+    EXPECT_EQ((*source)[0].pictureFile, "a.png");
 }
 
 // Thirty Cyrillic letters: 60 bytes of UTF-8, 30 of Windows-1251.
@@ -52,24 +54,23 @@ TEST(CatalogueCsv, ErrorsNameTheRow) {
          "row 2: pellet_count must be a whole number from 0 to 4294967295"},
     };
     for (const auto& c : cases) {
-        const auto source = ParseCatalogueCsv(kHeader + good + c.row);
-        EXPECT_EQ(source.error, c.error);
-        EXPECT_TRUE(source.rows.empty());
+        EXPECT_EQ(test::ErrorText(ParseCatalogueCsv(kHeader + good + c.row)), c.error);
     }
-    EXPECT_EQ(ParseCatalogueCsv(kHeader + "ABCDEFGHIJKLMNOPQRSTUVWXYZ123,6,127,0.0016,0.0014,40,"
-                                          "40,3.8,1e5,2e-4,1.5,\n")
-                  .error,
+    EXPECT_EQ(test::ErrorText(ParseCatalogueCsv(
+                  kHeader + "ABCDEFGHIJKLMNOPQRSTUVWXYZ123,6,127,0.0016,0.0014,40,40,3.8,1e5,2e-4,"
+                            "1.5,\n")),
               "")
         << "29 bytes fit";
     const auto cyrillic29 = ParseCatalogueCsv(kHeader + kCyrillic30.substr(2) +
                                               ",6,127,0.0016,0.0014,40,40,3.8,1e5,2e-4,1.5,\n");
-    ASSERT_EQ(cyrillic29.error, "") << "the limit counts Windows-1251 bytes, not UTF-8";
-    EXPECT_EQ(cyrillic29.rows[0].entry.record.Name(), std::string(29, '\xC6'));
+    ASSERT_EQ(test::ErrorText(cyrillic29), "") << "the limit counts Windows-1251 bytes, not UTF-8";
+    EXPECT_EQ((*cyrillic29)[0].entry.record.Name(), std::string(29, '\xC6'));
 }
 
 TEST(CatalogueCsv, RejectsAWrongHeader) {
-    EXPECT_EQ(ParseCatalogueCsv("name,current\n").error, "the header must name the 12 columns");
-    EXPECT_EQ(ParseCatalogueCsv(kHeader).error, "the catalogue source holds no module");
+    EXPECT_EQ(test::ErrorText(ParseCatalogueCsv("name,current\n")),
+              "the header must name the 12 columns");
+    EXPECT_EQ(test::ErrorText(ParseCatalogueCsv(kHeader)), "the catalogue source holds no module");
 }
 
 }  // namespace

@@ -40,7 +40,7 @@ AdviseRun Advise(const std::vector<std::string>& options) {
 }
 
 std::vector<CsvRow> Rows(const AdviseRun& run) {
-    auto rows = ParseCsv(run.out).rows;
+    auto rows = ParseCsv(run.out).value();
     rows.erase(rows.begin());
     return rows;
 }

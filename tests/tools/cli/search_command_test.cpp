@@ -48,8 +48,8 @@ TEST(SearchCommand, GivesTheRowsOfTheWindowsList) {
     ASSERT_EQ(run.out.substr(0, kHeader.size()), kHeader);
 
     TemBase base;
-    ASSERT_FALSE(OpenBase(base, VANTIQ_SAMPLE_BASE).has_value());
-    ASSERT_FALSE(LoadBase(base).error.has_value());
+    ASSERT_TRUE(OpenBase(base, VANTIQ_SAMPLE_BASE).ok());
+    ASSERT_TRUE(LoadBase(base).ok());
     SearchCriteria criteria;
     criteria.requiredQ = 5;
     criteria.requiredDT = 30;

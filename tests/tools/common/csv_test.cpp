@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "common/numbers.h"
+#include "test_support.h"
 
 namespace vantiq {
 namespace {
@@ -13,15 +14,15 @@ TEST(Csv, QuotesOnlyWhatNeedsIt) {
 
 TEST(Csv, ParsesWhatItWritesAndBothLineEnds) {
     const std::string text = FormatCsvRow({"x,y", "line\nbreak", "z"}) + "1,2,3\n\n4,5,6";
-    const CsvTable table = ParseCsv(text);
-    ASSERT_EQ(table.error, "");
-    ASSERT_EQ(table.rows.size(), 3u);
-    EXPECT_EQ(table.rows[0], (CsvRow{"x,y", "line\nbreak", "z"}));
-    EXPECT_EQ(table.rows[2], (CsvRow{"4", "5", "6"}));
+    const auto table = ParseCsv(text);
+    ASSERT_EQ(test::ErrorText(table), "");
+    ASSERT_EQ(table->size(), 3u);
+    EXPECT_EQ((*table)[0], (CsvRow{"x,y", "line\nbreak", "z"}));
+    EXPECT_EQ((*table)[2], (CsvRow{"4", "5", "6"}));
 }
 
 TEST(Csv, UnclosedQuoteNamesItsLine) {
-    EXPECT_EQ(ParseCsv("a,b\nc,\"d\n").error, "line 2: a quoted field is not closed");
+    EXPECT_EQ(test::ErrorText(ParseCsv("a,b\nc,\"d\n")), "line 2: a quoted field is not closed");
 }
 
 TEST(Numbers, ShortestFormReadsBackExactly) {
