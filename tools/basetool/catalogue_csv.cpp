@@ -7,6 +7,7 @@
 #include "common/numbers.h"
 #include "core/base/base_layout.h"
 #include "core/base/cp1251.h"
+#include "core/base/safe_text.h"
 
 namespace vantiq {
 namespace {
@@ -34,10 +35,14 @@ std::string CheckHeader(const CsvRow& header) {
 std::string ReadName(const std::string& utf8, TemRecord& record) {
     const auto bytes = Utf8ToCp1251(utf8);
     if (!bytes) {
-        return "the name '" + utf8 + "' holds a character Windows-1251 lacks";
+        return "the name '" + EscapeControls(utf8) + "' holds a character Windows-1251 lacks";
+    }
+    // The stored name ends at its first NUL; what followed would be lost.
+    if (bytes->find('\0') != std::string::npos) {
+        return "the name '" + EscapeControls(utf8) + "' holds a NUL character";
     }
     if (bytes->size() > kMaxNameBytes) {
-        return "the name '" + utf8 + "' is longer than 29 bytes";
+        return "the name '" + EscapeControls(utf8) + "' is longer than 29 bytes";
     }
     std::memcpy(record.name.data(), bytes->data(), bytes->size());
     return {};
@@ -65,8 +70,8 @@ std::string ReadRow(const CsvRow& fields, CatalogueRow& row) {
     for (std::size_t i = 0; i < std::size(numbers); ++i) {
         const auto value = ParseStrictNumber(fields[i + 1]);
         if (!value) {
-            return std::string(kCatalogueColumns[i + 1]) + " is not a number: '" + fields[i + 1] +
-                   "'";
+            return std::string(kCatalogueColumns[i + 1]) + " is not a number: '" +
+                   EscapeControls(fields[i + 1]) + "'";
         }
         if (numbers[i]) {
             *numbers[i] = *value;

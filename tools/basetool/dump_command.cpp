@@ -11,6 +11,7 @@
 #include "basetool/picture_format.h"
 #include "common/exit_status.h"
 #include "core/base/base_layout.h"
+#include "core/base/safe_text.h"
 
 namespace vantiq {
 namespace {
@@ -68,7 +69,7 @@ bool DumpModules(const StoredCatalogue& c, const std::string& pictures, std::ost
             pictureName = WritePicture(pictures, i, entry.picture);
             if (pictureName.empty()) {
                 err << "vantiq-basetool: cannot write the picture of " << ModuleLabel(c, i)
-                    << " into " << pictures << "\n";
+                    << " into " << EscapeControls(pictures) << "\n";
                 faithful = false;
             }
         }
@@ -91,7 +92,7 @@ int RunDumpCommand(const CommandArgs& args, std::ostream& out, std::ostream& err
     const std::string& path = args.operands[0];
     const StoredCatalogue catalogue = ReadCatalogue(path);
     if (catalogue.error || catalogue.damage != CatalogueDamage::kNone) {
-        err << "vantiq-basetool: " << path << ": "
+        err << "vantiq-basetool: " << EscapeControls(path) << ": "
             << (catalogue.error ? catalogue.error->message : DamageText(catalogue)) << "\n";
         return kExitFailure;
     }
@@ -99,7 +100,7 @@ int RunDumpCommand(const CommandArgs& args, std::ostream& out, std::ostream& err
     std::error_code error;
     if (!pictures.empty() && !fs::is_directory(pictures, error) &&
         !fs::create_directories(pictures, error)) {
-        err << "vantiq-basetool: cannot make the folder " << pictures << "\n";
+        err << "vantiq-basetool: cannot make the folder " << EscapeControls(pictures) << "\n";
         return kExitFailure;
     }
     return DumpModules(catalogue, pictures, out, err) ? kExitOk : kExitFailure;

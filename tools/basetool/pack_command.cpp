@@ -9,6 +9,7 @@
 #include "common/exit_status.h"
 #include "common/headless_app.h"
 #include "core/base/base_writer.h"
+#include "core/base/safe_text.h"
 #include "render/datasheet/datasheet_drawing.h"
 
 namespace vantiq {
@@ -29,7 +30,7 @@ std::string CollectEntries(const CatalogueSource& source, const std::string& pic
     if (!pictures.empty()) {
         std::error_code error;
         if (!std::filesystem::is_directory(pictures, error)) {
-            return "the pictures folder " + pictures + " does not exist";
+            return "the pictures folder " + EscapeControls(pictures) + " does not exist";
         }
         dir = pictures;
     }
@@ -60,7 +61,7 @@ std::string Pack(const CommandArgs& args) {
     const std::string& sourcePath = args.operands[0];
     std::string text;
     if (!ReadText(sourcePath, text)) {
-        return "cannot read " + sourcePath;
+        return "cannot read " + EscapeControls(sourcePath);
     }
     const CatalogueSource source = ParseCatalogueCsv(text);
     std::vector<CatalogueEntry> entries;
@@ -72,7 +73,7 @@ std::string Pack(const CommandArgs& args) {
         error = DrawMissingDatasheets(entries);
     }
     if (!error.empty()) {
-        return sourcePath + ": " + error;
+        return EscapeControls(sourcePath) + ": " + error;
     }
     return WriteBase(args.Value("-o"), entries).value_or(std::string());
 }

@@ -4,6 +4,7 @@
 #include <iterator>
 
 #include "core/base/cp1251.h"
+#include "core/base/safe_text.h"
 
 namespace vantiq {
 namespace {
@@ -42,9 +43,9 @@ std::string ReadRowPicture(const CatalogueRow& row, const std::optional<fs::path
                            std::vector<unsigned char>& picture) {
     picture.clear();
     if (!dir) {
-        return row.pictureFile.empty()
-                   ? std::string()
-                   : "picture '" + row.pictureFile + "' is named but no --pictures folder is given";
+        return row.pictureFile.empty() ? std::string()
+                                       : "picture '" + EscapeControls(row.pictureFile) +
+                                             "' is named but no --pictures folder is given";
     }
     std::optional<fs::path> path;
     if (!row.pictureFile.empty()) {
@@ -53,7 +54,7 @@ std::string ReadRowPicture(const CatalogueRow& row, const std::optional<fs::path
         path = PictureByName(*dir, Cp1251ToUtf8(row.entry.record.Name()));
     }
     if (path && !ReadWholeFile(*path, picture)) {
-        return "cannot read the picture " + path->string();
+        return "cannot read the picture " + EscapeControls(path->string());
     }
     return {};
 }

@@ -1,10 +1,9 @@
 #include "core/base/base_writer.h"
 
-#include <cstdio>
-#include <fstream>
 #include <limits>
 
 #include "core/base/base_layout.h"
+#include "core/base/file_replace.h"
 
 namespace vantiq {
 
@@ -36,21 +35,7 @@ std::optional<std::string> WriteBase(const std::string& path,
     if (!bytes) {
         return "A catalogue holds 1 to 4294967295 modules, each picture below 4 GiB.";
     }
-    const std::string temporary = path + ".tmp";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        out.write(reinterpret_cast<const char*>(bytes->data()),
-                  static_cast<std::streamsize>(bytes->size()));
-        if (!out.flush()) {
-            std::remove(temporary.c_str());
-            return "Cannot write " + temporary;
-        }
-    }
-    if (std::rename(temporary.c_str(), path.c_str()) != 0) {
-        std::remove(temporary.c_str());
-        return "Cannot replace " + path;
-    }
-    return std::nullopt;
+    return ReplaceFileContents(path, *bytes);
 }
 
 }  // namespace vantiq

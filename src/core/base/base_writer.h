@@ -21,7 +21,9 @@ struct CatalogueEntry {
 std::optional<std::vector<unsigned char>> EncodeBase(const std::vector<CatalogueEntry>& entries);
 
 // Writes the catalogue to `path` through a temporary file that replaces the
-// target only once complete. Returns an error text, or nullopt on success.
+// target only once complete (ReplaceFileContents): a failure leaves the file
+// at `path` as it was. Returns an error text naming the path and the reason,
+// or nullopt on success.
 std::optional<std::string> WriteBase(const std::string& path,
                                      const std::vector<CatalogueEntry>& entries);
 

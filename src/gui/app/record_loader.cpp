@@ -3,7 +3,6 @@
 #include <QMessageBox>
 
 #include "core/base/base_loader.h"
-#include "core/base/cp1251.h"
 #include "gui/app/load_progress_dialog.h"
 
 namespace vantiq {
@@ -27,8 +26,7 @@ bool RecordLoader::Load(QWidget* parent) {
         named_ = result.underivable;
         const std::string text = UnderivableMessage(base_, named_);
         if (!text.empty()) {
-            QMessageBox::warning(parent, QStringLiteral("Vantiq"),
-                                 QString::fromStdString(Cp1251ToUtf8(text)));
+            QMessageBox::warning(parent, QStringLiteral("Vantiq"), QString::fromStdString(text));
         }
     }
     return true;
