@@ -25,7 +25,8 @@ QString TitleFor(const TemBase& base) {
 
 }  // namespace
 
-CMainFrame::CMainFrame(TemBase& base, QWidget* parent) : QMainWindow(parent), base_(base) {
+CMainFrame::CMainFrame(TemBase& base, QWidget* parent)
+    : QMainWindow(parent), base_(base), catalogue_(base) {
     bool unreadable = false;
     colors_ = LoadStoredColors(&unreadable);
     if (unreadable) {
@@ -44,7 +45,7 @@ bool CMainFrame::Create() {
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     view_ = new CChildView(base_, colors_, client);
-    panel_ = new CModuleDlg(base_, client);
+    panel_ = new CModuleDlg(base_, catalogue_, client);
     layout->addWidget(view_, 1);
     layout->addWidget(panel_, 0);
     setCentralWidget(client);

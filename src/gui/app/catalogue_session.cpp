@@ -1,4 +1,4 @@
-#include "gui/app/record_loader.h"
+#include "gui/app/catalogue_session.h"
 
 #include <QMessageBox>
 
@@ -7,16 +7,18 @@
 
 namespace vantiq {
 
-bool RecordLoader::Load(QWidget* parent) {
+bool CatalogueSession::LoadRecords(QWidget* parent) {
     if (!base_.isOpen) {
         return true;
     }
     ++loads_;
+    loading_ = true;
     LoadResult result;
     {
         LoadProgressDialog progress(parent);
         result = LoadBase(base_, &progress);
     }
+    loading_ = false;
     if (result.error) {
         QMessageBox::critical(parent, QString::fromStdString(result.error->caption),
                               QString::fromStdString(result.error->message));
@@ -28,6 +30,21 @@ bool RecordLoader::Load(QWidget* parent) {
         if (!text.empty()) {
             QMessageBox::warning(parent, QStringLiteral("Vantiq"), QString::fromStdString(text));
         }
+    }
+    return true;
+}
+
+bool CatalogueSession::ReloadAt(double kelvin, QWidget* parent) {
+    if (loading_) {
+        return false;
+    }
+    const double previous = base_.thot;
+    base_.thot = kelvin;
+    // A failed load keeps the records derived at the previous temperature,
+    // so the temperature goes back with them.
+    if (!LoadRecords(parent)) {
+        base_.thot = previous;
+        return false;
     }
     return true;
 }
