@@ -7,6 +7,7 @@
 #include "core/base/base_loader.h"
 #include "core/base/cp1251.h"
 #include "core/base/safe_text.h"
+#include "core/model/module_inputs.h"
 
 namespace vantiq {
 
@@ -41,7 +42,9 @@ bool LoadAndSelect(const GlobalOptions& options, const std::string& name, TemBas
     }
     if (!base.Selected()->derivable) {
         err << "vantiq-cli: module " << EscapeControls(name)
-            << " has no rated values at this hot-side temperature\n";
+            << (HasPhysicalInputs(*base.Selected())
+                    ? " has no balance point at this hot-side temperature\n"
+                    : " does not describe a physical module\n");
         return false;
     }
     return true;
