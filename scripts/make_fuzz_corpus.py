@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Writes fuzz/corpus/: small catalogue files, sound and damaged, that seed the
+"""Writes fuzz/corpus/vantiq_base_fuzzer/: small catalogue files, sound and damaged, that seed the
 catalogue fuzzer and that the tests replay.
 
 Deterministic; run it again after changing a case and commit the files.
@@ -69,4 +69,4 @@ def main(directory):
 
 if __name__ == "__main__":
     main(sys.argv[1] if len(sys.argv) > 1 else
-         os.path.join(os.path.dirname(__file__), "..", "fuzz", "corpus"))
+         os.path.join(os.path.dirname(__file__), "..", "fuzz", "corpus", "vantiq_base_fuzzer"))

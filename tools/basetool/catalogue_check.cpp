@@ -7,6 +7,8 @@
 #include "basetool/picture_format.h"
 #include "core/base/base_layout.h"
 #include "core/base/cp1251.h"
+#include "core/base/safe_text.h"
+#include "core/model/module_inputs.h"
 
 namespace vantiq {
 namespace {
@@ -34,9 +36,16 @@ void CheckName(const StoredCatalogue& c, std::uint32_t i,
 
 void CheckDerivation(const StoredCatalogue& c, std::uint32_t i, const std::vector<int>& hotSides,
                      std::vector<CheckFinding>& findings) {
+    if (!HasPhysicalInputs(c.entries[i].record)) {
+        findings.push_back({ModuleLabel(c, i) +
+                            ": does not describe a physical module (no pellets, or a size, "
+                            "current or material constant that is zero, negative or not a "
+                            "number); the program leaves it out of every list"});
+        return;
+    }
     const auto failed = UnderivableHotSides(c.entries[i].record, hotSides);
     if (!failed.empty()) {
-        findings.push_back({ModuleLabel(c, i) + ": not derivable at hot side " +
+        findings.push_back({ModuleLabel(c, i) + ": no balance point at hot side " +
                             FormatHotSides(failed, hotSides) +
                             "; the program leaves it out of every list there"});
     }
@@ -51,16 +60,19 @@ void CheckPicture(const StoredCatalogue& c, std::uint32_t i, const CheckSettings
                             " at offset " + std::to_string(where.offset) +
                             ") reaches beyond the end of the file (" + Bytes(c.fileSize) + ")"});
     } else if (!picture.empty() && settings.decodes && !settings.decodes(picture)) {
-        findings.push_back({ModuleLabel(c, i) + ": the picture (" + Bytes(where.size) + ", " +
-                            PictureExtension(picture) + ") does not decode"});
+        const std::string extension = PictureExtension(picture);
+        findings.push_back(
+            {ModuleLabel(c, i) + ": the picture (" + Bytes(where.size) +
+             (extension == "bin" ? ") is not PNG, JPEG, BMP, GIF, TIFF or ICO; no picture is shown"
+                                 : ", " + extension + ") does not decode")});
     }
 }
 
 }  // namespace
 
 std::string ModuleLabel(const StoredCatalogue& c, std::uint32_t index) {
-    return "module " + std::to_string(index) + " '" + Cp1251ToUtf8(c.entries[index].record.Name()) +
-           "'";
+    return "module " + std::to_string(index) + " '" +
+           EscapeControls(Cp1251ToUtf8(c.entries[index].record.Name())) + "'";
 }
 
 std::vector<CheckFinding> CheckCatalogue(const StoredCatalogue& c, const CheckSettings& settings) {

@@ -7,6 +7,7 @@
 #include "common/numbers.h"
 #include "core/base/base_layout.h"
 #include "core/base/cp1251.h"
+#include "core/base/safe_text.h"
 
 namespace vantiq {
 namespace {
@@ -29,10 +30,14 @@ Status CheckHeader(const CsvRow& header) {
 Status ReadName(const std::string& utf8, TemRecord& record) {
     const auto bytes = Utf8ToCp1251(utf8);
     if (!bytes) {
-        return Error{"the name '" + utf8 + "' holds a character Windows-1251 lacks"};
+        return Error{"the name '" + EscapeControls(utf8) + "' holds a character Windows-1251 lacks"};
+    }
+    // The stored name ends at its first NUL; what followed would be lost.
+    if (bytes->find('\0') != std::string::npos) {
+        return Error{"the name '" + EscapeControls(utf8) + "' holds a NUL character"};
     }
     if (bytes->size() > kMaxNameBytes) {
-        return Error{"the name '" + utf8 + "' is longer than 29 bytes"};
+        return Error{"the name '" + EscapeControls(utf8) + "' is longer than 29 bytes"};
     }
     std::memcpy(record.name.data(), bytes->data(), bytes->size());
     return {};
@@ -61,7 +66,7 @@ Status ReadRow(const CsvRow& fields, CatalogueRow& row) {
         const auto value = ParseStrictNumber(fields[i + 1]);
         if (!value) {
             return Error{std::string(kCatalogueColumns[i + 1]) + " is not a number: '" +
-                         fields[i + 1] + "'"};
+                         EscapeControls(fields[i + 1]) + "'"};
         }
         if (numbers[i]) {
             *numbers[i] = *value;

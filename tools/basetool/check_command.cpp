@@ -8,6 +8,7 @@
 #include "basetool/picture_format.h"
 #include "common/exit_status.h"
 #include "common/numbers.h"
+#include "core/base/safe_text.h"
 
 namespace vantiq {
 namespace {
@@ -60,7 +61,8 @@ int RunCheckCommand(const CommandArgs& args, std::ostream& out, std::ostream& er
     }
     const Result<StoredCatalogue> catalogue = ReadCatalogue(args.operands[0]);
     if (!catalogue.ok()) {
-        err << "vantiq-basetool: " << args.operands[0] << ": " << catalogue.error().message << "\n";
+        err << "vantiq-basetool: " << EscapeControls(args.operands[0]) << ": "
+            << catalogue.error().message << "\n";
         return kExitFailure;
     }
     const CheckSettings settings{HotSideGrid(step), PictureDecodes};

@@ -11,6 +11,7 @@
 #include "basetool/picture_format.h"
 #include "common/exit_status.h"
 #include "core/base/base_layout.h"
+#include "core/base/safe_text.h"
 
 namespace vantiq {
 namespace {
@@ -73,7 +74,7 @@ bool DumpModules(const StoredCatalogue& c, const std::string& pictures, std::ost
                 pictureName = *written;
             } else {
                 err << "vantiq-basetool: cannot write the picture of " << ModuleLabel(c, i)
-                    << " into " << pictures << "\n";
+                    << " into " << EscapeControls(pictures) << "\n";
                 faithful = false;
             }
         }
@@ -94,14 +95,15 @@ int RunDumpCommand(const CommandArgs& args, std::ostream& out, std::ostream& err
     const Result<StoredCatalogue> catalogue = ReadCatalogue(path);
     const Status usable = catalogue.ok() ? catalogue->header : Status(catalogue.error());
     if (!usable.ok()) {
-        err << "vantiq-basetool: " << path << ": " << usable.error().message << "\n";
+        err << "vantiq-basetool: " << EscapeControls(path) << ": " << usable.error().message
+            << "\n";
         return kExitFailure;
     }
     const std::string pictures = args.Value("--pictures");
     std::error_code error;
     if (!pictures.empty() && !fs::is_directory(pictures, error) &&
         !fs::create_directories(pictures, error)) {
-        err << "vantiq-basetool: cannot make the folder " << pictures << "\n";
+        err << "vantiq-basetool: cannot make the folder " << EscapeControls(pictures) << "\n";
         return kExitFailure;
     }
     return DumpModules(*catalogue, pictures, out, err) ? kExitOk : kExitFailure;

@@ -9,6 +9,7 @@
 #include "common/exit_status.h"
 #include "common/headless_app.h"
 #include "core/base/base_writer.h"
+#include "core/base/safe_text.h"
 #include "render/datasheet/datasheet_drawing.h"
 
 namespace vantiq {
@@ -35,7 +36,7 @@ Result<std::vector<CatalogueEntry>> CollectEntries(const std::vector<CatalogueRo
     if (!pictures.empty()) {
         std::error_code error;
         if (!std::filesystem::is_directory(pictures, error)) {
-            return Error{"the pictures folder " + pictures + " does not exist"};
+            return Error{"the pictures folder " + EscapeControls(pictures) + " does not exist"};
         }
         dir = pictures;
     }
@@ -86,7 +87,7 @@ Status Pack(const CommandArgs& args) {
     }
     const auto entries = BuildEntries(*text, args);
     if (!entries.ok()) {
-        return Error{sourcePath + ": " + entries.error().message};
+        return Error{EscapeControls(sourcePath) + ": " + entries.error().message};
     }
     return WriteBase(args.Value("-o"), *entries);
 }

@@ -4,6 +4,7 @@
 #include <iterator>
 
 #include "core/base/cp1251.h"
+#include "core/base/safe_text.h"
 
 namespace vantiq {
 namespace {
@@ -43,7 +44,7 @@ Result<std::vector<unsigned char>> ReadRowPicture(const CatalogueRow& row,
     std::vector<unsigned char> picture;
     if (!dir) {
         if (!row.pictureFile.empty()) {
-            return Error{"picture '" + row.pictureFile +
+            return Error{"picture '" + EscapeControls(row.pictureFile) +
                          "' is named but no --pictures folder is given"};
         }
         return picture;
@@ -55,7 +56,7 @@ Result<std::vector<unsigned char>> ReadRowPicture(const CatalogueRow& row,
         path = PictureByName(*dir, Cp1251ToUtf8(row.entry.record.Name()));
     }
     if (path && !ReadWholeFile(*path, picture)) {
-        return Error{"cannot read the picture " + path->string()};
+        return Error{"cannot read the picture " + EscapeControls(path->string())};
     }
     return picture;
 }

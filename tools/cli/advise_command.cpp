@@ -10,22 +10,28 @@
 #include "core/advisor/advice_text.h"
 #include "core/advisor/advisor.h"
 #include "core/base/cp1251.h"
+#include "core/base/safe_text.h"
+#include "core/model/module_inputs.h"
 
 namespace vantiq {
 namespace {
 
 constexpr const char* kNothing = "No module can carry this load within these limits";
 
-std::string ExclusionText(Exclusion exclusion, const AdviceRequest& request) {
+std::string ExclusionText(Exclusion exclusion, const TemRecord& record,
+                          const AdviceRequest& request) {
     switch (exclusion) {
         case Exclusion::NotDerivable:
-            return "it has no rated values at this hot-side temperature";
+            return HasPhysicalInputs(record)
+                       ? "it has no balance point at this hot-side temperature"
+                       : "it does not describe a physical module";
         case Exclusion::Dimensions:
             return "it exceeds the largest dimensions given";
         case Exclusion::Name:
             break;
     }
-    return "its name does not hold '" + Cp1251ToUtf8(request.criteria.nameFilter) + "'";
+    return "its name does not hold '" + EscapeControls(Cp1251ToUtf8(request.criteria.nameFilter)) +
+           "'";
 }
 
 // --why: the module's row when it is a result, or the reason it is not.
@@ -34,7 +40,7 @@ int Explain(const TemBase& base, const AdviseRequest& request, const Advice& adv
     const auto bytes = Utf8ToCp1251(request.why);
     const std::int32_t index = bytes ? base.FindByName(*bytes) : -1;
     if (index < 0) {
-        err << "vantiq-cli: no module named " << request.why << "\n";
+        err << "vantiq-cli: no module named " << EscapeControls(request.why) << "\n";
         return kExitFailure;
     }
     for (std::size_t row = 0; row < advice.points.size(); ++row) {
@@ -47,13 +53,13 @@ int Explain(const TemBase& base, const AdviseRequest& request, const Advice& adv
     const TemRecord& record = base.records[static_cast<std::size_t>(index)];
     const auto exclusion = CandidateExclusion(record, request.advice);
     const std::string reason =
-        exclusion ? ExclusionText(*exclusion, request.advice)
+        exclusion ? ExclusionText(*exclusion, record, request.advice)
                   : "it " + RejectionPhrase(request.advice,
                                             AdviseModule(record, static_cast<std::uint32_t>(index),
                                                          base.thot, request.advice)
                                                 .rejection,
                                             false);
-    out << request.why << " is not a result: " << reason << "\n";
+    out << EscapeControls(request.why) << " is not a result: " << reason << "\n";
     return kExitOk;
 }
 

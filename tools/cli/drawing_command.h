@@ -7,6 +7,7 @@
 #include "cli/module_table.h"
 #include "common/exit_status.h"
 #include "common/headless_app.h"
+#include "core/base/safe_text.h"
 #include "core/base/tem_base.h"
 
 namespace vantiq {
@@ -28,7 +29,7 @@ int RunDrawingCommand(const ParsedArgs& args, std::ostream& err, Read read, Writ
     }
     EnsureGuiApplication();
     if (!write(base, request)) {
-        err << "vantiq-cli: cannot write " << request.output << "\n";
+        err << "vantiq-cli: cannot write " << EscapeControls(request.output) << "\n";
         return kExitFailure;
     }
     return kExitOk;

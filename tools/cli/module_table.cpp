@@ -6,6 +6,8 @@
 #include "common/numbers.h"
 #include "core/base/base_loader.h"
 #include "core/base/cp1251.h"
+#include "core/base/safe_text.h"
+#include "core/model/module_inputs.h"
 
 namespace vantiq {
 
@@ -22,7 +24,7 @@ bool OpenAndLoad(const GlobalOptions& options, TemBase& base, std::ostream& err)
     }
     const std::string skipped = UnderivableMessage(base, loaded->underivable);
     if (!skipped.empty()) {
-        err << Cp1251ToUtf8(skipped) << "\n";
+        err << skipped << "\n";
     }
     return true;
 }
@@ -35,12 +37,14 @@ bool LoadAndSelect(const GlobalOptions& options, const std::string& name, TemBas
     const auto bytes = Utf8ToCp1251(name);
     base.selected = bytes ? base.FindByName(*bytes) : -1;
     if (base.Selected() == nullptr) {
-        err << "vantiq-cli: no module named " << name << "\n";
+        err << "vantiq-cli: no module named " << EscapeControls(name) << "\n";
         return false;
     }
     if (!base.Selected()->derivable) {
-        err << "vantiq-cli: module " << name
-            << " has no rated values at this hot-side temperature\n";
+        err << "vantiq-cli: module " << EscapeControls(name)
+            << (HasPhysicalInputs(*base.Selected())
+                    ? " has no balance point at this hot-side temperature\n"
+                    : " does not describe a physical module\n");
         return false;
     }
     return true;

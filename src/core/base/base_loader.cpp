@@ -6,6 +6,9 @@
 
 #include "core/base/base_layout.h"
 #include "core/base/catalogue_header.h"
+#include "core/base/cp1251.h"
+#include "core/base/safe_text.h"
+#include "core/model/module_inputs.h"
 #include "core/model/rated_values.h"
 #include "core/parallel/parallel_for.h"
 
@@ -97,15 +100,27 @@ Result<LoadReport> LoadBase(TemBase& base, LoadProgress* progress) {
 }
 
 std::string UnderivableMessage(const TemBase& base, const std::vector<std::uint32_t>& indexes) {
-    if (indexes.empty()) {
-        return {};
-    }
-    std::string text =
-        "These modules have no balance point at this hot-side temperature "
-        "and are left out of every list:";
+    std::string unphysical;
+    std::string unbalanced;
     for (std::uint32_t i : indexes) {
-        text += "\n";
-        text += base.records[i].Name();
+        const TemRecord& record = base.records[i];
+        std::string& names = HasPhysicalInputs(record) ? unbalanced : unphysical;
+        names += "\n" + EscapeControls(Cp1251ToUtf8(record.Name()));
+    }
+    std::string text;
+    if (!unphysical.empty()) {
+        text =
+            "These entries do not describe a physical module (no pellets, or a size, current "
+            "or material constant that is zero, negative or not a number) and are left out "
+            "of every list:" +
+            unphysical;
+    }
+    if (!unbalanced.empty()) {
+        text += text.empty() ? "" : "\n\n";
+        text +=
+            "These modules have no balance point at this hot-side temperature and are left "
+            "out of every list:" +
+            unbalanced;
     }
     return text;
 }

@@ -45,7 +45,11 @@ struct LoadReport {
 // nothing on a base that is not open (and reports nothing).
 Result<LoadReport> LoadBase(TemBase& base, LoadProgress* progress = nullptr);
 
-// The message naming the modules that could not be derived; empty when all were.
+// The message naming the modules that could not be derived, as UTF-8 with
+// control characters escaped: first the entries that describe no physical
+// module (no pellets, a size or constant that is zero, negative or not a
+// number), then the modules without a balance point at this hot side, each
+// group under its own sentence. Empty when all were derived.
 std::string UnderivableMessage(const TemBase& base, const std::vector<std::uint32_t>& indexes);
 
 }  // namespace vantiq

@@ -1,10 +1,9 @@
 #include "core/base/base_writer.h"
 
-#include <cstdio>
-#include <fstream>
 #include <limits>
 
 #include "core/base/base_layout.h"
+#include "core/base/file_replace.h"
 
 namespace vantiq {
 
@@ -43,21 +42,7 @@ Status WriteBase(const std::string& path, const std::vector<CatalogueEntry>& ent
     if (!bytes.ok()) {
         return bytes.error();
     }
-    const std::string temporary = path + ".tmp";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        out.write(reinterpret_cast<const char*>(bytes->data()),
-                  static_cast<std::streamsize>(bytes->size()));
-        if (!out.flush()) {
-            std::remove(temporary.c_str());
-            return Error{"Cannot write " + temporary};
-        }
-    }
-    if (std::rename(temporary.c_str(), path.c_str()) != 0) {
-        std::remove(temporary.c_str());
-        return Error{"Cannot replace " + path};
-    }
-    return {};
+    return ReplaceFileContents(path, *bytes);
 }
 
 }  // namespace vantiq

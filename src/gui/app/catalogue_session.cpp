@@ -28,7 +28,7 @@ bool CatalogueSession::LoadRecords(QWidget* parent) {
         named_ = result->underivable;
         const std::string text = UnderivableMessage(base_, named_);
         if (!text.empty()) {
-            QMessageBox::warning(parent, QStringLiteral("Vantiq"), Cp1251ToQString(text));
+            QMessageBox::warning(parent, QStringLiteral("Vantiq"), QString::fromStdString(text));
         }
     }
     return true;

@@ -4,6 +4,8 @@
 #include <QMenuBar>
 #include <QMessageBox>
 
+#include "core/base/cp1251.h"
+#include "core/base/safe_text.h"
 #include "gui/app/about_dlg.h"
 #include "gui/app/command_ids.h"
 #include "gui/app/module_art.h"
@@ -17,7 +19,8 @@ namespace {
 
 QString TitleFor(const TemBase& base) {
     const TemRecord* record = base.Selected();
-    const QString name = record ? Cp1251ToQString(record->Name()) : QString();
+    const QString name =
+        record ? QString::fromStdString(EscapeControls(Cp1251ToUtf8(record->Name()))) : QString();
     return QStringLiteral("Vantiq : %1 <%2 TEMs in base total>").arg(name).arg(base.count);
 }
 

@@ -2,6 +2,7 @@
 
 #include <QPrinter>
 
+#include "core/base/safe_text.h"
 #include "render/pages/page_texts.h"
 
 namespace vantiq {
@@ -42,7 +43,9 @@ void PrintCommands::ExportPdf(PageKind kind) {
         return;
     }
     if (!WritePagePdf(path, kind, *content)) {
-        dialogs_.ShowError(ErrorCaption(), QStringLiteral("Cannot write the file %1.").arg(path));
+        dialogs_.ShowError(ErrorCaption(),
+                           QStringLiteral("Cannot write the file %1.")
+                               .arg(QString::fromStdString(EscapeControls(path.toStdString()))));
     }
 }
 

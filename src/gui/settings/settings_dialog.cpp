@@ -1,5 +1,7 @@
 #include "gui/settings/settings_dialog.h"
 
+#include <QMessageBox>
+
 #include "gui/settings/color_static.h"
 #include "render/colors/color_store.h"
 #include "ui_settings_dialog.h"
@@ -37,8 +39,13 @@ ColorSettings CSettingsDialog::Colors() const {
 void CSettingsDialog::accept() {
     const ColorSettings colors = Colors();
     // A store that cannot be written costs only persistence: the colours
-    // still apply for the rest of the run.
-    SaveStoredColors(colors);
+    // still apply for the rest of the run, and the user learns that they
+    // will be gone at the next start.
+    if (!SaveStoredColors(colors)) {
+        QMessageBox::critical(this, QStringLiteral("Error!"),
+                              QStringLiteral("The settings could not be saved. The new colours "
+                                             "apply until the program is closed."));
+    }
     emit ColorsConfirmed(colors);
     QDialog::accept();
 }

@@ -18,7 +18,9 @@ class CColorStatic;
 
 // "Program settings": one swatch per curve colour, filled from the colours
 // in use. OK stores all five, tells the frame through ColorsConfirmed (before
-// the dialog closes) and closes; Cancel drops every change.
+// the dialog closes) and closes; a store that cannot be written is reported
+// in a message box, and the colours still apply for the run. Cancel drops
+// every change.
 class CSettingsDialog : public QDialog {
     Q_OBJECT
 

@@ -4,12 +4,20 @@
 #include <string>
 
 #include "render/text/cp1251_text.h"
+#include "core/base/cp1251.h"
+#include "core/base/safe_text.h"
 
 namespace vantiq {
 namespace {
 
 QString Fixed(const char* format, double value) {
     return QString::asprintf(format, value);
+}
+
+// Job names reach print queues and their listings in a terminal, so a
+// name's control characters are shown escaped there.
+QString SafeName(const TemRecord& record) {
+    return QString::fromStdString(EscapeControls(Cp1251ToUtf8(record.Name())));
 }
 
 }  // namespace
@@ -33,11 +41,11 @@ std::array<PerformanceRow, 5> PerformanceRows(const TemRecord& r) {
 }
 
 QString DatasheetJobName(const TemRecord& record) {
-    return QStringLiteral("Vantiq document(datasheet): %1").arg(DisplayName(record));
+    return QStringLiteral("Vantiq document(datasheet): %1").arg(SafeName(record));
 }
 
 QString GraphsJobName(const TemRecord& record) {
-    return QStringLiteral("Vantiq document(performance graphs): %1").arg(DisplayName(record));
+    return QStringLiteral("Vantiq document(performance graphs): %1").arg(SafeName(record));
 }
 
 QString PerformanceDataHeading() {

@@ -4,6 +4,7 @@
 #include <QImageReader>
 #include <QPainter>
 
+#include "core/base/picture_kind.h"
 #include "core/base/picture_reader.h"
 #include "render/graphs/graph_geometry.h"
 
@@ -22,10 +23,18 @@ QImage DecodePicture(const QByteArray& bytes) {
     if (bytes.isEmpty()) {
         return {};
     }
+    // Only the decoder of the format the first bytes name ever sees a
+    // picture: the catalogue may come from anyone, and every other installed
+    // image plugin would be one more parser open to it.
+    const auto kind = SniffPictureKind(std::string_view(bytes.constData(), bytes.size()));
+    if (!kind) {
+        return {};
+    }
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer);
+    QImageReader reader(&buffer, kind->format);
+    reader.setAutoDetectImageFormat(false);
     // The header tells the size before any pixel is allocated; a picture
     // claiming to be huge is refused rather than decoded.
     const QSize size = reader.size();

@@ -15,10 +15,11 @@ namespace vantiq {
 // datasheet pages, far smaller.
 inline constexpr qint64 kMaxPicturePixels = 64LL * 1024 * 1024;
 
-// The datasheet picture of module `index`, decoded from the open catalogue in
-// whatever image format Qt reads. A null image when the module has no
-// picture, its bytes cannot be read or decoded, or it would be larger than
-// kMaxPicturePixels.
+// The datasheet picture of module `index`, decoded from the open catalogue.
+// Only PNG, JPEG, BMP, GIF, TIFF and ICO are read, each by its own decoder as
+// its first bytes tell (SniffPictureKind). A null image when the module has
+// no picture, its bytes are in another format or cannot be read or decoded,
+// or it would be larger than kMaxPicturePixels.
 QImage LoadModulePicture(const TemBase& base, std::int32_t index);
 
 // The bytes of an encoded image decoded, with the same refusals.

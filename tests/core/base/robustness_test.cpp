@@ -133,8 +133,9 @@ TEST(DamagedCatalogue, UnphysicalModulesLoadButAreNeverRated) {
     EXPECT_EQ(result->underivable, (std::vector<std::uint32_t>{0, 2, 3}));
     EXPECT_TRUE(base.records[1].derivable);
     EXPECT_EQ(UnderivableMessage(base, result->underivable),
-              "These modules have no balance point at this hot-side temperature and are left out "
-              "of every list:\nNEG\nNAN\nINF");
+              "These entries do not describe a physical module (no pellets, or a size, current or "
+              "material constant that is zero, negative or not a number) and are left out of "
+              "every list:\nNEG\nNAN\nINF");
 }
 
 }  // namespace

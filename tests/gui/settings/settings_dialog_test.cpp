@@ -4,6 +4,8 @@
 #include <QSettings>
 #include <QTest>
 
+#include <fstream>
+
 #include "app_fixture.h"
 #include "gui/settings/color_static.h"
 #include "gui/settings/settings_dialog.h"
@@ -15,11 +17,12 @@ namespace {
 class SettingsDialogTest : public AppFixture {
 protected:
     // Opens "Settings", clicks the I = Imax swatch, picks green in the colour
-    // chooser, and leaves the dialog with `button`.
-    void PickGreenAndPress(QDialogButtonBox::StandardButton button) {
+    // chooser, and leaves the dialog with `button`. Returns the message boxes shown.
+    std::vector<ModalWatcher::Box> PickGreenAndPress(QDialogButtonBox::StandardButton button) {
         ModalWatcher watcher([this, button](QDialog* dialog) { Answer(dialog, button); });
         Command(QStringLiteral("Settings"))->trigger();
         ProcessEvents();
+        return watcher.Boxes();
     }
 
     void Answer(QDialog* dialog, QDialogButtonBox::StandardButton button) {
@@ -74,6 +77,23 @@ TEST_F(SettingsDialogTest, CancelChangesNeitherTheColoursNorTheStore) {
     EXPECT_EQ(Frame().Colors(), ColorSettings{});
     EXPECT_FALSE(viewNotified_);
     EXPECT_FALSE(std::filesystem::exists(dir_.path() / "config" / "Kestrin" / "Vantiq.conf"));
+}
+
+TEST_F(SettingsDialogTest, OkWithAStoreThatCannotBeWrittenSaysSoAndKeepsTheChosenColours) {
+    ASSERT_TRUE(Start());
+    // A file where the store's folder belongs stops every user, root too.
+    std::filesystem::create_directories(dir_.path() / "config");
+    std::ofstream(dir_.path() / "config" / "Kestrin") << "in the way";
+    const auto boxes = PickGreenAndPress(QDialogButtonBox::Ok);
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].title, "Error!");
+    EXPECT_EQ(boxes[0].text,
+              "The settings could not be saved. The new colours apply until the program is "
+              "closed.");
+    ColorSettings expected;
+    expected.color1 = 0x0000FF00;
+    EXPECT_EQ(Frame().Colors(), expected);
+    EXPECT_TRUE(viewNotified_);
 }
 
 TEST_F(SettingsDialogTest, AnUnreadableStoreIsReportedAtStartAndDefaultsApply) {

@@ -61,6 +61,27 @@ TEST(ModulePicture, RefusesAPictureClaimingToBeHuge) {
     EXPECT_TRUE(DecodePicture(header).isNull());
 }
 
+QByteArray AsBytes(const std::vector<unsigned char>& bytes) {
+    return QByteArray(reinterpret_cast<const char*>(bytes.data()),
+                      static_cast<qsizetype>(bytes.size()));
+}
+
+TEST(ModulePicture, DecodesOnlyTheFormatsACatalogueMayHold) {
+    const QImage image = Filled(6, 5, Qt::green);
+    for (const char* format : {"PNG", "JPEG", "BMP", "TIFF", "ICO"}) {
+        EXPECT_EQ(DecodePicture(AsBytes(Encode(image, format))).size(), QSize(6, 5)) << format;
+    }
+    // Qt reads these, but a catalogue picture in them is no picture.
+    for (const char* format : {"PPM", "XPM", "WEBP", "XBM"}) {
+        const QByteArray bytes = AsBytes(Encode(image, format));
+        EXPECT_FALSE(bytes.isEmpty()) << format << " could not be written";
+        EXPECT_TRUE(DecodePicture(bytes).isNull()) << format;
+    }
+    // A PNG behind a bitmap's signature goes to the bitmap decoder only.
+    QByteArray png = AsBytes(Encode(image, "PNG"));
+    EXPECT_TRUE(DecodePicture(png.replace(0, 2, "BM")).isNull());
+}
+
 TEST(ModulePicture, IsStretchedOverTheMiddleOfTheWidthWithItsTransparency) {
     EXPECT_EQ(DatasheetRect(1000, 600), QRect(150, 0, 700, 600));
     QImage target(1000, 600, QImage::Format_RGB32);

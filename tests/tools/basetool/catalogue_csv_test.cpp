@@ -52,6 +52,10 @@ TEST(CatalogueCsv, ErrorsNameTheRow) {
          "row 2: electrical_conductivity is not a number: 'inf'"},
         {"B,6,-1,0.0016,0.0014,40,40,3.8,1e5,2e-4,1.5,\n",
          "row 2: pellet_count must be a whole number from 0 to 4294967295"},
+        {std::string("B\0C", 3) + ",6,127,0.0016,0.0014,40,40,3.8,1e5,2e-4,1.5,\n",
+         "row 2: the name 'B\\x00C' holds a NUL character"},
+        {"B,\x1b]0;owned\x07,127,0.0016,0.0014,40,40,3.8,1e5,2e-4,1.5,\n",
+         "row 2: nominal_current is not a number: '\\x1b]0;owned\\x07'"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(test::ErrorText(ParseCatalogueCsv(kHeader + good + c.row)), c.error);

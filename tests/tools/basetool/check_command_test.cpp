@@ -33,10 +33,17 @@ std::vector<unsigned char> PictureBeyondTheEnd() {
     return bytes;
 }
 
-std::vector<unsigned char> Underivable() {
+std::vector<unsigned char> NotPhysical() {
     CatalogueEntry dead = Module("DEAD");
-    dead.record.imax = 0.0;  // no current is scanned, so no balance point exists
+    dead.record.imax = 0.0;
     return Catalogue({Module("A"), dead});
+}
+
+// Heat leaks back through the legs faster than any current pumps it.
+std::vector<unsigned char> WithoutBalance() {
+    CatalogueEntry leaky = Module("LEAKY");
+    leaky.record.thermalConductivity = 1e300;
+    return Catalogue({Module("A"), leaky});
 }
 
 std::vector<unsigned char> TrailingBytes() {
@@ -66,9 +73,19 @@ TEST(CheckCommand, ReportsEveryProblemWithTheModule) {
          "(longer than 29 bytes); the program refuses the file"},
         {"duplicate name", Catalogue({Module("\xD2\xDD\xCC"), Module("B"), Module("\xD2\xDD\xCC")}),
          3, "module 2 'ТЭМ': the same name as module 0"},
-        {"not derivable", Underivable(), 3,
-         "module 1 'DEAD': not derivable at hot side 223–373 K; the program leaves it out of "
+        {"not physical", NotPhysical(), 3,
+         "module 1 'DEAD': does not describe a physical module (no pellets, or a size, current "
+         "or material constant that is zero, negative or not a number); the program leaves it "
+         "out of every list"},
+        {"no balance point", WithoutBalance(), 3,
+         "module 1 'LEAKY': no balance point at hot side 223–373 K; the program leaves it out of "
          "every list there"},
+        {"name with a terminal escape", Catalogue({Module("\x1b[2J"), Module("\x1b[2J")}), 3,
+         "module 1 '\\x1b[2J': the same name as module 0"},
+        {"picture in a format a catalogue may not hold", Catalogue({Module("A", {'P', '6', '\n'})}),
+         3,
+         "module 0 'A': the picture (3 bytes) is not PNG, JPEG, BMP, GIF, TIFF or ICO; no picture "
+         "is shown"},
         {"picture that does not decode", Catalogue({Module("A", {'B', 'M', 1, 2})}), 3,
          "module 0 'A': the picture (4 bytes, bmp) does not decode"},
         {"picture beyond the end", PictureBeyondTheEnd(), 3,

@@ -47,6 +47,20 @@ TEST(ListCommand, SkippedNamesAreShownInUtf8) {
     EXPECT_TRUE(run.err.ends_with("\nТЭМ-0\n")) << run.err;
 }
 
+TEST(ListCommand, MessagesEscapeControlCharactersWhileTheCsvKeepsThem) {
+    test::TempDir dir;
+    auto dead = test::WorkedExampleModule("\x1b]0;owned\x07\x1b[2J");
+    dead.pelletCount = 0;
+    const std::string clear = "CLEAR\x1b[2J\r\n";
+    const auto path = test::WriteCatalogue(dir.File("Base.tmb"),
+                                           {{dead, {}}, {test::WorkedExampleModule(clear), {}}});
+    const CliRun run = Cli({"--base", path, "list"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_TRUE(run.err.ends_with(":\n\\x1b]0;owned\\x07\\x1b[2J\n")) << run.err;
+    EXPECT_NE(run.out.find("\r\n1,\"CLEAR\x1b[2J\r\n\",6."), std::string::npos)
+        << "CSV cells are data, quoted byte for byte";
+}
+
 TEST(ListCommand, DtmaxIsPrintedAsItsMagnitude) {
     test::TempDir dir;
     const auto path =
