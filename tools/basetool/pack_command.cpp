@@ -20,7 +20,7 @@ Result<std::string> ReadText(const std::string& path) {
     std::ostringstream buffer;
     buffer << in.rdbuf();
     if (!in) {
-        return Error{"cannot read " + path};
+        return Error{"cannot read " + EscapeControls(path)};
     }
     return buffer.str();
 }
