@@ -3,6 +3,9 @@
 #include <QImage>
 #include <QWidget>
 
+#include <optional>
+
+#include "core/advisor/operating_point.h"
 #include "core/base/tem_base.h"
 #include "render/colors/color_settings.h"
 #include "render/pages/graphs_page.h"
@@ -25,6 +28,11 @@ public:
     // The datasheet picture of the module last shown; null when none.
     const QImage& Picture() const { return picture_; }
     unsigned Mode() const { return mode_; }
+    // The operating point the module was chosen at, marked on its graphs
+    // while that module is the selected one; none when it was chosen from
+    // the search's list.
+    const std::optional<OperatingPoint>& Point() const { return point_; }
+    void SetPoint(const std::optional<OperatingPoint>& point) { point_ = point; }
 
 public slots:
     // Shows the selected module in `mode` (ID_VIEW_GRAPH or
@@ -44,6 +52,7 @@ private:
     QImage picture_;
     GraphCells quadrants_{};
     unsigned mode_ = 0;
+    std::optional<OperatingPoint> point_;
 };
 
 }  // namespace vantiq

@@ -83,7 +83,7 @@ void PrintDatasheetPage(QPainter& painter, int width, int height, const QImage& 
 }
 
 void PrintGraphsPage(QPainter& painter, int width, int height, const TemRecord& record, double thot,
-                     const ColorSettings& colors) {
+                     const ColorSettings& colors, const OperatingPoint* point) {
     const GraphsPageLayout page = LayOutGraphsPage(width, height);
     painter.save();
     painter.fillRect(QRect(0, 0, width, height), Qt::white);
@@ -91,9 +91,14 @@ void PrintGraphsPage(QPainter& painter, int width, int height, const TemRecord& 
     DrawTitleAndHeadings(painter, page, record);
     DrawPerformanceTable(painter, page, record);
     DrawTableRules(painter, page.rules);
+    if (point) {
+        painter.setPen(Qt::black);
+        painter.setFont(MakePageFont(page.pointFont, painter.device()));
+        DrawTopLeft(painter, page.pointLine, OperatingPointLine(*point));
+    }
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawImage(page.headerPicture, DrawHeaderPicture());
-    DrawModuleGraphs(painter, page.graphCells, record, thot, colors, kPrintGraphStyle);
+    DrawModuleGraphs(painter, page.graphCells, record, thot, colors, kPrintGraphStyle, point);
     painter.restore();
     DrawDatasheetStrip(painter, width, height);
 }

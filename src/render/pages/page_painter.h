@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QPainter>
 
+#include "core/advisor/operating_point.h"
 #include "core/base/tem_record.h"
 #include "render/colors/color_settings.h"
 
@@ -24,8 +25,9 @@ void PrintDatasheetPage(QPainter& painter, int width, int height, const QImage& 
 
 // The graphs page on a white ground: title, performance table, header
 // picture, the four performance graphs at hot side `thot` (K) in the curve
-// colours `colors`, and the strip.
+// colours `colors`, and the strip. With `point` (an operating point of this
+// module) a line under the table states it and the graphs mark it.
 void PrintGraphsPage(QPainter& painter, int width, int height, const TemRecord& record, double thot,
-                     const ColorSettings& colors);
+                     const ColorSettings& colors, const OperatingPoint* point = nullptr);
 
 }  // namespace vantiq
