@@ -33,6 +33,11 @@ private:
 void WriteBytes(const std::string& path, const std::vector<unsigned char>& bytes);
 std::vector<unsigned char> ReadBytes(const std::string& path);
 
+// A copy of the catalogue at `path` in a folder of this test program's own,
+// made at the first call. The program locks a catalogue while it reads it,
+// so test programs running side by side each read their own copy.
+const std::string& PrivateCopy(const std::string& path);
+
 // Writes a catalogue of `entries` to `path` and returns the path.
 std::string WriteCatalogue(const std::string& path, const std::vector<CatalogueEntry>& entries);
 
