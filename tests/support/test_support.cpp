@@ -26,15 +26,6 @@ TemRecord WorkedExampleModule(const std::string& name) {
     return r;
 }
 
-const std::string& PrivateCopy(const std::string& path) {
-    static const TempDir dir;
-    static const std::string copy = [&path] {
-        std::filesystem::copy_file(path, dir.File("Base.tmb"));
-        return dir.File("Base.tmb");
-    }();
-    return copy;
-}
-
 TempDir::TempDir() {
     static std::atomic<int> serial{0};
     path_ = std::filesystem::temp_directory_path() /

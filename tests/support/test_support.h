@@ -6,6 +6,7 @@
 
 #include "core/base/base_writer.h"
 #include "core/base/tem_record.h"
+#include "sample_base.h"
 
 namespace vantiq::test {
 
@@ -32,11 +33,6 @@ private:
 
 void WriteBytes(const std::string& path, const std::vector<unsigned char>& bytes);
 std::vector<unsigned char> ReadBytes(const std::string& path);
-
-// A copy of the catalogue at `path` in a folder of this test program's own,
-// made at the first call. The program locks a catalogue while it reads it,
-// so test programs running side by side each read their own copy.
-const std::string& PrivateCopy(const std::string& path);
 
 // Writes a catalogue of `entries` to `path` and returns the path.
 std::string WriteCatalogue(const std::string& path, const std::vector<CatalogueEntry>& entries);

@@ -34,6 +34,18 @@ QString PageJobName(PageKind kind, const PageContent& content) {
                                        : GraphsJobName(content.record);
 }
 
+QString PageFileName(PageKind kind, const PageContent& content) {
+    const QString page =
+        kind == PageKind::Datasheet ? QStringLiteral("datasheet") : QStringLiteral("graphs");
+    QString name = QStringLiteral("%1 %2.pdf").arg(DisplayName(content.record), page);
+    for (QChar& c : name) {
+        if (c.unicode() < 0x20 || QStringLiteral("<>:\"/\\|?*").contains(c)) {
+            c = QLatin1Char('_');
+        }
+    }
+    return name;
+}
+
 bool PaintPage(QPaintDevice& device, PageKind kind, const PageContent& content) {
     QPainter painter;
     if (!painter.begin(&device)) {
@@ -45,7 +57,7 @@ bool PaintPage(QPaintDevice& device, PageKind kind, const PageContent& content) 
         PrintDatasheetPage(painter, width, height, content.picture);
     } else {
         PrintGraphsPage(painter, width, height, content.record, content.thot, content.colors,
-                        content.point ? &*content.point : nullptr);
+                        device.logicalDpiX(), content.point ? &*content.point : nullptr);
     }
     return painter.end();
 }

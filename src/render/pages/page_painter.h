@@ -25,9 +25,12 @@ void PrintDatasheetPage(QPainter& painter, int width, int height, const QImage& 
 
 // The graphs page on a white ground: title, performance table, header
 // picture, the four performance graphs at hot side `thot` (K) in the curve
-// colours `colors`, and the strip. With `point` (an operating point of this
+// colours `colors`, and the strip. The page's sizes are fractions of the
+// printable area; the graphs' pens and fonts follow `dpi`, the device's
+// resolution (see PrintGraphStyle). With `point` (an operating point of this
 // module) a line under the table states it and the graphs mark it.
 void PrintGraphsPage(QPainter& painter, int width, int height, const TemRecord& record, double thot,
-                     const ColorSettings& colors, const OperatingPoint* point = nullptr);
+                     const ColorSettings& colors, double dpi,
+                     const OperatingPoint* point = nullptr);
 
 }  // namespace vantiq

@@ -74,7 +74,7 @@ TEST_P(ListAgreementTest, WindowListsTheRowsTheCliPrints) {
     QTest::mouseClick(Find<QPushButton>(panel, "searchButton"), Qt::LeftButton);
     ProcessEvents();
 
-    std::vector<std::string> args = {"--base", PrivateCopy(VANTIQ_SAMPLE_BASE), "--thot-c",
+    std::vector<std::string> args = {"--base", VANTIQ_SAMPLE_BASE, "--thot-c",
                                      std::to_string(request.thotCelsius), "search"};
     args.insert(args.end(), request.options.begin(), request.options.end());
     const QStringList expected = CliRows(args);

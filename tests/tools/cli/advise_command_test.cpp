@@ -20,7 +20,7 @@ struct AdviseRun {
 };
 
 AdviseRun Advise(const std::vector<std::string>& options) {
-    std::vector<std::string> args = {"--base", test::PrivateCopy(VANTIQ_SAMPLE_BASE), "advise"};
+    std::vector<std::string> args = {"--base", VANTIQ_SAMPLE_BASE, "advise"};
     args.insert(args.end(), options.begin(), options.end());
     std::ostringstream out, err;
     const int status = RunCli(args, out, err);

@@ -21,7 +21,7 @@ struct CliRun {
 };
 
 CliRun Cli(std::vector<std::string> args) {
-    args.insert(args.begin(), {"--base", test::PrivateCopy(VANTIQ_SAMPLE_BASE)});
+    args.insert(args.begin(), {"--base", VANTIQ_SAMPLE_BASE});
     std::ostringstream out, err;
     const int status = RunCli(args, out, err);
     return {status, out.str(), err.str()};
@@ -48,7 +48,7 @@ TEST(SearchCommand, GivesTheRowsOfTheWindowsList) {
     ASSERT_EQ(run.out.substr(0, kHeader.size()), kHeader);
 
     TemBase base;
-    ASSERT_FALSE(OpenBase(base, test::PrivateCopy(VANTIQ_SAMPLE_BASE)).has_value());
+    ASSERT_FALSE(OpenBase(base, VANTIQ_SAMPLE_BASE).has_value());
     ASSERT_FALSE(LoadBase(base).error.has_value());
     SearchCriteria criteria;
     criteria.requiredQ = 5;
