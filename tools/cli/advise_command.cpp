@@ -86,10 +86,7 @@ int RunAdviseCommand(const ParsedArgs& args, std::ostream& out, std::ostream& er
             err << counts << "\n";
         }
     }
-    out << FormatCsvRow(AdviceColumns());
-    for (std::size_t row = 0; row < advice.points.size(); ++row) {
-        out << FormatCsvRow(AdviceFields(base, advice.points[row], row));
-    }
+    out << AdviceCsv(base, advice.points);
     return kExitOk;
 }
 

@@ -22,6 +22,12 @@ int CompareKey(const TemBase& base, const OperatingPoint& a, const OperatingPoin
             return order(a.current, b.current);
         case AdviceKey::Margin:
             return order(b.margin, a.margin);
+        case AdviceKey::Modules:
+            return order(a.modules, b.modules);
+        case AdviceKey::Voltage:
+            return order(a.voltage, b.voltage);
+        case AdviceKey::Thot:
+            return order(a.thot, b.thot);
         case AdviceKey::Name:
             break;
     }

@@ -16,6 +16,9 @@ enum class AdviceKey : std::int32_t {
     Current = 2,  // module current, ascending
     Margin = 3,   // margin, descending
     Name = 4,     // module name as bytes, ascending
+    Modules = 5,  // module count, ascending
+    Voltage = 6,  // module voltage, ascending
+    Thot = 7,     // hot side, ascending
 };
 
 struct AdviceOrder {

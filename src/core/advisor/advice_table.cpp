@@ -15,6 +15,26 @@ std::string Shortest(double value) {
     return std::string(buffer, result.ptr);
 }
 
+// Quotes a field that holds a comma, a quote or a line break.
+std::string CsvField(const std::string& field) {
+    if (field.find_first_of(",\"\r\n") == std::string::npos) {
+        return field;
+    }
+    std::string quoted = "\"";
+    for (char c : field) {
+        quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
+    }
+    return quoted + "\"";
+}
+
+std::string CsvLine(const std::vector<std::string>& fields) {
+    std::string line;
+    for (std::size_t k = 0; k < fields.size(); ++k) {
+        line += (k == 0 ? "" : ",") + CsvField(fields[k]);
+    }
+    return line + "\r\n";
+}
+
 }  // namespace
 
 std::vector<std::string> AdviceColumns() {
@@ -32,6 +52,14 @@ std::vector<std::string> AdviceFields(const TemBase& base, const OperatingPoint&
         fields.push_back(Shortest(v));
     }
     return fields;
+}
+
+std::string AdviceCsv(const TemBase& base, const std::vector<OperatingPoint>& points) {
+    std::string text = CsvLine(AdviceColumns());
+    for (std::size_t row = 0; row < points.size(); ++row) {
+        text += CsvLine(AdviceFields(base, points[row], row));
+    }
+    return text;
 }
 
 }  // namespace vantiq

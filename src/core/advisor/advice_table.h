@@ -20,4 +20,8 @@ std::vector<std::string> AdviceColumns();
 std::vector<std::string> AdviceFields(const TemBase& base, const OperatingPoint& point,
                                       std::size_t row);
 
+// The points as CSV text (RFC 4180, CR LF line ends): the header, then one
+// row per point in the order given.
+std::string AdviceCsv(const TemBase& base, const std::vector<OperatingPoint>& points);
+
 }  // namespace vantiq

@@ -38,6 +38,26 @@ std::string PumpPhrase(const AdviceRequest& q) {
     return text + " at dT " + Kelvin(q.criteria.requiredDT) + " K";
 }
 
+std::string Temperatures(const AdviceRequest& q, double thot) {
+    if (q.sink) {
+        return Format("Tc = %.1f \u00B0C", q.sink->cold - kCelsiusOffset) +
+               Format(", Ta = %.1f \u00B0C", q.sink->ambient - kCelsiusOffset) +
+               Format(", Rs = %.2f K/W", q.sink->resistance);
+    }
+    return "dT = " + Kelvin(q.criteria.requiredDT) + " K" +
+           Format(", Th = %.1f \u00B0C", thot - kCelsiusOffset);
+}
+
+std::string Modules(const AdviceRequest& q) {
+    const char* wiring = q.wiring == Wiring::Series ? " in series" : " in parallel";
+    if (q.modules == AdviceRequest::kFewestModules) {
+        return "the fewest modules that work, 1 to " +
+               std::to_string(AdviceRequest::kMaxAutoModules) + wiring;
+    }
+    return q.modules == 1 ? std::string("1 module")
+                          : std::to_string(q.modules) + " modules" + wiring;
+}
+
 }  // namespace
 
 std::string RejectionPhrase(const AdviceRequest& request, Rejection reason, bool plural) {
@@ -70,6 +90,27 @@ std::string RejectionSummary(const AdviceRequest& request, const Advice& advice)
         summary += RejectionPhrase(request, static_cast<Rejection>(k), count != 1);
     }
     return summary;
+}
+
+std::string AdviceCriteriaText(const AdviceRequest& request, const Advice& advice, double thot) {
+    const SearchCriteria& c = request.criteria;
+    std::string text = "Operating points for:\r\n";
+    text += Format("Q = %.1f W", c.requiredQ) + ", " + Temperatures(request, thot) + "\r\n";
+    if (IsSet(c.supplyVoltage)) {
+        text += Format("Unominal <= %.1f V\r\n", c.supplyVoltage);
+    }
+    if (IsSet(c.supplyCurrent)) {
+        text += Format("Imax <= %.1f A\r\n", c.supplyCurrent);
+    }
+    text += Modules(request) + "\r\n";
+    if (!advice.points.empty()) {
+        const std::size_t n = advice.points.size();
+        return text + std::to_string(n) + (n == 1 ? " module carries" : " modules carry") +
+               " the load.\r\n";
+    }
+    text += "No module can carry this load within these limits";
+    const std::string counts = RejectionSummary(request, advice);
+    return text + (counts.empty() ? "." : ": " + counts + ".") + "\r\n";
 }
 
 }  // namespace vantiq

@@ -17,4 +17,10 @@ std::string RejectionPhrase(const AdviceRequest& request, Rejection reason, bool
 // than 12.0 V". Empty when nothing was rejected.
 std::string RejectionSummary(const AdviceRequest& request, const Advice& advice);
 
+// What the advisor was asked and what it found, for the panel's criteria
+// box: the load, the temperatures, the supply limits and the modules, each
+// on a line ended by CR LF, then how many modules carry the load, or, when
+// none does, the counts per reason. `thot` is the fixed hot side (K). UTF-8.
+std::string AdviceCriteriaText(const AdviceRequest& request, const Advice& advice, double thot);
+
 }  // namespace vantiq

@@ -9,7 +9,9 @@
 #include "gui/app/about_dlg.h"
 #include "gui/app/command_ids.h"
 #include "gui/app/module_art.h"
+#include "gui/app/point_export.h"
 #include "gui/panel/module_dlg.h"
+#include "gui/panel/operating_point_list.h"
 #include "gui/settings/settings_dialog.h"
 #include "render/colors/color_store.h"
 #include "render/text/cp1251_text.h"
@@ -53,6 +55,8 @@ bool CMainFrame::Create() {
     CreateMenus();
     connect(panel_, &CModuleDlg::TemSelected, this, &CMainFrame::OnTemSelected,
             Qt::QueuedConnection);
+    // Direct, so the view holds the point before the queued refresh draws.
+    connect(panel_, &CModuleDlg::PointChosen, view_, &CChildView::SetPoint);
     if (!panel_->Initialise()) {
         return false;
     }
@@ -79,6 +83,8 @@ void CMainFrame::CreateFileMenu() {
                                     [this] { Print(ID_FILE_EXPORT_GRAPHS); });
     exportDatasheet_ = file->addAction(QStringLiteral("Export datasheet as PDF..."), this,
                                        [this] { Print(ID_FILE_EXPORT_DATASHEET); });
+    file->addAction(QStringLiteral("Export operating points as CSV..."), this,
+                    [this] { ExportOperatingPoints(this, base_, panel_->PointList().Points()); });
     file->addSeparator();
     file->addAction(QStringLiteral("Exit"), this, &QWidget::close);
 }

@@ -3,24 +3,52 @@
 #include <QButtonGroup>
 #include <QMessageBox>
 
+#include "core/advisor/advice_text.h"
+#include "core/advisor/advisor.h"
 #include "core/base/cp1251.h"
 #include "core/selection/criteria_text.h"
 #include "core/selection/list_actions.h"
+#include "gui/panel/operating_point_list.h"
 #include "gui/panel/step_dlg1.h"
 #include "gui/panel/step_dlg2.h"
 #include "gui/panel/step_dlg3.h"
 #include "gui/panel/step_dlg4.h"
+#include "gui/panel/step_dlg5.h"
 #include "ui_module_dlg.h"
 
 namespace vantiq {
 namespace {
 
 constexpr int kFirstStep = 1;
-constexpr int kLastStep = 4;
+constexpr int kLastStep = 5;
 constexpr int kPanelWidth = 264;
 
 QString Shown(const std::string& bytes) {
     return QString::fromStdString(Cp1251ToUtf8(bytes));
+}
+
+// Why the advisor cannot run `request` as the user entered it; empty when it can.
+QString AdviceInputProblem(const AdviceRequest& request) {
+    constexpr double kMinAmbient = TemBase::kMinThot;
+    constexpr double kMaxAmbient = TemBase::kMaxThot;
+    if (!(request.criteria.requiredQ > 0.0)) {
+        return QStringLiteral("Enter the heat load Q (above 0 W) in step 2 first.");
+    }
+    if (!request.sink) {
+        return request.criteria.requiredDT >= 0.0
+                   ? QString()
+                   : QStringLiteral("The temperature difference dT must not be negative.");
+    }
+    if (request.sink->ambient < kMinAmbient || request.sink->ambient > kMaxAmbient) {
+        return QStringLiteral("The ambient temperature must be from -50 to 100 °C.");
+    }
+    if (!(request.sink->cold < request.sink->ambient)) {
+        return QStringLiteral("The cold side must be below the ambient temperature.");
+    }
+    if (request.sink->resistance < 0.0) {
+        return QStringLiteral("The heat sink's thermal resistance must not be negative.");
+    }
+    return {};
 }
 
 }  // namespace
@@ -34,13 +62,21 @@ CModuleDlg::CModuleDlg(TemBase& base, RecordSource& records, QWidget* parent)
       page2_(new CStepDlg2(this)),
       page3_(new CStepDlg3(this)),
       page4_(new CStepDlg4(this)),
+      page5_(new CStepDlg5(this)),
+      pointList_(new OperatingPointList(base, this)),
       direction_(new QButtonGroup(this)) {
     ui_->setupUi(this);
     setFixedWidth(kPanelWidth);
     for (QWidget* page : {static_cast<QWidget*>(page1_), static_cast<QWidget*>(page2_),
-                          static_cast<QWidget*>(page3_), static_cast<QWidget*>(page4_)}) {
+                          static_cast<QWidget*>(page3_), static_cast<QWidget*>(page4_),
+                          static_cast<QWidget*>(page5_)}) {
         ui_->pages->addWidget(page);
     }
+    // The points' eight columns need more room than the panel has: they get
+    // a window of their own, which the panel owns.
+    pointList_->setWindowFlag(Qt::Tool);
+    pointList_->setWindowTitle(QStringLiteral("Operating points"));
+    pointList_->resize(560, 320);
     direction_->addButton(ui_->descendingRadio, 0);
     direction_->addButton(ui_->ascendingRadio, 1);
     ConnectControls();
@@ -60,6 +96,8 @@ void CModuleDlg::ConnectControls() {
     connect(ui_->resultList, &ResultListView::Clicked, this, &CModuleDlg::ClickRow);
     connect(page3_, &CStepDlg3::ModeClicked, this, &CModuleDlg::UpdateElectricalControls);
     connect(page1_, &CStepDlg1::ThotStepped, this, &CModuleDlg::ChangeThot);
+    connect(page5_, &CStepDlg5::AdviseClicked, this, &CModuleDlg::ShowOperatingPoints);
+    connect(pointList_, &OperatingPointList::RowClicked, this, &CModuleDlg::SelectOperatingPoint);
 }
 
 bool CModuleDlg::Initialise() {
@@ -149,6 +187,7 @@ void CModuleDlg::SelectListedModule() {
 }
 
 void CModuleDlg::Notify() {
+    emit PointChosen(std::nullopt);
     emit TemSelected();
     ExchangeOut();
 }
@@ -189,6 +228,7 @@ void CModuleDlg::ClearCriteria() {
     ExchangeOut();
     LayoutStepPages();
     page3_->EnableForMode(ElectricalMode::Supply);
+    page5_->Reset();
 }
 
 void CModuleDlg::LayoutStepPages() {
@@ -225,7 +265,42 @@ void CModuleDlg::ChangeThot(double kelvin) {
     // new hot side; the module shown stays while it is listed.
     list_.Rederived(base_, Key(), Order());
     ShowList();
+    // Operating points found at the old hot side no longer hold.
+    pointList_->SetPoints({});
     Notify();
+}
+
+void CModuleDlg::ShowOperatingPoints() {
+    ExchangeIn();
+    AdviceRequest request;
+    request.criteria = criteria_;
+    // Hidden supply boxes are no limit: in resistance mode the user set none.
+    if (criteria_.electricalMode != SearchCriteria::kSupplyMode) {
+        request.criteria.supplyVoltage = 0.0;
+        request.criteria.supplyCurrent = 0.0;
+    }
+    page5_->Read(request);
+    if (const QString problem = AdviceInputProblem(request); !problem.isEmpty()) {
+        QMessageBox::information(this, QStringLiteral("Vantiq"), problem);
+        return;
+    }
+    const Advice advice = RunAdvisor(base_, request);
+    criteriaText_ = Utf8ToCp1251(AdviceCriteriaText(request, advice, base_.thot)).value_or("");
+    ShowCriteriaText();
+    pointList_->SetPoints(advice.points);
+    pointList_->show();
+    pointList_->raise();
+}
+
+void CModuleDlg::SelectOperatingPoint(int row) {
+    const auto& points = pointList_->Points();
+    if (row < 0 || static_cast<std::size_t>(row) >= points.size()) {
+        return;
+    }
+    const OperatingPoint& point = points[static_cast<std::size_t>(row)];
+    base_.selected = static_cast<std::int32_t>(point.index);
+    emit PointChosen(point);
+    emit TemSelected();
 }
 
 }  // namespace vantiq

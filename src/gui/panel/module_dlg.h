@@ -6,6 +6,9 @@
 #include <string>
 #include <vector>
 
+#include <optional>
+
+#include "core/advisor/operating_point.h"
 #include "core/base/tem_base.h"
 #include "core/selection/result_list.h"
 #include "core/selection/search_criteria.h"
@@ -25,6 +28,8 @@ class CStepDlg1;
 class CStepDlg2;
 class CStepDlg3;
 class CStepDlg4;
+class CStepDlg5;
+class OperatingPointList;
 
 // The selection panel: the four wizard pages stacked at the top, the step,
 // search and name controls, the list of found modules with its sort
@@ -52,10 +57,24 @@ public:
     void ClearCriteria();
     void LayoutStepPages();
     void UpdateElectricalControls();
+    // "Operating points": runs the advisor with the wizard's Q, dT, supply,
+    // dimensions, name and step 5, lists the points in their own window and
+    // states the request and its outcome in the criteria box. A request it
+    // cannot run (no Q, a cold side not below ambient...) is explained in a
+    // message box instead.
+    void ShowOperatingPoints();
+    // The operating points listed (empty before the first run).
+    const OperatingPointList& PointList() const { return *pointList_; }
+    // Makes the module of operating point `row` of that list the selected
+    // one, at that point.
+    void SelectOperatingPoint(int row);
 
 signals:
     // The base's selected module was set (it may be -1).
     void TemSelected();
+    // The module is shown at this operating point, or (none) was chosen from
+    // the search's list; sent before TemSelected.
+    void PointChosen(const std::optional<OperatingPoint>& point);
 
 private:
     void ConnectControls();
@@ -82,6 +101,8 @@ private:
     CStepDlg2* page2_;
     CStepDlg3* page3_;
     CStepDlg4* page4_;
+    CStepDlg5* page5_;
+    OperatingPointList* pointList_;
     QButtonGroup* direction_;
 
     ResultList list_;

@@ -19,7 +19,9 @@ void CChildView::OnUpdateView(DisplayMode mode) {
     const TemRecord* record = base_.Selected();
     if (mode_ == DisplayMode::Graph && record != nullptr && !buffer_.isNull()) {
         QPainter painter(&buffer_);
-        DrawModuleGraphs(painter, quadrants_, *record, base_.thot, colors_, kScreenGraphStyle);
+        const bool marked = point_ && static_cast<std::int32_t>(point_->index) == base_.selected;
+        DrawModuleGraphs(painter, quadrants_, *record, base_.thot, colors_, kScreenGraphStyle,
+                         marked ? &*point_ : nullptr);
     }
     picture_ = record != nullptr ? LoadModulePicture(base_, base_.selected) : QImage();
     update();

@@ -3,6 +3,9 @@
 #include <QImage>
 #include <QWidget>
 
+#include <optional>
+
+#include "core/advisor/operating_point.h"
 #include "core/base/tem_base.h"
 #include "gui/view/view_modes.h"
 #include "render/colors/color_settings.h"
@@ -26,6 +29,11 @@ public:
     // The datasheet picture of the module last shown; null when none.
     const QImage& Picture() const { return picture_; }
     DisplayMode Mode() const { return mode_; }
+    // The operating point the module was chosen at, marked on its graphs
+    // while that module is the selected one; none when it was chosen from
+    // the search's list.
+    const std::optional<OperatingPoint>& Point() const { return point_; }
+    void SetPoint(const std::optional<OperatingPoint>& point) { point_ = point; }
 
 public slots:
     // Shows the selected module in `mode` (None shows nothing): in Graph mode the
@@ -44,6 +52,7 @@ private:
     QImage picture_;
     GraphCells quadrants_{};
     DisplayMode mode_ = DisplayMode::None;
+    std::optional<OperatingPoint> point_;
 };
 
 }  // namespace vantiq

@@ -16,6 +16,7 @@ const QColor kGradientBottom(207, 207, 255);
 const QColor kGridColor(165, 165, 165);
 const QColor kBoxColor(140, 140, 170);
 const QColor kCurveGraphColor(255, 0, 0);
+const QColor kMarkColor(160, 0, 160);
 // At a scale of 1; see GraphStyle.
 constexpr int kTickWidth = 2;
 constexpr int kDotPeriod = 3;  // one dot drawn, two left out
@@ -131,6 +132,34 @@ void Graph::DrawCurveLine(const GraphLayout& layout, const CurveAxes& axes, cons
     painter.drawPolyline(line);
 }
 
+void Graph::DrawMark(const GraphLayout& layout, const FamilyAxes& axes, const GraphMark& mark,
+                     GraphStyle style) {
+    QPainter painter(&bitmap_);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setClipRect(layout.plotLeft, layout.plotTop, layout.plotWidth - layout.plotLeft,
+                        layout.plotHeight - layout.plotTop);
+    QPolygon line;
+    for (std::size_t i = 0; i < mark.curve.size(); ++i) {
+        if (const auto point = FamilyGraphPoint(layout, axes, mark.curve.x[i], mark.curve.y[i])) {
+            line << *point;
+        }
+    }
+    QPen dashed(kMarkColor, style.penWidth, Qt::DashLine, Qt::FlatCap, Qt::RoundJoin);
+    painter.setPen(dashed);
+    painter.drawPolyline(line);
+    const auto centre = FamilyGraphPoint(layout, axes, mark.x, mark.y);
+    if (!centre) {
+        return;
+    }
+    const int radius = std::max(3, 2 * style.penWidth);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(kMarkColor);
+    painter.drawEllipse(*centre, radius, radius);
+    painter.setPen(kMarkColor);
+    painter.setFont(GraphFonts(style.fontHeight).label);
+    painter.drawText(*centre + QPoint(radius + 2, -radius - 2), mark.label);
+}
+
 void Graph::DrawFamilyLines(const GraphLayout& layout, const FamilyAxes& axes,
                             const CurveFamily& family, const ColorSettings& colors, int penWidth) {
     QPainter painter(&bitmap_);
@@ -170,7 +199,7 @@ void Graph::DrawCurveGraph(const Placement& placement, QPainter& target, const C
 
 void Graph::DrawFamilyGraph(const Placement& placement, QPainter& target, const CurveFamily& family,
                             const ColorSettings& colors, const GraphCaptions& captions,
-                            GraphStyle style) {
+                            GraphStyle style, const GraphMark* mark) {
     if (placement.Width() <= ScaledPixels(kFamilyRightBand, style.scale) ||
         placement.Height() <= 0) {
         return;
@@ -181,6 +210,9 @@ void Graph::DrawFamilyGraph(const Placement& placement, QPainter& target, const 
         static_cast<int>(captions.x.size()), static_cast<int>(captions.y.size()), style.scale);
     DrawFrame(layout, captions, style);
     DrawFamilyLines(layout, axes, family, colors, style.penWidth);
+    if (mark) {
+        DrawMark(layout, axes, *mark, style);
+    }
     target.drawImage(QPoint(placement.left, placement.top), bitmap_);
 }
 

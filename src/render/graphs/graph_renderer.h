@@ -28,6 +28,16 @@ struct GraphCaptions {
     QString y;
 };
 
+// An operating point on a family graph, in purple (160, 0, 160): the curve
+// at its current, drawn dashed beside the family, and the point itself as a
+// filled circle with `label` beside it.
+struct GraphMark {
+    Curve curve;
+    double x = 0.0;
+    double y = 0.0;
+    QString label;
+};
+
 // Draws one performance graph into a bitmap of its own and copies the
 // finished picture to `placement` on the target in one step, so the target
 // never shows a half-drawn graph. A graph object serves one drawing call;
@@ -42,10 +52,11 @@ public:
 
     // Five curves against the temperature difference (0 K at the right), each
     // in its colour from `colors`, read as the curve starts. The rightmost 10
-    // pixels of the placement carry the background only.
+    // pixels of the placement carry the background only. With `mark` the
+    // operating point is drawn over them (the axes stay the family's).
     void DrawFamilyGraph(const Placement& placement, QPainter& target, const CurveFamily& family,
                          const ColorSettings& colors, const GraphCaptions& captions,
-                         GraphStyle style);
+                         GraphStyle style, const GraphMark* mark = nullptr);
 
     // The last picture drawn (null before any).
     const QImage& Bitmap() const { return bitmap_; }
@@ -54,6 +65,8 @@ private:
     void DrawFrame(const GraphLayout& layout, const GraphCaptions& captions, GraphStyle style);
     void DrawCurveLine(const GraphLayout& layout, const CurveAxes& axes, const Curve& curve,
                        int penWidth);
+    void DrawMark(const GraphLayout& layout, const FamilyAxes& axes, const GraphMark& mark,
+                  GraphStyle style);
     void DrawFamilyLines(const GraphLayout& layout, const FamilyAxes& axes,
                          const CurveFamily& family, const ColorSettings& colors, int penWidth);
 

@@ -2,6 +2,10 @@
 
 #include <QPainter>
 
+#include <optional>
+
+#include "core/advisor/operating_curves.h"
+
 namespace vantiq {
 namespace {
 
@@ -13,6 +17,18 @@ QString TemperatureCaption() {
 
 unsigned Steps(double fraction, int size) {
     return static_cast<unsigned>(std::max(Truncate(fraction * size), 0));
+}
+
+// The mark of `point` on one family graph, its curve spanning the family's
+// temperature range.
+GraphMark MarkOn(const TemRecord& record, const OperatingPoint& point, PointGraph graph,
+                 const CurveFamily& family, unsigned steps) {
+    const double value = PointValue(point, graph);
+    const char* format = graph == PointGraph::Heat      ? "%.1f W"
+                         : graph == PointGraph::Voltage ? "%.2f V"
+                                                        : "COP %.2f";
+    return {CurveThroughPoint(record, point, graph, family.MinX(), steps), PointX(point), value,
+            FormatLabel(format, value)};
 }
 
 }  // namespace
@@ -37,7 +53,8 @@ void DrawViewCross(QPainter& painter, int width, int height) {
 }
 
 void DrawModuleGraphs(QPainter& painter, const GraphCells& cells, const TemRecord& record,
-                      double thot, const ColorSettings& colors, GraphStyle style) {
+                      double thot, const ColorSettings& colors, GraphStyle style,
+                      const OperatingPoint* point) {
     const Placement& first = cells[0];
     Graph().DrawCurveGraph(
         first, painter,
@@ -48,10 +65,16 @@ void DrawModuleGraphs(QPainter& painter, const GraphCells& cells, const TemRecor
     const std::array<QString, 3> captions = {QStringLiteral("Qc, Watts"),
                                              QStringLiteral("U, Volts"),
                                              QStringLiteral("Coefficient Of Performance(COP)")};
+    const std::array<PointGraph, 3> graphs = {PointGraph::Heat, PointGraph::Voltage,
+                                              PointGraph::Cop};
     for (std::size_t k = 0; k < builders.size(); ++k) {
         const Placement& cell = cells[k + 1];
-        Graph().DrawFamilyGraph(cell, painter, builders[k](record, thot, Steps(0.9, cell.Height())),
-                                colors, {TemperatureCaption(), captions[k]}, style);
+        const unsigned steps = Steps(0.9, cell.Height());
+        const CurveFamily family = builders[k](record, thot, steps);
+        const std::optional<GraphMark> mark =
+            point ? std::optional(MarkOn(record, *point, graphs[k], family, steps)) : std::nullopt;
+        Graph().DrawFamilyGraph(cell, painter, family, colors, {TemperatureCaption(), captions[k]},
+                                style, mark ? &*mark : nullptr);
     }
 }
 

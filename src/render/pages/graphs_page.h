@@ -4,6 +4,7 @@
 
 #include <array>
 
+#include "core/advisor/operating_point.h"
 #include "core/base/tem_record.h"
 #include "render/colors/color_settings.h"
 #include "render/graphs/graph_geometry.h"
@@ -38,8 +39,11 @@ void DrawViewCross(QPainter& painter, int width, int height);
 
 // Builds the four curve tables of `record` at hot side `thot` (in kelvin),
 // sampled to the size of each cell, and draws each graph into its cell:
-// no-load dT against current, then Qc, U and COP against dT.
+// no-load dT against current, then Qc, U and COP against dT. With `point`
+// (an operating point of this module) the last three also mark the point
+// and show the curve at its current dashed.
 void DrawModuleGraphs(QPainter& painter, const GraphCells& cells, const TemRecord& record,
-                      double thot, const ColorSettings& colors, GraphStyle style);
+                      double thot, const ColorSettings& colors, GraphStyle style,
+                      const OperatingPoint* point = nullptr);
 
 }  // namespace vantiq

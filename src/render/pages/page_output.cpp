@@ -18,12 +18,15 @@ constexpr double kPdfMarginMm = 5.0;
 }  // namespace
 
 std::optional<PageContent> SelectedPageContent(const TemBase& base, const ColorSettings& colors,
-                                               const QImage& picture) {
+                                               const QImage& picture,
+                                               const std::optional<OperatingPoint>& point) {
     const TemRecord* record = base.Selected();
     if (record == nullptr) {
         return std::nullopt;
     }
-    return PageContent{*record, base.thot, colors, picture};
+    const bool ours = point && static_cast<std::int32_t>(point->index) == base.selected;
+    return PageContent{*record, base.thot, colors, picture,
+                       ours ? point : std::optional<OperatingPoint>()};
 }
 
 QString PageJobName(PageKind kind, const PageContent& content) {
@@ -54,7 +57,7 @@ bool PaintPage(QPaintDevice& device, PageKind kind, const PageContent& content) 
         PrintDatasheetPage(painter, width, height, content.picture);
     } else {
         PrintGraphsPage(painter, width, height, content.record, content.thot, content.colors,
-                        device.logicalDpiX());
+                        device.logicalDpiX(), content.point ? &*content.point : nullptr);
     }
     return painter.end();
 }

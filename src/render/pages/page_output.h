@@ -6,6 +6,7 @@
 
 #include <optional>
 
+#include "core/advisor/operating_point.h"
 #include "core/base/tem_base.h"
 #include "render/colors/color_settings.h"
 
@@ -20,13 +21,15 @@ struct PageContent {
     TemRecord record;
     double thot = TemBase::kDefaultThot;  // K
     ColorSettings colors;
-    QImage picture;  // the datasheet picture; null when the module has none
+    QImage picture;                       // the datasheet picture; null when the module has none
+    std::optional<OperatingPoint> point;  // the operating point the module was chosen at
 };
 
 // The content of the selected module, or nullopt when nothing is selected;
-// no record is read then.
+// no record is read then. `point` is kept when it belongs to that module.
 std::optional<PageContent> SelectedPageContent(const TemBase& base, const ColorSettings& colors,
-                                               const QImage& picture);
+                                               const QImage& picture,
+                                               const std::optional<OperatingPoint>& point = {});
 
 // The printer job name (also the PDF title) of the page.
 QString PageJobName(PageKind kind, const PageContent& content);

@@ -80,7 +80,7 @@ void PrintDatasheetPage(QPainter& painter, int width, int height, const QImage& 
 }
 
 void PrintGraphsPage(QPainter& painter, int width, int height, const TemRecord& record, double thot,
-                     const ColorSettings& colors, double dpi) {
+                     const ColorSettings& colors, double dpi, const OperatingPoint* point) {
     const GraphsPageLayout page = LayOutGraphsPage(width, height);
     painter.save();
     painter.fillRect(QRect(0, 0, width, height), Qt::white);
@@ -88,9 +88,14 @@ void PrintGraphsPage(QPainter& painter, int width, int height, const TemRecord& 
     DrawTitleAndHeadings(painter, page, record);
     DrawPerformanceTable(painter, page, record);
     DrawTableRules(painter, page.rules);
+    if (point) {
+        painter.setPen(Qt::black);
+        painter.setFont(MakePageFont(page.pointFont, painter.device()));
+        DrawTopLeft(painter, page.pointLine, OperatingPointLine(*point));
+    }
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawImage(page.headerPicture, DrawHeaderPicture());
-    DrawModuleGraphs(painter, page.graphCells, record, thot, colors, PrintGraphStyle(dpi));
+    DrawModuleGraphs(painter, page.graphCells, record, thot, colors, PrintGraphStyle(dpi), point);
     painter.restore();
     DrawDatasheetStrip(painter, width, height);
 }

@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QPainter>
 
+#include "core/advisor/operating_point.h"
 #include "core/base/tem_record.h"
 #include "render/colors/color_settings.h"
 
@@ -26,8 +27,10 @@ void PrintDatasheetPage(QPainter& painter, int width, int height, const QImage& 
 // picture, the four performance graphs at hot side `thot` (K) in the curve
 // colours `colors`, and the strip. The page's sizes are fractions of the
 // printable area; the graphs' pens and fonts follow `dpi`, the device's
-// resolution (see PrintGraphStyle).
+// resolution (see PrintGraphStyle). With `point` (an operating point of this
+// module) a line under the table states it and the graphs mark it.
 void PrintGraphsPage(QPainter& painter, int width, int height, const TemRecord& record, double thot,
-                     const ColorSettings& colors, double dpi);
+                     const ColorSettings& colors, double dpi,
+                     const OperatingPoint* point = nullptr);
 
 }  // namespace vantiq

@@ -40,6 +40,14 @@ std::array<PerformanceRow, 5> PerformanceRows(const TemRecord& r) {
     }};
 }
 
+QString OperatingPointLine(const OperatingPoint& p) {
+    constexpr double kCelsiusOffset = 273.0;
+    return QStringLiteral("Operating point: %1 × %2 A, %3 V, %4 W, COP %5, Th %6 °C")
+        .arg(p.modules)
+        .arg(Fixed("%.2f", p.current), Fixed("%.2f", p.voltage), Fixed("%.1f", p.power),
+             Fixed("%.2f", p.cop), Fixed("%.1f", p.thot - kCelsiusOffset));
+}
+
 QString DatasheetJobName(const TemRecord& record) {
     return QStringLiteral("Vantiq document(datasheet): %1").arg(SafeName(record));
 }

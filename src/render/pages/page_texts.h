@@ -4,6 +4,7 @@
 
 #include <array>
 
+#include "core/advisor/operating_point.h"
 #include "core/base/tem_record.h"
 
 namespace vantiq {
@@ -23,6 +24,11 @@ QString GraphsPageTitle(const TemRecord& record);
 // The table's five rows: Imax, Vmax, |dTmax|, Qmax with one decimal, the AC
 // resistance with two.
 std::array<PerformanceRow, 5> PerformanceRows(const TemRecord& record);
+
+// The line under the table of a module printed at an operating point:
+// "Operating point: n × I A, U V, P W, COP c, Th t °C" (Th in degrees
+// Celsius, K - 273).
+QString OperatingPointLine(const OperatingPoint& point);
 
 // The printer job names of the datasheet page and of the graphs page.
 QString DatasheetJobName(const TemRecord& record);

@@ -46,6 +46,8 @@ struct GraphsPageLayout {
     std::array<int, 5> rowY{};
     PageFontSpec tableFont;
     TableRules rules;
+    QPoint pointLine;  // the operating point's line under the table, when there is one
+    PageFontSpec pointFont;
     QRect headerPicture;
     // Top-left, top-right, bottom-left, bottom-right; neighbours share a border.
     GraphCells graphCells{};

@@ -132,13 +132,15 @@ TEST(RunAdvisor, CandidatesPassTheSearchsDimensionAndNameTests) {
 }
 
 // Every key in both directions: neighbours are in key order, and equal keys
-// (the name key has a duplicate) in base order.
+// (the name key has a duplicate; one module each at one hot side make the
+// count and hot side keys all ties) in base order.
 TEST(RunAdvisor, OrdersByEveryKeyWithTiesInBaseOrder) {
     TemBase base = Generated();
     base.records[5].name = base.records[3].name;
     const AdviceRequest request = Fixed(4.0, 25.0);
-    for (const AdviceKey key : {AdviceKey::Power, AdviceKey::Cop, AdviceKey::Current,
-                                AdviceKey::Margin, AdviceKey::Name}) {
+    for (const AdviceKey key :
+         {AdviceKey::Power, AdviceKey::Cop, AdviceKey::Current, AdviceKey::Margin, AdviceKey::Name,
+          AdviceKey::Modules, AdviceKey::Voltage, AdviceKey::Thot}) {
         for (const bool reversed : {false, true}) {
             const Advice advice = RunAdvisor(base, request, {key, reversed});
             ASSERT_GT(advice.points.size(), 100u);
@@ -152,6 +154,12 @@ TEST(RunAdvisor, OrdersByEveryKeyWithTiesInBaseOrder) {
                         return p.current;
                     case AdviceKey::Margin:
                         return -p.margin;
+                    case AdviceKey::Modules:
+                        return p.modules;
+                    case AdviceKey::Voltage:
+                        return p.voltage;
+                    case AdviceKey::Thot:
+                        return p.thot;
                     case AdviceKey::Name:
                         break;
                 }

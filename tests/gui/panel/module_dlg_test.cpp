@@ -79,10 +79,12 @@ TEST_F(ModuleDlgTest, NextStepSearchesAndTheStepButtonsHoldTheRange) {
     Click("nextButton");
     Click("nextButton");
     EXPECT_EQ(ShownStep(), 4);
+    Click("nextButton");
+    EXPECT_EQ(ShownStep(), 5);
     EXPECT_FALSE(Find<QPushButton>(panel_, "nextButton")->isEnabled());
     const QString criteria = Find<QPlainTextEdit>(panel_, "criteriaBox")->toPlainText();
     Click("prevButton");
-    EXPECT_EQ(ShownStep(), 3);
+    EXPECT_EQ(ShownStep(), 4);
     EXPECT_EQ(Find<QPlainTextEdit>(panel_, "criteriaBox")->toPlainText(), criteria);
 }
 

@@ -97,6 +97,31 @@ TEST(FamilyGraph, DrawsEachCurveInItsColourWithoutJoiningThem) {
     }
 }
 
+// A point at (-35 K, 5) over the flat family, its curve flat at 3: the
+// circle sits where the point maps, and the curve is dashed, not solid.
+TEST(FamilyGraph, MarksAnOperatingPointWithItsDashedCurve) {
+    const QColor mark(160, 0, 160);
+    GraphMark point{{{-70.0, -35.0, 0.0}, {3.0, 3.0, 3.0}}, -35.0, 5.0, QStringLiteral("5.0 W")};
+    QImage image = Canvas();
+    {
+        QPainter painter(&image);
+        Graph().DrawFamilyGraph(kCell, painter, FlatFamily(), ColorSettings(), kFamilyCaptions,
+                                {2, 12}, &point);
+    }
+    // The axis runs from -80 K (rounded outward) to 0 over columns 88 to 590.
+    const int centreX = 88 + (590 - 88) * 45 / 80;
+    const int centreY = static_cast<int>(400 - 360 * 5.0 / 11);
+    EXPECT_EQ(image.pixelColor(centreX, centreY), mark);
+    const int curveY = static_cast<int>(400 - 360 * 3.0 / 11);
+    int dashed = 0;
+    for (int x = 100; x < 580; ++x) {
+        dashed += image.pixelColor(x, curveY) == mark;
+    }
+    EXPECT_GT(dashed, 100);
+    EXPECT_LT(dashed, 400) << "a dashed curve leaves gaps";
+    EXPECT_EQ(image.pixelColor(300, FlatRow(0)), ColorSettings().ForCurve(0)) << "family kept";
+}
+
 TEST(FamilyGraph, LeavesTheRightBandToTheBackground) {
     const QImage image = DrawFamily(FlatFamily(), ColorSettings());
     // The curves end at column 590 with a round cap of the pen's half width.

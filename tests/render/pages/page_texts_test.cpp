@@ -18,6 +18,18 @@ TemRecord Module(const char* name) {
     return record;
 }
 
+TEST(PageTexts, OperatingPointLineStatesTheSetAndItsHotSide) {
+    OperatingPoint p;
+    p.modules = 2;
+    p.current = 1.526;
+    p.voltage = 10.664;
+    p.power = 32.55;
+    p.cop = 0.6144;
+    p.thot = 307.43;
+    EXPECT_EQ(OperatingPointLine(p),
+              QStringLiteral("Operating point: 2 × 1.53 A, 10.66 V, 32.5 W, COP 0.61, Th 34.4 °C"));
+}
+
 TEST(PageTexts, TableRowsCarryOneDecimalAndTwoForTheResistance) {
     const auto rows = PerformanceRows(Module("X"));
     const std::array<std::pair<QString, QString>, 5> expected = {{

@@ -1,0 +1,80 @@
+#include "gui/panel/operating_point_list.h"
+
+#include <QHeaderView>
+
+#include "core/base/cp1251.h"
+
+namespace vantiq {
+namespace {
+
+constexpr double kCelsiusOffset = 273.0;
+
+// The order each column sorts by; "№" is the advisor's own order, by power.
+constexpr AdviceKey kColumnKeys[] = {AdviceKey::Power,   AdviceKey::Name,    AdviceKey::Modules,
+                                     AdviceKey::Current, AdviceKey::Voltage, AdviceKey::Power,
+                                     AdviceKey::Cop,     AdviceKey::Thot};
+constexpr int kColumnCount = static_cast<int>(std::size(kColumnKeys));
+
+QString Number(double value, int decimals) {
+    return QString::number(value, 'f', decimals);
+}
+
+QStringList RowTexts(const TemBase& base, const OperatingPoint& p, int row) {
+    return {QString::number(row),
+            QString::fromStdString(Cp1251ToUtf8(base.records.at(p.index).Name())),
+            QString::number(p.modules),
+            Number(p.current, 3),
+            Number(p.voltage, 3),
+            Number(p.power, 2),
+            Number(p.cop, 3),
+            Number(p.thot - kCelsiusOffset, 1)};
+}
+
+}  // namespace
+
+OperatingPointList::OperatingPointList(const TemBase& base, QWidget* parent)
+    : QTreeWidget(parent), base_(base) {
+    setRootIsDecorated(false);
+    setUniformRowHeights(true);
+    setAllColumnsShowFocus(true);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setHeaderLabels({QStringLiteral("№"), QStringLiteral("TEM name"), QStringLiteral("n"),
+                     QStringLiteral("I (A)"), QStringLiteral("U (V)"), QStringLiteral("P (W)"),
+                     QStringLiteral("COP"), QStringLiteral("Th (°C)")});
+    header()->setSectionsClickable(true);
+    connect(header(), &QHeaderView::sectionClicked, this, &OperatingPointList::SortByColumn);
+    connect(this, &QTreeWidget::itemClicked, this,
+            [this](QTreeWidgetItem* item) { emit RowClicked(indexOfTopLevelItem(item)); });
+}
+
+void OperatingPointList::SetPoints(std::vector<OperatingPoint> points) {
+    points_ = std::move(points);
+    sortColumn_ = 0;
+    reversed_ = false;
+    ShowRows();
+}
+
+void OperatingPointList::SortByColumn(int column) {
+    if (column < 0 || column >= kColumnCount) {
+        return;
+    }
+    reversed_ = column == sortColumn_ && column != 0 ? !reversed_ : false;
+    sortColumn_ = column;
+    SortPoints(base_, points_, {kColumnKeys[column], reversed_});
+    ShowRows();
+}
+
+void OperatingPointList::ShowRows() {
+    clear();
+    QList<QTreeWidgetItem*> items;
+    items.reserve(static_cast<qsizetype>(points_.size()));
+    for (std::size_t row = 0; row < points_.size(); ++row) {
+        items.append(new QTreeWidgetItem(RowTexts(base_, points_[row], static_cast<int>(row))));
+    }
+    addTopLevelItems(items);
+    for (int column = 0; column < kColumnCount; ++column) {
+        resizeColumnToContents(column);
+    }
+}
+
+}  // namespace vantiq

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QTreeWidget>
+
+#include <vector>
+
+#include "core/advisor/advice_order.h"
+#include "core/advisor/operating_point.h"
+#include "core/base/tem_base.h"
+
+namespace vantiq {
+
+// The operating points the advisor found, one row each: "№", "TEM name",
+// "n", "I (A)", "U (V)", "P (W)", "COP" and "Th (°C)". A click on a column
+// header sorts the rows by that column in its natural direction, a second
+// click on the same header turns it round; "№" goes back to the order by
+// power. Clicking a row chooses its point.
+class OperatingPointList : public QTreeWidget {
+    Q_OBJECT
+
+public:
+    explicit OperatingPointList(const TemBase& base, QWidget* parent = nullptr);
+
+    // Shows `points`, in their order (the advisor's, by power).
+    void SetPoints(std::vector<OperatingPoint> points);
+    // The points in the order the rows show them.
+    const std::vector<OperatingPoint>& Points() const { return points_; }
+    // Sorts the rows by `column`, as a click on its header does.
+    void SortByColumn(int column);
+
+signals:
+    // A row was clicked.
+    void RowClicked(int row);
+
+private:
+    void ShowRows();
+
+    const TemBase& base_;
+    std::vector<OperatingPoint> points_;
+    int sortColumn_ = 0;
+    bool reversed_ = false;
+};
+
+}  // namespace vantiq

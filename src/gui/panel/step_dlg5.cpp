@@ -1,0 +1,55 @@
+#include "gui/panel/step_dlg5.h"
+
+#include "gui/panel/number_box.h"
+#include "ui_step_dlg5.h"
+
+namespace vantiq {
+namespace {
+
+constexpr double kCelsiusOffset = 273.0;
+
+}  // namespace
+
+CStepDlg5::CStepDlg5(QWidget* parent) : CStepDlg(parent), ui_(std::make_unique<Ui::StepDlg5>()) {
+    ui_->setupUi(this);
+    connect(ui_->adviseButton, &QPushButton::clicked, this, &CStepDlg5::AdviseClicked);
+    connect(ui_->sinkRadio, &QRadioButton::toggled, this, &CStepDlg5::EnableInputs);
+    connect(ui_->fewestCheck, &QCheckBox::toggled, this, &CStepDlg5::EnableInputs);
+    Reset();
+}
+
+CStepDlg5::~CStepDlg5() = default;
+
+void CStepDlg5::Read(AdviceRequest& request) const {
+    request.sink.reset();
+    if (ui_->sinkRadio->isChecked()) {
+        request.sink =
+            HeatSink{ReadNumberBox(ui_->ambientEdit) + kCelsiusOffset, ReadNumberBox(ui_->sinkEdit),
+                     ReadNumberBox(ui_->coldEdit) + kCelsiusOffset};
+    }
+    request.modules =
+        ui_->fewestCheck->isChecked() ? AdviceRequest::kFewestModules : ui_->modulesSpin->value();
+    request.wiring = static_cast<Wiring>(ui_->wiringCombo->currentIndex());
+}
+
+void CStepDlg5::Reset() {
+    ui_->fixedRadio->setChecked(true);
+    for (QLineEdit* box : {ui_->ambientEdit, ui_->sinkEdit, ui_->coldEdit}) {
+        WriteNumberBox(box, 0.0);
+    }
+    ui_->modulesSpin->setValue(1);
+    ui_->fewestCheck->setChecked(false);
+    ui_->wiringCombo->setCurrentIndex(0);
+    EnableInputs();
+}
+
+void CStepDlg5::EnableInputs() {
+    const bool sink = ui_->sinkRadio->isChecked();
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{ui_->ambientEdit, ui_->sinkEdit, ui_->coldEdit}) {
+        w->setEnabled(sink);
+    }
+    ui_->modulesSpin->setEnabled(!ui_->fewestCheck->isChecked());
+}
+
+}  // namespace vantiq

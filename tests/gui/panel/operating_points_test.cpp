@@ -1,0 +1,150 @@
+#include <QCheckBox>
+#include <QFile>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include <filesystem>
+#include <sstream>
+
+#include "app_fixture.h"
+#include "cli/cli_app.h"
+#include "core/advisor/advisor.h"
+#include "core/base/cp1251.h"
+#include "gui/app/point_export.h"
+#include "gui/panel/module_dlg.h"
+#include "gui/panel/operating_point_list.h"
+#include "list_oracle.h"
+
+namespace vantiq::test {
+namespace {
+
+// The issue's own example: 20 W at dT 30 K from a 12 V, 6 A supply, which the
+// search answers with no module at all.
+class OperatingPointsTest : public AppFixture {
+protected:
+    void SetUp() override {
+        AppFixture::SetUp();
+        ASSERT_TRUE(Start());
+        panel_ = Frame().Panel();
+    }
+
+    void Type(const char* box, const QString& text) {
+        TypeOver(Find<QLineEdit>(panel_, box), text);
+    }
+    void Click(const char* button) {
+        QTest::mouseClick(Find<QAbstractButton>(panel_, button), Qt::LeftButton);
+        ProcessEvents();
+    }
+    QString Criteria() const { return Find<QPlainTextEdit>(panel_, "criteriaBox")->toPlainText(); }
+    const OperatingPointList& List() const { return panel_->PointList(); }
+
+    // Q, dT and the supply typed in, then "Operating points" on step 5.
+    void Advise(const QString& q) {
+        ModalWatcher watcher;  // the searches on the way may find nothing
+        Type("qEdit", q);
+        Type("dtEdit", QStringLiteral("30"));
+        Type("voltageEdit", QStringLiteral("12"));
+        Type("currentEdit", QStringLiteral("6"));
+        for (int k = 0; k < 4; ++k) {
+            Click("nextButton");
+        }
+        Click("adviseButton");
+    }
+
+    AdviceRequest CoreRequest(double q) const {
+        AdviceRequest request;
+        request.criteria.requiredQ = q;
+        request.criteria.requiredDT = 30.0;
+        request.criteria.supplyVoltage = 12.0;
+        request.criteria.supplyCurrent = 6.0;
+        return request;
+    }
+
+    CModuleDlg* panel_ = nullptr;
+};
+
+TEST_F(OperatingPointsTest, TheWindowListsTheCoresResult) {
+    Advise(QStringLiteral("20"));
+    const Advice advice = RunAdvisor(Base(), CoreRequest(20.0));
+    ASSERT_GT(advice.points.size(), 10u);
+    ASSERT_EQ(List().topLevelItemCount(), static_cast<int>(advice.points.size()));
+    for (std::size_t k = 0; k < advice.points.size(); ++k) {
+        const OperatingPoint& p = advice.points[k];
+        const QTreeWidgetItem* row = List().topLevelItem(static_cast<int>(k));
+        EXPECT_EQ(row->text(1).toStdString(), Cp1251ToUtf8(Base().records[p.index].Name()));
+        EXPECT_EQ(row->text(5), QString::number(p.power, 'f', 2));
+    }
+    EXPECT_TRUE(List().isVisible());
+    EXPECT_TRUE(
+        Criteria().startsWith("Operating points for:\nQ = 20.0 W, dT = 30 K, Th = 25.0 °C\n"
+                              "Unominal <= 12.0 V\nImax <= 6.0 A\n1 module\n"))
+        << Criteria().toStdString();
+    EXPECT_TRUE(Criteria().endsWith(
+        QStringLiteral("%1 modules carry the load.\n").arg(advice.points.size())));
+}
+
+TEST_F(OperatingPointsTest, NothingFoundCountsTheReasonsInTheCriteriaBox) {
+    Advise(QStringLiteral("500"));
+    EXPECT_EQ(List().topLevelItemCount(), 0);
+    const Advice advice = RunAdvisor(Base(), CoreRequest(500.0));
+    EXPECT_TRUE(Criteria().endsWith(
+        QStringLiteral("No module can carry this load within these limits: %1 modules cannot "
+                       "pump 500.0 W at dT 30 K.\n")
+            .arg(advice.candidates)))
+        << Criteria().toStdString();
+}
+
+TEST_F(OperatingPointsTest, HeaderClicksResortAndARowShowsItsPoint) {
+    Advise(QStringLiteral("20"));
+    const auto copAt = [this](int row) { return List().topLevelItem(row)->text(6).toDouble(); };
+    const int last = List().topLevelItemCount() - 1;
+    auto* header = List().header();
+    const auto clickCop = [header] {
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                          QPoint(header->sectionViewportPosition(6) + 5, 5));
+        ProcessEvents();
+    };
+    clickCop();
+    EXPECT_GT(copAt(0), copAt(last)) << "COP sorts best first";
+    clickCop();
+    EXPECT_LT(copAt(0), copAt(last)) << "a second click turns the order round";
+
+    panel_->SelectOperatingPoint(2);
+    ProcessEvents();
+    const OperatingPoint chosen = List().Points()[2];
+    EXPECT_EQ(Base().selected, static_cast<std::int32_t>(chosen.index));
+    ASSERT_TRUE(Frame().View()->Point().has_value());
+    EXPECT_EQ(Frame().View()->Point()->power, chosen.power);
+
+    // The search's list leaves the point behind.
+    QTest::mouseClick(Find<QAbstractButton>(panel_, "showAllButton"), Qt::LeftButton);
+    ProcessEvents();
+    EXPECT_FALSE(Frame().View()->Point().has_value());
+}
+
+TEST_F(OperatingPointsTest, ExportWritesTheCommandLineToolsCsv) {
+    Advise(QStringLiteral("20"));
+    const QString path = QString::fromStdString(dir_.File("points.csv"));
+    ASSERT_TRUE(WriteOperatingPoints(path, Base(), List().Points()));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    // The program holds its catalogue locked; the tool reads a copy.
+    std::filesystem::create_directory(dir_.path() / "cli");
+    CopySampleBase(dir_.path() / "cli");
+    std::ostringstream out, err;
+    ASSERT_EQ(RunCli({"--base", dir_.File("cli/Base.tmb"), "advise", "--q", "20", "--dt", "30",
+                      "--supply-voltage", "12", "--supply-current", "6"},
+                     out, err),
+              0)
+        << err.str();
+    EXPECT_EQ(file.readAll().toStdString(), out.str());
+    EXPECT_FALSE(WriteOperatingPoints(QString::fromStdString(dir_.File("no/such/dir/x.csv")),
+                                      Base(), List().Points()));
+}
+
+}  // namespace
+}  // namespace vantiq::test
