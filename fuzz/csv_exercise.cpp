@@ -31,23 +31,28 @@ std::string CheckRow(const CatalogueRow& row) {
     return {};
 }
 
+using Rows = std::vector<CatalogueRow>;
+
 // What `dump` would write for these rows, with the header.
-std::string DumpText(const CatalogueSource& source) {
+std::string DumpText(const Rows& rows) {
     std::string text = FormatCsvRow(CatalogueCsvHeader());
-    for (const CatalogueRow& row : source.rows) {
+    for (const CatalogueRow& row : rows) {
         text += FormatCsvRow(CatalogueCsvRow(row.entry.record, row.pictureFile));
     }
     return text;
 }
 
-std::string CheckDumpReadsBack(const CatalogueSource& source) {
-    const CatalogueSource again = ParseCatalogueCsv(DumpText(source));
-    if (!again.error.empty() || again.rows.size() != source.rows.size()) {
-        return "the dumped rows were not read back: " + again.error;
+std::string CheckDumpReadsBack(const Rows& rows) {
+    const Result<Rows> again = ParseCatalogueCsv(DumpText(rows));
+    if (!again.ok()) {
+        return "the dumped rows were not read back: " + again.error().message;
     }
-    for (std::size_t i = 0; i < source.rows.size(); ++i) {
-        if (Stored(again.rows[i].entry.record) != Stored(source.rows[i].entry.record) ||
-            again.rows[i].pictureFile != source.rows[i].pictureFile) {
+    if (again->size() != rows.size()) {
+        return "the dumped rows were not read back";
+    }
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        if (Stored((*again)[i].entry.record) != Stored(rows[i].entry.record) ||
+            (*again)[i].pictureFile != rows[i].pictureFile) {
             return "a dumped row read back as another module";
         }
     }
@@ -57,19 +62,19 @@ std::string CheckDumpReadsBack(const CatalogueSource& source) {
 }  // namespace
 
 std::string ExerciseCatalogueCsv(std::string_view text) {
-    const CatalogueSource source = ParseCatalogueCsv(text);
-    if (!source.error.empty()) {
-        return source.rows.empty() ? "" : "a refused source kept its rows";
+    const Result<Rows> rows = ParseCatalogueCsv(text);
+    if (!rows.ok()) {
+        return "";
     }
-    if (source.rows.empty()) {
+    if (rows->empty()) {
         return "an accepted source holds no module";
     }
-    for (const CatalogueRow& row : source.rows) {
+    for (const CatalogueRow& row : *rows) {
         if (auto fault = CheckRow(row); !fault.empty()) {
             return fault;
         }
     }
-    return CheckDumpReadsBack(source);
+    return CheckDumpReadsBack(*rows);
 }
 
 }  // namespace vantiq

@@ -47,7 +47,7 @@ std::string Check(bool unreadable, const ColorSettings& colors) {
         return colors == ColorSettings{} ? "" : "an unreadable store gave colours";
     }
     const ColorSettings saved = Shifted(colors);
-    if (SaveStoredColors(saved) && LoadStoredColors() != saved) {
+    if (SaveStoredColors(saved).ok() && LoadStoredColors().value_or(ColorSettings{}) != saved) {
         return "colours saved into the store did not come back";
     }
     return {};
@@ -57,9 +57,8 @@ std::string Check(bool unreadable, const ColorSettings& colors) {
 
 std::string ExerciseSettingsStore(std::string_view bytes, const std::filesystem::path& scratch) {
     const std::filesystem::path folder = FreshStore(scratch, bytes);
-    bool unreadable = false;
-    const ColorSettings colors = LoadStoredColors(&unreadable);
-    std::string fault = Check(unreadable, colors);
+    const Result<ColorSettings> stored = LoadStoredColors();
+    std::string fault = Check(!stored.ok(), stored.value_or(ColorSettings{}));
     std::error_code ignored;
     std::filesystem::remove_all(folder, ignored);
     return fault;

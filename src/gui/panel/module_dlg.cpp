@@ -275,7 +275,7 @@ void CModuleDlg::ShowOperatingPoints() {
     AdviceRequest request;
     request.criteria = criteria_;
     // Hidden supply boxes are no limit: in resistance mode the user set none.
-    if (criteria_.electricalMode != SearchCriteria::kSupplyMode) {
+    if (criteria_.electricalMode != ElectricalMode::Supply) {
         request.criteria.supplyVoltage = 0.0;
         request.criteria.supplyCurrent = 0.0;
     }

@@ -41,7 +41,7 @@ void CSettingsDialog::accept() {
     // A store that cannot be written costs only persistence: the colours
     // still apply for the rest of the run, and the user learns that they
     // will be gone at the next start.
-    if (!SaveStoredColors(colors)) {
+    if (!SaveStoredColors(colors).ok()) {
         QMessageBox::critical(this, QStringLiteral("Error!"),
                               QStringLiteral("The settings could not be saved. The new colours "
                                              "apply until the program is closed."));
