@@ -56,6 +56,9 @@ public:
 signals:
     // The base's selected module was set (it may be -1).
     void TemSelected();
+    // The list now shows `rows` modules (after a search, a sort, "Show all",
+    // "Clear" or a reload at another hot side).
+    void ListShown(int rows);
 
 private:
     void ConnectControls();
