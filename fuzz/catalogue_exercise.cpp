@@ -2,12 +2,15 @@
 
 #include <cmath>
 #include <limits>
+#include <optional>
 #include <vector>
 
 #include "core/base/base_layout.h"
 #include "core/base/base_loader.h"
 #include "core/base/picture_reader.h"
 #include "core/model/curve_tables.h"
+#include "core/model/module_inputs.h"
+#include "core/model/rated_values.h"
 #include "load_step_counter.h"
 
 namespace vantiq {
@@ -58,6 +61,44 @@ bool CurvesFinite(const TemRecord& r, double th) {
            AllFinite(BuildVoltageCurves(r, th, 218)) && AllFinite(BuildCopCurves(r, th, 218));
 }
 
+// The first module's file values as the loader read them.
+std::optional<TemRecord> FirstEntry(const TemBase& base) {
+    unsigned char entry[kEntrySize];
+    if (!base.file.ReadAt(EntriesOffset(base.count), entry, kEntrySize)) {
+        return std::nullopt;
+    }
+    return DecodeEntry(entry);
+}
+
+bool SameRatedValues(const TemRecord& a, const TemRecord& b) {
+    return a.derivable == b.derivable &&
+           (!a.derivable || (a.imax == b.imax && a.umax == b.umax && a.dtMax == b.dtMax &&
+                             a.qmax == b.qmax && a.acResistance == b.acResistance));
+}
+
+// The loaded rated values of the first module are the straightforward
+// derivation's, and so are they at the coldest hot side, where balance
+// points lie furthest below the scan's start. One module only: the
+// straightforward derivation costs milliseconds.
+std::string CheckAgainstReference(const TemBase& base) {
+    const std::optional<TemRecord> entry = FirstEntry(base);
+    if (!entry) {
+        return "the first entry could not be read again";
+    }
+    for (const double th : {base.thot, TemBase::kMinThot}) {
+        TemRecord reference = *entry;
+        ApplyRatedValues(reference,
+                         HasPhysicalInputs(*entry) ? DeriveReference(*entry, th) : std::nullopt);
+        TemRecord fast = *entry;
+        DeriveRatedValues(fast, th);
+        const TemRecord& loaded = th == base.thot ? base.records.front() : fast;
+        if (!SameRatedValues(loaded, reference) || !SameRatedValues(fast, reference)) {
+            return "the derivation differs from the straightforward one";
+        }
+    }
+    return {};
+}
+
 std::string CheckRecords(const TemBase& base, std::uint32_t underivable) {
     std::uint32_t notDerived = 0;
     for (const TemRecord& r : base.records) {
@@ -72,7 +113,10 @@ std::string CheckRecords(const TemBase& base, std::uint32_t underivable) {
         }
         notDerived += r.derivable ? 0 : 1;
     }
-    return notDerived == underivable ? "" : "the modules reported underivable do not match";
+    if (notDerived != underivable) {
+        return "the modules reported underivable do not match";
+    }
+    return CheckAgainstReference(base);
 }
 
 std::string CheckLoad(TemBase& base, ExerciseReport& report) {

@@ -24,7 +24,9 @@ struct ExerciseReport {
 // milliseconds), and reads the first, second, last and out-of-range pictures.
 // Checks what the user could see: only the two base messages, a damaged load
 // that keeps nothing, one progress step per module, finite rated values for
-// every derivable module and on each of its graphs, names that end within
+// every derivable module and on each of its graphs, the first module's rated
+// values equal to the straightforward derivation's (also at the coldest hot
+// side), names that end within
 // their 30 bytes, and pictures no larger than the file. Never throws for any file content.
 ExerciseReport ExerciseCatalogue(const std::string& path, std::uint32_t maxLoadedCount);
 

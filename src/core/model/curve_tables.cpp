@@ -25,36 +25,83 @@ double FamilyStep(double th, unsigned steps) {
     return (th - kFamilySpan) / steps;
 }
 
-// One curve of a family at `current`: Tc from `start` (by repeated addition
-// of `step`) while Tc ≤ Th; `point` returns whether to keep a sample and
-// fills its y value.
+// The heat and COP curves start at Th − 80 K, which cuts short a module
+// that reaches further. For such a module (dtMax below −80 K) these are the
+// temperatures that continue them down to Th + dtMax: (Th − 80) − step,
+// (Th − 80) − 2·step, … by repeated subtraction, returned in ascending order.
+std::vector<double> ColdContinuation(const TemRecord& record, double th, double step) {
+    std::vector<double> temperatures;
+    if (!(record.dtMax < -kFamilySpan)) {
+        return temperatures;
+    }
+    const double coldest = th + record.dtMax;
+    for (double tc = (th - kFamilySpan) - step; tc >= coldest;) {
+        temperatures.push_back(tc);
+        const double next = tc - step;
+        if (!(next < tc)) {
+            break;
+        }
+        tc = next;
+    }
+    std::reverse(temperatures.begin(), temperatures.end());
+    return temperatures;
+}
+
+// Keeps the sample at `tc` when `point` takes it.
 template <typename Point>
-Curve BuildCurve(double th, double start, double step, double current, Point point) {
+void Sample(Curve& curve, double th, double tc, double current, Point& point) {
+    double y = 0.0;
+    if (point(current, tc, y)) {
+        curve.x.push_back(tc - th);
+        curve.y.push_back(y);
+    }
+}
+
+// One curve of a family at `current`: the temperatures of `before` first,
+// then Tc from `start` (by repeated addition of `step`) while Tc ≤ Th;
+// `point` returns whether to keep a sample and fills its y value.
+template <typename Point>
+Curve BuildCurve(double th, const std::vector<double>& before, double start, double step,
+                 double current, Point point) {
     Curve curve;
+    for (double tc : before) {
+        Sample(curve, th, tc, current, point);
+    }
     Sweep(
         start, step, [th](double tc) { return tc <= th; },
         [&](double tc) {
-            double y = 0.0;
-            if (point(current, tc, y)) {
-                curve.x.push_back(tc - th);
-                curve.y.push_back(y);
-            }
+            Sample(curve, th, tc, current, point);
             return false;
         });
     return curve;
 }
 
+// Where a family's curves start: at Th − 80 K, continued colder for a module
+// that reaches further (heat and COP), or at the module's dtMax (voltage).
+enum class FamilyStart { kSpan, kDtMax };
+
+double StartOf(FamilyStart start, const TemRecord& record, double th) {
+    return start == FamilyStart::kSpan ? th - kFamilySpan : th + record.dtMax;
+}
+
+std::vector<double> ContinuationOf(FamilyStart start, const TemRecord& record, double th,
+                                   double step) {
+    return start == FamilyStart::kSpan ? ColdContinuation(record, th, step) : std::vector<double>{};
+}
+
 // Runs one pass per current of the family.
 template <typename Point>
-CurveFamily BuildFamily(const TemRecord& record, double th, unsigned steps, double start,
+CurveFamily BuildFamily(const TemRecord& record, double th, unsigned steps, FamilyStart from,
                         Point point) {
     const double step = FamilyStep(th, steps);
+    const double start = StartOf(from, record, th);
+    const std::vector<double> before = ContinuationOf(from, record, th, step);
     CurveFamily family;
     for (std::size_t k = 0; k < kCurveFactors.size(); ++k) {
         TypedCurve& curve = family.curves[k];
         curve.factor = kCurveFactors[k];
         curve.current = kCurveFactors[k] * record.imax;
-        curve.points = BuildCurve(th, start, step, curve.current, point);
+        curve.points = BuildCurve(th, before, start, step, curve.current, point);
     }
     return family;
 }
@@ -63,20 +110,23 @@ CurveFamily BuildFamily(const TemRecord& record, double th, unsigned steps, doub
 // The sweep visits the temperatures a little beyond the range, so that the
 // test on x itself decides every sample near its ends.
 template <typename Point>
-Curve BuildImaxCurve(const TemRecord& record, double th, unsigned steps, double start, double xLow,
-                     double xHigh, Point point) {
+Curve BuildImaxCurve(const TemRecord& record, double th, unsigned steps, FamilyStart from,
+                     double xLow, double xHigh, Point point) {
     const double current = kCurveFactors[kImaxCurve] * record.imax;
+    const double step = FamilyStep(th, steps);
     const double margin = 1e-9 * (1 + std::fabs(th) + std::fabs(xLow) + std::fabs(xHigh));
     Curve curve;
-    SweepWithin(start, FamilyStep(th, steps), th, th + xLow - margin, th + xHigh + margin,
-                [&](double tc) {
-                    double y = 0.0;
-                    const double x = tc - th;
-                    if (xLow <= x && x <= xHigh && point(current, tc, y)) {
-                        curve.x.push_back(x);
-                        curve.y.push_back(y);
-                    }
-                });
+    auto within = [&](double tc) {
+        const double x = tc - th;
+        if (xLow <= x && x <= xHigh) {
+            Sample(curve, th, tc, current, point);
+        }
+    };
+    for (double tc : ContinuationOf(from, record, th, step)) {
+        within(tc);
+    }
+    SweepWithin(StartOf(from, record, th), step, th, th + xLow - margin, th + xHigh + margin,
+                within);
     return curve;
 }
 
@@ -137,7 +187,8 @@ Curve BuildDeltaTCurve(const TemRecord& record, double th, unsigned currentSteps
     Sweep(
         0.0, currentStep, [range](double i) { return i < range; },
         [&](double current) {
-            const auto tc = BalanceScan(record, current, th, kDeltaTCurveStart, temperatureStep,
+            const auto tc =
+                BalanceScanWithLowStart(record, current, th, kDeltaTCurveStart, temperatureStep,
                                         [](double t) { return t < kDeltaTCurveEnd; });
             if (tc) {
                 curve.x.push_back(current);
@@ -149,26 +200,27 @@ Curve BuildDeltaTCurve(const TemRecord& record, double th, unsigned currentSteps
 }
 
 CurveFamily BuildHeatCurves(const TemRecord& record, double th, unsigned steps) {
-    return BuildFamily(record, th, steps, th - kFamilySpan, HeatPoint(record, th));
+    return BuildFamily(record, th, steps, FamilyStart::kSpan, HeatPoint(record, th));
 }
 
 CurveFamily BuildVoltageCurves(const TemRecord& record, double th, unsigned steps) {
-    return BuildFamily(record, th, steps, th + record.dtMax, VoltagePoint(record, th));
+    return BuildFamily(record, th, steps, FamilyStart::kDtMax, VoltagePoint(record, th));
 }
 
 Curve BuildImaxHeatCurve(const TemRecord& record, double th, unsigned steps, double xLow,
                          double xHigh) {
-    return BuildImaxCurve(record, th, steps, th - kFamilySpan, xLow, xHigh, HeatPoint(record, th));
+    return BuildImaxCurve(record, th, steps, FamilyStart::kSpan, xLow, xHigh,
+                          HeatPoint(record, th));
 }
 
 Curve BuildImaxVoltageCurve(const TemRecord& record, double th, unsigned steps, double xLow,
                             double xHigh) {
-    return BuildImaxCurve(record, th, steps, th + record.dtMax, xLow, xHigh,
+    return BuildImaxCurve(record, th, steps, FamilyStart::kDtMax, xLow, xHigh,
                           VoltagePoint(record, th));
 }
 
 CurveFamily BuildCopCurves(const TemRecord& record, double th, unsigned steps) {
-    return BuildFamily(record, th, steps, th - kFamilySpan,
+    return BuildFamily(record, th, steps, FamilyStart::kSpan,
                        [&](double current, double tc, double& y) {
                            const double heat = ColdSideHeat(record, current, tc, th);
                            if (!(heat > 0)) {

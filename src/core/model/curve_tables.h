@@ -46,13 +46,17 @@ struct CurveFamily {
 
 // Graph 1: the zero-load temperature difference (y, K, ≤ 0) against current
 // (x, A) for currents 0 … below 2.5 × imax in nI steps, each balanced by a
-// scan of Tc from 223 K in nT steps up to below 373 K. Currents without a
-// balance point contribute nothing.
+// scan of Tc from 223 K in nT steps up to below 373 K; a current that finds
+// none but still pumps heat at 223 K is scanned again from 100 K by the same
+// step up to below 223 K. Currents without a balance point contribute nothing.
 Curve BuildDeltaTCurve(const TemRecord& record, double th, unsigned currentSteps,
                        unsigned temperatureSteps);
 
 // Graphs 2 to 4: Qc (where ≥ 0), U (from the module's dtMax) and COP (where
 // Qc > 0) against x, with Tc from its start up to Th in steps of (Th − 80)/n.
+// Heat and COP start at Th − 80 K; for a module whose dtMax is below −80 K
+// each curve first takes the temperatures (Th − 80) − step, − 2·step, … down
+// to Th + dtMax, in ascending order.
 CurveFamily BuildHeatCurves(const TemRecord& record, double th, unsigned steps);
 CurveFamily BuildVoltageCurves(const TemRecord& record, double th, unsigned steps);
 CurveFamily BuildCopCurves(const TemRecord& record, double th, unsigned steps);

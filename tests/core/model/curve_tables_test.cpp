@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <bit>
 #include <cmath>
 #include <cstdint>
@@ -82,6 +83,43 @@ TEST(CopCurves, CoverTheHeatPointsWithPositiveHeat) {
     }
 }
 
+// At 373 K the worked example reaches 96 K, well past the 80 K where the
+// heat and COP curves used to stop.
+TEST(HeatCurves, ReachTheModulesLargestDifferenceBeyondEightyKelvin) {
+    const double th = 373.0;
+    const TemRecord m = DerivedExample(th);
+    ASSERT_LT(m.dtMax, -90.0);
+    TemRecord shallow = m;
+    shallow.dtMax = -80.0;  // a module reaching only 80 K keeps the written points alone
+    const double step = (th - 80) / 300;
+    for (const auto build : {BuildHeatCurves, BuildCopCurves}) {
+        const auto deep = build(m, th, 300);
+        const auto written = build(shallow, th, 300);
+        for (std::size_t k = 0; k < 5; ++k) {
+            const Curve& all = deep.curves[k].points;
+            const Curve& tail = written.curves[k].points;
+            ASSERT_GE(all.size(), tail.size());
+            const std::size_t added = all.size() - tail.size();
+            for (std::size_t i = 0; i < all.size(); ++i) {
+                if (i >= added) {
+                    EXPECT_EQ(all.x[i], tail.x[i - added]) << "written points stay as they were";
+                    EXPECT_EQ(all.y[i], tail.y[i - added]);
+                } else {
+                    EXPECT_LT(all.x[i], -80.0);
+                    EXPECT_GE(all.x[i], m.dtMax);
+                    EXPECT_GT(all.y[i], 0.0);
+                }
+                if (i > 0) {
+                    EXPECT_LT(all.x[i - 1], all.x[i]) << "ascending across the join";
+                }
+            }
+        }
+        // At imax the curve now runs down to where the module stops pumping.
+        EXPECT_LT(deep.AtImax().points.x.front(), m.dtMax + 2 * step);
+    }
+    EXPECT_EQ(BuildVoltageCurves(m, th, 300).AtImax().points.x.front(), m.dtMax);
+}
+
 TEST(CurveFamily, ExtentsKeepTheTraditionalMarkers) {
     CurveFamily empty;
     EXPECT_EQ(empty.MinX(), -5.0);
@@ -107,6 +145,26 @@ TEST(DeltaTCurve, SamplesCurrentsBelowTwoAndAHalfImax) {
         // Far past imax the Joule heat keeps the cold side above the hot one.
         EXPECT_LT(curve.y[i], 373.0 - 298.0);
         EXPECT_GE(curve.y[i], 223.0 - 298.0);
+    }
+}
+
+// At a cold hot side the strong currents balance below the scan's start of
+// 223 K; they once left a gap that the graph bridged with a flat line.
+TEST(DeltaTCurve, EveryStrongCurrentBalancesAtAColdHotSide) {
+    for (double th : {223.0, 253.0}) {
+        const TemRecord m = DerivedExample(th);
+        ASSERT_LT(th + m.dtMax, 223.0);
+        const auto curve = BuildDeltaTCurve(m, th, 100, 3000);
+        std::size_t scanned = 0;
+        for (double current = 0; current < 2.5 * m.imax; current += 2.5 * m.imax / 100) {
+            ++scanned;
+        }
+        ASSERT_EQ(curve.size(), scanned) << "one point per current at " << th;
+        double coldest = 0.0;
+        for (double y : curve.y) {
+            coldest = std::min(coldest, y);
+        }
+        EXPECT_NEAR(coldest, m.dtMax, 0.5) << "the curve's lowest point is the module's dTmax";
     }
 }
 
@@ -165,6 +223,8 @@ TEST(ImaxCurves, AreTheFamiliesLastCurvesWithinTheRange) {
         ExpectSameCurve(BuildImaxVoltageCurve(m, th, 500, -20.5, -19.5),
                         Within(voltage, -20.5, -19.5), "voltage");
         EXPECT_FALSE(BuildImaxHeatCurve(m, th, 500, -20.5, -19.5).empty());
+        ExpectSameCurve(BuildImaxHeatCurve(m, th, 500, -90.5, -79.5), Within(heat, -90.5, -79.5),
+                        "heat beyond 80 K");
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstring>
 #include <string>
 
@@ -183,16 +184,19 @@ INSTANTIATE_TEST_SUITE_P(
                       BandCase{"JustTooHigh", 2.11, false}, BandCase{"TooHigh", 2.2, false}),
     [](const auto& info) { return std::string(info.param.name); });
 
-// A module good enough for its heat curve to reach the full 80 K.
-TEST(RecordMatches, DtOf81OrMoreNeverPassesTheCurveTest) {
+// A module good enough for its heat curve to reach past 80 K: the curve test
+// follows it down to its own dTmax, and no further.
+TEST(RecordMatches, DtBeyondEightyKelvinPassesUpToTheModulesReach) {
     TemRecord r = test::WorkedExampleModule();
     r.seebeckCoefficient = 0.0003;
     r.thermalConductivity = 1.0;
     ASSERT_TRUE(DeriveRatedValues(r, kThot));
-    ASSERT_GT(-r.dtMax, 81);
+    ASSERT_GT(-r.dtMax, 90);
     SearchCriteria criteria = Resistance(0.1, 80.4, r.acResistance);
     EXPECT_TRUE(RecordMatches(r, kThot, criteria));
-    criteria.requiredDT = 80.5;
+    criteria.requiredDT = 85;
+    EXPECT_TRUE(RecordMatches(r, kThot, criteria));
+    criteria.requiredDT = std::round(-r.dtMax) + 2;
     EXPECT_FALSE(RecordMatches(r, kThot, criteria));
 }
 
