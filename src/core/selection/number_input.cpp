@@ -82,7 +82,13 @@ std::string FormatFixed(double value, int digits) {
 }
 
 std::string FormatInput(double value) {
-    return FormatFixed(value, 1);
+    std::string text = FormatFixed(value, 1);
+    if (ReadNumber(text) == value) {
+        return text;
+    }
+    char shortest[64];
+    const auto end = std::to_chars(shortest, shortest + sizeof shortest, value).ptr;
+    return std::string(shortest, end);
 }
 
 }  // namespace vantiq

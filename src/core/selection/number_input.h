@@ -17,7 +17,10 @@ double ReadNumber(std::string_view text);
 // locale whatever the process locale is.
 std::string FormatFixed(double value, int digits);
 
-// The text an input box shows for `value`: "%3.1f".
+// The text an input box shows for `value`: "%3.1f" when that text reads back
+// (ReadNumber) as `value`, otherwise the shortest text that does, so that the
+// value searched is the value typed: 0.21 stays "0.21", 40.25 "40.25", while
+// 10 shows as "10.0".
 std::string FormatInput(double value);
 
 }  // namespace vantiq

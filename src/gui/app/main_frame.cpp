@@ -1,8 +1,10 @@
 #include "gui/app/main_frame.h"
 
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QStatusBar>
 
 #include "core/base/cp1251.h"
 #include "core/base/safe_text.h"
@@ -18,6 +20,9 @@
 
 namespace vantiq {
 namespace {
+
+// The window shows temperatures in degrees Celsius with this offset.
+constexpr double kCelsiusOffset = 273.0;
 
 QString TitleFor(const TemBase& base) {
     const TemRecord* record = base.Selected();
@@ -57,6 +62,10 @@ bool CMainFrame::Create() {
             Qt::QueuedConnection);
     // Direct, so the view holds the point before the queued refresh draws.
     connect(panel_, &CModuleDlg::PointChosen, view_, &CChildView::SetPoint);
+    listStatus_ = new QLabel(this);
+    listStatus_->setObjectName(QStringLiteral("listStatus"));
+    statusBar()->addPermanentWidget(listStatus_);
+    connect(panel_, &CModuleDlg::ListShown, this, &CMainFrame::ShowListStatus);
     if (!panel_->Initialise()) {
         return false;
     }
@@ -67,34 +76,37 @@ bool CMainFrame::Create() {
 void CMainFrame::CreateMenus() {
     CreateFileMenu();
     CreateViewMenu();
-    menuBar()->addAction(QStringLiteral("Settings"), this, &CMainFrame::OnSettings);
-    QMenu* help = menuBar()->addMenu(QStringLiteral("Help"));
-    help->addAction(QStringLiteral("About \"Vantiq\""), this, &CMainFrame::OnAppAbout);
+    menuBar()->addAction(QStringLiteral("&Settings"), this, &CMainFrame::OnSettings);
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    help->addAction(QStringLiteral("&About \"Vantiq\""), QKeySequence(Qt::Key_F1), this,
+                    &CMainFrame::OnAppAbout);
 }
 
 void CMainFrame::CreateFileMenu() {
-    QMenu* file = menuBar()->addMenu(QStringLiteral("File"));
-    printDatasheet_ = file->addAction(QStringLiteral("Print datasheet"), this,
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    printDatasheet_ = file->addAction(QStringLiteral("Print &datasheet"),
+                                      QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P), this,
                                       [this] { Print(ID_FILE_PRINT_DATASHEET); });
-    printGraphs_ = file->addAction(QStringLiteral("Print graphs"), this,
+    printGraphs_ = file->addAction(QStringLiteral("Print &graphs"), QKeySequence::Print, this,
                                    [this] { Print(ID_FILE_PRINT_GRAPHS); });
     file->addSeparator();
-    exportGraphs_ = file->addAction(QStringLiteral("Export graphs page as PDF..."), this,
+    exportGraphs_ = file->addAction(QStringLiteral("&Export graphs page as PDF..."), this,
                                     [this] { Print(ID_FILE_EXPORT_GRAPHS); });
-    exportDatasheet_ = file->addAction(QStringLiteral("Export datasheet as PDF..."), this,
+    exportDatasheet_ = file->addAction(QStringLiteral("Export da&tasheet as PDF..."), this,
                                        [this] { Print(ID_FILE_EXPORT_DATASHEET); });
-    file->addAction(QStringLiteral("Export operating points as CSV..."), this,
+    file->addAction(QStringLiteral("Export operating file->addAction(QStringLiteral("Export operating points as CSV..."), this,points as CSV..."), this,
                     [this] { ExportOperatingPoints(this, base_, panel_->PointList().Points()); });
     file->addSeparator();
-    file->addAction(QStringLiteral("Exit"), this, &QWidget::close);
+    file->addAction(QStringLiteral("E&xit"), QKeySequence(Qt::CTRL | Qt::Key_Q), this,
+                    &QWidget::close);
 }
 
 void CMainFrame::CreateViewMenu() {
-    QMenu* view = menuBar()->addMenu(QStringLiteral("View"));
-    datasheetMode_ = view->addAction(QStringLiteral("Datasheet"), this,
+    QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
+    datasheetMode_ = view->addAction(QStringLiteral("&Datasheet"), this,
                                      [this] { OnViewMode(DisplayMode::Datasheet); });
     graphMode_ =
-        view->addAction(QStringLiteral("Graph"), this, [this] { OnViewMode(DisplayMode::Graph); });
+        view->addAction(QStringLiteral("&Graph"), this, [this] { OnViewMode(DisplayMode::Graph); });
     datasheetMode_->setCheckable(true);
     graphMode_->setCheckable(true);
 }
@@ -111,6 +123,12 @@ void CMainFrame::OnTemSelected() {
     const DisplayMode mode = viewMode_;
     QMetaObject::invokeMethod(
         view, [view, mode] { view->OnUpdateView(mode); }, Qt::QueuedConnection);
+}
+
+void CMainFrame::ShowListStatus(int rows) {
+    listStatus_->setText(QStringLiteral("%1 modules listed · Th = %2 °C")
+                             .arg(rows)
+                             .arg(base_.thot - kCelsiusOffset));
 }
 
 void CMainFrame::OnViewMode(DisplayMode mode) {

@@ -9,6 +9,7 @@
 #include "render/colors/color_settings.h"
 
 class QAction;
+class QLabel;
 
 namespace vantiq {
 
@@ -61,6 +62,8 @@ private:
     void CreateViewMenu();
     void Print(int command);
     void ApplyColors(const ColorSettings& colors);
+    // The status bar's count of listed modules and the hot side.
+    void ShowListStatus(int rows);
 
     TemBase& base_;
     CatalogueSession catalogue_;
@@ -75,6 +78,7 @@ private:
     QAction* exportDatasheet_ = nullptr;
     QAction* datasheetMode_ = nullptr;
     QAction* graphMode_ = nullptr;
+    QLabel* listStatus_ = nullptr;
 };
 
 }  // namespace vantiq

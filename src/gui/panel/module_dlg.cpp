@@ -210,6 +210,7 @@ void CModuleDlg::ShowList() {
     }
     view->ShowMark(list_.Mark());
     EnableDirection();
+    emit ListShown(static_cast<int>(list_.size()));
 }
 
 SortKey CModuleDlg::Key() const {

@@ -75,6 +75,9 @@ signals:
     // The module is shown at this operating point, or (none) was chosen from
     // the search's list; sent before TemSelected.
     void PointChosen(const std::optional<OperatingPoint>& point);
+    // The list now shows `rows` modules (after a search, a sort, "Show all",
+    // "Clear" or a reload at another hot side).
+    void ListShown(int rows);
 
 private:
     void ConnectControls();

@@ -1,6 +1,7 @@
 #include "gui/panel/result_list_view.h"
 
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 #include "core/base/cp1251.h"
@@ -56,6 +57,16 @@ void ResultListView::ShowMark(std::ptrdiff_t row) {
         scrollToItem(item);
     } else {
         clearSelection();
+    }
+}
+
+void ResultListView::keyPressEvent(QKeyEvent* event) {
+    const QModelIndex before = currentIndex();
+    QTreeWidget::keyPressEvent(event);
+    const QModelIndex now = currentIndex();
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (now.isValid() && (enter || now.row() != before.row())) {
+        emit Clicked(now.row());
     }
 }
 

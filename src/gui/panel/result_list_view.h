@@ -30,10 +30,12 @@ public:
     void ShowMark(std::ptrdiff_t row);
 
 signals:
-    // The user clicked into the list: on `row`, or beside the rows (-1).
+    // The user clicked into the list: on `row`, or beside the rows (-1); or
+    // moved the highlight to `row` with the keys, or pressed Enter on it.
     void Clicked(int row);
 
 protected:
+    void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 

@@ -1,7 +1,5 @@
 #include "gui/panel/thot_spin_box.h"
 
-#include <QLineEdit>
-
 #include "core/base/tem_base.h"
 
 namespace vantiq {
@@ -11,7 +9,7 @@ ThotSpinBox::ThotSpinBox(QWidget* parent) : QSpinBox(parent) {
     setSingleStep(1);
     setWrapping(false);
     setAlignment(Qt::AlignRight);
-    lineEdit()->setReadOnly(true);
+    setKeyboardTracking(false);
 }
 
 QString ThotSpinBox::textFromValue(int kelvin) const {
@@ -23,10 +21,18 @@ int ThotSpinBox::valueFromText(const QString& text) const {
 }
 
 QValidator::State ThotSpinBox::validate(QString& text, int&) const {
+    // A sign alone, or a number on its way to the range ("-" before "-40",
+    // "1" before "100"), may still be typed on.
+    if (text.isEmpty() || text == QStringLiteral("-")) {
+        return QValidator::Intermediate;
+    }
     bool ok = false;
     const int kelvin = text.toInt(&ok) + kCelsiusOffset;
-    return ok && kelvin >= minimum() && kelvin <= maximum() ? QValidator::Acceptable
-                                                            : QValidator::Invalid;
+    if (!ok) {
+        return QValidator::Invalid;
+    }
+    return kelvin >= minimum() && kelvin <= maximum() ? QValidator::Acceptable
+                                                      : QValidator::Intermediate;
 }
 
 }  // namespace vantiq

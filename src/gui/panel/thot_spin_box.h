@@ -5,8 +5,9 @@
 namespace vantiq {
 
 // The hot-side temperature: a value in kelvin, 223 to 373 in steps of 1 K,
-// shown in degrees Celsius with an offset of exactly 273. The text cannot be
-// typed over; only the arrows (buttons or keys) change it.
+// shown in degrees Celsius with an offset of exactly 273. The arrows (buttons
+// or keys) step it; a typed temperature counts once the editing ends (Enter
+// or leaving the box), so typing "80" reloads the catalogue once, not twice.
 class ThotSpinBox : public QSpinBox {
     Q_OBJECT
 

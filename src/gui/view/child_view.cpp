@@ -16,6 +16,12 @@ CChildView::CChildView(const TemBase& base, const ColorSettings& colors, QWidget
 
 void CChildView::OnUpdateView(DisplayMode mode) {
     mode_ = mode;
+    DrawGraphs();
+    picture_ = base_.Selected() != nullptr ? LoadModulePicture(base_, base_.selected) : QImage();
+    update();
+}
+
+void CChildView::DrawGraphs() {
     const TemRecord* record = base_.Selected();
     if (mode_ == DisplayMode::Graph && record != nullptr && !buffer_.isNull()) {
         QPainter painter(&buffer_);
@@ -23,8 +29,6 @@ void CChildView::OnUpdateView(DisplayMode mode) {
         DrawModuleGraphs(painter, quadrants_, *record, base_.thot, colors_, kScreenGraphStyle,
                          marked ? &*point_ : nullptr);
     }
-    picture_ = record != nullptr ? LoadModulePicture(base_, base_.selected) : QImage();
-    update();
 }
 
 void CChildView::paintEvent(QPaintEvent* /*event*/) {
@@ -42,13 +46,16 @@ void CChildView::resizeEvent(QResizeEvent* event) {
     if (size.isEmpty()) {
         return;  // a minimised window keeps its page
     }
-    // A fresh page shows the window colour and the cross until the next
-    // notification draws the graphs.
+    // A fresh page shows the window colour and the cross, and the graphs of
+    // the module shown drawn anew at the new size.
     buffer_ = QImage(size, QImage::Format_RGB32);
     buffer_.fill(palette().color(QPalette::Window));
-    QPainter painter(&buffer_);
-    DrawViewCross(painter, size.width(), size.height());
+    {
+        QPainter painter(&buffer_);
+        DrawViewCross(painter, size.width(), size.height());
+    }
     quadrants_ = ViewQuadrants(size.width(), size.height());
+    DrawGraphs();
 }
 
 }  // namespace vantiq

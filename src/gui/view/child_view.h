@@ -46,6 +46,9 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    // In Graph mode with a module selected, draws its graphs into the page.
+    void DrawGraphs();
+
     const TemBase& base_;
     const ColorSettings& colors_;
     QImage buffer_;

@@ -43,20 +43,35 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"ManyDigitsRoundCorrectly", "0.1000000000000000055511151231257827", 0.1}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(FormatInput, WritesOneDecimalAsPrintfDoes) {
+TEST(FormatFixed, WritesOneDecimalAsPrintfDoes) {
     for (double value :
          {0.0, -0.0, 1.234, 12.25, 0.25, 0.35, 0.05, -5.0, 1234.56, 99.95, 1e20, -0.04}) {
         char expected[64];
         std::snprintf(expected, sizeof expected, "%3.1f", value);
-        EXPECT_EQ(FormatInput(value), expected) << value;
+        EXPECT_EQ(FormatFixed(value, 1), expected) << value;
     }
-    EXPECT_EQ(FormatInput(0.0), "0.0");
-    EXPECT_EQ(FormatInput(12.25), "12.2") << "an exact tie goes to the even digit";
+    EXPECT_EQ(FormatFixed(12.25, 1), "12.2") << "an exact tie goes to the even digit";
 }
 
-TEST(ReadNumber, ValuesCountWithOneDecimalOnceWrittenBack) {
+TEST(FormatInput, OneDecimalOnlyWhenItReadsBackAsTheSameNumber) {
+    const std::pair<double, const char*> cases[] = {
+        {0.0, "0.0"},     {10.0, "10.0"},
+        {0.1, "0.1"},     {-5.0, "-5.0"},
+        {0.21, "0.21"},   {40.25, "40.25"},
+        {12.25, "12.25"}, {1.234, "1.234"},
+        {1e-7, "1e-07"},  {1e20, "100000000000000000000.0"},
+    };
+    for (const auto& [value, expected] : cases) {
+        EXPECT_EQ(FormatInput(value), expected) << value;
+    }
+    for (double value : {0.05, 99.95, 1234.56, 0.1 + 0.2, 1.0 / 3.0, 6.02e23, -0.04}) {
+        EXPECT_EQ(ReadNumber(FormatInput(value)), value) << value;
+    }
+}
+
+TEST(ReadNumber, TheValueWrittenBackIsTheValueTyped) {
     EXPECT_EQ(ReadNumber("1.234"), 1.234);
-    EXPECT_EQ(ReadNumber(FormatInput(ReadNumber("1.234"))), 1.2);
+    EXPECT_EQ(ReadNumber(FormatInput(ReadNumber("1.234"))), 1.234);
 }
 
 }  // namespace

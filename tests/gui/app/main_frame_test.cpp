@@ -69,7 +69,8 @@ TEST_F(MainFrameTest, FirstDisplayListsTheWholeBaseAndShowsItsFirstModule) {
 QStringList Texts(const QList<QAction*>& actions) {
     QStringList texts;
     for (const QAction* action : actions) {
-        texts << (action->isSeparator() ? QStringLiteral("-") : action->text());
+        texts << (action->isSeparator() ? QStringLiteral("-")
+                                        : QString(action->text()).remove(QLatin1Char('&')));
     }
     return texts;
 }
@@ -85,6 +86,13 @@ TEST_F(MainFrameTest, MenuBarOffersFileViewSettingsAndHelp) {
                            "Exit"}));
     EXPECT_EQ(Texts(bar[1]->menu()->actions()), QStringList({"Datasheet", "Graph"}));
     EXPECT_EQ(Texts(bar[3]->menu()->actions()), QStringList({"About \"Vantiq\""}));
+    for (int k = 0; k < 4; ++k) {
+        EXPECT_EQ(bar[k]->text(), QLatin1Char('&') + Texts(bar)[k]) << "Alt + the first letter";
+    }
+    EXPECT_EQ(Command(QStringLiteral("Print graphs"))->shortcut(), QKeySequence("Ctrl+P"));
+    EXPECT_EQ(Command(QStringLiteral("Print datasheet"))->shortcut(), QKeySequence("Ctrl+Shift+P"));
+    EXPECT_EQ(Command(QStringLiteral("Exit"))->shortcut(), QKeySequence("Ctrl+Q"));
+    EXPECT_EQ(Command(QStringLiteral("About \"Vantiq\""))->shortcut(), QKeySequence("F1"));
 }
 
 TEST_F(MainFrameTest, ViewMenuSwitchesModesAndRedrawsEvenTheCurrentOne) {

@@ -1,8 +1,10 @@
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QSpinBox>
 #include <QStackedWidget>
 #include <QTest>
@@ -123,13 +125,21 @@ TEST_F(ModuleDlgTest, SortKeyAndDirectionReorderAndReselect) {
     EXPECT_EQ(list_->columnCount(), 2);
 }
 
-TEST_F(ModuleDlgTest, OnlyAClickSelectsArrowKeysOnlyMoveTheHighlight) {
-    const QString first = SelectedName();
+TEST_F(ModuleDlgTest, ArrowKeysEnterAndClicksSelectTheHighlightedModule) {
     list_->setFocus();
     QTest::keyClick(list_, Qt::Key_Down);
     ProcessEvents();
     EXPECT_EQ(list_->currentItem()->text(0), "1");
-    EXPECT_EQ(SelectedName(), first);
+    EXPECT_EQ(SelectedName(), list_->topLevelItem(1)->text(1));
+    EXPECT_TRUE(Frame().windowTitle().contains(list_->topLevelItem(1)->text(1)));
+    QTest::keyClick(list_, Qt::Key_End);
+    ProcessEvents();
+    const int last = list_->topLevelItemCount() - 1;
+    EXPECT_EQ(SelectedName(), list_->topLevelItem(last)->text(1));
+    QSignalSpy selections(panel_, &CModuleDlg::TemSelected);
+    QTest::keyClick(list_, Qt::Key_Return);  // selects the highlighted row, as a click does
+    EXPECT_EQ(selections.count(), 1);
+    EXPECT_EQ(SelectedName(), list_->topLevelItem(last)->text(1));
 
     const QRect third = list_->visualItemRect(list_->topLevelItem(2));
     QTest::mouseClick(list_->viewport(), Qt::LeftButton, {}, third.center());
@@ -215,6 +225,21 @@ TEST_F(ModuleDlgTest, AReloadRefreshesTheValueColumnAndTheGraphsOfTheModuleShown
     fresh.OnUpdateView(DisplayMode::Graph);
     EXPECT_NE(Frame().View()->Buffer(), before);
     EXPECT_EQ(Frame().View()->Buffer(), fresh.Buffer());
+}
+
+TEST_F(ModuleDlgTest, ATypedHotSideReloadsOnceWhenTheEditingEnds) {
+    auto* spin = Find<QSpinBox>(panel_, "thotSpin");
+    const int loads = Frame().Catalogue().LoadCount();
+    spin->setFocus();
+    spin->selectAll();
+    QTest::keyClicks(spin, QStringLiteral("80"));
+    EXPECT_EQ(Frame().Catalogue().LoadCount(), loads) << "nothing while typing";
+    QTest::keyClick(spin, Qt::Key_Return);
+    ProcessEvents();
+    EXPECT_EQ(Frame().Catalogue().LoadCount(), loads + 1);
+    EXPECT_EQ(Base().thot, 353.0);
+    EXPECT_EQ(Find<QLabel>(&Frame(), "listStatus")->text(),
+              QStringLiteral("%1 modules listed · Th = 80 °C").arg(list_->topLevelItemCount()));
 }
 
 TEST_F(ModuleDlgTest, AStepArrivingDuringAReloadIsDropped) {

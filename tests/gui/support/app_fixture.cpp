@@ -8,7 +8,7 @@ namespace {
 
 QAction* FindAction(const QList<QAction*>& actions, const QString& text) {
     for (QAction* action : actions) {
-        if (action->text() == text) {
+        if (QString(action->text()).remove(QLatin1Char('&')) == text) {
             return action;
         }
         if (action->menu() != nullptr) {

@@ -83,5 +83,17 @@ TEST_F(ChildViewTest, DatasheetModeLeavesThePageAlone) {
     EXPECT_EQ(view.Mode(), DisplayMode::Datasheet);
 }
 
+TEST_F(ChildViewTest, AResizeRedrawsTheGraphsAtTheNewSize) {
+    base.selected = 0;
+    view.OnUpdateView(ID_VIEW_GRAPH);
+    for (const QSize size : {QSize(801, 601), QSize(401, 301)}) {
+        view.resize(size);
+        const QImage resized = view.Buffer();
+        ASSERT_EQ(resized.size(), size);
+        view.OnUpdateView(ID_VIEW_GRAPH);  // what a module click would show
+        EXPECT_EQ(resized, view.Buffer()) << size.width();
+    }
+}
+
 }  // namespace
 }  // namespace vantiq
