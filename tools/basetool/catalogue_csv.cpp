@@ -30,7 +30,8 @@ Status CheckHeader(const CsvRow& header) {
 Status ReadName(const std::string& utf8, TemRecord& record) {
     const auto bytes = Utf8ToCp1251(utf8);
     if (!bytes) {
-        return Error{"the name '" + EscapeControls(utf8) + "' holds a character Windows-1251 lacks"};
+        return Error{"the name '" + EscapeControls(utf8) +
+                     "' holds a character Windows-1251 lacks"};
     }
     // The stored name ends at its first NUL; what followed would be lost.
     if (bytes->find('\0') != std::string::npos) {

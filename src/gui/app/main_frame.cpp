@@ -94,7 +94,7 @@ void CMainFrame::CreateFileMenu() {
                                     [this] { Print(ID_FILE_EXPORT_GRAPHS); });
     exportDatasheet_ = file->addAction(QStringLiteral("Export da&tasheet as PDF..."), this,
                                        [this] { Print(ID_FILE_EXPORT_DATASHEET); });
-    file->addAction(QStringLiteral("Export operating file->addAction(QStringLiteral("Export operating points as CSV..."), this,points as CSV..."), this,
+    file->addAction(QStringLiteral("Export operating &points as CSV..."), this,
                     [this] { ExportOperatingPoints(this, base_, panel_->PointList().Points()); });
     file->addSeparator();
     file->addAction(QStringLiteral("E&xit"), QKeySequence(Qt::CTRL | Qt::Key_Q), this,

@@ -3,9 +3,9 @@
 #include <cmath>
 #include <string>
 
-#include "render/text/cp1251_text.h"
 #include "core/base/cp1251.h"
 #include "core/base/safe_text.h"
+#include "render/text/cp1251_text.h"
 
 namespace vantiq {
 namespace {

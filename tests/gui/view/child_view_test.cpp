@@ -85,12 +85,12 @@ TEST_F(ChildViewTest, DatasheetModeLeavesThePageAlone) {
 
 TEST_F(ChildViewTest, AResizeRedrawsTheGraphsAtTheNewSize) {
     base.selected = 0;
-    view.OnUpdateView(ID_VIEW_GRAPH);
+    view.OnUpdateView(DisplayMode::Graph);
     for (const QSize size : {QSize(801, 601), QSize(401, 301)}) {
         view.resize(size);
         const QImage resized = view.Buffer();
         ASSERT_EQ(resized.size(), size);
-        view.OnUpdateView(ID_VIEW_GRAPH);  // what a module click would show
+        view.OnUpdateView(DisplayMode::Graph);  // what a module click would show
         EXPECT_EQ(resized, view.Buffer()) << size.width();
     }
 }
