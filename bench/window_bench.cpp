@@ -11,6 +11,7 @@
 #include "core/base/base_loader.h"
 #include "core/base/cp1251.h"
 #include "core/model/rated_values.h"
+#include "gui/app/catalogue_session.h"
 #include "gui/panel/module_dlg.h"
 #include "render/pages/graphs_page.h"
 #include "stopwatch.h"
@@ -73,7 +74,8 @@ double SpinStep(const std::string& cataloguePath) {
         throw std::runtime_error("cannot open " + cataloguePath);
     }
     base.thot = kHotSide;
-    CModuleDlg panel(base);
+    CatalogueSession session(base);
+    CModuleDlg panel(base, session);
     panel.resize(1000, 1000);
     panel.show();
     if (!panel.Initialise()) {
@@ -81,12 +83,12 @@ double SpinStep(const std::string& cataloguePath) {
     }
     auto* spin = panel.findChild<QSpinBox*>(QStringLiteral("thotSpin"));
     bool up = true;
-    const int loads = panel.LoadCount();
+    const int loads = session.LoadCount();
     const double t = BestTiming(kRepeats, [&] {
                          up ? spin->stepUp() : spin->stepDown();
                          up = !up;
                      }).wall;
-    if (panel.LoadCount() != loads + kRepeats) {
+    if (session.LoadCount() != loads + kRepeats) {
         throw std::runtime_error("a spin step did not reload the catalogue");
     }
     return t;

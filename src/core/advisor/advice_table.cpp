@@ -30,7 +30,10 @@ std::string CsvField(const std::string& field) {
 std::string CsvLine(const std::vector<std::string>& fields) {
     std::string line;
     for (std::size_t k = 0; k < fields.size(); ++k) {
-        line += (k == 0 ? "" : ",") + CsvField(fields[k]);
+        if (k > 0) {
+            line += ',';
+        }
+        line += CsvField(fields[k]);
     }
     return line + "\r\n";
 }

@@ -105,7 +105,8 @@ std::string UnderivableMessage(const TemBase& base, const std::vector<std::uint3
     for (std::uint32_t i : indexes) {
         const TemRecord& record = base.records[i];
         std::string& names = HasPhysicalInputs(record) ? unbalanced : unphysical;
-        names += "\n" + EscapeControls(Cp1251ToUtf8(record.Name()));
+        names += '\n';
+        names += EscapeControls(Cp1251ToUtf8(record.Name()));
     }
     std::string text;
     if (!unphysical.empty()) {

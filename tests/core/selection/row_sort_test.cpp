@@ -100,7 +100,8 @@ TEST(SortRows, AgreesWithTheReferenceOnRandomRowsWithManyTies) {
         std::vector<TemRecord> records;
         Rows rows;
         for (int i = 0; i < 150; ++i) {
-            std::string name = "N" + std::to_string(random() % 60);
+            std::string name = "N";
+            name += std::to_string(random() % 60);
             name += static_cast<char>(0xC0 + random() % 3);
             records.push_back(Module(name, 10 + random() % 4, (random() % 5) * 0.5));
             rows.push_back(name);  // duplicate names give duplicate rows

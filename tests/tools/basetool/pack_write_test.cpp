@@ -61,7 +61,9 @@ protected:
             "name,nominal_current,pellet_count,pellet_length,pellet_side,width,length,height,"
             "electrical_conductivity,seebeck_coefficient,thermal_conductivity,picture\n";
         for (int i = 0; i < 200; ++i) {
-            csv += "M" + std::to_string(i) + ",6,127,0.0016,0.0014,40,40,3.8,1e5,2e-4,1.5,\n";
+            csv += 'M';
+            csv += std::to_string(i);
+            csv += ",6,127,0.0016,0.0014,40,40,3.8,1e5,2e-4,1.5,\n";
         }
         std::ofstream(dir_.File("source.csv")) << csv;
     }
