@@ -16,13 +16,11 @@
 #include "gui/panel/operating_point_list.h"
 #include "gui/settings/settings_dialog.h"
 #include "render/colors/color_store.h"
+#include "render/pages/page_texts.h"
 #include "render/text/cp1251_text.h"
 
 namespace vantiq {
 namespace {
-
-// The window shows temperatures in degrees Celsius with this offset.
-constexpr double kCelsiusOffset = 273.0;
 
 QString TitleFor(const TemBase& base) {
     const TemRecord* record = base.Selected();
@@ -66,6 +64,13 @@ bool CMainFrame::Create() {
     listStatus_->setObjectName(QStringLiteral("listStatus"));
     statusBar()->addPermanentWidget(listStatus_);
     connect(panel_, &CModuleDlg::ListShown, this, &CMainFrame::ShowListStatus);
+    connect(view_, &CChildView::ReadOutChanged, this, [this](const QString& text) {
+        if (text.isEmpty()) {
+            statusBar()->clearMessage();
+        } else {
+            statusBar()->showMessage(text);
+        }
+    });
     if (!panel_->Initialise()) {
         return false;
     }
@@ -126,9 +131,8 @@ void CMainFrame::OnTemSelected() {
 }
 
 void CMainFrame::ShowListStatus(int rows) {
-    listStatus_->setText(QStringLiteral("%1 modules listed · Th = %2 °C")
-                             .arg(rows)
-                             .arg(base_.thot - kCelsiusOffset));
+    listStatus_->setText(
+        QStringLiteral("%1 modules listed · %2").arg(rows).arg(HotSideText(base_.thot)));
 }
 
 void CMainFrame::OnViewMode(DisplayMode mode) {
