@@ -15,14 +15,13 @@
 #include "gui/panel/module_dlg.h"
 #include "gui/panel/operating_point_list.h"
 #include "gui/settings/settings_dialog.h"
+#include "gui/view/compare_dlg.h"
 #include "render/colors/color_store.h"
+#include "render/pages/page_texts.h"
 #include "render/text/cp1251_text.h"
 
 namespace vantiq {
 namespace {
-
-// The window shows temperatures in degrees Celsius with this offset.
-constexpr double kCelsiusOffset = 273.0;
 
 QString TitleFor(const TemBase& base) {
     const TemRecord* record = base.Selected();
@@ -62,10 +61,18 @@ bool CMainFrame::Create() {
             Qt::QueuedConnection);
     // Direct, so the view holds the point before the queued refresh draws.
     connect(panel_, &CModuleDlg::PointChosen, view_, &CChildView::SetPoint);
+    connect(panel_, &CModuleDlg::ComparedChosen, view_, &CChildView::SetCompared);
     listStatus_ = new QLabel(this);
     listStatus_->setObjectName(QStringLiteral("listStatus"));
     statusBar()->addPermanentWidget(listStatus_);
     connect(panel_, &CModuleDlg::ListShown, this, &CMainFrame::ShowListStatus);
+    connect(view_, &CChildView::ReadOutChanged, this, [this](const QString& text) {
+        if (text.isEmpty()) {
+            statusBar()->clearMessage();
+        } else {
+            statusBar()->showMessage(text);
+        }
+    });
     if (!panel_->Initialise()) {
         return false;
     }
@@ -107,6 +114,8 @@ void CMainFrame::CreateViewMenu() {
                                      [this] { OnViewMode(DisplayMode::Datasheet); });
     graphMode_ =
         view->addAction(QStringLiteral("&Graph"), this, [this] { OnViewMode(DisplayMode::Graph); });
+    view->addSeparator();
+    view->addAction(QStringLiteral("&Compare"), this, &CMainFrame::OnCompare);
     datasheetMode_->setCheckable(true);
     graphMode_->setCheckable(true);
 }
@@ -119,6 +128,9 @@ void CMainFrame::OnTemSelected() {
     }
     datasheetMode_->setChecked(viewMode_ == DisplayMode::Datasheet);
     graphMode_->setChecked(viewMode_ == DisplayMode::Graph);
+    if (compare_ != nullptr && compare_->isVisible()) {
+        compare_->ShowRows(ComparisonTable(base_, panel_->Compared()));
+    }
     CChildView* view = view_;
     const DisplayMode mode = viewMode_;
     QMetaObject::invokeMethod(
@@ -126,14 +138,22 @@ void CMainFrame::OnTemSelected() {
 }
 
 void CMainFrame::ShowListStatus(int rows) {
-    listStatus_->setText(QStringLiteral("%1 modules listed · Th = %2 °C")
-                             .arg(rows)
-                             .arg(base_.thot - kCelsiusOffset));
+    listStatus_->setText(
+        QStringLiteral("%1 modules listed · %2").arg(rows).arg(HotSideText(base_.thot)));
 }
 
 void CMainFrame::OnViewMode(DisplayMode mode) {
     viewMode_ = mode;
     OnTemSelected();
+}
+
+void CMainFrame::OnCompare() {
+    if (compare_ == nullptr) {
+        compare_ = new CCompareDlg(this);
+    }
+    compare_->ShowRows(ComparisonTable(base_, panel_->Compared()));
+    compare_->show();
+    compare_->raise();
 }
 
 void CMainFrame::OnSettings() {

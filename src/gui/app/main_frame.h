@@ -13,6 +13,7 @@ class QLabel;
 
 namespace vantiq {
 
+class CCompareDlg;
 class CModuleDlg;
 
 // The main window: the drawing view on the left, the selection panel at the
@@ -45,6 +46,9 @@ public:
     void OnTemSelected();
     // Makes `mode` the display mode and refreshes, also when it already was.
     void OnViewMode(DisplayMode mode);
+    // View > "Compare": shows the compared modules side by side in a window
+    // that stays open and follows the picks.
+    void OnCompare();
     // Runs the "Program settings" dialog.
     void OnSettings();
     // Runs the About dialog.
@@ -79,6 +83,7 @@ private:
     QAction* datasheetMode_ = nullptr;
     QAction* graphMode_ = nullptr;
     QLabel* listStatus_ = nullptr;
+    CCompareDlg* compare_ = nullptr;
 };
 
 }  // namespace vantiq

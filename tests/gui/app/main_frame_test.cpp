@@ -84,7 +84,8 @@ TEST_F(MainFrameTest, MenuBarOffersFileViewSettingsAndHelp) {
               QStringList({"Print datasheet", "Print graphs", "-", "Export graphs page as PDF...",
                            "Export datasheet as PDF...", "Export operating points as CSV...", "-",
                            "Exit"}));
-    EXPECT_EQ(Texts(bar[1]->menu()->actions()), QStringList({"Datasheet", "Graph"}));
+    EXPECT_EQ(Texts(bar[1]->menu()->actions()),
+              QStringList({"Datasheet", "Graph", "-", "Compare"}));
     EXPECT_EQ(Texts(bar[3]->menu()->actions()), QStringList({"About \"Vantiq\""}));
     for (int k = 0; k < 4; ++k) {
         EXPECT_EQ(bar[k]->text(), QLatin1Char('&') + Texts(bar)[k]) << "Alt + the first letter";
