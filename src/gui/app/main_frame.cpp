@@ -10,8 +10,8 @@
 #include "core/base/safe_text.h"
 #include "gui/app/about_dlg.h"
 #include "gui/app/command_ids.h"
+#include "gui/app/csv_export.h"
 #include "gui/app/module_art.h"
-#include "gui/app/point_export.h"
 #include "gui/panel/module_dlg.h"
 #include "gui/panel/operating_point_list.h"
 #include "gui/settings/settings_dialog.h"
@@ -101,6 +101,8 @@ void CMainFrame::CreateFileMenu() {
                                     [this] { Print(ID_FILE_EXPORT_GRAPHS); });
     exportDatasheet_ = file->addAction(QStringLiteral("Export da&tasheet as PDF..."), this,
                                        [this] { Print(ID_FILE_EXPORT_DATASHEET); });
+    file->addAction(QStringLiteral("Export &list as CSV..."), this,
+                    [this] { ExportResultList(this, base_, panel_->List()); });
     file->addAction(QStringLiteral("Export operating &points as CSV..."), this,
                     [this] { ExportOperatingPoints(this, base_, panel_->PointList().Points()); });
     file->addSeparator();

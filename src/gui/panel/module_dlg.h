@@ -64,6 +64,8 @@ public:
     // cannot run (no Q, a cold side not below ambient...) is explained in a
     // message box instead.
     void ShowOperatingPoints();
+    // The modules listed, in the order shown.
+    const ResultList& List() const { return list_; }
     // The operating points listed (empty before the first run).
     const OperatingPointList& PointList() const { return *pointList_; }
     // Makes the module of operating point `row` of that list the selected

@@ -82,8 +82,8 @@ TEST_F(MainFrameTest, MenuBarOffersFileViewSettingsAndHelp) {
     EXPECT_EQ(bar[2]->menu(), nullptr) << "Settings is a command, not a menu";
     EXPECT_EQ(Texts(bar[0]->menu()->actions()),
               QStringList({"Print datasheet", "Print graphs", "-", "Export graphs page as PDF...",
-                           "Export datasheet as PDF...", "Export operating points as CSV...", "-",
-                           "Exit"}));
+                           "Export datasheet as PDF...", "Export list as CSV...",
+                           "Export operating points as CSV...", "-", "Exit"}));
     EXPECT_EQ(Texts(bar[1]->menu()->actions()),
               QStringList({"Datasheet", "Graph", "-", "Compare"}));
     EXPECT_EQ(Texts(bar[3]->menu()->actions()), QStringList({"About \"Vantiq\""}));

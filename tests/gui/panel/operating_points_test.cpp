@@ -15,7 +15,7 @@
 #include "core/advisor/advisor.h"
 #include "core/base/cp1251.h"
 #include "core/selection/comparison.h"
-#include "gui/app/point_export.h"
+#include "gui/app/csv_export.h"
 #include "gui/panel/module_dlg.h"
 #include "gui/panel/operating_point_list.h"
 #include "list_oracle.h"
