@@ -51,8 +51,8 @@ void DrawColourRow(QPainter& painter, int top, int width, std::span<const Legend
     const EntrySpacing roomy;
     int needed = kMargin;
     for (const QString& text : texts) {
-        needed += roomy.swatch + roomy.gap + painter.fontMetrics().horizontalAdvance(text) +
-                  roomy.after;
+        needed +=
+            roomy.swatch + roomy.gap + painter.fontMetrics().horizontalAdvance(text) + roomy.after;
     }
     const EntrySpacing spacing = needed - roomy.after <= width ? roomy : kCompactSpacing;
     int x = kMargin;
