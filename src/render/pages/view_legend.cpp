@@ -14,32 +14,51 @@ namespace {
 constexpr int kFontHeight = 12;
 constexpr int kRowHeight = 18;
 constexpr int kMargin = 4;
-constexpr int kSwatchLength = 24;
 constexpr int kSwatchPen = 2;
-constexpr int kGap = 6;
 const QColor kRuleColor(140, 140, 170);
+
+// The swatch's length, the gap after it and the gap after the text.
+struct EntrySpacing {
+    int swatch = 24;
+    int gap = 6;
+    int after = 18;
+};
+// For a row that would not fit the window's width with the roomy spacing.
+constexpr EntrySpacing kCompactSpacing{14, 4, 10};
 
 // A short line in `pen` with `text` after it, starting at `x` on the row
 // whose top is `top`; returns where the next entry may start.
-int DrawEntry(QPainter& painter, int x, int top, const QPen& pen, const QString& text) {
+int DrawEntry(QPainter& painter, int x, int top, const QPen& pen, const QString& text,
+              EntrySpacing spacing = {}) {
     const int middle = top + kRowHeight / 2;
     painter.setPen(pen);
-    painter.drawLine(x, middle, x + kSwatchLength, middle);
-    x += kSwatchLength + kGap;
+    painter.drawLine(x, middle, x + spacing.swatch, middle);
+    x += spacing.swatch + spacing.gap;
     painter.setPen(Qt::black);
     painter.drawText(QRect(x, top, 100000, kRowHeight), Qt::AlignLeft | Qt::AlignVCenter, text);
-    return x + painter.fontMetrics().horizontalAdvance(text) + 3 * kGap;
+    return x + painter.fontMetrics().horizontalAdvance(text) + spacing.after;
 }
 
-void DrawColourRow(QPainter& painter, int top, std::span<const LegendModule> modules,
+void DrawColourRow(QPainter& painter, int top, int width, std::span<const LegendModule> modules,
                    const ColorSettings& colors) {
     const std::optional<double> imax =
         modules.size() == 1 ? std::optional(modules.front().imax) : std::nullopt;
-    int x = kMargin;
+    QStringList texts;
     // Largest current first, as people read the curves from the top.
     for (std::size_t k = kCurveFactors.size(); k-- > 0;) {
-        x = DrawEntry(painter, x, top, QPen(colors.ForCurve(k), kSwatchPen),
-                      CurrentLegendText(k, imax));
+        texts.append(CurrentLegendText(k, imax));
+    }
+    const EntrySpacing roomy;
+    int needed = kMargin;
+    for (const QString& text : texts) {
+        needed +=
+            roomy.swatch + roomy.gap + painter.fontMetrics().horizontalAdvance(text) + roomy.after;
+    }
+    const EntrySpacing spacing = needed - roomy.after <= width ? roomy : kCompactSpacing;
+    int x = kMargin;
+    for (qsizetype i = 0; i < texts.size(); ++i) {
+        const std::size_t k = kCurveFactors.size() - 1 - static_cast<std::size_t>(i);
+        x = DrawEntry(painter, x, top, QPen(colors.ForCurve(k), kSwatchPen), texts[i], spacing);
     }
 }
 
@@ -90,7 +109,7 @@ void DrawLegendBand(QPainter& painter, int width, std::span<const LegendModule> 
     painter.drawText(QRect(kMargin, kMargin, width - 2 * kMargin, kRowHeight),
                      Qt::AlignLeft | Qt::AlignVCenter, GraphHeaderText(modules, thot));
     painter.setFont(MakeGraphFont(kFontHeight, 400));
-    DrawColourRow(painter, kMargin + kRowHeight, modules, colors);
+    DrawColourRow(painter, kMargin + kRowHeight, width, modules, colors);
     if (modules.size() > 1) {
         DrawModuleRows(painter, kMargin + 2 * kRowHeight, modules);
     }
