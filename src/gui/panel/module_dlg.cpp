@@ -272,9 +272,21 @@ void CModuleDlg::ChangeThot(double kelvin) {
         return;
     }
     // The values, and with them the order of a sort by value, belong to the
-    // new hot side; the module shown stays while it is listed.
+    // new hot side; the module shown, and those compared with it, stay while
+    // they are listed.
+    std::vector<std::string> picked;
+    for (const int row : ui_->resultList->Picked()) {
+        picked.push_back(list_.Rows()[static_cast<std::size_t>(row)]);
+    }
     list_.Rederived(base_, Key(), Order());
     ShowList();
+    std::vector<int> rows;
+    for (std::size_t row = 0; row < list_.size(); ++row) {
+        if (std::find(picked.begin(), picked.end(), list_.Rows()[row]) != picked.end()) {
+            rows.push_back(static_cast<int>(row));
+        }
+    }
+    ui_->resultList->AddPicks(rows);
     // Operating points found at the old hot side no longer hold.
     pointList_->SetPoints({});
     Notify();

@@ -68,6 +68,15 @@ std::vector<int> ResultListView::Picked() const {
     return PickedRows(this);
 }
 
+void ResultListView::AddPicks(const std::vector<int>& rows) {
+    for (const int row : rows) {
+        if (row >= 0 && row < RowCount()) {
+            selectionModel()->select(model()->index(row, 0),
+                                     QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        }
+    }
+}
+
 void ResultListView::keyPressEvent(QKeyEvent* event) {
     const QModelIndex before = currentIndex();
     const std::vector<int> picked = PickedRows(this);

@@ -32,6 +32,8 @@ public:
     void ShowMark(std::ptrdiff_t row);
     // The rows picked for comparing, top to bottom.
     std::vector<int> Picked() const;
+    // Adds `rows` to the picks, as far as the limit allows.
+    void AddPicks(const std::vector<int>& rows);
 
 signals:
     // The user clicked into the list: on `row`, or beside the rows (-1); or

@@ -1,4 +1,5 @@
 #include <QAction>
+#include <QSpinBox>
 #include <QTableWidget>
 #include <QTest>
 #include <QTreeWidget>
@@ -62,6 +63,17 @@ TEST_F(CompareTest, CtrlClicksOverlayUpToThreeModulesTheLastClickedDrawnSolid) {
 
     ClickRow(4);  // a plain click compares nothing
     EXPECT_EQ(Overlaid(), (std::vector<QString>{RowName(4)}));
+}
+
+TEST_F(CompareTest, TheComparedModulesStayThroughAReloadAtAnotherHotSide) {
+    ClickRow(0);
+    ClickRow(2, Qt::ControlModifier);
+    const std::vector<QString> before = Overlaid();
+    Find<QSpinBox>(Frame().Panel(), "thotSpin")->setValue(348);  // 75 °C
+    ProcessEvents();
+    EXPECT_EQ(Base().thot, 348.0);
+    EXPECT_EQ(Overlaid(), before);
+    EXPECT_EQ(list_->selectedItems().size(), 2);
 }
 
 TEST_F(CompareTest, ShiftClickPicksARangeCutToThree) {
