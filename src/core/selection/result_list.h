@@ -66,4 +66,9 @@ private:
     std::ptrdiff_t mark_ = -1;
 };
 
+// The third column's text of `module` (a record index, -1 for none) for
+// `key`: KeyColumnText of its record; empty for the name key and for a
+// module the base does not hold (-1, or a list older than the base).
+std::string ModuleKeyText(const TemBase& base, std::int32_t module, SortKey key);
+
 }  // namespace vantiq

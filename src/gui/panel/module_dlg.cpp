@@ -213,13 +213,22 @@ void CModuleDlg::ShowList() {
     view->ShowRows(list_.Rows());
     // An empty list keeps its third column until the next sort with rows.
     if (!list_.empty()) {
-        const std::optional<std::string> header = KeyColumnHeader(Key());
-        view->SetThirdColumn(header.value_or(std::string()),
-                             header ? list_.KeyTexts(base_, Key()) : std::vector<std::string>());
+        view->SetThirdColumn(KeyColumnHeader(Key()).value_or(std::string()), KeyColumn());
     }
     view->ShowMark(list_.Mark());
     EnableDirection();
     emit ListShown(static_cast<int>(list_.size()));
+}
+
+ResultListModel::ColumnText CModuleDlg::KeyColumn() const {
+    if (!KeyColumnHeader(Key())) {
+        return nullptr;
+    }
+    // The rows' modules are looked up once: by name, one at a time, each
+    // row on screen would cost a pass over the catalogue.
+    return [this, key = Key(), modules = list_.Modules(base_)](std::size_t row) {
+        return ModuleKeyText(base_, row < modules.size() ? modules[row] : -1, key);
+    };
 }
 
 SortKey CModuleDlg::Key() const {

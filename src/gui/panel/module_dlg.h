@@ -102,6 +102,9 @@ private:
     void Notify();
     // Shows the list's rows, third column and mark in the list widget.
     void ShowList();
+    // The third column's text of each row for the current sort key; empty
+    // for the name, which has no third column.
+    ResultListModel::ColumnText KeyColumn() const;
     SortKey Key() const;
     SortOrder Order() const;
 

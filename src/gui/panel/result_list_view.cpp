@@ -7,24 +7,19 @@
 
 #include <algorithm>
 
-#include "core/base/cp1251.h"
 #include "gui/panel/row_picks.h"
 
 namespace vantiq {
-namespace {
 
-QString Shown(const std::string& bytes) {
-    return QString::fromStdString(Cp1251ToUtf8(bytes));
-}
-
-}  // namespace
-
-ResultListView::ResultListView(QWidget* parent) : QTreeWidget(parent) {
+ResultListView::ResultListView(QWidget* parent)
+    : QTreeView(parent), model_(new ResultListModel(this)) {
+    setModel(model_);
     setRootIsDecorated(false);
+    setItemsExpandable(false);
+    // One row's height serves all: the view never measures a million rows.
     setUniformRowHeights(true);
     setAllColumnsShowFocus(true);
     AllowPickingRows(this);
-    setHeaderLabels({QStringLiteral("№"), QStringLiteral("TEM name")});
     header()->setStretchLastSection(true);
     header()->setSectionsClickable(false);
     setColumnWidth(0, 36);
@@ -32,33 +27,22 @@ ResultListView::ResultListView(QWidget* parent) : QTreeWidget(parent) {
 }
 
 void ResultListView::ShowRows(const std::vector<std::string>& names) {
-    clear();
-    QList<QTreeWidgetItem*> items;
-    items.reserve(static_cast<qsizetype>(names.size()));
-    for (std::size_t k = 0; k < names.size(); ++k) {
-        items.append(new QTreeWidgetItem({QString::number(k), Shown(names[k])}));
-    }
-    addTopLevelItems(items);
+    model_->ShowRows(&names);
 }
 
-void ResultListView::SetThirdColumn(const std::string& header,
-                                    const std::vector<std::string>& values) {
-    if (header.empty()) {
-        setColumnCount(2);
-        return;
-    }
-    setColumnCount(3);
-    headerItem()->setText(2, QString::fromStdString(header));
-    setColumnWidth(2, 96);
-    for (int row = 0; row < RowCount() && row < static_cast<int>(values.size()); ++row) {
-        topLevelItem(row)->setText(2, QString::fromStdString(values[row]));
+void ResultListView::SetThirdColumn(const std::string& header, ResultListModel::ColumnText text) {
+    model_->SetThirdColumn(header, std::move(text));
+    if (!header.empty()) {
+        setColumnWidth(2, 96);
     }
 }
 
 void ResultListView::ShowMark(std::ptrdiff_t row) {
-    if (QTreeWidgetItem* item = row < 0 ? nullptr : topLevelItem(static_cast<int>(row))) {
-        setCurrentItem(item);
-        scrollToItem(item);
+    const QModelIndex index =
+        row < 0 || row >= RowCount() ? QModelIndex() : model_->index(static_cast<int>(row), 0);
+    if (index.isValid()) {
+        setCurrentIndex(index);
+        scrollTo(index);
     } else {
         clearSelection();
     }
@@ -80,7 +64,7 @@ void ResultListView::AddPicks(const std::vector<int>& rows) {
 void ResultListView::keyPressEvent(QKeyEvent* event) {
     const QModelIndex before = currentIndex();
     const std::vector<int> picked = PickedRows(this);
-    QTreeWidget::keyPressEvent(event);
+    QTreeView::keyPressEvent(event);
     const QModelIndex now = currentIndex();
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     // Ctrl+Space picks or drops the highlighted row without moving.
@@ -96,11 +80,11 @@ void ResultListView::mousePressEvent(QMouseEvent* event) {
     const QModelIndex index = indexAt(event->position().toPoint());
     pressedRow_ = index.isValid() ? index.row() : -1;
     picksAtPress_ = PickedRows(this);
-    QTreeWidget::mousePressEvent(event);
+    QTreeView::mousePressEvent(event);
 }
 
 void ResultListView::mouseReleaseEvent(QMouseEvent* event) {
-    QTreeWidget::mouseReleaseEvent(event);
+    QTreeView::mouseReleaseEvent(event);
     if (event->button() != Qt::LeftButton) {
         return;
     }

@@ -1,32 +1,35 @@
 #pragma once
 
-#include <QTreeWidget>
+#include <QTreeView>
 
 #include <string>
 #include <vector>
+
+#include "gui/panel/result_list_model.h"
 
 namespace vantiq {
 
 // Shows the result list (ResultList): "№", "TEM name" and, for a sort by
 // value, a third column with that value. Names arrive as the catalogue's
 // Windows-1251 bytes and are shown decoded. The list's rows, order and mark
-// are the ResultList's; this widget only shows them and reports clicks.
-// With Ctrl and Shift up to three rows are picked for comparing.
-class ResultListView : public QTreeWidget {
+// are the ResultList's; this widget only shows them, reading the rows on
+// screen through a ResultListModel, and reports clicks. With Ctrl and Shift
+// up to three rows are picked for comparing.
+class ResultListView : public QTreeView {
     Q_OBJECT
 
 public:
     explicit ResultListView(QWidget* parent = nullptr);
 
-    int RowCount() const { return topLevelItemCount(); }
+    int RowCount() const { return model_->rowCount(); }
 
-    // Shows `names` as rows numbered 0 to n − 1, inserted at once: one by
-    // one, a list of tens of thousands of modules takes seconds to fill. The
-    // third column, if any, stays with its header and loses its texts.
+    // Shows `names` as rows numbered 0 to n − 1. The view refers to `names`,
+    // which must outlive it and be shown again after every change. The third
+    // column, if any, stays with its header and loses its texts.
     void ShowRows(const std::vector<std::string>& names);
-    // Shows the third column with `header` and one value per row; an empty
+    // Shows the third column with `header` and `text` of each row; an empty
     // header removes the column.
-    void SetThirdColumn(const std::string& header, const std::vector<std::string>& values);
+    void SetThirdColumn(const std::string& header, ResultListModel::ColumnText text);
     // Highlights `row` (the list's mark), picking it alone, and scrolls to
     // it; -1 highlights nothing.
     void ShowMark(std::ptrdiff_t row);
@@ -49,6 +52,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    ResultListModel* model_;
     int pressedRow_ = -1;
     std::vector<int> picksAtPress_;
 };

@@ -2,12 +2,13 @@
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QTest>
-#include <QTreeWidget>
+#include <QTreeView>
 
 #include "app_fixture.h"
 #include "core/base/cp1251.h"
 #include "gui/panel/module_dlg.h"
 #include "gui/view/compare_dlg.h"
+#include "list_oracle.h"
 #include "render/pages/view_legend.h"
 
 namespace vantiq::test {
@@ -20,23 +21,23 @@ protected:
     void SetUp() override {
         AppFixture::SetUp();
         ASSERT_TRUE(Start());
-        list_ = Find<QTreeWidget>(Frame().Panel(), "resultList");
+        list_ = Find<QTreeView>(Frame().Panel(), "resultList");
         Frame().OnViewMode(DisplayMode::Graph);
         ProcessEvents();
     }
 
     void ClickRow(int row, Qt::KeyboardModifiers modifiers = {}) {
-        const QRect rect = list_->visualItemRect(list_->topLevelItem(row));
+        const QRect rect = RowRect(list_, row);
         QTest::mouseClick(list_->viewport(), Qt::LeftButton, modifiers, rect.center());
         ProcessEvents();
     }
-    QString RowName(int row) const { return list_->topLevelItem(row)->text(1); }
+    QString RowName(int row) const { return CellText(list_, row, 1); }
     QString ShownName() const {
         return QString::fromStdString(Cp1251ToUtf8(Base().Selected()->Name()));
     }
     std::vector<QString> Overlaid() const { return Frame().View()->Plotted().modules; }
 
-    QTreeWidget* list_ = nullptr;
+    QTreeView* list_ = nullptr;
 };
 
 TEST_F(CompareTest, CtrlClicksOverlayUpToThreeModulesTheLastClickedDrawnSolid) {
@@ -54,7 +55,7 @@ TEST_F(CompareTest, CtrlClicksOverlayUpToThreeModulesTheLastClickedDrawnSolid) {
 
     ClickRow(5, Qt::ControlModifier);  // a fourth is refused and changes nothing
     EXPECT_EQ(ShownName(), RowName(3));
-    EXPECT_EQ(list_->selectedItems().size(), 3);
+    EXPECT_EQ(list_->selectionModel()->selectedRows().size(), 3);
     EXPECT_EQ(Overlaid().size(), 3u);
 
     ClickRow(3, Qt::ControlModifier);  // dropping the shown one shows the first still picked
@@ -73,13 +74,13 @@ TEST_F(CompareTest, TheComparedModulesStayThroughAReloadAtAnotherHotSide) {
     ProcessEvents();
     EXPECT_EQ(Base().thot, 348.0);
     EXPECT_EQ(Overlaid(), before);
-    EXPECT_EQ(list_->selectedItems().size(), 2);
+    EXPECT_EQ(list_->selectionModel()->selectedRows().size(), 2);
 }
 
 TEST_F(CompareTest, ShiftClickPicksARangeCutToThree) {
     ClickRow(1);
     ClickRow(6, Qt::ShiftModifier);
-    EXPECT_EQ(list_->selectedItems().size(), 3);
+    EXPECT_EQ(list_->selectionModel()->selectedRows().size(), 3);
     EXPECT_EQ(ShownName(), RowName(1));
     EXPECT_EQ(Overlaid(), (std::vector<QString>{RowName(1), RowName(2), RowName(3)}));
 }

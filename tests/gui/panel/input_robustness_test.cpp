@@ -4,7 +4,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
-#include <QTreeWidget>
+#include <QTreeView>
 
 #include <cstdio>
 #include <set>
@@ -28,7 +28,7 @@ protected:
                         {WorkedExampleModule("EX-127"), {}}});
         ASSERT_TRUE(Start());
         panel_ = Frame().Panel();
-        list_ = Find<QTreeWidget>(panel_, "resultList");
+        list_ = Find<QTreeView>(panel_, "resultList");
     }
 
     void Type(const char* box, const QString& text) {
@@ -55,7 +55,7 @@ protected:
     static constexpr const char* kLongName = "ABCDEFGHIJKLMNOPQRSTUVWXYZ012";  // 29 bytes
 
     CModuleDlg* panel_ = nullptr;
-    QTreeWidget* list_ = nullptr;
+    QTreeView* list_ = nullptr;
 };
 
 struct NumberCase {

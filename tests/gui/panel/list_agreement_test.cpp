@@ -6,7 +6,7 @@
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTest>
-#include <QTreeWidget>
+#include <QTreeView>
 
 #include <sstream>
 
@@ -43,7 +43,7 @@ QStringList CliRows(const std::vector<std::string>& args) {
     return rows;
 }
 
-QStringList WindowRows(const QTreeWidget* list) {
+QStringList WindowRows(const QTreeView* list) {
     QStringList rows;
     const QStringList numbers = ColumnTexts(list, 0);
     const QStringList names = ColumnTexts(list, 1);
@@ -79,7 +79,7 @@ TEST_P(ListAgreementTest, WindowListsTheRowsTheCliPrints) {
     args.insert(args.end(), request.options.begin(), request.options.end());
     const QStringList expected = CliRows(args);
     ASSERT_GT(expected.size(), 1) << "a request with a choice of rows";
-    EXPECT_EQ(WindowRows(Find<QTreeWidget>(panel, "resultList")), expected);
+    EXPECT_EQ(WindowRows(Find<QTreeView>(panel, "resultList")), expected);
 }
 
 const char* const kSortNames[] = {"name", "qmax", "pellets", "imax", "umax"};

@@ -8,7 +8,7 @@
 #include <QSpinBox>
 #include <QStackedWidget>
 #include <QTest>
-#include <QTreeWidget>
+#include <QTreeView>
 
 #include <cmath>
 
@@ -27,7 +27,7 @@ protected:
         AppFixture::SetUp();
         ASSERT_TRUE(Start());
         panel_ = Frame().Panel();
-        list_ = Find<QTreeWidget>(panel_, "resultList");
+        list_ = Find<QTreeView>(panel_, "resultList");
     }
 
     void Type(const char* box, const QString& text) {
@@ -45,7 +45,7 @@ protected:
     int ShownStep() const { return Find<QStackedWidget>(panel_, "pages")->currentIndex() + 1; }
 
     CModuleDlg* panel_ = nullptr;
-    QTreeWidget* list_ = nullptr;
+    QTreeView* list_ = nullptr;
 };
 
 TEST_F(ModuleDlgTest, SearchFillsListAndCriteriaAndSelectsTheFirstRow) {
@@ -65,7 +65,7 @@ TEST_F(ModuleDlgTest, SearchFillsListAndCriteriaAndSelectsTheFirstRow) {
     EXPECT_EQ(Text("qEdit"), "10.0");
     EXPECT_EQ(Text("widthEdit"), "40.0");
     EXPECT_EQ(SelectedName(), expected.first());
-    EXPECT_EQ(list_->currentItem()->text(1), expected.first());
+    EXPECT_EQ(list_->currentIndex().siblingAtColumn(1).data().toString(), expected.first());
     EXPECT_TRUE(Frame().windowTitle().contains(expected.first()));
     EXPECT_TRUE(Find<QRadioButton>(panel_, "ascendingRadio")->isEnabled());
 }
@@ -74,7 +74,7 @@ TEST_F(ModuleDlgTest, NextStepSearchesAndTheStepButtonsHoldTheRange) {
     Type("qEdit", QStringLiteral("10"));
     Click("nextButton");
     EXPECT_EQ(ShownStep(), 2);
-    EXPECT_EQ(list_->topLevelItemCount(),
+    EXPECT_EQ(RowCount(list_),
               NamesDescending(Base(), [](const TemRecord& r) { return r.qmax >= 10.0; }).size());
     EXPECT_TRUE(Find<QPlainTextEdit>(panel_, "criteriaBox")->toPlainText().contains("Q >= 10.00"));
 
@@ -98,54 +98,54 @@ TEST_F(ModuleDlgTest, SortKeyAndDirectionReorderAndReselect) {
     QTest::keyClick(combo, Qt::Key_Down);  // "Sort by current [Imax]"
     ProcessEvents();
     ASSERT_EQ(combo->currentText(), "Sort by current [Imax]");
-    ASSERT_EQ(list_->columnCount(), 3);
-    EXPECT_EQ(list_->headerItem()->text(2), "Imax, A");
+    ASSERT_EQ(list_->model()->columnCount(), 3);
+    EXPECT_EQ(list_->model()->headerData(2, Qt::Horizontal).toString(), "Imax, A");
     auto imaxOfRow = [this](int row) {
         const std::string name =
-            Utf8ToCp1251(list_->topLevelItem(row)->text(1).toStdString()).value_or(std::string());
+            Utf8ToCp1251(CellText(list_, row, 1).toStdString()).value_or(std::string());
         return Base().records[Base().FindByName(name)].imax;
     };
-    for (int row = 1; row < list_->topLevelItemCount(); ++row) {
+    for (int row = 1; row < RowCount(list_); ++row) {
         ASSERT_GE(imaxOfRow(row - 1), imaxOfRow(row)) << row;
-        EXPECT_EQ(list_->topLevelItem(row)->text(0), QString::number(row));
+        EXPECT_EQ(CellText(list_, row, 0), QString::number(row));
     }
-    EXPECT_EQ(SelectedName(), list_->topLevelItem(0)->text(1));
+    EXPECT_EQ(SelectedName(), CellText(list_, 0, 1));
     char shown[32];
     std::snprintf(shown, sizeof shown, "%3.1f", imaxOfRow(0));
-    EXPECT_EQ(list_->topLevelItem(0)->text(2), shown);
+    EXPECT_EQ(CellText(list_, 0, 2), shown);
 
     Click("ascendingRadio");
-    for (int row = 1; row < list_->topLevelItemCount(); ++row) {
+    for (int row = 1; row < RowCount(list_); ++row) {
         ASSERT_LE(imaxOfRow(row - 1), imaxOfRow(row)) << row;
     }
-    EXPECT_EQ(SelectedName(), list_->topLevelItem(0)->text(1));
+    EXPECT_EQ(SelectedName(), CellText(list_, 0, 1));
 
     QTest::keyClick(combo, Qt::Key_Home);
     ProcessEvents();
-    EXPECT_EQ(list_->columnCount(), 2);
+    EXPECT_EQ(list_->model()->columnCount(), 2);
 }
 
 TEST_F(ModuleDlgTest, ArrowKeysEnterAndClicksSelectTheHighlightedModule) {
     list_->setFocus();
     QTest::keyClick(list_, Qt::Key_Down);
     ProcessEvents();
-    EXPECT_EQ(list_->currentItem()->text(0), "1");
-    EXPECT_EQ(SelectedName(), list_->topLevelItem(1)->text(1));
-    EXPECT_TRUE(Frame().windowTitle().contains(list_->topLevelItem(1)->text(1)));
+    EXPECT_EQ(list_->currentIndex().siblingAtColumn(0).data().toString(), "1");
+    EXPECT_EQ(SelectedName(), CellText(list_, 1, 1));
+    EXPECT_TRUE(Frame().windowTitle().contains(CellText(list_, 1, 1)));
     QTest::keyClick(list_, Qt::Key_End);
     ProcessEvents();
-    const int last = list_->topLevelItemCount() - 1;
-    EXPECT_EQ(SelectedName(), list_->topLevelItem(last)->text(1));
+    const int last = RowCount(list_) - 1;
+    EXPECT_EQ(SelectedName(), CellText(list_, last, 1));
     QSignalSpy selections(panel_, &CModuleDlg::TemSelected);
     QTest::keyClick(list_, Qt::Key_Return);  // selects the highlighted row, as a click does
     EXPECT_EQ(selections.count(), 1);
-    EXPECT_EQ(SelectedName(), list_->topLevelItem(last)->text(1));
+    EXPECT_EQ(SelectedName(), CellText(list_, last, 1));
 
-    const QRect third = list_->visualItemRect(list_->topLevelItem(2));
+    const QRect third = RowRect(list_, 2);
     QTest::mouseClick(list_->viewport(), Qt::LeftButton, {}, third.center());
     ProcessEvents();
-    EXPECT_EQ(SelectedName(), list_->topLevelItem(2)->text(1));
-    EXPECT_TRUE(Frame().windowTitle().contains(list_->topLevelItem(2)->text(1)));
+    EXPECT_EQ(SelectedName(), CellText(list_, 2, 1));
+    EXPECT_TRUE(Frame().windowTitle().contains(CellText(list_, 2, 1)));
 }
 
 TEST_F(ModuleDlgTest, ClearAtStepThreeInResistanceModeResetsEverythingButTheName) {
@@ -172,7 +172,7 @@ TEST_F(ModuleDlgTest, ClearAtStepThreeInResistanceModeResetsEverythingButTheName
     for (const char* box : {"qEdit", "voltageEdit", "resistanceEdit", "heightEdit"}) {
         EXPECT_EQ(Text(box), "0.0") << box;
     }
-    EXPECT_EQ(list_->topLevelItemCount(), 0);
+    EXPECT_EQ(RowCount(list_), 0);
     EXPECT_TRUE(Find<QPlainTextEdit>(panel_, "criteriaBox")->toPlainText().isEmpty());
     EXPECT_FALSE(Find<QRadioButton>(panel_, "descendingRadio")->isEnabled());
     EXPECT_FALSE(Find<QRadioButton>(panel_, "ascendingRadio")->isEnabled());
@@ -200,7 +200,7 @@ TEST_F(ModuleDlgTest, AReloadRefreshesTheValueColumnAndTheGraphsOfTheModuleShown
     auto* combo = Find<QComboBox>(panel_, "sortCombo");
     combo->setFocus();
     QTest::keyClick(combo, Qt::Key_Down);  // "Sort by performance [Qmax]"
-    const QRect fourth = list_->visualItemRect(list_->topLevelItem(3));
+    const QRect fourth = RowRect(list_, 3);
     QTest::mouseClick(list_->viewport(), Qt::LeftButton, {}, fourth.center());
     Frame().OnViewMode(DisplayMode::Graph);
     ProcessEvents();
@@ -210,13 +210,12 @@ TEST_F(ModuleDlgTest, AReloadRefreshesTheValueColumnAndTheGraphsOfTheModuleShown
     Find<QSpinBox>(panel_, "thotSpin")->setValue(348);  // 75 °C
     ProcessEvents();
     EXPECT_EQ(SelectedName(), shown);
-    EXPECT_EQ(list_->currentItem()->text(1), shown);
-    for (int row = 0; row < list_->topLevelItemCount(); ++row) {
+    EXPECT_EQ(list_->currentIndex().siblingAtColumn(1).data().toString(), shown);
+    for (int row = 0; row < RowCount(list_); ++row) {
         const std::string name =
-            Utf8ToCp1251(list_->topLevelItem(row)->text(1).toStdString()).value_or(std::string());
+            Utf8ToCp1251(CellText(list_, row, 1).toStdString()).value_or(std::string());
         const TemRecord& record = Base().records[Base().FindByName(name)];
-        ASSERT_EQ(list_->topLevelItem(row)->text(2), QString::asprintf("%3.1f", record.qmax))
-            << row;
+        ASSERT_EQ(CellText(list_, row, 2), QString::asprintf("%3.1f", record.qmax)) << row;
     }
     // The graphs are those of the module at 75 °C, as a fresh view draws them.
     CChildView fresh(Base(), Frame().Colors());
@@ -239,7 +238,7 @@ TEST_F(ModuleDlgTest, ATypedHotSideReloadsOnceWhenTheEditingEnds) {
     EXPECT_EQ(Frame().Catalogue().LoadCount(), loads + 1);
     EXPECT_EQ(Base().thot, 353.0);
     EXPECT_EQ(Find<QLabel>(&Frame(), "listStatus")->text(),
-              QStringLiteral("%1 modules listed · Th = 80 °C").arg(list_->topLevelItemCount()));
+              QStringLiteral("%1 modules listed · Th = 80 °C").arg(RowCount(list_)));
 }
 
 TEST_F(ModuleDlgTest, AStepArrivingDuringAReloadIsDropped) {
@@ -264,7 +263,7 @@ TEST_F(ModuleDlgTest, NoResultShowsTheNoticeAndDisablesTheDirection) {
     EXPECT_EQ(watcher.Boxes()[0].title, "Vantiq");
     EXPECT_EQ(watcher.Boxes()[0].text, "There is no TEM found that meets requested requirements");
     EXPECT_EQ(watcher.Boxes()[0].icon, QMessageBox::Information);
-    EXPECT_EQ(list_->topLevelItemCount(), 0);
+    EXPECT_EQ(RowCount(list_), 0);
     EXPECT_FALSE(Find<QRadioButton>(panel_, "descendingRadio")->isEnabled());
     EXPECT_TRUE(Frame().windowTitle().contains(shown));
 }

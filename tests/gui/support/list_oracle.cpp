@@ -1,6 +1,6 @@
 #include "list_oracle.h"
 
-#include <QTreeWidget>
+#include <QAbstractItemView>
 
 #include <algorithm>
 #include <string>
@@ -27,12 +27,24 @@ QStringList NamesDescending(const TemBase& base,
     return shown;
 }
 
-QStringList ColumnTexts(const QTreeWidget* list, int column) {
+int RowCount(const QAbstractItemView* list) {
+    return list->model()->rowCount();
+}
+
+QString CellText(const QAbstractItemView* list, int row, int column) {
+    return list->model()->index(row, column).data().toString();
+}
+
+QStringList ColumnTexts(const QAbstractItemView* list, int column) {
     QStringList texts;
-    for (int row = 0; row < list->topLevelItemCount(); ++row) {
-        texts << list->topLevelItem(row)->text(column);
+    for (int row = 0; row < RowCount(list); ++row) {
+        texts << CellText(list, row, column);
     }
     return texts;
+}
+
+QRect RowRect(const QAbstractItemView* list, int row) {
+    return list->visualRect(list->model()->index(row, 0));
 }
 
 }  // namespace vantiq::test

@@ -1,12 +1,13 @@
 #pragma once
 
+#include <QRect>
 #include <QStringList>
 
 #include <functional>
 
 #include "core/base/tem_base.h"
 
-class QTreeWidget;
+class QAbstractItemView;
 
 namespace vantiq::test {
 
@@ -15,7 +16,13 @@ namespace vantiq::test {
 QStringList NamesDescending(const TemBase& base,
                             const std::function<bool(const TemRecord&)>& keep = {});
 
+// The number of rows of `list`.
+int RowCount(const QAbstractItemView* list);
+// The text shown in `row` and `column` of `list`.
+QString CellText(const QAbstractItemView* list, int row, int column);
 // The texts of `column` of every row of `list`.
-QStringList ColumnTexts(const QTreeWidget* list, int column);
+QStringList ColumnTexts(const QAbstractItemView* list, int column);
+// Where `row` of `list` is drawn, in the coordinates of its viewport.
+QRect RowRect(const QAbstractItemView* list, int row);
 
 }  // namespace vantiq::test
