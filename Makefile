@@ -4,7 +4,11 @@
 # make fuzz  fuzzes the catalogue reader for FUZZ_SECONDS (default 60) with libFuzzer,
 #            starting from the committed corpus in fuzz/corpus; findings land in
 #            build/fuzz/artifacts and fail the run
-.PHONY: run test deps build build-sanitize check-format format bench fuzz clean
+# make package  builds the Debian package build/package/vantiq_<version>_<arch>.deb
+# make windows-check  cross-builds the core and the CLI for Windows with mingw-w64 and runs
+#            the core tests under wine64
+.PHONY: run test deps build build-sanitize check-format check-metadata format bench fuzz \
+	package windows-check clean
 
 JOBS ?= $(shell nproc)
 SAMPLE_DIR := build/dev/data
@@ -12,7 +16,7 @@ SAMPLE_DIR := build/dev/data
 run: build
 	cd $(SAMPLE_DIR) && ../src/gui/vantiq
 
-test: deps check-format
+test: deps check-format check-metadata
 	cmake --preset dev
 	cmake --build --preset dev -j $(JOBS)
 	ctest --preset dev
@@ -39,6 +43,23 @@ check-format: deps
 
 format:
 	clang-format -i $(FORMATTED)
+
+APP_ID := packaging/io.github.kestrin.Vantiq
+
+check-metadata: deps
+	desktop-file-validate $(APP_ID).desktop
+	appstreamcli validate --no-net $(APP_ID).metainfo.xml
+
+package: deps
+	cmake --preset package
+	cmake --build --preset package -j $(JOBS)
+	cpack --preset package
+
+windows-check:
+	@scripts/install-deps.sh --windows
+	cmake --preset windows
+	cmake --build --preset windows -j $(JOBS)
+	ctest --preset windows
 
 FUZZ_SECONDS ?= 60
 FUZZ_DIR := build/fuzz

@@ -12,8 +12,8 @@ namespace {
 
 constexpr const char* kUsage =
     "Usage: vantiq-basetool pack CATALOGUE.csv [--pictures DIR] [--draw-datasheets] -o Base.tmb\n"
-    "       vantiq-basetool dump Base.tmb [--pictures DIR]\n"
-    "       vantiq-basetool check Base.tmb [--thot-step K]\n"
+    "       vantiq-basetool dump [Base.tmb] [--pictures DIR]\n"
+    "       vantiq-basetool check [Base.tmb] [--thot-step K]\n"
     "\n"
     "  pack   builds a catalogue file from a CSV source with the columns\n"
     "         name,nominal_current,pellet_count,pellet_length,pellet_side,width,length,\n"
@@ -26,6 +26,9 @@ constexpr const char* kUsage =
     "         every picture goes to DIR/<index>.<png|jpg|bmp|gif|bin>.\n"
     "  check  lists every problem of a catalogue file with the module's index and name,\n"
     "         deriving every module at hot sides 223-373 K in steps of K (default 10).\n"
+    "\n"
+    "  Without a catalogue, dump and check take the first Base.tmb in the current\n"
+    "  folder, the user's data folder or the installed share/vantiq.\n"
     "\n"
     "Exit status: 0 on success, 1 on a failure (check: the program would refuse the\n"
     "file), 2 on bad arguments, 3 when check finds problems the program tolerates.\n";

@@ -43,7 +43,9 @@ CommandArgs ParseCommandArgs(const std::vector<std::string>& words, const Comman
             args.operands.push_back(words[i]);
         }
     }
-    if (args.error.empty() && args.operands.size() != syntax.operands) {
+    const std::size_t given = args.operands.size();
+    if (args.error.empty() &&
+        (given > syntax.operands || given + syntax.optionalOperands < syntax.operands)) {
         args.error = "expected " + std::to_string(syntax.operands) + " file name" +
                      (syntax.operands == 1 ? "" : "s") + ", found " +
                      std::to_string(args.operands.size());

@@ -11,6 +11,7 @@ namespace vantiq {
 // ("-o", "--pictures") and which stand alone ("--draw-datasheets").
 struct CommandSyntax {
     std::size_t operands = 0;
+    std::size_t optionalOperands = 0;  // how many of the last operands may be left out
     std::vector<std::string> valued;
     std::vector<std::string> flags;
 };

@@ -4,6 +4,7 @@
 #include <ostream>
 
 #include "basetool/catalogue_check.h"
+#include "basetool/catalogue_operand.h"
 #include "basetool/hot_side_grid.h"
 #include "basetool/picture_format.h"
 #include "common/exit_status.h"
@@ -53,7 +54,7 @@ int Report(const std::vector<CheckFinding>& findings, std::uint32_t count, int s
 }  // namespace
 
 CommandSyntax CheckSyntax() {
-    return {1, {"--thot-step"}, {}};
+    return {1, 1, {"--thot-step"}, {}};
 }
 
 int RunCheckCommand(const CommandArgs& args, std::ostream& out, std::ostream& err) {
@@ -62,9 +63,13 @@ int RunCheckCommand(const CommandArgs& args, std::ostream& out, std::ostream& er
         err << "vantiq-basetool: --thot-step takes a whole number of kelvin from 1 to 150\n";
         return kExitUsage;
     }
-    const StoredCatalogue catalogue = ReadCatalogue(args.operands[0]);
+    const auto path = CatalogueOperand(args, err);
+    if (!path) {
+        return kExitFailure;
+    }
+    const StoredCatalogue catalogue = ReadCatalogue(*path);
     if (catalogue.error) {
-        err << "vantiq-basetool: " << args.operands[0] << ": " << catalogue.error->message << "\n";
+        err << "vantiq-basetool: " << *path << ": " << catalogue.error->message << "\n";
         return kExitFailure;
     }
     const CheckSettings settings{HotSideGrid(step), PictureDecodes};

@@ -8,6 +8,7 @@
 
 #include "basetool/catalogue_check.h"
 #include "basetool/catalogue_csv.h"
+#include "basetool/catalogue_operand.h"
 #include "basetool/picture_format.h"
 #include "common/exit_status.h"
 #include "core/base/base_layout.h"
@@ -84,11 +85,15 @@ bool DumpModules(const StoredCatalogue& c, const std::string& pictures, std::ost
 }  // namespace
 
 CommandSyntax DumpSyntax() {
-    return {1, {"--pictures"}, {}};
+    return {1, 1, {"--pictures"}, {}};
 }
 
 int RunDumpCommand(const CommandArgs& args, std::ostream& out, std::ostream& err) {
-    const std::string& path = args.operands[0];
+    const auto found = CatalogueOperand(args, err);
+    if (!found) {
+        return kExitFailure;
+    }
+    const std::string& path = *found;
     const StoredCatalogue catalogue = ReadCatalogue(path);
     if (catalogue.error || catalogue.damage != CatalogueDamage::kNone) {
         err << "vantiq-basetool: " << path << ": "

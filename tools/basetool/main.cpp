@@ -1,10 +1,8 @@
 #include <iostream>
-#include <string>
-#include <vector>
 
 #include "basetool/basetool_app.h"
+#include "common/utf8_arguments.h"
 
 int main(int argc, char** argv) {
-    const std::vector<std::string> args(argv + 1, argv + argc);
-    return vantiq::RunBaseTool(args, std::cout, std::cerr);
+    return vantiq::RunBaseTool(vantiq::Utf8Arguments(argc, argv), std::cout, std::cerr);
 }

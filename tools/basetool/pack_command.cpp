@@ -80,7 +80,7 @@ std::string Pack(const CommandArgs& args) {
 }  // namespace
 
 CommandSyntax PackSyntax() {
-    return {1, {"-o", "--pictures"}, {"--draw-datasheets"}};
+    return {1, 0, {"-o", "--pictures"}, {"--draw-datasheets"}};
 }
 
 int RunPackCommand(const CommandArgs& args, std::ostream&, std::ostream& err) {

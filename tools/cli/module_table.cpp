@@ -5,13 +5,17 @@
 
 #include "common/numbers.h"
 #include "core/base/base_loader.h"
+#include "core/base/catalogue_finder.h"
 #include "core/base/cp1251.h"
 
 namespace vantiq {
 
 bool OpenAndLoad(const GlobalOptions& options, TemBase& base, std::ostream& err) {
-    if (auto error = OpenBase(base, options.basePath)) {
-        err << error->caption << " " << error->message << "\n";
+    const auto candidates = options.basePath.empty()
+                                ? DefaultCatalogueCandidates()
+                                : std::vector<CatalogueCandidate>{{options.basePath, false}};
+    if (const auto found = OpenFirstBase(base, candidates); found.error) {
+        err << found.error->caption << " " << found.error->message << "\n";
         return false;
     }
     base.thot = options.thot;

@@ -1,10 +1,12 @@
 #include "core/base/base_writer.h"
 
-#include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <limits>
+#include <system_error>
 
 #include "core/base/base_layout.h"
+#include "core/base/utf8_path.h"
 
 namespace vantiq {
 
@@ -37,17 +39,22 @@ std::optional<std::string> WriteBase(const std::string& path,
         return "A catalogue holds 1 to 4294967295 modules, each picture below 4 GiB.";
     }
     const std::string temporary = path + ".tmp";
+    std::error_code ignored;
     {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+        std::ofstream out(Utf8Path(temporary), std::ios::binary | std::ios::trunc);
         out.write(reinterpret_cast<const char*>(bytes->data()),
                   static_cast<std::streamsize>(bytes->size()));
         if (!out.flush()) {
-            std::remove(temporary.c_str());
+            out.close();
+            std::filesystem::remove(Utf8Path(temporary), ignored);
             return "Cannot write " + temporary;
         }
     }
-    if (std::rename(temporary.c_str(), path.c_str()) != 0) {
-        std::remove(temporary.c_str());
+    // Unlike std::rename on Windows, this replaces a file already there.
+    std::error_code error;
+    std::filesystem::rename(Utf8Path(temporary), Utf8Path(path), error);
+    if (error) {
+        std::filesystem::remove(Utf8Path(temporary), ignored);
         return "Cannot replace " + path;
     }
     return std::nullopt;

@@ -6,6 +6,7 @@
 
 #include "core/base/cp1251.h"
 #include "gui/app/about_dlg.h"
+#include "gui/app/catalogue_switch.h"
 #include "gui/app/command_ids.h"
 #include "gui/app/module_art.h"
 #include "gui/panel/module_dlg.h"
@@ -66,6 +67,10 @@ void CMainFrame::CreateMenus() {
 
 void CMainFrame::CreateFileMenu() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("File"));
+    QAction* open =
+        file->addAction(QStringLiteral("Open catalogue..."), this, &CMainFrame::OnOpenCatalogue);
+    open->setShortcut(QKeySequence::Open);
+    file->addSeparator();
     printDatasheet_ = file->addAction(QStringLiteral("Print datasheet"), this,
                                       [this] { Print(ID_FILE_PRINT_DATASHEET); });
     printGraphs_ = file->addAction(QStringLiteral("Print graphs"), this,
@@ -106,6 +111,14 @@ void CMainFrame::OnTemSelected() {
 void CMainFrame::OnViewMode(unsigned mode) {
     viewMode_ = mode;
     OnTemSelected();
+}
+
+void CMainFrame::OnOpenCatalogue() {
+    const QString opened = AskAndSwitchCatalogue(base_, cataloguePath_, this);
+    if (!opened.isEmpty()) {
+        cataloguePath_ = opened;
+        panel_->ShowAllModules();  // selects the first row, which refreshes the title
+    }
 }
 
 void CMainFrame::OnSettings() {

@@ -42,6 +42,13 @@ public:
     void OnTemSelected();
     // Makes `mode` the display mode and refreshes, also when it already was.
     void OnViewMode(unsigned mode);
+    // File > "Open catalogue...": asks for a catalogue and, when it opens
+    // and loads, lists it afresh in place of the one in use; on failure the
+    // catalogue in use stays.
+    void OnOpenCatalogue();
+    // The file of the catalogue in use, where "Open catalogue..." starts.
+    void SetCataloguePath(const QString& path) { cataloguePath_ = path; }
+    const QString& CataloguePath() const { return cataloguePath_; }
     // Runs the "Program settings" dialog.
     void OnSettings();
     // Runs the About dialog.
@@ -64,6 +71,7 @@ private:
     // The view draws with these by reference.
     ColorSettings colors_;
     unsigned viewMode_ = ID_VIEW_DATASHEET;
+    QString cataloguePath_;
     CChildView* view_ = nullptr;
     CModuleDlg* panel_ = nullptr;
     QAction* printDatasheet_ = nullptr;

@@ -14,8 +14,8 @@
 
 namespace vantiq::test {
 
-// A run of the program on a copy of the sample catalogue, with its settings
-// in a folder of its own.
+// A run of the program on a copy of the sample catalogue in its current
+// folder, with its settings and its user data folder in folders of its own.
 class AppFixture : public ::testing::Test {
 protected:
     void SetUp() override;
@@ -32,7 +32,7 @@ protected:
     std::unique_ptr<CApp> app_;
 
 private:
-    std::optional<CurrentDirectory> cwd_;
+    std::optional<CatalogueSearchScope> cwd_;
 };
 
 }  // namespace vantiq::test
