@@ -1,6 +1,7 @@
 // vantiq-bench: prints the speed of the fast derivation and of the search
 // against the straightforward code they replace, on the sample
-// catalogue and on a generated 10,000-module catalogue, then the time of the
+// catalogue and on a generated 10,000-module catalogue, the operating-point
+// advisor on the generated one, then the time of the
 // window program's graphs page and of a hot-side spin step.
 //
 // The Google Benchmark cases run after the tables.
@@ -18,6 +19,7 @@
 
 #include <unistd.h>
 
+#include "advisor_bench.h"
 #include "core/base/base_layout.h"
 #include "core/base/base_loader.h"
 #include "core/base/base_writer.h"
@@ -95,7 +97,9 @@ void Run(const std::string& samplePath) {
     table.Section(
         "Generated catalogue (10000 modules, seed " + std::to_string(kGeneratedSeed) + ")", true);
     const double referenceReload = BenchDerivation(table, generated, kHotSide, generatedPath);
-    BenchSearch(table, Derived(generated));
+    const TemBase derived = Derived(generated);
+    BenchSearch(table, derived);
+    BenchAdvisor(table, derived);
     table.Section(
         "Window program, offscreen (graphs of the sample's modules, spin on the "
         "generated catalogue)",

@@ -1,8 +1,8 @@
 #include "common/utf8_arguments.h"
 
 #ifdef _WIN32
-#include <windows.h>
 #include <shellapi.h>
+#include <windows.h>
 
 #include "core/base/wide_text.h"
 #endif

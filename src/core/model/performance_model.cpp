@@ -48,6 +48,15 @@ double ModuleVoltage(const TemRecord& r, double current, double tc, double th) {
     return -n * x * s.seebeck + current * (s.resistance + s.contact);
 }
 
+OperatingCoefficients CoefficientsAt(const TemRecord& r, double tc, double th) {
+    const double x = tc - th;
+    const ModuleState s = StateAt(r, x);
+    const double n = static_cast<double>(r.pelletCount);
+    const double resistance = s.resistance + s.contact;
+    return {n * tc * s.seebeck, 0.5 * resistance, s.conductance * x, -n * x * s.seebeck,
+            resistance};
+}
+
 double AcResistance(const TemRecord& r) {
     const double n = static_cast<double>(r.pelletCount);
     const double area = r.pelletSide * r.pelletSide;

@@ -16,6 +16,23 @@ double ColdSideHeat(const TemRecord& record, double current, double tc, double t
 // Voltage across the module, V, at the same operating point.
 double ModuleVoltage(const TemRecord& record, double current, double tc, double th);
 
+// The model at fixed cold and hot sides, where every property depends only
+// on x = Tc - Th: the cold-side heat is the quadratic
+// Qc(I) = peltier·I - joule·I² + conduction and the voltage the line
+// U(I) = seebeckVoltage + I·resistance, with the very coefficients
+// ColdSideHeat and ModuleVoltage evaluate.
+struct OperatingCoefficients {
+    double peltier;         // N·Tc·S(x), W/A
+    double joule;           // ½·(R(x) + Rc), Ω
+    double conduction;      // K(x)·x, W (negative while cooling)
+    double seebeckVoltage;  // -N·x·S(x), V
+    double resistance;      // R(x) + Rc, Ω
+};
+
+// The coefficients at cold side `tc` and hot side `th` (K). Never fails;
+// input that is not physical gives non-finite coefficients.
+OperatingCoefficients CoefficientsAt(const TemRecord& record, double tc, double th);
+
 // The module's resistance with no temperature correction, Ω: legs plus contacts.
 double AcResistance(const TemRecord& record);
 

@@ -103,17 +103,17 @@ bool RatedValuesPass(const TemRecord& r, const SearchCriteria& c) {
     return !(IsSet(c.supplyVoltage) && IsSet(c.supplyCurrent) && r.umax < c.supplyVoltage);
 }
 
-bool DimensionsPass(const TemRecord& r, const SearchCriteria& c) {
+}  // namespace
+
+bool MeetsDimensions(const TemRecord& r, const SearchCriteria& c) {
     return !(IsSet(c.maxWidth) && r.width > c.maxWidth) &&
            !(IsSet(c.maxLength) && r.length > c.maxLength) &&
            !(IsSet(c.maxHeight) && r.height > c.maxHeight);
 }
 
-bool NamePasses(const TemRecord& r, const SearchCriteria& c) {
+bool MeetsName(const TemRecord& r, const SearchCriteria& c) {
     return c.nameFilter.empty() || r.Name().find(c.nameFilter) != std::string_view::npos;
 }
-
-}  // namespace
 
 bool CurveTestApplies(const SearchCriteria& c) {
     const bool performance = IsSet(c.requiredDT) && IsSet(c.requiredQ);
@@ -132,7 +132,7 @@ bool RecordMatches(const TemRecord& record, double thot, const SearchCriteria& c
     if (CurveTestApplies(criteria) && !CurveTest(record, thot, criteria, reading)) {
         return false;
     }
-    return DimensionsPass(record, criteria) && NamePasses(record, criteria);
+    return MeetsDimensions(record, criteria) && MeetsName(record, criteria);
 }
 
 }  // namespace vantiq

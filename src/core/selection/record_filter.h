@@ -18,6 +18,14 @@ enum class CurveReading { kWholeFamilies, kImaxPointsAtDt };
 // values (supply mode) or with the resistance (resistance mode).
 bool CurveTestApplies(const SearchCriteria& criteria);
 
+// Whether the module fits within every largest dimension set (equality
+// passes).
+bool MeetsDimensions(const TemRecord& record, const SearchCriteria& criteria);
+
+// Whether the module's name holds the fragment as a case-sensitive run of
+// bytes; an empty fragment always passes.
+bool MeetsName(const TemRecord& record, const SearchCriteria& criteria);
+
 // Whether `record`, derived at the hot-side temperature `thot` (K), meets
 // every requirement. The tests run in a fixed order and stop at the first
 // failure: Qmax, dTmax (when Q is not set), Umax, the curve test, width,

@@ -6,9 +6,10 @@
 
 #include "core/base/cp1251.h"
 #include "gui/app/about_dlg.h"
-#include "gui/app/catalogue_switch.h"
+#include "gui/app/catalogue_places.h"
 #include "gui/app/command_ids.h"
 #include "gui/app/module_art.h"
+#include "gui/app/open_catalogue_dialog.h"
 #include "gui/panel/module_dlg.h"
 #include "gui/settings/settings_dialog.h"
 #include "render/colors/color_store.h"
@@ -24,7 +25,8 @@ QString TitleFor(const TemBase& base) {
 
 }  // namespace
 
-CMainFrame::CMainFrame(TemBase& base, QWidget* parent) : QMainWindow(parent), base_(base) {
+CMainFrame::CMainFrame(TemBase& base, QWidget* parent)
+    : QMainWindow(parent), base_(base), catalogue_(base) {
     bool unreadable = false;
     colors_ = LoadStoredColors(&unreadable);
     if (unreadable) {
@@ -43,7 +45,7 @@ bool CMainFrame::Create() {
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     view_ = new CChildView(base_, colors_, client);
-    panel_ = new CModuleDlg(base_, client);
+    panel_ = new CModuleDlg(base_, catalogue_, client);
     layout->addWidget(view_, 1);
     layout->addWidget(panel_, 0);
     setCentralWidget(client);
@@ -114,11 +116,13 @@ void CMainFrame::OnViewMode(unsigned mode) {
 }
 
 void CMainFrame::OnOpenCatalogue() {
-    const QString opened = AskAndSwitchCatalogue(base_, cataloguePath_, this);
-    if (!opened.isEmpty()) {
-        cataloguePath_ = opened;
-        panel_->ShowAllModules();  // selects the first row, which refreshes the title
+    const QString path = AskForCatalogue(cataloguePath_, this);
+    if (path.isEmpty() || !catalogue_.OpenInstead(path.toStdString(), this)) {
+        return;
     }
+    RememberCatalogue(path);
+    cataloguePath_ = path;
+    panel_->ShowAllModules();  // selects the first row, which refreshes the title
 }
 
 void CMainFrame::OnSettings() {

@@ -3,6 +3,7 @@
 #include <QMainWindow>
 
 #include "core/base/tem_base.h"
+#include "gui/app/catalogue_session.h"
 #include "gui/view/child_view.h"
 #include "gui/view/view_modes.h"
 #include "render/colors/color_settings.h"
@@ -35,6 +36,7 @@ public:
     const ColorSettings& Colors() const { return colors_; }
     CChildView* View() const { return view_; }
     CModuleDlg* Panel() const { return panel_; }
+    const CatalogueSession& Catalogue() const { return catalogue_; }
 
     // The refresh: sets the title from the selected module and the count,
     // then asks the view, by a queued call, to show that module in the
@@ -68,6 +70,7 @@ private:
     void ApplyColors(const ColorSettings& colors);
 
     TemBase& base_;
+    CatalogueSession catalogue_;
     // The view draws with these by reference.
     ColorSettings colors_;
     unsigned viewMode_ = ID_VIEW_DATASHEET;

@@ -41,10 +41,10 @@ std::vector<std::string> KeyColumn(const TemBase& base, const std::vector<std::s
 
 }  // namespace
 
-CModuleDlg::CModuleDlg(TemBase& base, QWidget* parent)
+CModuleDlg::CModuleDlg(TemBase& base, RecordSource& records, QWidget* parent)
     : QWidget(parent),
       base_(base),
-      loader_(base),
+      records_(records),
       ui_(std::make_unique<Ui::ModuleDlg>()),
       page1_(new CStepDlg1(this)),
       page2_(new CStepDlg2(this)),
@@ -80,7 +80,7 @@ void CModuleDlg::ConnectControls() {
 
 bool CModuleDlg::Initialise() {
     page1_->SetThot(base_.thot);
-    if (!loader_.Load(this)) {
+    if (!records_.LoadRecords(this)) {
         return false;
     }
     ResetInputs();
@@ -228,23 +228,9 @@ void CModuleDlg::Step(int delta) {
 }
 
 void CModuleDlg::ChangeThot(double kelvin) {
-    // The progress dialog keeps the window painted, so a held arrow can step
-    // again while a reload runs; that step is dropped rather than starting a
-    // second load over the first.
-    if (reloading_) {
+    if (!records_.ReloadAt(kelvin, this)) {
         page1_->SetThot(base_.thot);
-        return;
     }
-    reloading_ = true;
-    const double previous = base_.thot;
-    base_.thot = kelvin;
-    // A failed reload keeps the records derived at the previous temperature,
-    // so the temperature shown must go back with them.
-    if (!loader_.Load(this)) {
-        base_.thot = previous;
-        page1_->SetThot(previous);
-    }
-    reloading_ = false;
 }
 
 }  // namespace vantiq

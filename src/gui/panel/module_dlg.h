@@ -8,7 +8,7 @@
 
 #include "core/base/tem_base.h"
 #include "core/selection/search_criteria.h"
-#include "gui/app/record_loader.h"
+#include "gui/panel/record_source.h"
 #include "gui/panel/result_list_view.h"
 
 class QButtonGroup;
@@ -26,23 +26,21 @@ class CStepDlg4;
 
 // The selection panel: the four wizard pages stacked at the top, the step,
 // search and name controls, the list of found modules with its sort
-// controls, and the criteria text. It loads the catalogue's records, runs
-// the searches, and makes the module of the clicked (or first) row the
-// base's selected one, telling the frame through TemSelected.
+// controls, and the criteria text. It asks `records` for the catalogue's
+// records (at start and at each new hot side), runs the searches, and makes
+// the module of the clicked (or first) row the base's selected one, telling
+// the frame through TemSelected.
 class CModuleDlg : public QWidget {
     Q_OBJECT
 
 public:
-    CModuleDlg(TemBase& base, QWidget* parent = nullptr);
+    CModuleDlg(TemBase& base, RecordSource& records, QWidget* parent = nullptr);
     ~CModuleDlg() override;
 
     // Loads the records under the progress dialog, resets every input and
     // lists the whole base with row 0 selected. False when the load failed
     // (its message has been shown).
     bool Initialise();
-
-    // Number of record loads run so far.
-    int LoadCount() const { return loader_.LoadCount(); }
 
     // The panel's operations; each is also reached through its control.
     void RunSearch();
@@ -70,7 +68,7 @@ private:
     std::vector<ResultListView::Row> ListedRows(const std::vector<std::uint32_t>& indexes) const;
 
     TemBase& base_;
-    RecordLoader loader_;
+    RecordSource& records_;
     std::unique_ptr<Ui::ModuleDlg> ui_;
     CStepDlg1* page1_;
     CStepDlg2* page2_;
@@ -83,7 +81,6 @@ private:
     int sortKey_ = 0;
     int sortOrder_ = 0;
     int step_ = 1;
-    bool reloading_ = false;
 };
 
 }  // namespace vantiq

@@ -56,7 +56,7 @@ TEST_F(CatalogueSessionTest, ASecondOpenIsRefusedWhileTheWindowRuns) {
     EXPECT_EQ(second.MainFrame(), nullptr);
     ASSERT_EQ(watcher.Boxes().size(), 1u);
     EXPECT_TRUE(watcher.Boxes()[0].text.startsWith(QLatin1String(kNotFound)));
-    EXPECT_GT(Frame().Panel()->LoadCount(), 0) << "the first window keeps running";
+    EXPECT_GT(Frame().Catalogue().LoadCount(), 0) << "the first window keeps running";
 }
 
 TEST_F(CatalogueSessionTest, ASessionNeverWritesTheCatalogueAndReleasesItAtTheEnd) {

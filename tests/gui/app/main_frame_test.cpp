@@ -175,7 +175,7 @@ TEST_F(MainFrameTest, UnderivableModulesAreNamedOnceAndNeverListed) {
     auto* spin = Find<QSpinBox>(Frame().Panel(), "thotSpin");
     spin->setFocus();
     QTest::keyClick(spin, Qt::Key_Up);
-    EXPECT_EQ(Frame().Panel()->LoadCount(), 2);
+    EXPECT_EQ(Frame().Catalogue().LoadCount(), 2);
     EXPECT_EQ(watcher.Boxes().size(), 1u);
 }
 

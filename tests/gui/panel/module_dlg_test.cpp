@@ -171,7 +171,7 @@ TEST_F(ModuleDlgTest, TenSpinClicksAt95DegreesEndAt100WithFiveReloads) {
     auto* spin = Find<QSpinBox>(panel_, "thotSpin");
     spin->setValue(368);
     ASSERT_EQ(spin->text(), "95");
-    const int loads = panel_->LoadCount();
+    const int loads = Frame().Catalogue().LoadCount();
     const double qmaxBefore = Base().records[0].qmax;
     spin->setFocus();
     for (int click = 0; click < 10; ++click) {
@@ -179,19 +179,19 @@ TEST_F(ModuleDlgTest, TenSpinClicksAt95DegreesEndAt100WithFiveReloads) {
     }
     EXPECT_EQ(spin->text(), "100");
     EXPECT_EQ(Base().thot, 373.0);
-    EXPECT_EQ(panel_->LoadCount(), loads + 5);
+    EXPECT_EQ(Frame().Catalogue().LoadCount(), loads + 5);
     EXPECT_NE(Base().records[0].qmax, qmaxBefore);
 }
 
 TEST_F(ModuleDlgTest, AStepArrivingDuringAReloadIsDropped) {
     auto* spin = Find<QSpinBox>(panel_, "thotSpin");
-    const int loads = panel_->LoadCount();
+    const int loads = Frame().Catalogue().LoadCount();
     // Fires while the reload keeps the window painted.
     QTimer::singleShot(0, spin, [spin] { spin->stepUp(); });
     spin->setFocus();
     QTest::keyClick(spin, Qt::Key_Up);
     ProcessEvents();
-    EXPECT_EQ(panel_->LoadCount(), loads + 1);
+    EXPECT_EQ(Frame().Catalogue().LoadCount(), loads + 1);
     EXPECT_EQ(Base().thot, 299.0);
     EXPECT_EQ(spin->text(), "26");
 }

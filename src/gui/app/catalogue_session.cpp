@@ -1,0 +1,82 @@
+#include "gui/app/catalogue_session.h"
+
+#include <QMessageBox>
+
+#include "core/base/base_loader.h"
+#include "core/base/catalogue_finder.h"
+#include "core/base/cp1251.h"
+#include "gui/app/load_progress_dialog.h"
+
+namespace vantiq {
+
+bool CatalogueSession::LoadRecords(QWidget* parent) {
+    if (!base_.isOpen) {
+        return true;
+    }
+    ++loads_;
+    loading_ = true;
+    LoadResult result;
+    {
+        LoadProgressDialog progress(parent);
+        result = LoadBase(base_, &progress);
+    }
+    loading_ = false;
+    if (result.error) {
+        QMessageBox::critical(parent, QString::fromStdString(result.error->caption),
+                              QString::fromStdString(result.error->message));
+        return false;
+    }
+    if (result.underivable != named_) {
+        named_ = result.underivable;
+        const std::string text = UnderivableMessage(base_, named_);
+        if (!text.empty()) {
+            QMessageBox::warning(parent, QStringLiteral("Vantiq"),
+                                 QString::fromStdString(Cp1251ToUtf8(text)));
+        }
+    }
+    return true;
+}
+
+bool CatalogueSession::OpenInstead(const std::string& path, QWidget* parent) {
+    if (loading_) {
+        return false;
+    }
+    TemBase fresh;
+    fresh.thot = base_.thot;
+    const FoundCatalogue found = OpenFirstBase(fresh, {{path}});
+    if (found.error) {
+        QMessageBox::critical(parent, QString::fromStdString(found.error->caption),
+                              QString::fromStdString(found.error->message));
+        return false;
+    }
+    // The new catalogue is loaded beside the one in use, which therefore
+    // stays whole when the load fails.
+    CatalogueSession trial(fresh);
+    loading_ = true;
+    const bool loaded = trial.LoadRecords(parent);
+    loading_ = false;
+    ++loads_;
+    if (!loaded) {
+        return false;
+    }
+    base_ = std::move(fresh);
+    named_ = trial.named_;
+    return true;
+}
+
+bool CatalogueSession::ReloadAt(double kelvin, QWidget* parent) {
+    if (loading_) {
+        return false;
+    }
+    const double previous = base_.thot;
+    base_.thot = kelvin;
+    // A failed load keeps the records derived at the previous temperature,
+    // so the temperature goes back with them.
+    if (!LoadRecords(parent)) {
+        base_.thot = previous;
+        return false;
+    }
+    return true;
+}
+
+}  // namespace vantiq

@@ -1,0 +1,26 @@
+#pragma once
+
+class QWidget;
+
+namespace vantiq {
+
+// What the selection panel asks of the catalogue it lists: the records
+// derived at the base's hot side, and the same records at another hot side.
+// The application's catalogue session answers; the panel never opens, reads
+// or reports on the catalogue file itself.
+class RecordSource {
+public:
+    virtual ~RecordSource() = default;
+
+    // Reads and derives every record at the base's hot side, showing progress
+    // over `parent`. False when the load failed; the failure has been reported
+    // and the records are as they were.
+    virtual bool LoadRecords(QWidget* parent) = 0;
+
+    // The same at hot side `kelvin`. True when the records now belong to
+    // `kelvin`; on a failed load, or while another load runs, the records and
+    // the base's hot side stay as they were and the answer is false.
+    virtual bool ReloadAt(double kelvin, QWidget* parent) = 0;
+};
+
+}  // namespace vantiq
