@@ -1,8 +1,9 @@
 #include "common/utf8_arguments.h"
 
 #ifdef _WIN32
-#include <shellapi.h>
 #include <windows.h>
+// shellapi.h needs the declarations of windows.h first.
+#include <shellapi.h>
 
 #include "core/base/wide_text.h"
 #endif

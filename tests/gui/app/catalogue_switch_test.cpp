@@ -31,7 +31,7 @@ protected:
             if (auto* files = qobject_cast<QFileDialog*>(dialog)) {
                 QTimer::singleShot(0, files, [files, path] {
                     files->selectFile(path);
-                    files->accept();
+                    static_cast<QDialog*>(files)->accept();  // QFileDialog's own is protected
                 });
             }
         });

@@ -30,8 +30,7 @@ protected:
 
     TempDir dir_;
     std::unique_ptr<CApp> app_;
-
-private:
+    // The current folder and user data folder of the run, set by Start().
     std::optional<CatalogueSearchScope> cwd_;
 };
 
