@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++ make pkg-config
     qt6-base-dev qt6-base-dev-tools libqt6printsupport6 qt6-image-formats-plugins libgl-dev
-    libgtest-dev libgmock-dev libbenchmark-dev
+    libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev
     fonts-liberation clang clang-format libclang-rt-14-dev poppler-utils
     desktop-file-utils appstream dpkg-dev
 )

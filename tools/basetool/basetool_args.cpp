@@ -1,56 +1,61 @@
 #include "basetool/basetool_args.h"
 
-#include <algorithm>
-
 namespace vantiq {
 namespace {
 
-bool Contains(const std::vector<std::string>& list, const std::string& word) {
-    return std::find(list.begin(), list.end(), word) != list.end();
+constexpr const char* kFooter =
+    "Without a catalogue, dump and check take the first Base.tmb in the current folder, the "
+    "user's data folder or the installed share/vantiq.\n"
+    "Run 'vantiq-basetool COMMAND --help' for a command's options.\n"
+    "Exit status: 0 on success, 1 on a failure (check: the program would refuse the file), "
+    "2 on bad arguments, 3 when check finds problems the program tolerates.";
+
+CommandSpec PackCommand() {
+    return {"pack",
+            "Builds a catalogue file from a CSV source with the columns name,nominal_current,"
+            "pellet_count,pellet_length,pellet_side,width,length,height,electrical_conductivity,"
+            "seebeck_coefficient,thermal_conductivity,picture (names in UTF-8, at most 29 bytes "
+            "in Windows-1251; legs in m, sizes in mm).",
+            1,
+            {
+                {"-o", "Base.tmb", "the catalogue file to write (required)"},
+                {"--pictures", "DIR",
+                 "where the picture column's files are; when the column is empty, DIR/<name>.png, "
+                 ".jpg or .bmp is taken if there is one"},
+                {"--draw-datasheets", "", "draw a datasheet for every module still without one"},
+            },
+            "Usage: vantiq-basetool pack CATALOGUE.csv [--pictures DIR] [--draw-datasheets] "
+            "-o Base.tmb"};
 }
 
-// Takes the option at `words[i]`; returns the index of the last word used.
-std::size_t TakeOption(const std::vector<std::string>& words, std::size_t i,
-                       const CommandSyntax& syntax, CommandArgs& args) {
-    const std::string& word = words[i];
-    if (Contains(syntax.flags, word)) {
-        args.flags.insert(word);
-    } else if (!Contains(syntax.valued, word)) {
-        args.error = "unknown option " + word;
-    } else if (i + 1 >= words.size()) {
-        args.error = word + " needs a value";
-    } else if (!args.values.emplace(word, words[i + 1]).second) {
-        args.error = word + " is given twice";
-    } else {
-        return i + 1;
-    }
-    return i;
+CommandSpec DumpCommand() {
+    return {"dump",
+            "Writes the catalogue back as that CSV to standard output.",
+            1,
+            {{"--pictures", "DIR", "write every picture to DIR/<index>.<png|jpg|bmp|gif|bin>"}},
+            "Usage: vantiq-basetool dump [Base.tmb] [--pictures DIR]",
+            1};
+}
+
+CommandSpec CheckCommand() {
+    return {"check",
+            "Lists every problem of a catalogue file with the module's index and name, deriving "
+            "every module at hot sides 223-373 K.",
+            1,
+            {{"--thot-step", "K", "kelvin between the hot sides, 1 to 150 (default 10)"}},
+            "Usage: vantiq-basetool check [Base.tmb] [--thot-step K]",
+            1};
 }
 
 }  // namespace
 
-std::string CommandArgs::Value(const std::string& name) const {
-    const auto found = values.find(name);
-    return found == values.end() ? std::string() : found->second;
-}
-
-CommandArgs ParseCommandArgs(const std::vector<std::string>& words, const CommandSyntax& syntax) {
-    CommandArgs args;
-    for (std::size_t i = 0; i < words.size() && args.error.empty(); ++i) {
-        if (words[i].size() > 1 && words[i][0] == '-') {
-            i = TakeOption(words, i, syntax, args);
-        } else {
-            args.operands.push_back(words[i]);
-        }
-    }
-    const std::size_t given = args.operands.size();
-    if (args.error.empty() &&
-        (given > syntax.operands || given + syntax.optionalOperands < syntax.operands)) {
-        args.error = "expected " + std::to_string(syntax.operands) + " file name" +
-                     (syntax.operands == 1 ? "" : "s") + ", found " +
-                     std::to_string(args.operands.size());
-    }
-    return args;
+const ToolSpec& BaseToolSyntax() {
+    static const ToolSpec syntax{"vantiq-basetool",
+                                 "Builds, inspects and checks catalogue files.",
+                                 {},
+                                 {PackCommand(), DumpCommand(), CheckCommand()},
+                                 kFooter};
+    return syntax;
 }
 
 }  // namespace vantiq

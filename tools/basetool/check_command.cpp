@@ -53,10 +53,6 @@ int Report(const std::vector<CheckFinding>& findings, std::uint32_t count, int s
 
 }  // namespace
 
-CommandSyntax CheckSyntax() {
-    return {1, 1, {"--thot-step"}, {}};
-}
-
 int RunCheckCommand(const CommandArgs& args, std::ostream& out, std::ostream& err) {
     const int step = ReadThotStep(args);
     if (step == 0) {

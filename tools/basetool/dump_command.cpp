@@ -84,10 +84,6 @@ bool DumpModules(const StoredCatalogue& c, const std::string& pictures, std::ost
 
 }  // namespace
 
-CommandSyntax DumpSyntax() {
-    return {1, 1, {"--pictures"}, {}};
-}
-
 int RunDumpCommand(const CommandArgs& args, std::ostream& out, std::ostream& err) {
     const auto found = CatalogueOperand(args, err);
     if (!found) {

@@ -6,9 +6,6 @@
 
 namespace vantiq {
 
-// The words `dump` takes: the catalogue file and --pictures.
-CommandSyntax DumpSyntax();
-
 // `dump Base.tmb [--pictures DIR]`: writes the catalogue's source CSV to
 // `out`; with DIR every non-empty picture goes to DIR/<index>.<format> and is
 // named in the picture column. Exit status 1, after writing what it can,

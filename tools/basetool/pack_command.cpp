@@ -79,10 +79,6 @@ std::string Pack(const CommandArgs& args) {
 
 }  // namespace
 
-CommandSyntax PackSyntax() {
-    return {1, 0, {"-o", "--pictures"}, {"--draw-datasheets"}};
-}
-
 int RunPackCommand(const CommandArgs& args, std::ostream&, std::ostream& err) {
     if (args.Value("-o").empty()) {
         err << "vantiq-basetool: pack needs -o Base.tmb\n";

@@ -6,9 +6,6 @@
 
 namespace vantiq {
 
-// The words `pack` takes: the CSV source, -o, --pictures, --draw-datasheets.
-CommandSyntax PackSyntax();
-
 // `pack CATALOGUE.csv [--pictures DIR] [--draw-datasheets] -o Base.tmb`:
 // builds the catalogue file. Errors name the source row; nothing is written
 // unless every row is good.

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "cli/cli_syntax.h"
 #include "common/numbers.h"
 
 namespace vantiq {
@@ -11,52 +12,39 @@ constexpr double kCelsiusOffset = 273.0;
 constexpr double kMinThotCelsius = -50.0;
 constexpr double kMaxThotCelsius = 100.0;
 
-std::string ReadGlobalOption(const std::string& name, const std::string& value,
-                             GlobalOptions& global) {
-    if (name == "base") {
-        global.basePath = value;
+// Reads the hot side, the one global option that needs checking.
+std::string ReadThot(const CommandLine& line, GlobalOptions& global) {
+    if (!line.Has("--thot-c")) {
         return {};
     }
-    if (name == "thot-c") {
-        const auto celsius = ParseStrictNumber(value);
-        if (!celsius || *celsius < kMinThotCelsius || *celsius > kMaxThotCelsius) {
-            return "--thot-c takes a temperature from -50 to 100 (degrees Celsius)";
-        }
-        global.thot = *celsius + kCelsiusOffset;
-        return {};
+    const auto celsius = ParseStrictNumber(line.Value("--thot-c"));
+    if (!celsius || *celsius < kMinThotCelsius || *celsius > kMaxThotCelsius) {
+        return "--thot-c takes a temperature from -50 to 100 (degrees Celsius)";
     }
-    return "unknown option --" + name;
+    global.thot = *celsius + kCelsiusOffset;
+    return {};
+}
+
+// The option's name without its dashes: "--q" is "q", "-o" is "o".
+std::string Bare(const std::string& option) {
+    return option.substr(option.find_first_not_of('-'));
 }
 
 }  // namespace
 
 ParsedArgs ParseArgs(const std::vector<std::string>& args) {
+    const CommandLine line = ParseCommandLine(CliSyntax(), args);
     ParsedArgs parsed;
-    for (std::size_t i = 0; i < args.size() && parsed.error.empty(); ++i) {
-        const std::string& word = args[i];
-        if (word == "--help" || word == "-h") {
-            parsed.help = true;
-            continue;
-        }
-        // Long options are `--name`; a one-letter option such as -o is `-x`.
-        const bool shortOption = word.size() == 2 && word[0] == '-' && word[1] != '-';
-        if (word.rfind("--", 0) != 0 && !shortOption) {
-            if (!parsed.command.empty()) {
-                parsed.error = "unexpected argument " + word;
-            }
-            parsed.command = word;
-            continue;
-        }
-        if (i + 1 >= args.size()) {
-            parsed.error = word + " needs a value";
-            break;
-        }
-        const std::string name = word.substr(shortOption ? 1 : 2);
-        const std::string& value = args[++i];
-        if (parsed.command.empty()) {
-            parsed.error = ReadGlobalOption(name, value, parsed.global);
-        } else {
-            parsed.options[name] = value;
+    parsed.command = line.command;
+    parsed.help = line.help;
+    parsed.helpText = line.helpText;
+    parsed.error = line.error.empty() ? ReadThot(line, parsed.global) : line.error;
+    if (line.Has("--base")) {
+        parsed.global.basePath = line.Value("--base");
+    }
+    for (const auto& [option, value] : line.values) {
+        if (option != "--base" && option != "--thot-c") {
+            parsed.options[Bare(option)] = value;
         }
     }
     return parsed;
@@ -91,19 +79,6 @@ std::string ReadChoiceOption(const ParsedArgs& args, const std::string& name,
         listed += (i == 0 ? "" : i + 1 == choices.size() ? " or " : ", ") + choices[i];
     }
     return "--" + name + " takes " + listed + ", not '" + value + "'";
-}
-
-std::string CheckKnownOptions(const ParsedArgs& args, const std::vector<std::string>& known) {
-    for (const auto& [name, value] : args.options) {
-        bool found = false;
-        for (const auto& k : known) {
-            found = found || k == name;
-        }
-        if (!found) {
-            return "unknown option --" + name + " for " + args.command;
-        }
-    }
-    return {};
 }
 
 }  // namespace vantiq

@@ -15,18 +15,18 @@ struct GlobalOptions {
     double thot = TemBase::kDefaultThot;  // K
 };
 
-// The arguments as `--name value` pairs and bare words, in the order given.
+// The arguments sorted by the tool's syntax (see CliSyntax).
 struct ParsedArgs {
     GlobalOptions global;
     std::string command;
-    std::map<std::string, std::string> options;  // of the command, without "--"
+    std::map<std::string, std::string> options;  // of the command, without "--" or "-"
     bool help = false;
-    std::string error;  // a usage error, or empty
+    std::string helpText;  // the help of the tool or of the command asked about
+    std::string error;     // a usage error in one line, or empty
 };
 
-// Splits the arguments: global options up to the command word, then the
-// command's `--name value` (or one-letter `-x value`) options. Every option takes
-// a value except --help.
+// Parses the global options, the command word and the command's options
+// with the tool's syntax; the hot side is checked here.
 ParsedArgs ParseArgs(const std::vector<std::string>& args);
 
 // Reads option `name` as a strict number into `value`; an option not given
@@ -41,8 +41,5 @@ std::string OptionValue(const ParsedArgs& args, const std::string& name);
 // empty. Returns a usage error text, or empty.
 std::string ReadChoiceOption(const ParsedArgs& args, const std::string& name,
                              const std::vector<std::string>& choices, std::string& value);
-
-// Rejects options that the command does not know; returns a usage error or empty.
-std::string CheckKnownOptions(const ParsedArgs& args, const std::vector<std::string>& known);
 
 }  // namespace vantiq

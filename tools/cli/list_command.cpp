@@ -9,10 +9,6 @@
 namespace vantiq {
 
 int RunListCommand(const ParsedArgs& args, std::ostream& out, std::ostream& err) {
-    if (const auto error = CheckKnownOptions(args, {}); !error.empty()) {
-        err << error << "\n";
-        return kExitUsage;
-    }
     TemBase base;
     if (!OpenAndLoad(args.global, base, err)) {
         return kExitFailure;

@@ -23,9 +23,6 @@ struct PrintRequest {
 
 // Reads the command's options; returns a usage error text, or empty.
 std::string ReadRequest(const ParsedArgs& args, PrintRequest& request) {
-    if (auto error = CheckKnownOptions(args, {"module", "page", "dpi", "o"}); !error.empty()) {
-        return error;
-    }
     std::string page;
     if (auto error = ReadChoiceOption(args, "page", {"datasheet", "graphs"}, page);
         !error.empty()) {

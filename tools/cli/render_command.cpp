@@ -28,9 +28,6 @@ struct RenderRequest {
 
 // Fills `request` from the options; returns a usage error or empty.
 std::string ReadRequest(const ParsedArgs& args, RenderRequest& request) {
-    if (auto error = CheckKnownOptions(args, {"module", "mode", "size", "o"}); !error.empty()) {
-        return error;
-    }
     std::string mode;
     if (auto error = ReadChoiceOption(args, "mode", {"graph", "datasheet"}, mode); !error.empty()) {
         return error;

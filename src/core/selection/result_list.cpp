@@ -1,9 +1,18 @@
 #include "core/selection/result_list.h"
 
+#include <algorithm>
+
 #include "core/selection/name_index.h"
 #include "core/selection/row_sort.h"
 
 namespace vantiq {
+namespace {
+
+bool Listable(const TemBase& base, std::int32_t module) {
+    return module >= 0 && base.records[static_cast<std::size_t>(module)].derivable;
+}
+
+}  // namespace
 
 void ResultList::Fill(const TemBase& base, const std::vector<std::uint32_t>& indexes) {
     rows_.clear();
@@ -11,6 +20,12 @@ void ResultList::Fill(const TemBase& base, const std::vector<std::uint32_t>& ind
     for (std::uint32_t i : indexes) {
         rows_.emplace_back(base.records.at(i).Name());
     }
+    mark_ = -1;
+}
+
+void ResultList::Clear() {
+    rows_.clear();
+    mark_ = -1;
 }
 
 bool ResultList::Sort(TemBase& base, SortKey key, SortOrder order) {
@@ -22,9 +37,37 @@ bool ResultList::Sort(TemBase& base, SortKey key, SortOrder order) {
     return true;
 }
 
-void ResultList::Select(TemBase& base, std::ptrdiff_t row) const {
+void ResultList::SetMark(std::ptrdiff_t row) {
     const bool exists = row >= 0 && static_cast<std::size_t>(row) < rows_.size();
-    base.selected = exists ? base.FindByName(rows_[static_cast<std::size_t>(row)]) : -1;
+    mark_ = exists ? row : -1;
+}
+
+void ResultList::SelectMarked(TemBase& base) const {
+    const std::int32_t module =
+        mark_ < 0 ? -1 : base.FindByName(rows_[static_cast<std::size_t>(mark_)]);
+    base.selected = Listable(base, module) ? module : -1;
+}
+
+void ResultList::Select(TemBase& base, std::ptrdiff_t row) {
+    SetMark(row);
+    SelectMarked(base);
+}
+
+void ResultList::Rederived(TemBase& base, SortKey key, SortOrder order) {
+    const std::string marked = mark_ < 0 ? std::string() : rows_[static_cast<std::size_t>(mark_)];
+    const std::vector<std::int32_t> modules = Modules(base);
+    std::vector<std::string> kept;
+    kept.reserve(rows_.size());
+    for (std::size_t k = 0; k < rows_.size(); ++k) {
+        if (Listable(base, modules[k])) {
+            kept.push_back(std::move(rows_[k]));
+        }
+    }
+    rows_ = SortRows(base, std::move(kept), key, order);
+    // Rows of one name all stand for the same module, so the first of them
+    // carries the mark.
+    const auto at = mark_ < 0 ? rows_.end() : std::find(rows_.begin(), rows_.end(), marked);
+    Select(base, at == rows_.end() ? -1 : at - rows_.begin());
 }
 
 std::vector<std::int32_t> ResultList::Modules(const TemBase& base) const {
@@ -35,6 +78,17 @@ std::vector<std::int32_t> ResultList::Modules(const TemBase& base) const {
         modules.push_back(index.Find(name));
     }
     return modules;
+}
+
+std::vector<std::string> ResultList::KeyTexts(const TemBase& base, SortKey key) const {
+    std::vector<std::string> texts;
+    texts.reserve(rows_.size());
+    for (std::int32_t module : Modules(base)) {
+        texts.push_back(module < 0
+                            ? std::string()
+                            : KeyColumnText(base.records[static_cast<std::size_t>(module)], key));
+    }
+    return texts;
 }
 
 }  // namespace vantiq

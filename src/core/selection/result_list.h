@@ -10,34 +10,57 @@
 
 namespace vantiq {
 
-// The rows of the result list: module names (Windows-1251 bytes) in the
-// order shown. A row names its module, the first record of the base that
-// bears the name; the list holds nothing else.
+// The result list, as the window shows it and the command line prints it:
+// module names (Windows-1251 bytes) in the order shown, and the selection
+// mark, the row last clicked or set. A row names its module, the first
+// record of the base that bears the name; the list holds nothing else. Only
+// modules with rated values are listed or selected: a row whose module
+// cannot be derived selects no module.
 class ResultList {
 public:
-    // Replaces the rows by the names of the records at `indexes`, in that order.
+    // Replaces the rows by the names of the records at `indexes`, in that
+    // order, without a mark.
     void Fill(const TemBase& base, const std::vector<std::uint32_t>& indexes);
 
-    // The rows themselves; Clear empties the list, as "Clear" does.
-    void Clear() { rows_.clear(); }
+    // Empties the list, as "Clear" does.
+    void Clear();
     bool empty() const { return rows_.empty(); }
     std::size_t size() const { return rows_.size(); }
     const std::vector<std::string>& Rows() const { return rows_; }
 
-    // Sorts the rows from their current order (see SortRows) and selects row
-    // 0. An empty list is left as it is and selects nothing. Returns whether a
-    // row was selected, that is whether the view must be told.
+    // Sorts the rows from their current order (see SortRows), marks row 0 and
+    // selects its module. An empty list is left as it is and selects nothing.
+    // Returns whether a row was selected, that is whether the view must be told.
     bool Sort(TemBase& base, SortKey key, SortOrder order);
 
-    // Makes the module of `row` the selected one: `base.selected` becomes its
-    // index, or -1 when there is no such row or no record bears its name.
-    void Select(TemBase& base, std::ptrdiff_t row) const;
+    // The selection mark; -1 when there is none.
+    std::ptrdiff_t Mark() const { return mark_; }
+    // Marks `row`; a row that does not exist leaves no mark.
+    void SetMark(std::ptrdiff_t row);
+    // Makes the module of the marked row the selected one: `base.selected`
+    // becomes its index, or -1 when there is no mark, no record bears its
+    // name or that record cannot be derived.
+    void SelectMarked(TemBase& base) const;
+    // SetMark(row), then SelectMarked.
+    void Select(TemBase& base, std::ptrdiff_t row);
+
+    // After the records were derived anew (at another hot side): drops the
+    // rows whose module can no longer be derived, sorts the rest again by
+    // `key` in `order` from their current order, and keeps the mark on the
+    // module it was on; the mark goes when its row went. Selects the marked
+    // module (-1 without a mark).
+    void Rederived(TemBase& base, SortKey key, SortOrder order);
 
     // The module of every row, in row order (-1 for a name no record bears).
     std::vector<std::int32_t> Modules(const TemBase& base) const;
 
+    // The third column's text of every row for `key` (KeyColumnText of the
+    // row's module; empty for the name key or a row without a module).
+    std::vector<std::string> KeyTexts(const TemBase& base, SortKey key) const;
+
 private:
     std::vector<std::string> rows_;
+    std::ptrdiff_t mark_ = -1;
 };
 
 }  // namespace vantiq

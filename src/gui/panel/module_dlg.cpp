@@ -5,10 +5,7 @@
 
 #include "core/base/cp1251.h"
 #include "core/selection/criteria_text.h"
-#include "core/selection/name_index.h"
-#include "core/selection/row_sort.h"
-#include "core/selection/search.h"
-#include "core/selection/sort_key.h"
+#include "core/selection/list_actions.h"
 #include "gui/panel/step_dlg1.h"
 #include "gui/panel/step_dlg2.h"
 #include "gui/panel/step_dlg3.h"
@@ -24,19 +21,6 @@ constexpr int kPanelWidth = 264;
 
 QString Shown(const std::string& bytes) {
     return QString::fromStdString(Cp1251ToUtf8(bytes));
-}
-
-// The third column's texts for the rows `names` sorted by `key`.
-std::vector<std::string> KeyColumn(const TemBase& base, const std::vector<std::string>& names,
-                                   SortKey key) {
-    const NameIndex index(base);
-    std::vector<std::string> texts;
-    texts.reserve(names.size());
-    for (const std::string& name : names) {
-        const std::int32_t module = index.Find(name);
-        texts.push_back(module < 0 ? std::string() : KeyColumnText(base.records[module], key));
-    }
-    return texts;
 }
 
 }  // namespace
@@ -73,7 +57,7 @@ void CModuleDlg::ConnectControls() {
     connect(ui_->nextButton, &QPushButton::clicked, this, [this] { Step(+1); });
     connect(ui_->sortCombo, &QComboBox::activated, this, &CModuleDlg::SortResultList);
     connect(direction_, &QButtonGroup::buttonClicked, this, &CModuleDlg::SortResultList);
-    connect(ui_->resultList, &ResultListView::Clicked, this, &CModuleDlg::SelectListedModule);
+    connect(ui_->resultList, &ResultListView::Clicked, this, &CModuleDlg::ClickRow);
     connect(page3_, &CStepDlg3::ModeClicked, this, &CModuleDlg::UpdateElectricalControls);
     connect(page1_, &CStepDlg1::ThotStepped, this, &CModuleDlg::ChangeThot);
 }
@@ -129,73 +113,78 @@ void CModuleDlg::ShowCriteriaText() {
 void CModuleDlg::RunSearch() {
     ExchangeIn();
     LayoutStepPages();
-    ResultListView* list = ui_->resultList;
-    list->Clear();
     criteriaText_ = CriteriaText(criteria_);
     ExchangeOut();
-    list->SetRows(ListedRows(vantiq::RunSearch(base_, criteria_)));
-    if (list->RowCount() > 0) {
-        list->SetMark(0);
-        SelectListedModule();
-        SortResultList();
+    const bool found = ListSearchResult(base_, criteria_, Key(), Order(), list_);
+    ShowList();
+    if (found) {
+        Notify();
     } else {
         QMessageBox::information(this, QStringLiteral("Vantiq"),
                                  QStringLiteral("There is no TEM found that meets requested "
                                                 "requirements"));
     }
-    EnableDirection();
-}
-
-std::vector<ResultListView::Row> CModuleDlg::ListedRows(
-    const std::vector<std::uint32_t>& indexes) const {
-    std::vector<ResultListView::Row> rows;
-    rows.reserve(indexes.size());
-    for (std::uint32_t i : indexes) {
-        rows.emplace_back(std::to_string(i), std::string(base_.records[i].Name()));
-    }
-    return rows;
 }
 
 void CModuleDlg::ShowAllModules() {
-    ui_->resultList->SetRows(ListedRows(vantiq::ShowAllModules(base_)));
-    SortResultList();
-    EnableDirection();
+    ExchangeIn();
+    const bool listed = ListAllModules(base_, Key(), Order(), list_);
+    ShowList();
+    if (listed) {
+        Notify();
+    }
 }
 
 void CModuleDlg::SortResultList() {
     ExchangeIn();
-    ResultListView* list = ui_->resultList;
-    if (list->RowCount() == 0) {
-        return;
+    if (list_.Sort(base_, Key(), Order())) {
+        ShowList();
+        Notify();
     }
-    const auto key = static_cast<SortKey>(sortKey_);
-    const std::vector<std::string> names =
-        SortRows(base_, list->Names(), key, static_cast<SortOrder>(sortOrder_));
-    list->SetNames(names);
-    list->SetMark(0);
-    SelectListedModule();
-    const std::optional<std::string> header = KeyColumnHeader(key);
-    list->SetThirdColumn(header.value_or(std::string()),
-                         header ? KeyColumn(base_, names, key) : std::vector<std::string>());
 }
 
 void CModuleDlg::SelectListedModule() {
-    const ResultListView* list = ui_->resultList;
-    const std::string name = list->NameAt(list->Mark());
-    std::int32_t index = name.empty() ? -1 : base_.FindByName(name);
-    // A reload at another hot side may leave a listed module underivable.
-    if (index >= 0 && !base_.records[index].derivable) {
-        index = -1;
-    }
-    base_.selected = index;
+    list_.SelectMarked(base_);
+    Notify();
+}
+
+void CModuleDlg::Notify() {
     emit TemSelected();
     ExchangeOut();
 }
 
-void CModuleDlg::ClearCriteria() {
-    ui_->resultList->Clear();
-    criteriaText_.clear();
+void CModuleDlg::ClickRow(int row) {
+    if (row >= 0) {
+        list_.SetMark(row);
+    }
+    SelectListedModule();
+}
+
+void CModuleDlg::ShowList() {
+    ResultListView* view = ui_->resultList;
+    view->ShowRows(list_.Rows());
+    // An empty list keeps its third column until the next sort with rows.
+    if (!list_.empty()) {
+        const std::optional<std::string> header = KeyColumnHeader(Key());
+        view->SetThirdColumn(header.value_or(std::string()),
+                             header ? list_.KeyTexts(base_, Key()) : std::vector<std::string>());
+    }
+    view->ShowMark(list_.Mark());
     EnableDirection();
+}
+
+SortKey CModuleDlg::Key() const {
+    return static_cast<SortKey>(sortKey_);
+}
+
+SortOrder CModuleDlg::Order() const {
+    return static_cast<SortOrder>(sortOrder_);
+}
+
+void CModuleDlg::ClearCriteria() {
+    list_.Clear();
+    ShowList();
+    criteriaText_.clear();
     ResetInputs();
     ExchangeOut();
     LayoutStepPages();
@@ -214,7 +203,7 @@ void CModuleDlg::UpdateElectricalControls() {
 }
 
 void CModuleDlg::EnableDirection() {
-    const bool hasRows = ui_->resultList->RowCount() > 0;
+    const bool hasRows = !list_.empty();
     ui_->descendingRadio->setEnabled(hasRows);
     ui_->ascendingRadio->setEnabled(hasRows);
 }
@@ -230,7 +219,13 @@ void CModuleDlg::Step(int delta) {
 void CModuleDlg::ChangeThot(double kelvin) {
     if (!records_.ReloadAt(kelvin, this)) {
         page1_->SetThot(base_.thot);
+        return;
     }
+    // The values, and with them the order of a sort by value, belong to the
+    // new hot side; the module shown stays while it is listed.
+    list_.Rederived(base_, Key(), Order());
+    ShowList();
+    Notify();
 }
 
 }  // namespace vantiq

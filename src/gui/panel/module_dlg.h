@@ -7,7 +7,9 @@
 #include <vector>
 
 #include "core/base/tem_base.h"
+#include "core/selection/result_list.h"
 #include "core/selection/search_criteria.h"
+#include "core/selection/sort_key.h"
 #include "gui/panel/record_source.h"
 #include "gui/panel/result_list_view.h"
 
@@ -64,8 +66,14 @@ private:
     void Step(int delta);
     void ChangeThot(double kelvin);
     void ShowCriteriaText();
-    // The list rows of the records `indexes`: their index and name.
-    std::vector<ResultListView::Row> ListedRows(const std::vector<std::uint32_t>& indexes) const;
+    void ClickRow(int row);
+    // Tells the frame that the selected module was set, then writes the
+    // members back into the controls.
+    void Notify();
+    // Shows the list's rows, third column and mark in the list widget.
+    void ShowList();
+    SortKey Key() const;
+    SortOrder Order() const;
 
     TemBase& base_;
     RecordSource& records_;
@@ -76,6 +84,7 @@ private:
     CStepDlg4* page4_;
     QButtonGroup* direction_;
 
+    ResultList list_;
     SearchCriteria criteria_;
     std::string criteriaText_;
     int sortKey_ = 0;

@@ -8,8 +8,6 @@
 namespace vantiq {
 namespace {
 
-constexpr int kNameRole = Qt::UserRole;
-
 QString Shown(const std::string& bytes) {
     return QString::fromStdString(Cp1251ToUtf8(bytes));
 }
@@ -28,43 +26,14 @@ ResultListView::ResultListView(QWidget* parent) : QTreeWidget(parent) {
     setColumnWidth(1, 128);
 }
 
-void ResultListView::Clear() {
+void ResultListView::ShowRows(const std::vector<std::string>& names) {
     clear();
-    mark_ = -1;
-}
-
-void ResultListView::SetRows(const std::vector<Row>& rows) {
-    Clear();
     QList<QTreeWidgetItem*> items;
-    items.reserve(static_cast<qsizetype>(rows.size()));
-    for (const auto& [number, name] : rows) {
-        auto* item = new QTreeWidgetItem({Shown(number), Shown(name)});
-        item->setData(1, kNameRole, QByteArray::fromStdString(name));
-        items.append(item);
+    items.reserve(static_cast<qsizetype>(names.size()));
+    for (std::size_t k = 0; k < names.size(); ++k) {
+        items.append(new QTreeWidgetItem({QString::number(k), Shown(names[k])}));
     }
     addTopLevelItems(items);
-}
-
-std::vector<std::string> ResultListView::Names() const {
-    std::vector<std::string> names;
-    for (int row = 0; row < RowCount(); ++row) {
-        names.push_back(NameAt(row));
-    }
-    return names;
-}
-
-std::string ResultListView::NameAt(int row) const {
-    const QTreeWidgetItem* item = topLevelItem(row);
-    return item ? item->data(1, kNameRole).toByteArray().toStdString() : std::string();
-}
-
-void ResultListView::SetNames(const std::vector<std::string>& names) {
-    std::vector<Row> rows;
-    rows.reserve(names.size());
-    for (std::size_t k = 0; k < names.size(); ++k) {
-        rows.emplace_back(std::to_string(k), names[k]);
-    }
-    SetRows(rows);
 }
 
 void ResultListView::SetThirdColumn(const std::string& header,
@@ -81,26 +50,25 @@ void ResultListView::SetThirdColumn(const std::string& header,
     }
 }
 
-void ResultListView::SetMark(int row) {
-    mark_ = row;
-    if (QTreeWidgetItem* item = topLevelItem(row)) {
+void ResultListView::ShowMark(std::ptrdiff_t row) {
+    if (QTreeWidgetItem* item = row < 0 ? nullptr : topLevelItem(static_cast<int>(row))) {
         setCurrentItem(item);
         scrollToItem(item);
+    } else {
+        clearSelection();
     }
 }
 
 void ResultListView::mousePressEvent(QMouseEvent* event) {
     QTreeWidget::mousePressEvent(event);
     const QModelIndex index = indexAt(event->position().toPoint());
-    if (index.isValid()) {
-        mark_ = index.row();
-    }
+    pressedRow_ = index.isValid() ? index.row() : -1;
 }
 
 void ResultListView::mouseReleaseEvent(QMouseEvent* event) {
     QTreeWidget::mouseReleaseEvent(event);
     if (event->button() == Qt::LeftButton) {
-        emit Clicked();
+        emit Clicked(pressedRow_);
     }
 }
 

@@ -3,15 +3,14 @@
 #include <QTreeWidget>
 
 #include <string>
-#include <utility>
 #include <vector>
 
 namespace vantiq {
 
-// The found modules, one row each: "№", "TEM name" and, for a sort by value,
-// a third column with that value. Names are kept as the catalogue's
-// Windows-1251 bytes and shown decoded. The selection mark is the row last
-// clicked or set; moving the highlight with the keys does not change it.
+// Shows the result list (ResultList): "№", "TEM name" and, for a sort by
+// value, a third column with that value. Names arrive as the catalogue's
+// Windows-1251 bytes and are shown decoded. The list's rows, order and mark
+// are the ResultList's; this widget only shows them and reports clicks.
 class ResultListView : public QTreeWidget {
     Q_OBJECT
 
@@ -19,37 +18,27 @@ public:
     explicit ResultListView(QWidget* parent = nullptr);
 
     int RowCount() const { return topLevelItemCount(); }
-    void Clear();
-    // A row's "№" text and catalogue name.
-    using Row = std::pair<std::string, std::string>;
-    // Replaces the rows with `rows`, inserted at once: one by one, a list of
-    // tens of thousands of modules takes seconds to fill.
-    void SetRows(const std::vector<Row>& rows);
-    // The names of all rows, in row order.
-    std::vector<std::string> Names() const;
-    // The name of `row`; empty when there is no such row.
-    std::string NameAt(int row) const;
 
-    // Rows numbered 0 to n − 1 with `names`, without a third column.
-    void SetNames(const std::vector<std::string>& names);
+    // Shows `names` as rows numbered 0 to n − 1, inserted at once: one by
+    // one, a list of tens of thousands of modules takes seconds to fill. The
+    // third column, if any, stays with its header and loses its texts.
+    void ShowRows(const std::vector<std::string>& names);
     // Shows the third column with `header` and one value per row; an empty
     // header removes the column.
     void SetThirdColumn(const std::string& header, const std::vector<std::string>& values);
-
-    int Mark() const { return mark_; }
-    // Makes `row` the selection mark and highlights it.
-    void SetMark(int row);
+    // Highlights `row` (the list's mark) and scrolls to it; -1 highlights nothing.
+    void ShowMark(std::ptrdiff_t row);
 
 signals:
-    // The user clicked into the list (on a row or not).
-    void Clicked();
+    // The user clicked into the list: on `row`, or beside the rows (-1).
+    void Clicked(int row);
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    int mark_ = -1;
+    int pressedRow_ = -1;
 };
 
 }  // namespace vantiq

@@ -13,6 +13,7 @@
 #include "app_fixture.h"
 #include "core/base/cp1251.h"
 #include "gui/panel/module_dlg.h"
+#include "gui/view/view_modes.h"
 #include "list_oracle.h"
 
 namespace vantiq::test {
@@ -181,6 +182,37 @@ TEST_F(ModuleDlgTest, TenSpinClicksAt95DegreesEndAt100WithFiveReloads) {
     EXPECT_EQ(Base().thot, 373.0);
     EXPECT_EQ(Frame().Catalogue().LoadCount(), loads + 5);
     EXPECT_NE(Base().records[0].qmax, qmaxBefore);
+}
+
+TEST_F(ModuleDlgTest, AReloadRefreshesTheValueColumnAndTheGraphsOfTheModuleShown) {
+    auto* combo = Find<QComboBox>(panel_, "sortCombo");
+    combo->setFocus();
+    QTest::keyClick(combo, Qt::Key_Down);  // "Sort by performance [Qmax]"
+    const QRect fourth = list_->visualItemRect(list_->topLevelItem(3));
+    QTest::mouseClick(list_->viewport(), Qt::LeftButton, {}, fourth.center());
+    Frame().OnViewMode(ID_VIEW_GRAPH);
+    ProcessEvents();
+    const QString shown = SelectedName();
+    const QImage before = Frame().View()->Buffer();
+
+    Find<QSpinBox>(panel_, "thotSpin")->setValue(348);  // 75 °C
+    ProcessEvents();
+    EXPECT_EQ(SelectedName(), shown);
+    EXPECT_EQ(list_->currentItem()->text(1), shown);
+    for (int row = 0; row < list_->topLevelItemCount(); ++row) {
+        const std::string name =
+            Utf8ToCp1251(list_->topLevelItem(row)->text(1).toStdString()).value_or(std::string());
+        const TemRecord& record = Base().records[Base().FindByName(name)];
+        ASSERT_EQ(list_->topLevelItem(row)->text(2), QString::asprintf("%3.1f", record.qmax))
+            << row;
+    }
+    // The graphs are those of the module at 75 °C, as a fresh view draws them.
+    CChildView fresh(Base(), Frame().Colors());
+    fresh.resize(Frame().View()->size());
+    fresh.show();
+    fresh.OnUpdateView(ID_VIEW_GRAPH);
+    EXPECT_NE(Frame().View()->Buffer(), before);
+    EXPECT_EQ(Frame().View()->Buffer(), fresh.Buffer());
 }
 
 TEST_F(ModuleDlgTest, AStepArrivingDuringAReloadIsDropped) {

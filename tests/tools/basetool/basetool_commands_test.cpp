@@ -198,6 +198,18 @@ TEST(BaseToolArgs, UsageErrorsAreNamed) {
     EXPECT_EQ(Tool({"--help"}).status, 0);
 }
 
+TEST(BaseToolArgs, EachCommandHasItsHelpAndUsageErrorsPointToIt) {
+    const ToolRun help = Tool({"pack", "--help"});
+    EXPECT_EQ(help.status, 0);
+    EXPECT_NE(help.out.find("--draw-datasheets"), std::string::npos);
+    EXPECT_EQ(help.out.find("--thot-step"), std::string::npos);
+    const ToolRun bad = Tool({"check", "a", "--thot-step"});
+    EXPECT_EQ(bad.status, 2);
+    EXPECT_EQ(bad.err,
+              "vantiq-basetool check: --thot-step needs a value\n"
+              "Run 'vantiq-basetool check --help' for more.\n");
+}
+
 TEST(BaseToolDump, WithoutACatalogueTakesTheOneTheProgramsWouldOpen) {
     test::TempDir dir;
     test::CatalogueSearchScope scope(dir.path());

@@ -22,7 +22,7 @@ TEST(CliOptions, HotSideMustBeAFiniteTemperatureInRange) {
 }
 
 TEST(CliOptions, CommandNumbersNameTheOptionAndTheText) {
-    const ParsedArgs parsed = ParseArgs({"list", "--q", "nan", "--dt", "1e308"});
+    const ParsedArgs parsed = ParseArgs({"search", "--q", "nan", "--dt", "1e308"});
     double q = 7.0;
     EXPECT_EQ(ReadNumberOption(parsed, "q", q), "--q takes a number, not 'nan'");
     EXPECT_EQ(q, 7.0) << "a refused option leaves the value alone";

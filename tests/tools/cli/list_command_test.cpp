@@ -98,7 +98,7 @@ TEST(ListCommand, BadArgumentsExitWithTwo) {
                                                                   {"--base"}}) {
         const CliRun run = Cli(args);
         EXPECT_EQ(run.status, 2) << (args.empty() ? "" : args[0]);
-        EXPECT_NE(run.err.find("Usage"), std::string::npos);
+        EXPECT_NE(run.err.find("--help' for more.\n"), std::string::npos) << run.err;
     }
     EXPECT_EQ(Cli({"--help"}).status, 0);
 }

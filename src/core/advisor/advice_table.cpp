@@ -1,0 +1,37 @@
+#include "core/advisor/advice_table.h"
+
+#include <charconv>
+
+#include "core/base/cp1251.h"
+
+namespace vantiq {
+namespace {
+
+constexpr double kCelsiusOffset = 273.0;
+
+std::string Shortest(double value) {
+    char buffer[64];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return std::string(buffer, result.ptr);
+}
+
+}  // namespace
+
+std::vector<std::string> AdviceColumns() {
+    return {"row",   "index", "name",          "modules", "wiring", "current",   "voltage",
+            "power", "cop",   "heat_rejected", "thot",    "dt",     "qmax_at_dt"};
+}
+
+std::vector<std::string> AdviceFields(const TemBase& base, const OperatingPoint& p,
+                                      std::size_t row) {
+    std::vector<std::string> fields = {
+        std::to_string(row), std::to_string(p.index), Cp1251ToUtf8(base.records.at(p.index).Name()),
+        std::to_string(p.modules), p.wiring == Wiring::Series ? "series" : "parallel"};
+    for (double v : {p.current, p.voltage, p.power, p.cop, p.heatRejected, p.thot - kCelsiusOffset,
+                     p.dt, p.peak}) {
+        fields.push_back(Shortest(v));
+    }
+    return fields;
+}
+
+}  // namespace vantiq

@@ -1,0 +1,174 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sstream>
+
+#include "cli/cli_app.h"
+#include "common/csv.h"
+#include "test_support.h"
+
+namespace vantiq {
+namespace {
+
+const std::string kHeader =
+    "row,index,name,modules,wiring,current,voltage,power,cop,heat_rejected,thot,dt,qmax_at_dt\r\n";
+const std::string kHint = "Run 'vantiq-cli advise --help' for more.\n";
+
+struct AdviseRun {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+// A private copy of the sample catalogue: the program locks the file it
+// opens, and other test programs open the sample at the same time.
+const std::string& SampleCopy() {
+    static const test::TempDir dir;
+    static const std::string path = [] {
+        std::filesystem::copy_file(VANTIQ_SAMPLE_BASE, dir.File("Base.tmb"));
+        return dir.File("Base.tmb");
+    }();
+    return path;
+}
+
+AdviseRun Advise(const std::vector<std::string>& options) {
+    std::vector<std::string> args = {"--base", SampleCopy(), "advise"};
+    args.insert(args.end(), options.begin(), options.end());
+    std::ostringstream out, err;
+    const int status = RunCli(args, out, err);
+    return {status, out.str(), err.str()};
+}
+
+std::vector<CsvRow> Rows(const AdviseRun& run) {
+    auto rows = ParseCsv(run.out).rows;
+    rows.erase(rows.begin());
+    return rows;
+}
+
+// Two modules in parallel from a 10 A supply: every row must be a set of two
+// whose supply current stays within 10 A, whose figures agree with each
+// other, and the rows must come by rising power.
+TEST(AdviseCommand, RowsAreConsistentSetsInPowerOrder) {
+    const AdviseRun run = Advise({"--q", "20", "--dt", "30", "--modules", "2", "--wiring",
+                                  "parallel", "--supply-current", "10"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    ASSERT_TRUE(run.out.starts_with(kHeader));
+    const auto rows = Rows(run);
+    ASSERT_GT(rows.size(), 20u);
+    double lastPower = 0.0;
+    for (std::size_t k = 0; k < rows.size(); ++k) {
+        const CsvRow& f = rows[k];
+        ASSERT_EQ(f.size(), 13u);
+        EXPECT_EQ(f[0], std::to_string(k));
+        EXPECT_EQ(f[3], "2");
+        EXPECT_EQ(f[4], "parallel");
+        const double current = std::stod(f[5]);
+        const double voltage = std::stod(f[6]);
+        const double power = std::stod(f[7]);
+        EXPECT_LE(2 * current, 10.0);
+        EXPECT_NEAR(power, 2 * current * voltage, 1e-9 * power);
+        EXPECT_NEAR(std::stod(f[8]), 20.0 / power, 1e-12);
+        EXPECT_NEAR(std::stod(f[9]), 20.0 + power, 1e-9);
+        EXPECT_EQ(f[10], "25") << "the hot side is printed in degrees Celsius";
+        EXPECT_EQ(f[11], "30");
+        EXPECT_GE(power, lastPower);
+        lastPower = power;
+    }
+}
+
+TEST(AdviseCommand, KeysHaveTheirOwnDirectionAndOrderTurnsThem) {
+    const std::vector<std::string> base = {"--q", "10", "--dt", "20", "--sort", "cop"};
+    const auto descending = Rows(Advise(base));
+    auto reversed = base;
+    reversed.insert(reversed.end(), {"--order", "asc"});
+    const auto ascending = Rows(Advise(reversed));
+    ASSERT_GT(descending.size(), 2u);
+    ASSERT_EQ(descending.size(), ascending.size());
+    EXPECT_GE(std::stod(descending.front()[8]), std::stod(descending.back()[8]));
+    EXPECT_LE(std::stod(ascending.front()[8]), std::stod(ascending.back()[8]));
+}
+
+TEST(AdviseCommand, NothingFoundCountsTheReasons) {
+    const AdviseRun run = Advise({"--q", "200", "--dt", "30"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, kHeader);
+    EXPECT_TRUE(run.err.starts_with("No module can carry this load within these limits\n"));
+    EXPECT_NE(run.err.find(" modules cannot pump 200.0 W at dT 30 K\n"), std::string::npos)
+        << run.err;
+}
+
+TEST(AdviseCommand, WhyGivesTheRowOrTheReason) {
+    const std::vector<std::string> request = {"--q", "20", "--dt", "30", "--supply-voltage", "12"};
+    const auto rows = Rows(Advise(request));
+    ASSERT_FALSE(rows.empty());
+    auto asked = request;
+    asked.insert(asked.end(), {"--why", rows[1][2]});
+    const AdviseRun result = Advise(asked);
+    EXPECT_EQ(result.out, kHeader + FormatCsvRow(rows[1]));
+
+    const AdviseRun all = Advise({"--q", "20", "--dt", "30"});
+    std::string refused;
+    for (const auto& row : Rows(all)) {
+        if (std::stod(row[6]) > 12.0 && refused.empty()) {
+            refused = row[2];
+        }
+    }
+    ASSERT_FALSE(refused.empty());
+    asked.back() = refused;
+    EXPECT_EQ(Advise(asked).out, refused + " is not a result: it needs more than 12.0 V\n");
+    asked.insert(asked.end(), {"--width", "1"});
+    EXPECT_EQ(Advise(asked).out,
+              refused + " is not a result: it exceeds the largest dimensions given\n");
+    asked.back() = "1";
+    asked[asked.size() - 3] = "NO-SUCH";
+    EXPECT_EQ(Advise(asked).status, 1);
+}
+
+TEST(AdviseCommand, BadRequestsAreOneLineNamingTheOption) {
+    const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
+        {{"--dt", "30"}, "--q"},
+        {{"--q", "0", "--dt", "30"}, "--q"},
+        {{"--q", "nan", "--dt", "30"}, "--q"},
+        {{"--q", "0x10", "--dt", "30"}, "--q"},
+        {{"--q", "5"}, "--dt"},
+        {{"--q", "5", "--dt", "-1"}, "--dt"},
+        {{"--q", "5", "--dt", "3", "--sink-rth", "1"}, "--dt"},
+        {{"--q", "5", "--cold-c", "1", "--ambient-c", "25"}, "--sink-rth"},
+        {{"--q", "5", "--cold-c", "25", "--ambient-c", "25", "--sink-rth", "1"}, "--cold-c"},
+        {{"--q", "5", "--cold-c", "1", "--ambient-c", "101", "--sink-rth", "1"}, "--ambient-c"},
+        {{"--q", "5", "--cold-c", "1", "--ambient-c", "25", "--sink-rth", "-1"}, "--sink-rth"},
+        {{"--q", "5", "--dt", "3", "--supply-voltage", "-1"}, "--supply-voltage"},
+        {{"--q", "5", "--dt", "3", "--modules", "0"}, "--modules"},
+        {{"--q", "5", "--dt", "3", "--modules", "65"}, "--modules"},
+        {{"--q", "5", "--dt", "3", "--modules", "1.5"}, "--modules"},
+        {{"--q", "5", "--dt", "3", "--wiring", "star"}, "--wiring"},
+        {{"--q", "5", "--dt", "3", "--sort", "qmax"}, "--sort"},
+        {{"--q", "5", "--dt", "3", "--order", "up"}, "--order"},
+        {{"--q", "5", "--dt", "3", "--resistance", "2"}, "--resistance"},
+        {{"--q", "5", "--dt", "3", "--q", "6"}, "--q"},
+    };
+    for (const auto& [options, name] : cases) {
+        const AdviseRun run = Advise(options);
+        EXPECT_EQ(run.status, 2) << name;
+        EXPECT_EQ(run.out, "");
+        EXPECT_TRUE(run.err.starts_with("vantiq-cli: ")) << run.err;
+        EXPECT_NE(run.err.find(name), std::string::npos) << run.err;
+        EXPECT_TRUE(run.err.ends_with(kHint)) << run.err;
+        EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 2) << run.err;
+    }
+}
+
+TEST(AdviseCommand, EveryCommandHasItsOwnHelp) {
+    for (const char* command : {"list", "search", "advise"}) {
+        std::ostringstream out, err;
+        EXPECT_EQ(RunCli({command, "--help"}, out, err), 0);
+        EXPECT_NE(out.str().find(std::string("vantiq-cli ") + command), std::string::npos);
+    }
+    std::ostringstream out, err;
+    RunCli({"advise", "-h"}, out, err);
+    EXPECT_NE(out.str().find("--sink-rth KPW"), std::string::npos);
+    EXPECT_EQ(out.str().find("--tolerance"), std::string::npos) << "search's options stay its own";
+}
+
+}  // namespace
+}  // namespace vantiq

@@ -1,0 +1,90 @@
+#include "cli/advise_command.h"
+
+#include <ostream>
+
+#include "cli/advise_options.h"
+#include "cli/module_table.h"
+#include "common/csv.h"
+#include "common/exit_status.h"
+#include "core/advisor/advice_table.h"
+#include "core/advisor/advice_text.h"
+#include "core/advisor/advisor.h"
+#include "core/base/cp1251.h"
+
+namespace vantiq {
+namespace {
+
+constexpr const char* kNothing = "No module can carry this load within these limits";
+
+std::string ExclusionText(Exclusion exclusion, const AdviceRequest& request) {
+    switch (exclusion) {
+        case Exclusion::NotDerivable:
+            return "it has no rated values at this hot-side temperature";
+        case Exclusion::Dimensions:
+            return "it exceeds the largest dimensions given";
+        case Exclusion::Name:
+            break;
+    }
+    return "its name does not hold '" + Cp1251ToUtf8(request.criteria.nameFilter) + "'";
+}
+
+// --why: the module's row when it is a result, or the reason it is not.
+int Explain(const TemBase& base, const AdviseRequest& request, const Advice& advice,
+            std::ostream& out, std::ostream& err) {
+    const auto bytes = Utf8ToCp1251(request.why);
+    const std::int32_t index = bytes ? base.FindByName(*bytes) : -1;
+    if (index < 0) {
+        err << "vantiq-cli: no module named " << request.why << "\n";
+        return kExitFailure;
+    }
+    for (std::size_t row = 0; row < advice.points.size(); ++row) {
+        if (advice.points[row].index == static_cast<std::uint32_t>(index)) {
+            out << FormatCsvRow(AdviceColumns())
+                << FormatCsvRow(AdviceFields(base, advice.points[row], row));
+            return kExitOk;
+        }
+    }
+    const TemRecord& record = base.records[static_cast<std::size_t>(index)];
+    const auto exclusion = CandidateExclusion(record, request.advice);
+    const std::string reason =
+        exclusion ? ExclusionText(*exclusion, request.advice)
+                  : "it " + RejectionPhrase(request.advice,
+                                            AdviseModule(record, static_cast<std::uint32_t>(index),
+                                                         base.thot, request.advice)
+                                                .rejection,
+                                            false);
+    out << request.why << " is not a result: " << reason << "\n";
+    return kExitOk;
+}
+
+}  // namespace
+
+int RunAdviseCommand(const ParsedArgs& args, std::ostream& out, std::ostream& err) {
+    AdviseRequest request;
+    if (const auto error = ReadAdviseRequest(args, request); !error.empty()) {
+        err << "vantiq-cli: " << error << "\n";
+        return kExitUsage;
+    }
+    TemBase base;
+    if (!OpenAndLoad(args.global, base, err)) {
+        return kExitFailure;
+    }
+    const Advice advice = RunAdvisor(base, request.advice, request.order);
+    if (!request.why.empty()) {
+        return Explain(base, request, advice, out, err);
+    }
+    if (advice.points.empty()) {
+        err << kNothing << "\n";
+        const std::string counts = RejectionSummary(request.advice, advice);
+        if (!counts.empty()) {
+            err << counts << "\n";
+        }
+    }
+    out << FormatCsvRow(AdviceColumns());
+    for (std::size_t row = 0; row < advice.points.size(); ++row) {
+        out << FormatCsvRow(AdviceFields(base, advice.points[row], row));
+    }
+    return kExitOk;
+}
+
+}  // namespace vantiq

@@ -1,0 +1,139 @@
+#include "cli/advise_options.h"
+
+#include <cmath>
+
+#include "cli/search_options.h"
+
+namespace vantiq {
+namespace {
+
+constexpr double kCelsiusOffset = 273.0;
+constexpr double kMinAmbientCelsius = -50.0;
+constexpr double kMaxAmbientCelsius = 100.0;
+
+bool Given(const ParsedArgs& args, const char* name) {
+    return args.options.count(name) > 0;
+}
+
+// Reads a number that must not fall below `least` (or must exceed it, with
+// `strictly`); `what` finishes "--name takes ...".
+std::string ReadAtLeast(const ParsedArgs& args, const std::string& name, double least,
+                        bool strictly, const char* what, double& value) {
+    double read = value;
+    if (auto error = ReadNumberOption(args, name, read); !error.empty()) {
+        return error;
+    }
+    if (strictly ? !(read > least) : !(read >= least)) {
+        return "--" + name + " takes " + what + ", not '" + OptionValue(args, name) + "'";
+    }
+    value = read;
+    return {};
+}
+
+std::string ReadSink(const ParsedArgs& args, HeatSink& sink) {
+    double ambient = 0.0;
+    double cold = 0.0;
+    for (const auto& error :
+         {ReadNumberOption(args, "ambient-c", ambient), ReadNumberOption(args, "cold-c", cold),
+          ReadAtLeast(args, "sink-rth", 0.0, false, "0 or more K/W", sink.resistance)}) {
+        if (!error.empty()) {
+            return error;
+        }
+    }
+    if (ambient < kMinAmbientCelsius || ambient > kMaxAmbientCelsius) {
+        return "--ambient-c takes a temperature from -50 to 100 (degrees Celsius)";
+    }
+    if (!(cold < ambient)) {
+        return "--cold-c must be below --ambient-c";
+    }
+    sink.ambient = ambient + kCelsiusOffset;
+    sink.cold = cold + kCelsiusOffset;
+    return {};
+}
+
+// Either --dt, or the three heat-sink options.
+std::string ReadTemperatures(const ParsedArgs& args, AdviceRequest& r) {
+    const int sinkOptions =
+        Given(args, "cold-c") + Given(args, "ambient-c") + Given(args, "sink-rth");
+    if (Given(args, "dt") && sinkOptions > 0) {
+        return "--dt excludes the heat-sink options --cold-c, --ambient-c and --sink-rth";
+    }
+    if (Given(args, "dt")) {
+        return ReadAtLeast(args, "dt", 0.0, false, "0 or more kelvin", r.criteria.requiredDT);
+    }
+    if (sinkOptions == 0) {
+        return "advise needs --dt K, or --cold-c, --ambient-c and --sink-rth";
+    }
+    for (const char* name : {"cold-c", "ambient-c", "sink-rth"}) {
+        if (!Given(args, name)) {
+            return std::string("--") + name +
+                   " is missing: a heat sink needs --cold-c, --ambient-c and --sink-rth";
+        }
+    }
+    r.sink = HeatSink{};
+    return ReadSink(args, *r.sink);
+}
+
+std::string ReadModules(const ParsedArgs& args, std::int32_t& modules) {
+    const std::string text = OptionValue(args, "modules");
+    if (!Given(args, "modules")) {
+        return {};
+    }
+    if (text == "auto") {
+        modules = AdviceRequest::kFewestModules;
+        return {};
+    }
+    double n = 0.0;
+    ReadNumberOption(args, "modules", n);
+    if (n != std::floor(n) || n < 1 || n > AdviceRequest::kMaxModules) {
+        return "--modules takes a whole number from 1 to 64 or auto, not '" + text + "'";
+    }
+    modules = static_cast<std::int32_t>(n);
+    return {};
+}
+
+std::string ReadChoices(const ParsedArgs& args, AdviseRequest& r) {
+    const Choices<Wiring> wirings = {{"series", Wiring::Series}, {"parallel", Wiring::Parallel}};
+    const Choices<AdviceKey> keys = {{"power", AdviceKey::Power},
+                                     {"cop", AdviceKey::Cop},
+                                     {"current", AdviceKey::Current},
+                                     {"margin", AdviceKey::Margin},
+                                     {"name", AdviceKey::Name}};
+    int descending = -1;
+    const Choices<int> orders = {{"asc", 0}, {"desc", 1}};
+    for (const auto& error : {ReadMappedChoice(args, "wiring", wirings, r.advice.wiring),
+                              ReadMappedChoice(args, "sort", keys, r.order.key),
+                              ReadMappedChoice(args, "order", orders, descending)}) {
+        if (!error.empty()) {
+            return error;
+        }
+    }
+    // Each key has its own direction; --order names one, which may turn it round.
+    const bool natural = r.order.key == AdviceKey::Cop || r.order.key == AdviceKey::Margin;
+    r.order.reversed = descending >= 0 && (descending == 1) != natural;
+    return {};
+}
+
+}  // namespace
+
+std::string ReadAdviseRequest(const ParsedArgs& args, AdviseRequest& request) {
+    SearchCriteria& c = request.advice.criteria;
+    if (!Given(args, "q")) {
+        return "advise needs --q W, the heat load";
+    }
+    request.why = OptionValue(args, "why");
+    for (const auto& error :
+         {ReadAtLeast(args, "q", 0.0, true, "a heat load above 0 W", c.requiredQ),
+          ReadTemperatures(args, request.advice),
+          ReadAtLeast(args, "supply-voltage", 0.0, false, "0 or more volts", c.supplyVoltage),
+          ReadAtLeast(args, "supply-current", 0.0, false, "0 or more amperes", c.supplyCurrent),
+          ReadModules(args, request.advice.modules), ReadChoices(args, request),
+          ReadDimensionOptions(args, c), ReadNameOption(args, c.nameFilter)}) {
+        if (!error.empty()) {
+            return error;
+        }
+    }
+    return {};
+}
+
+}  // namespace vantiq
