@@ -22,7 +22,7 @@ function(vantiq_add_test name)
     vantiq_target_warnings(${name})
     target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gtest_main GTest::gmock)
     target_compile_definitions(${name} PRIVATE
-        VANTIQ_SAMPLE_BASE="${PROJECT_BINARY_DIR}/data/Base.tmb")
+        VANTIQ_SAMPLE_BASE=::vantiq::test::SampleBaseCopy\(\))
     set(properties TIMEOUT 600)
     if(ARG_GUI)
         list(APPEND properties ENVIRONMENT QT_QPA_PLATFORM=offscreen)

@@ -6,6 +6,7 @@
 
 #include "core/base/base_writer.h"
 #include "core/base/tem_record.h"
+#include "sample_base.h"
 
 namespace vantiq::test {
 

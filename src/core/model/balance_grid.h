@@ -15,4 +15,8 @@ inline constexpr double kScanEnd = 400.0;
 // on first use (thread-safe) and shared by all modules and threads.
 const std::vector<double>& BalanceGrid();
 
+// The temperatures of the second scan, for currents whose balance lies below
+// kScanStart: from 100 K upward by the same step while Tc < kScanStart.
+const std::vector<double>& LowBalanceGrid();
+
 }  // namespace vantiq

@@ -27,8 +27,8 @@ std::optional<RatedValues> DeriveReference(const TemRecord& record, double th) {
     Sweep(
         0.0, currentStep, [&](double current) { return current < 2 * nominal; },
         [&](double current) {
-            const auto tc = BalanceScan(record, current, th, kScanStart, kScanStep,
-                                        [](double t) { return t <= kScanEnd; });
+            const auto tc = BalanceScanWithLowStart(record, current, th, kScanStart, kScanStep,
+                                                    [](double t) { return t <= kScanEnd; });
             if (tc && *tc - th < bestDt) {
                 bestDt = *tc - th;
                 bestCurrent = current;

@@ -20,7 +20,9 @@ struct RatedValues {
 // The straightforward derivation: for currents 0, s, 2s, ... below twice the
 // nominal current (s = nominal / 100) it scans Tc from 200 K by 0.05 K up to
 // 400 K for the first balance point, and takes the current whose point is
-// coldest (the lowest current on ties). `record.imax` must hold the nominal
+// coldest (the lowest current on ties). A current that finds none there but
+// still pumps heat at 200 K balances colder: it is scanned again from 100 K
+// by the same step up to below 200 K. `record.imax` must hold the nominal
 // current. nullopt when no current balances or a rated value is not finite:
 // the module is then not derivable.
 std::optional<RatedValues> DeriveReference(const TemRecord& record, double th);

@@ -12,12 +12,6 @@ QString ExportTitle(PageKind kind) {
                                        : QStringLiteral("Export graphs page as PDF");
 }
 
-QString SuggestedFileName(PageKind kind, const PageContent& content) {
-    const QString page =
-        kind == PageKind::Datasheet ? QStringLiteral("datasheet") : QStringLiteral("graphs");
-    return QStringLiteral("%1 %2.pdf").arg(DisplayName(content.record), page);
-}
-
 }  // namespace
 
 PrintCommands::PrintCommands(PrintDialogs& dialogs, ContentSource content)
@@ -30,7 +24,7 @@ void PrintCommands::Print(PageKind kind) {
     }
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(PageJobName(kind, *content));
-    if (!dialogs_.ChoosePrinter(printer)) {
+    if (!dialogs_.ChoosePrinter(printer, PageFileName(kind, *content))) {
         return;
     }
     if (!printer.isValid() || !PaintPage(printer, kind, *content)) {
@@ -43,8 +37,7 @@ void PrintCommands::ExportPdf(PageKind kind) {
     if (!content) {
         return;
     }
-    const QString path =
-        dialogs_.ChoosePdfFile(ExportTitle(kind), SuggestedFileName(kind, *content));
+    const QString path = dialogs_.ChoosePdfFile(ExportTitle(kind), PageFileName(kind, *content));
     if (path.isEmpty()) {
         return;
     }

@@ -14,8 +14,9 @@ public:
     virtual ~PrintDialogs() = default;
 
     // Lets the user choose and set up `printer` for a one-page job without
-    // selection or page range. False when the user cancels.
-    virtual bool ChoosePrinter(QPrinter& printer) = 0;
+    // selection or page range; printing to a file offers `suggestedFileName`.
+    // False when the user cancels.
+    virtual bool ChoosePrinter(QPrinter& printer, const QString& suggestedFileName) = 0;
 
     // The PDF file to write, starting from `suggestedName`; empty when the
     // user cancels.

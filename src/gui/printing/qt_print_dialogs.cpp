@@ -1,16 +1,36 @@
 #include "gui/printing/qt_print_dialogs.h"
 
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 
 namespace vantiq {
+namespace {
+
+// Qt's own print dialog names the file of "Print to File" after the job
+// name, whose ':' Windows refuses and whose last dot (".60" of a module
+// name) it takes for an extension. Its folder is kept; the name is ours.
+void OfferFileName(QPrintDialog& dialog, const QString& fileName) {
+    auto* box = dialog.findChild<QLineEdit*>(QStringLiteral("filename"));
+    if (box == nullptr) {
+        return;  // a platform dialog that asks for the file itself
+    }
+    const QString current = box->text();
+    const QDir folder = current.isEmpty() ? QDir::home() : QFileInfo(current).dir();
+    box->setText(folder.filePath(fileName));
+}
+
+}  // namespace
 
 QtPrintDialogs::QtPrintDialogs(QWidget* parent) : parent_(parent) {}
 
-bool QtPrintDialogs::ChoosePrinter(QPrinter& printer) {
+bool QtPrintDialogs::ChoosePrinter(QPrinter& printer, const QString& suggestedFileName) {
     QPrintDialog dialog(&printer, parent_);
+    OfferFileName(dialog, suggestedFileName);
     dialog.setWindowTitle(printer.docName());
     // One page per command: there is nothing to select and no range to give.
     dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);

@@ -12,7 +12,7 @@ class QtPrintDialogs : public PrintDialogs {
 public:
     explicit QtPrintDialogs(QWidget* parent);
 
-    bool ChoosePrinter(QPrinter& printer) override;
+    bool ChoosePrinter(QPrinter& printer, const QString& suggestedFileName) override;
     QString ChoosePdfFile(const QString& title, const QString& suggestedName) override;
     void ShowError(const QString& caption, const QString& text) override;
 

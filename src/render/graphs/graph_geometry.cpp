@@ -13,6 +13,7 @@ constexpr double kCoordinateLimit = 1.0e6;
 constexpr double kAxisStep = 10.0;  // K per grid division of a temperature axis
 constexpr double kSmallestValueLimit = 0.1;
 constexpr int kMaxDivisions = 1000;
+constexpr int kLabelLift = 5;  // value labels sit this far above their grid line
 
 // Positions from `start` by `step` while below `end`; none for a step that
 // would not advance.
@@ -56,7 +57,7 @@ GraphLayout CommonLayout(int w, int h, int fontHeight, int xCaptionLength, int y
     return layout;
 }
 
-void AddCurveGraphLabels(GraphLayout& layout, const CurveAxes& axes, int yStep) {
+void AddCurveGraphLabels(GraphLayout& layout, const CurveAxes& axes, int yStep, int lift) {
     const int w = layout.plotWidth;
     const int h = layout.plotHeight;
     const double step = 0.1 * axes.xHigh;
@@ -70,11 +71,11 @@ void AddCurveGraphLabels(GraphLayout& layout, const CurveAxes& axes, int yStep) 
     // The bound only matters for a limit no model table can produce.
     for (int k = 1; - kAxisStep * k >= axes.yLow && k <= kMaxDivisions; ++k) {
         layout.labels.push_back({FormatLabel("%3.0f", -kAxisStep * k),
-                                 QPoint(Truncate(0.12 * w), Truncate(0.1 * h + k * yStep - 5))});
+                                 QPoint(Truncate(0.12 * w), Truncate(0.1 * h + k * yStep - lift))});
     }
 }
 
-void AddFamilyGraphLabels(GraphLayout& layout, const FamilyAxes& axes, int xStep) {
+void AddFamilyGraphLabels(GraphLayout& layout, const FamilyAxes& axes, int xStep, int lift) {
     const int w = layout.plotWidth;
     const int h = layout.plotHeight;
     double value = axes.xLow;
@@ -88,7 +89,7 @@ void AddFamilyGraphLabels(GraphLayout& layout, const FamilyAxes& axes, int xStep
     for (int k = 0; k <= 10; ++k) {
         layout.labels.push_back(
             {FormatLabel("%3.1f", value),
-             QPoint(Truncate(0.11 * w), Truncate(0.1 * h + k * Truncate(0.09 * h) - 5))});
+             QPoint(Truncate(0.11 * w), Truncate(0.1 * h + k * Truncate(0.09 * h) - lift))});
         value -= step;
     }
 }
@@ -127,27 +128,31 @@ FamilyAxes FamilyGraphAxes(double xMin, double yMax) {
     return {RoundOutward(xMin, kAxisStep), std::isfinite(yHigh) ? yHigh : kSmallestValueLimit};
 }
 
+int ScaledPixels(int pixels, double scale) {
+    return std::max(1, static_cast<int>(std::lround(pixels * scale)));
+}
+
 GraphLayout CurveGraphLayout(int width, int height, const CurveAxes& axes, int fontHeight,
-                             int xCaptionLength, int yCaptionLength) {
+                             int xCaptionLength, int yCaptionLength, double scale) {
     GraphLayout layout = CommonLayout(width, height, fontHeight, xCaptionLength, yCaptionLength);
     const int yStep = Truncate(0.9 * height / (0.1 * std::abs(axes.yLow)));
     layout.gridX = GridPositions(layout.plotLeft, Truncate(0.09 * width), width);
     layout.gridY = GridPositions(layout.plotTop, yStep, height);
     layout.origin =
         GraphLabel{QStringLiteral("0"), QPoint(Truncate(0.12 * width), Truncate(0.08 * height))};
-    AddCurveGraphLabels(layout, axes, yStep);
+    AddCurveGraphLabels(layout, axes, yStep, ScaledPixels(kLabelLift, scale));
     return layout;
 }
 
 GraphLayout FamilyGraphLayout(int width, int height, const FamilyAxes& axes, int fontHeight,
-                              int xCaptionLength, int yCaptionLength) {
-    const int w = width - kFamilyRightBand;
+                              int xCaptionLength, int yCaptionLength, double scale) {
+    const int w = width - ScaledPixels(kFamilyRightBand, scale);
     GraphLayout layout = CommonLayout(w, height, fontHeight, xCaptionLength, yCaptionLength);
     layout.bitmapWidth = width;
     const int xStep = Truncate(0.85 * w / (0.1 * std::abs(axes.xLow)));
     layout.gridX = GridPositions(layout.plotLeft, xStep, w);
     layout.gridY = GridPositions(layout.plotTop, Truncate(0.09 * height), height);
-    AddFamilyGraphLabels(layout, axes, xStep);
+    AddFamilyGraphLabels(layout, axes, xStep, ScaledPixels(kLabelLift, scale));
     return layout;
 }
 

@@ -22,8 +22,13 @@ struct Placement {
     friend bool operator==(const Placement&, const Placement&) = default;
 };
 
-// The band at the right of a family graph that carries no grid.
+// The band at the right of a family graph that carries no grid, at a scale
+// of 1 (see ScaledPixels).
 inline constexpr int kFamilyRightBand = 10;
+
+// A fixed size of the drawing, `pixels` at a scale of 1 (the screen, a 600 dpi
+// page), in device pixels at `scale`: rounded, and never below one pixel.
+int ScaledPixels(int pixels, double scale);
 
 // A fraction of a drawing size in pixels, truncated toward zero. Values
 // beyond what a pixel coordinate can hold are clamped first, so a wild data
@@ -76,14 +81,16 @@ struct GraphLayout {
     QPoint sideCaption;                // centre-top of the rotated caption
 };
 
-// Layout of the curve graph on a bitmap of `width` × `height`.
+// Layout of the curve graph on a bitmap of `width` × `height`. `scale`
+// multiplies the fixed pixel offsets (the lift of the value labels), so a
+// page at another resolution keeps them at the same physical size.
 GraphLayout CurveGraphLayout(int width, int height, const CurveAxes& axes, int fontHeight,
-                             int xCaptionLength, int yCaptionLength);
+                             int xCaptionLength, int yCaptionLength, double scale = 1.0);
 
 // Layout of the family graph for a placement of `width` × `height`; its plot
-// leaves a 10-pixel band free at the right.
+// leaves a 10-pixel band (at `scale` 1) free at the right.
 GraphLayout FamilyGraphLayout(int width, int height, const FamilyAxes& axes, int fontHeight,
-                              int xCaptionLength, int yCaptionLength);
+                              int xCaptionLength, int yCaptionLength, double scale = 1.0);
 
 // Where a curve-graph point lands, or nullopt when it is not drawn (a
 // temperature difference of 0 or above, or a point that cannot be placed).

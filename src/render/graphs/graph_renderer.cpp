@@ -16,8 +16,9 @@ const QColor kGradientBottom(207, 207, 255);
 const QColor kGridColor(165, 165, 165);
 const QColor kBoxColor(140, 140, 170);
 const QColor kCurveGraphColor(255, 0, 0);
+// At a scale of 1; see GraphStyle.
 constexpr int kTickWidth = 2;
-constexpr int kDotPeriod = 3;  // one pixel drawn, two left out
+constexpr int kDotPeriod = 3;  // one dot drawn, two left out
 constexpr double kBoxCornerRadius = 2.5;
 
 // A vertical fade from white at the plot's top-left corner down to light
@@ -35,23 +36,26 @@ void FillGradient(QImage& image, int left, int top) {
     }
 }
 
-// The grid is set pixel by pixel: a dash pattern of the painter would not
-// put the dots at the same places on every device.
-void DrawGrid(QImage& image, const GraphLayout& layout) {
-    const QRgb dot = kGridColor.rgb();
-    QPainter ticks(&image);
+// The grid is set dot by dot: a dash pattern of the painter would not put
+// the dots at the same places on every device. A dot is one pixel at a scale
+// of 1 and a square of the scaled size elsewhere.
+void DrawGrid(QImage& image, const GraphLayout& layout, double scale) {
+    const int tick = ScaledPixels(kTickWidth, scale);
+    const int dot = ScaledPixels(1, scale);
+    const int period = dot * kDotPeriod;
+    QPainter painter(&image);
     for (const int x : layout.gridX) {
-        ticks.fillRect(x - 1, layout.plotTop, kTickWidth, layout.tickBottom - layout.plotTop,
-                       Qt::black);
-        for (int y = layout.tickBottom; y < image.height(); y += kDotPeriod) {
-            image.setPixel(x, y, dot);
+        painter.fillRect(x - tick / 2, layout.plotTop, tick, layout.tickBottom - layout.plotTop,
+                         Qt::black);
+        for (int y = layout.tickBottom; y < image.height(); y += period) {
+            painter.fillRect(x - (dot - 1) / 2, y, dot, dot, kGridColor);
         }
     }
     for (const int y : layout.gridY) {
-        ticks.fillRect(layout.plotLeft, y - 1, layout.tickRight - layout.plotLeft, kTickWidth,
-                       Qt::black);
-        for (int x = layout.tickRight; x < layout.plotWidth; x += kDotPeriod) {
-            image.setPixel(x, y, dot);
+        painter.fillRect(layout.plotLeft, y - tick / 2, layout.tickRight - layout.plotLeft, tick,
+                         Qt::black);
+        for (int x = layout.tickRight; x < layout.plotWidth; x += period) {
+            painter.fillRect(x, y - (dot - 1) / 2, dot, dot, kGridColor);
         }
     }
 }
@@ -64,11 +68,12 @@ void DrawCentredText(QPainter& painter, QPoint anchor, const QString& text) {
 }
 
 void DrawCaptions(QPainter& painter, const GraphLayout& layout, const GraphCaptions& captions,
-                  const GraphFonts& fonts) {
+                  const GraphFonts& fonts, double scale) {
+    const double radius = kBoxCornerRadius * scale;
     painter.setPen(Qt::NoPen);
     painter.setBrush(kBoxColor);
-    painter.drawRoundedRect(QRectF(layout.topBox), kBoxCornerRadius, kBoxCornerRadius);
-    painter.drawRoundedRect(QRectF(layout.sideBox), kBoxCornerRadius, kBoxCornerRadius);
+    painter.drawRoundedRect(QRectF(layout.topBox), radius, radius);
+    painter.drawRoundedRect(QRectF(layout.sideBox), radius, radius);
     painter.setPen(Qt::white);
     painter.setFont(fonts.caption);
     DrawCentredText(painter, layout.topCaption, captions.x);
@@ -99,11 +104,11 @@ void Graph::DrawFrame(const GraphLayout& layout, const GraphCaptions& captions, 
         }
     }
     FillGradient(bitmap_, layout.plotLeft, layout.plotTop);
-    DrawGrid(bitmap_, layout);
+    DrawGrid(bitmap_, layout, style.scale);
     QPainter painter(&bitmap_);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
-    DrawCaptions(painter, layout, captions, fonts);
+    DrawCaptions(painter, layout, captions, fonts, style.scale);
     painter.setPen(Qt::black);
     painter.setFont(fonts.label);
     for (const GraphLabel& label : layout.labels) {
@@ -155,9 +160,9 @@ void Graph::DrawCurveGraph(const Placement& placement, QPainter& target, const C
         return;
     }
     const CurveAxes axes = CurveGraphAxes(ArrayMax(curve.x), ArrayMin(curve.y));
-    const GraphLayout layout =
-        CurveGraphLayout(placement.Width(), placement.Height(), axes, style.fontHeight,
-                         static_cast<int>(captions.x.size()), static_cast<int>(captions.y.size()));
+    const GraphLayout layout = CurveGraphLayout(
+        placement.Width(), placement.Height(), axes, style.fontHeight,
+        static_cast<int>(captions.x.size()), static_cast<int>(captions.y.size()), style.scale);
     DrawFrame(layout, captions, style);
     DrawCurveLine(layout, axes, curve, style.penWidth);
     target.drawImage(QPoint(placement.left, placement.top), bitmap_);
@@ -166,13 +171,14 @@ void Graph::DrawCurveGraph(const Placement& placement, QPainter& target, const C
 void Graph::DrawFamilyGraph(const Placement& placement, QPainter& target, const CurveFamily& family,
                             const ColorSettings& colors, const GraphCaptions& captions,
                             GraphStyle style) {
-    if (placement.Width() <= kFamilyRightBand || placement.Height() <= 0) {
+    if (placement.Width() <= ScaledPixels(kFamilyRightBand, style.scale) ||
+        placement.Height() <= 0) {
         return;
     }
     const FamilyAxes axes = FamilyGraphAxes(family.MinX(), family.MaxY());
-    const GraphLayout layout =
-        FamilyGraphLayout(placement.Width(), placement.Height(), axes, style.fontHeight,
-                          static_cast<int>(captions.x.size()), static_cast<int>(captions.y.size()));
+    const GraphLayout layout = FamilyGraphLayout(
+        placement.Width(), placement.Height(), axes, style.fontHeight,
+        static_cast<int>(captions.x.size()), static_cast<int>(captions.y.size()), style.scale);
     DrawFrame(layout, captions, style);
     DrawFamilyLines(layout, axes, family, colors, style.penWidth);
     target.drawImage(QPoint(placement.left, placement.top), bitmap_);

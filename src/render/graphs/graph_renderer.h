@@ -12,10 +12,14 @@ class QPainter;
 namespace vantiq {
 
 // How heavy a graph is drawn: the curve pen and the font cell height, in
-// pixels of the target (the screen uses 2 and 12, a printed page more).
+// pixels of the target (the screen uses 2 and 12, a printed page more), and
+// the scale of the drawing's fixed sizes — ticks, grid dots, caption box
+// corners, label offsets, the family graph's right band — which is 1 on the
+// screen and on a 600 dpi page.
 struct GraphStyle {
     int penWidth = 2;
     int fontHeight = 12;
+    double scale = 1.0;
 };
 
 // The captions of a graph: `x` runs along the top, `y` upward at the left.

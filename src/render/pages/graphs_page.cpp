@@ -17,6 +17,13 @@ unsigned Steps(double fraction, int size) {
 
 }  // namespace
 
+GraphStyle PrintGraphStyle(double dpi) {
+    constexpr GraphStyle kAtReference{4, 25};
+    const double scale = dpi > 0.0 ? dpi / kPrintReferenceDpi : 1.0;
+    return {ScaledPixels(kAtReference.penWidth, scale),
+            ScaledPixels(kAtReference.fontHeight, scale), scale};
+}
+
 GraphCells ViewQuadrants(int width, int height) {
     const int a = width / 2;
     const int b = height / 2;

@@ -20,6 +20,14 @@ using GraphCells = std::array<Placement, 4>;
 // The pen and font of the graphs on screen.
 inline constexpr GraphStyle kScreenGraphStyle{2, 12};
 
+// The resolution the printed graphs' pixel sizes are given for.
+inline constexpr double kPrintReferenceDpi = 600.0;
+
+// The style of the graphs on a page printed at `dpi`: a pen of 4 and a font
+// of 25 pixels at 600 dpi, and every size of the drawing the same physical
+// size at any other resolution (2 and 13 pixels at 300 dpi, 8 and 50 at 1200).
+GraphStyle PrintGraphStyle(double dpi);
+
 // The quadrants of a client area of `width` × `height`, left free of the
 // separating cross at x = width/2 and y = height/2: 501 × 401 gives
 // (0,0,250,200), (251,0,501,200), (0,201,250,401), (251,201,501,401).

@@ -31,6 +31,18 @@ QString PageJobName(PageKind kind, const PageContent& content) {
                                        : GraphsJobName(content.record);
 }
 
+QString PageFileName(PageKind kind, const PageContent& content) {
+    const QString page =
+        kind == PageKind::Datasheet ? QStringLiteral("datasheet") : QStringLiteral("graphs");
+    QString name = QStringLiteral("%1 %2.pdf").arg(DisplayName(content.record), page);
+    for (QChar& c : name) {
+        if (c.unicode() < 0x20 || QStringLiteral("<>:\"/\\|?*").contains(c)) {
+            c = QLatin1Char('_');
+        }
+    }
+    return name;
+}
+
 bool PaintPage(QPaintDevice& device, PageKind kind, const PageContent& content) {
     QPainter painter;
     if (!painter.begin(&device)) {
@@ -41,7 +53,8 @@ bool PaintPage(QPaintDevice& device, PageKind kind, const PageContent& content) 
     if (kind == PageKind::Datasheet) {
         PrintDatasheetPage(painter, width, height, content.picture);
     } else {
-        PrintGraphsPage(painter, width, height, content.record, content.thot, content.colors);
+        PrintGraphsPage(painter, width, height, content.record, content.thot, content.colors,
+                        device.logicalDpiX());
     }
     return painter.end();
 }

@@ -31,6 +31,12 @@ std::optional<PageContent> SelectedPageContent(const TemBase& base, const ColorS
 // The printer job name (also the PDF title) of the page.
 QString PageJobName(PageKind kind, const PageContent& content);
 
+// The file a page is written to unless the user says otherwise: "<module
+// name> graphs.pdf" or "<module name> datasheet.pdf", with every character
+// that Windows refuses in a file name (control characters and < > : " / \ |
+// ? *) replaced by "_".
+QString PageFileName(PageKind kind, const PageContent& content);
+
 // Draws the page on `device` over its whole paintable area (a printer's
 // printable area, a PDF's page inside its margins, an image). Returns false,
 // having drawn nothing, when no painter can be started on the device.

@@ -11,9 +11,6 @@
 namespace vantiq {
 namespace {
 
-// Graphs on paper are drawn heavier than on screen.
-constexpr GraphStyle kPrintGraphStyle{4, 25};
-
 // Text placed by the top-left corner of its line, the way the page is laid out.
 void DrawTopLeft(QPainter& painter, QPointF origin, const QString& text) {
     const QFontMetricsF metrics(painter.font(), painter.device());
@@ -83,7 +80,7 @@ void PrintDatasheetPage(QPainter& painter, int width, int height, const QImage& 
 }
 
 void PrintGraphsPage(QPainter& painter, int width, int height, const TemRecord& record, double thot,
-                     const ColorSettings& colors) {
+                     const ColorSettings& colors, double dpi) {
     const GraphsPageLayout page = LayOutGraphsPage(width, height);
     painter.save();
     painter.fillRect(QRect(0, 0, width, height), Qt::white);
@@ -93,7 +90,7 @@ void PrintGraphsPage(QPainter& painter, int width, int height, const TemRecord& 
     DrawTableRules(painter, page.rules);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawImage(page.headerPicture, DrawHeaderPicture());
-    DrawModuleGraphs(painter, page.graphCells, record, thot, colors, kPrintGraphStyle);
+    DrawModuleGraphs(painter, page.graphCells, record, thot, colors, PrintGraphStyle(dpi));
     painter.restore();
     DrawDatasheetStrip(painter, width, height);
 }

@@ -24,8 +24,10 @@ void PrintDatasheetPage(QPainter& painter, int width, int height, const QImage& 
 
 // The graphs page on a white ground: title, performance table, header
 // picture, the four performance graphs at hot side `thot` (K) in the curve
-// colours `colors`, and the strip.
+// colours `colors`, and the strip. The page's sizes are fractions of the
+// printable area; the graphs' pens and fonts follow `dpi`, the device's
+// resolution (see PrintGraphStyle).
 void PrintGraphsPage(QPainter& painter, int width, int height, const TemRecord& record, double thot,
-                     const ColorSettings& colors);
+                     const ColorSettings& colors, double dpi);
 
 }  // namespace vantiq

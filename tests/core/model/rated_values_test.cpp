@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <limits>
+#include <optional>
 
 #include "core/model/performance_model.h"
 #include "test_support.h"
@@ -85,6 +86,76 @@ TEST(DeriveReference, TinyNominalCurrentEndsInsteadOfSpinning) {
     const auto v = DeriveReference(m, 298.0);
     ASSERT_TRUE(v);
     EXPECT_EQ(v->imax, 0.0);
+}
+
+// A module of the kind that reaches below 200 K at a cold hot side: 127
+// couples of 1.4 mm square, 2.5 mm long legs of good material.
+TemRecord LongLegModule() {
+    TemRecord m = WorkedExampleModule("LONG-127");
+    m.pelletLength = 0.0025;
+    m.electricalConductivity = 1.092e5;
+    m.seebeckCoefficient = 2.197e-4;
+    m.thermalConductivity = 1.315;
+    m.imax = 3.58;
+    return m;
+}
+
+// Once the currents strong enough to reach below 200 K were dropped, dTmax
+// stuck at Th − 200 K and Imax leapt between 0.6 and 6.6 A from one hot side
+// to the next.
+TEST(DeriveRatedValues, ColdHotSidesRiseSmoothly) {
+    TemRecord strong = WorkedExampleModule("STRONG");
+    strong.seebeckCoefficient = 2.4e-4;
+    for (const TemRecord& module : {WorkedExampleModule(), LongLegModule(), strong}) {
+        std::optional<RatedValues> previous;
+        for (double th : {223.0, 233.0, 243.0, 253.0}) {
+            const auto v = DeriveReference(module, th);
+            ASSERT_TRUE(v) << module.Name() << " at " << th;
+            if (!previous) {
+                EXPECT_LT(v->dtMax, 200.0 - th) << module.Name() << " reaches below 200 K";
+            } else {
+                EXPECT_LT(v->dtMax, previous->dtMax - 2.0) << module.Name() << " at " << th;
+                EXPECT_NEAR(v->imax, previous->imax, 0.1 * previous->imax)
+                    << module.Name() << " at " << th;
+            }
+            previous = v;
+        }
+    }
+}
+
+// Every balance point of these lies at or above 200 K, so the second scan
+// never runs and the rated values are exactly those derived before it existed.
+TEST(DeriveReference, NothingChangesWhereNoBalanceLiesBelowTheScan) {
+    struct Pinned {
+        const char* what;
+        TemRecord module;
+        double th;
+        RatedValues values;
+    };
+    const Pinned cases[] = {
+        {"worked example at 253 K",
+         WorkedExampleModule(),
+         253.0,
+         {0x1.4a3d70a3d709fp+2, 0x1.84145ae5145b3p+3, -0x1.a0cccccccccbp+5, 0x1.32f50d852822cp+5,
+          0x1.0cb8bceae49fbp+1}},
+        {"worked example at 373 K",
+         WorkedExampleModule(),
+         373.0,
+         {0x1.dffffffffffeap+2, 0x1.1357d91c470ffp+4, -0x1.7fcccccccc7fcp+6, 0x1.4c45583b2eda2p+6,
+          0x1.0cb8bceae49fbp+1}},
+        {"long legs at 298 K",
+         LongLegModule(),
+         298.0,
+         {0x1.12f1a9fbe76cfp+2, 0x1.e12622c192e6ep+3, -0x1.56fffffffff3cp+6, 0x1.5e972c9348d2ep+5,
+          0x1.7f12e7c70a8bep+1}},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(DeriveReference(c.module, c.th), c.values) << c.what;
+        TemRecord derived = c.module;
+        ASSERT_TRUE(DeriveRatedValues(derived, c.th)) << c.what;
+        EXPECT_EQ(derived.dtMax, c.values.dtMax) << c.what;
+        EXPECT_EQ(derived.imax, c.values.imax) << c.what;
+    }
 }
 
 TEST(DeriveRatedValues, WritesIntoTheRecord) {

@@ -18,9 +18,10 @@ namespace {
 // Answers the dialogs from a script and records what was shown.
 class ScriptedDialogs : public PrintDialogs {
 public:
-    bool ChoosePrinter(QPrinter& printer) override {
+    bool ChoosePrinter(QPrinter& printer, const QString& suggestedFileName) override {
         ++printerDialogs;
         jobName = printer.docName();
+        suggested = suggestedFileName;
         if (printTo.isEmpty()) {
             return false;
         }
@@ -70,6 +71,7 @@ TEST_F(PrintCommandsTest, PrintsOnePageUnderTheJobName) {
     dialogs_.printTo = File("printed.pdf");
     Commands().Print(PageKind::Graphs);
     EXPECT_EQ(dialogs_.jobName, QStringLiteral("Vantiq document(performance graphs): ТЭМ 127"));
+    EXPECT_EQ(dialogs_.suggested, QStringLiteral("ТЭМ 127 graphs.pdf"));
     EXPECT_TRUE(dialogs_.errors.empty());
     EXPECT_TRUE(test::PdfInfo(dialogs_.printTo).contains(QStringLiteral("Pages:           1")));
     EXPECT_TRUE(test::PdfText(dialogs_.printTo).contains(QStringLiteral("68.5")));
@@ -77,6 +79,7 @@ TEST_F(PrintCommandsTest, PrintsOnePageUnderTheJobName) {
     dialogs_.printTo = File("datasheet.pdf");
     Commands().Print(PageKind::Datasheet);
     EXPECT_EQ(dialogs_.jobName, QStringLiteral("Vantiq document(datasheet): ТЭМ 127"));
+    EXPECT_EQ(dialogs_.suggested, QStringLiteral("ТЭМ 127 datasheet.pdf"));
     EXPECT_TRUE(QFile::exists(dialogs_.printTo));
 }
 

@@ -13,6 +13,8 @@
 
 #include <gtest/gtest.h>
 
+#include "sample_base.h"
+
 namespace vantiq::test {
 namespace {
 

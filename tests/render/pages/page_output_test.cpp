@@ -4,9 +4,11 @@
 
 #include <QFile>
 
+#include <cmath>
 #include <cstring>
 
 #include "page_probe.h"
+#include "render/pages/print_layout.h"
 #include "test_support.h"
 
 namespace vantiq {
@@ -85,6 +87,52 @@ TEST_F(PageOutputTest, NoSelectionGivesNoContent) {
     ASSERT_TRUE(content.has_value());
     EXPECT_EQ(content->record.imax, 3.0);
     EXPECT_EQ(content->thot, 310.0);
+}
+
+TEST_F(PageOutputTest, FileNamesKeepTheWholeNameAndOnlyWhatWindowsAccepts) {
+    PageContent content = Content();
+    std::strncpy(content.record.name.data(), "\xD2\xDD\xCC 241-1.4-1.60", 29);
+    EXPECT_EQ(PageFileName(PageKind::Graphs, content),
+              QStringLiteral("ТЭМ 241-1.4-1.60 graphs.pdf"));
+    std::strncpy(content.record.name.data(), "a<b>c:d\"e/f\\g|h?i*j\tk", 29);
+    EXPECT_EQ(PageFileName(PageKind::Datasheet, content),
+              QStringLiteral("a_b_c_d_e_f_g_h_i_j_k datasheet.pdf"));
+}
+
+// A page printed at 300, 600 or 1200 dpi carries its graphs' captions at one
+// physical size; at 600 dpi the printed sizes hold as written.
+TEST_F(PageOutputTest, GraphCaptionsKeepTheirPhysicalSizeAtEveryResolution) {
+    struct Row {
+        int dpi;
+        int pen;
+        int font;
+    };
+    for (const Row row : {Row{300, 2, 13}, Row{600, 4, 25}, Row{1200, 8, 50}}) {
+        SCOPED_TRACE(row.dpi);
+        const GraphStyle style = PrintGraphStyle(row.dpi);
+        EXPECT_EQ(style.penWidth, row.pen);
+        EXPECT_EQ(style.fontHeight, row.font);
+
+        // A 2.4 × 3.4 inch page, small enough to hold in memory at 1200 dpi.
+        QImage page(row.dpi * 12 / 5, row.dpi * 17 / 5, QImage::Format_RGB32);
+        page.setDotsPerMeterX(std::lround(row.dpi / 0.0254));
+        page.setDotsPerMeterY(std::lround(row.dpi / 0.0254));
+        ASSERT_TRUE(PaintPage(page, PageKind::Graphs, Content()));
+        // Down the middle of the Qc graph, through its top caption box and
+        // the white caption in it.
+        const Placement cell = LayOutGraphsPage(page.width(), page.height()).graphCells[1];
+        const int x = cell.left + cell.Width() / 2;
+        int first = -1;
+        int last = -1;
+        for (int y = cell.top; y < cell.top + cell.Height() / 10; ++y) {
+            if (page.pixelColor(x, y) == QColor(140, 140, 170)) {
+                first = first < 0 ? y : first;
+                last = y;
+            }
+        }
+        const int box = last - first + 1;
+        EXPECT_NEAR(box * 600.0 / row.dpi, 30.0, 2.0) << box << " pixels";
+    }
 }
 
 }  // namespace

@@ -34,7 +34,7 @@ protected:
         QImage page = BlankPage();
         page.fill(kUnpainted);  // the page must paint its own white ground
         QPainter painter(&page);
-        PrintGraphsPage(painter, kWidth, kHeight, Module(), 298.0, ColorSettings{});
+        PrintGraphsPage(painter, kWidth, kHeight, Module(), 298.0, ColorSettings{}, 600);
         return page;
     }
 };
