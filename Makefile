@@ -3,10 +3,14 @@
 #            plain and under AddressSanitizer + UndefinedBehaviorSanitizer
 # make fuzz  fuzzes the catalogue file reader and the catalogue source (CSV) reader
 #            with libFuzzer (FUZZ_TARGETS names others, such as the settings store);
-#            FUZZ_SECONDS (default 60) is the whole run, shared equally among them. Each starts from its committed
-#            corpus in fuzz/corpus/<target>; findings land in build/fuzz/artifacts
-#            and fail the run
-.PHONY: run test deps build build-sanitize check-format check-clang-format-version format bench fuzz clean
+#            FUZZ_SECONDS (default 60) is the whole run, shared equally among them.
+#            Each starts from its committed corpus in fuzz/corpus/<target>;
+#            findings land in build/fuzz/artifacts and fail the run
+# make package  builds the Debian package build/package/vantiq_<version>_<arch>.deb
+# make windows-check  cross-builds the core and the CLI for Windows with mingw-w64 and runs
+#            the core tests under wine64
+.PHONY: run test deps build build-sanitize check-format check-clang-format-version \
+	check-metadata format bench fuzz package windows-check clean
 
 JOBS ?= $(shell nproc)
 SAMPLE_DIR := build/dev/data
@@ -14,7 +18,7 @@ SAMPLE_DIR := build/dev/data
 run: build
 	cd $(SAMPLE_DIR) && ../src/gui/vantiq
 
-test: deps check-format
+test: deps check-format check-metadata
 	cmake --preset dev
 	cmake --build --preset dev -j $(JOBS)
 	ctest --preset dev
@@ -56,6 +60,23 @@ check-format: deps check-clang-format-version
 
 format: check-clang-format-version
 	$(CLANG_FORMAT) -i $(FORMATTED)
+
+APP_ID := packaging/io.github.kestrin.Vantiq
+
+check-metadata: deps
+	desktop-file-validate $(APP_ID).desktop
+	appstreamcli validate --no-net $(APP_ID).metainfo.xml
+
+package: deps
+	cmake --preset package
+	cmake --build --preset package -j $(JOBS)
+	cpack --preset package
+
+windows-check:
+	@scripts/install-deps.sh --windows
+	cmake --preset windows
+	cmake --build --preset windows -j $(JOBS)
+	ctest --preset windows
 
 FUZZ_SECONDS ?= 60
 FUZZ_DIR := build/fuzz

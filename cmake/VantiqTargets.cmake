@@ -20,7 +20,6 @@ function(vantiq_add_test name)
     cmake_parse_arguments(ARG "GUI" "" "SOURCES;LIBS" ${ARGN})
     add_executable(${name} ${ARG_SOURCES})
     vantiq_target_warnings(${name})
-    find_package(GTest REQUIRED)
     target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gtest_main GTest::gmock)
     target_compile_definitions(${name} PRIVATE
         VANTIQ_SAMPLE_BASE=::vantiq::test::SampleBaseCopy\(\))
