@@ -61,9 +61,9 @@ TEST_F(CatalogueFinderTest, NamesEveryPathTriedWhenNoneIsThere) {
     ASSERT_FALSE(found.ok());
     EXPECT_EQ(found.error().caption, kBaseErrorCaption);
     EXPECT_EQ(found.error().message, std::string(kBaseNotFoundMessage) +
-                                        "\n\nLooked for the catalogue in:\n" + Base("current") +
-                                        ": not found\n" + Base("user") + ": not found\n" +
-                                        Base("installed") + ": not found");
+                                         "\n\nLooked for the catalogue in:\n" + Base("current") +
+                                         ": not found\n" + Base("user") + ": not found\n" +
+                                         Base("installed") + ": not found");
     EXPECT_FALSE(base_.isOpen);
 }
 
@@ -84,7 +84,8 @@ TEST_F(CatalogueFinderTest, AHeldOrDamagedFileStopsTheSearch) {
     test::WriteBytes(Base("user"), {0, 0, 0, 0});
     found = OpenFirstBase(base_, {{Base("user")}, {Base("installed")}});
     ASSERT_FALSE(found.ok());
-    EXPECT_EQ(found.error().message.substr(0, found.error().message.find('\n')), kBaseDamagedMessage);
+    EXPECT_EQ(found.error().message.substr(0, found.error().message.find('\n')),
+              kBaseDamagedMessage);
     EXPECT_NE(found.error().message.find(Base("user") + ": damaged"), std::string::npos);
 }
 
