@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "basetool/catalogue_csv.h"
-#include "common/csv.h"
 #include "core/base/base_layout.h"
+#include "core/report/csv.h"
 
 namespace vantiq {
 namespace {

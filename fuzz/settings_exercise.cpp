@@ -2,10 +2,12 @@
 
 #include <QSettings>
 #include <QString>
+#include <QVariant>
 
 #include <fstream>
 
 #include "render/colors/color_store.h"
+#include "render/colors/streamed_values.h"
 
 namespace vantiq {
 namespace {
@@ -35,6 +37,46 @@ std::filesystem::path FreshStore(const std::filesystem::path& scratch, std::stri
     return folder;
 }
 
+// What Qt makes of a value without a binary stream: text, bytes, geometry,
+// nothing, or a list of these.
+bool Unstreamed(const QVariant& value) {
+    switch (value.typeId()) {
+        case QMetaType::UnknownType:
+        case QMetaType::QString:
+        case QMetaType::QStringList:
+        case QMetaType::QByteArray:
+        case QMetaType::QRect:
+        case QMetaType::QSize:
+        case QMetaType::QPoint:
+            return true;
+        case QMetaType::QVariantList:
+            for (const QVariant& item : value.toList()) {
+                if (!Unstreamed(item)) {
+                    return false;
+                }
+            }
+            return true;
+        default:
+            return false;
+    }
+}
+
+// A store that the check before Qt's reading lets through must give Qt no
+// value to rebuild from a stream; the check may refuse more than that.
+std::string CheckNothingStreamed(std::string_view bytes) {
+    if (!HoldsNoStreamedValue(bytes)) {
+        return {};
+    }
+    QSettings store(QStringLiteral("Kestrin"), QStringLiteral("Vantiq"));
+    store.setFallbacksEnabled(false);
+    for (const QString& key : store.allKeys()) {
+        if (!Unstreamed(store.value(key))) {
+            return "a value that Qt rebuilt from a stream passed the check";
+        }
+    }
+    return {};
+}
+
 ColorSettings Shifted(const ColorSettings& c) {
     return {c.color08, c.color06, c.color04, c.color02, c.color1 ^ 0x00A5A5A5};
 }
@@ -57,8 +99,11 @@ std::string Check(bool unreadable, const ColorSettings& colors) {
 
 std::string ExerciseSettingsStore(std::string_view bytes, const std::filesystem::path& scratch) {
     const std::filesystem::path folder = FreshStore(scratch, bytes);
+    std::string fault = CheckNothingStreamed(bytes);
     const Result<ColorSettings> stored = LoadStoredColors();
-    std::string fault = Check(!stored.ok(), stored.value_or(ColorSettings{}));
+    if (fault.empty()) {
+        fault = Check(!stored.ok(), stored.value_or(ColorSettings{}));
+    }
     std::error_code ignored;
     std::filesystem::remove_all(folder, ignored);
     return fault;

@@ -3,11 +3,11 @@
 #include <cstring>
 #include <iterator>
 
-#include "common/csv.h"
-#include "common/numbers.h"
 #include "core/base/base_layout.h"
 #include "core/base/cp1251.h"
 #include "core/base/safe_text.h"
+#include "core/report/csv.h"
+#include "core/report/numbers.h"
 
 namespace vantiq {
 namespace {

@@ -4,8 +4,8 @@
 #include <string_view>
 #include <vector>
 
-#include "common/csv.h"
 #include "core/base/base_writer.h"
+#include "core/report/csv.h"
 
 namespace vantiq {
 

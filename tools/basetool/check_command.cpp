@@ -8,8 +8,8 @@
 #include "basetool/hot_side_grid.h"
 #include "basetool/picture_format.h"
 #include "common/exit_status.h"
-#include "common/numbers.h"
 #include "core/base/safe_text.h"
+#include "core/report/numbers.h"
 
 namespace vantiq {
 namespace {

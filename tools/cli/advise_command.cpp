@@ -4,7 +4,6 @@
 
 #include "cli/advise_options.h"
 #include "cli/module_table.h"
-#include "common/csv.h"
 #include "common/exit_status.h"
 #include "core/advisor/advice_table.h"
 #include "core/advisor/advice_text.h"
@@ -12,6 +11,7 @@
 #include "core/base/cp1251.h"
 #include "core/base/safe_text.h"
 #include "core/model/module_inputs.h"
+#include "core/report/csv.h"
 
 namespace vantiq {
 namespace {

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "cli/cli_syntax.h"
-#include "common/numbers.h"
+#include "core/report/numbers.h"
 
 namespace vantiq {
 namespace {

@@ -5,6 +5,7 @@
 #include "cli/cli_app.h"
 #include "cli/module_table.h"
 #include "core/base/cp1251.h"
+#include "core/report/module_fields.h"
 
 namespace vantiq {
 

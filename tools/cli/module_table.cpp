@@ -1,9 +1,7 @@
 #include "cli/module_table.h"
 
-#include <cmath>
 #include <ostream>
 
-#include "common/numbers.h"
 #include "core/base/base_loader.h"
 #include "core/base/catalogue_finder.h"
 #include "core/base/cp1251.h"
@@ -52,27 +50,6 @@ bool LoadAndSelect(const GlobalOptions& options, const std::string& name, TemBas
         return false;
     }
     return true;
-}
-
-CsvRow ModuleValueFields(const TemRecord& r) {
-    CsvRow fields;
-    if (r.derivable) {
-        for (double v : {r.imax, r.umax, std::fabs(r.dtMax), r.qmax, r.acResistance}) {
-            fields.push_back(FormatShortest(v));
-        }
-    } else {
-        fields.resize(5);
-    }
-    fields.push_back(std::to_string(r.pelletCount));
-    for (double v : {r.width, r.length, r.height}) {
-        fields.push_back(FormatShortest(v));
-    }
-    return fields;
-}
-
-CsvRow ModuleValueHeader() {
-    return {"imax",    "umax",  "dtmax",  "qmax",  "ac_resistance",
-            "pellets", "width", "length", "height"};
 }
 
 }  // namespace vantiq

@@ -3,7 +3,6 @@
 #include <iosfwd>
 
 #include "cli/cli_options.h"
-#include "common/csv.h"
 #include "core/base/tem_base.h"
 
 namespace vantiq {
@@ -18,14 +17,5 @@ bool OpenAndLoad(const GlobalOptions& options, TemBase& base, std::ostream& err)
 // false.
 bool LoadAndSelect(const GlobalOptions& options, const std::string& name, TemBase& base,
                    std::ostream& err);
-
-// The module's values as the tools print them: imax, umax, dtmax (as its
-// absolute value), qmax, ac_resistance, pellets, width, length, height, in
-// shortest round-trip form; the rated fields are empty for a module that
-// could not be derived.
-CsvRow ModuleValueFields(const TemRecord& record);
-
-// The header of those fields.
-CsvRow ModuleValueHeader();
 
 }  // namespace vantiq

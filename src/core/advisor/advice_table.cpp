@@ -1,42 +1,13 @@
 #include "core/advisor/advice_table.h"
 
-#include <charconv>
-
 #include "core/base/cp1251.h"
+#include "core/report/csv.h"
+#include "core/report/numbers.h"
 
 namespace vantiq {
 namespace {
 
 constexpr double kCelsiusOffset = 273.0;
-
-std::string Shortest(double value) {
-    char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-    return std::string(buffer, result.ptr);
-}
-
-// Quotes a field that holds a comma, a quote or a line break.
-std::string CsvField(const std::string& field) {
-    if (field.find_first_of(",\"\r\n") == std::string::npos) {
-        return field;
-    }
-    std::string quoted = "\"";
-    for (char c : field) {
-        quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
-    }
-    return quoted + "\"";
-}
-
-std::string CsvLine(const std::vector<std::string>& fields) {
-    std::string line;
-    for (std::size_t k = 0; k < fields.size(); ++k) {
-        if (k > 0) {
-            line += ',';
-        }
-        line += CsvField(fields[k]);
-    }
-    return line + "\r\n";
-}
 
 }  // namespace
 
@@ -52,15 +23,15 @@ std::vector<std::string> AdviceFields(const TemBase& base, const OperatingPoint&
         std::to_string(p.modules), p.wiring == Wiring::Series ? "series" : "parallel"};
     for (double v : {p.current, p.voltage, p.power, p.cop, p.heatRejected, p.thot - kCelsiusOffset,
                      p.dt, p.peak}) {
-        fields.push_back(Shortest(v));
+        fields.push_back(FormatShortest(v));
     }
     return fields;
 }
 
 std::string AdviceCsv(const TemBase& base, const std::vector<OperatingPoint>& points) {
-    std::string text = CsvLine(AdviceColumns());
+    std::string text = FormatCsvRow(AdviceColumns());
     for (std::size_t row = 0; row < points.size(); ++row) {
-        text += CsvLine(AdviceFields(base, points[row], row));
+        text += FormatCsvRow(AdviceFields(base, points[row], row));
     }
     return text;
 }

@@ -42,10 +42,16 @@ void ResultList::SetMark(std::ptrdiff_t row) {
     mark_ = exists ? row : -1;
 }
 
+std::int32_t ResultList::ModuleOf(const TemBase& base, std::ptrdiff_t row) const {
+    if (row < 0 || static_cast<std::size_t>(row) >= rows_.size()) {
+        return -1;
+    }
+    const std::int32_t module = base.FindByName(rows_[static_cast<std::size_t>(row)]);
+    return Listable(base, module) ? module : -1;
+}
+
 void ResultList::SelectMarked(TemBase& base) const {
-    const std::int32_t module =
-        mark_ < 0 ? -1 : base.FindByName(rows_[static_cast<std::size_t>(mark_)]);
-    base.selected = Listable(base, module) ? module : -1;
+    base.selected = ModuleOf(base, mark_);
 }
 
 void ResultList::Select(TemBase& base, std::ptrdiff_t row) {

@@ -41,6 +41,9 @@ public:
     // becomes its index, or -1 when there is no mark, no record bears its
     // name or that record cannot be derived.
     void SelectMarked(TemBase& base) const;
+    // The module that row `row` selects: the first record bearing its name
+    // when that record has rated values, otherwise (and for no such row) -1.
+    std::int32_t ModuleOf(const TemBase& base, std::ptrdiff_t row) const;
     // SetMark(row), then SelectMarked.
     void Select(TemBase& base, std::ptrdiff_t row);
 

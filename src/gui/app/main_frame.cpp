@@ -11,20 +11,19 @@
 #include "gui/app/about_dlg.h"
 #include "gui/app/catalogue_places.h"
 #include "gui/app/command_ids.h"
+#include "gui/app/csv_export.h"
 #include "gui/app/module_art.h"
 #include "gui/app/open_catalogue_dialog.h"
-#include "gui/app/point_export.h"
 #include "gui/panel/module_dlg.h"
 #include "gui/panel/operating_point_list.h"
 #include "gui/settings/settings_dialog.h"
+#include "gui/view/compare_dlg.h"
 #include "render/colors/color_store.h"
+#include "render/pages/page_texts.h"
 #include "render/text/cp1251_text.h"
 
 namespace vantiq {
 namespace {
-
-// The window shows temperatures in degrees Celsius with this offset.
-constexpr double kCelsiusOffset = 273.0;
 
 QString TitleFor(const TemBase& base) {
     const TemRecord* record = base.Selected();
@@ -64,10 +63,18 @@ bool CMainFrame::Create() {
             Qt::QueuedConnection);
     // Direct, so the view holds the point before the queued refresh draws.
     connect(panel_, &CModuleDlg::PointChosen, view_, &CChildView::SetPoint);
+    connect(panel_, &CModuleDlg::ComparedChosen, view_, &CChildView::SetCompared);
     listStatus_ = new QLabel(this);
     listStatus_->setObjectName(QStringLiteral("listStatus"));
     statusBar()->addPermanentWidget(listStatus_);
     connect(panel_, &CModuleDlg::ListShown, this, &CMainFrame::ShowListStatus);
+    connect(view_, &CChildView::ReadOutChanged, this, [this](const QString& text) {
+        if (text.isEmpty()) {
+            statusBar()->clearMessage();
+        } else {
+            statusBar()->showMessage(text);
+        }
+    });
     if (!panel_->Initialise()) {
         return false;
     }
@@ -99,6 +106,8 @@ void CMainFrame::CreateFileMenu() {
                                     [this] { Print(ID_FILE_EXPORT_GRAPHS); });
     exportDatasheet_ = file->addAction(QStringLiteral("Export da&tasheet as PDF..."), this,
                                        [this] { Print(ID_FILE_EXPORT_DATASHEET); });
+    file->addAction(QStringLiteral("Export &list as CSV..."), this,
+                    [this] { ExportResultList(this, base_, panel_->List()); });
     file->addAction(QStringLiteral("Export operating &points as CSV..."), this,
                     [this] { ExportOperatingPoints(this, base_, panel_->PointList().Points()); });
     file->addSeparator();
@@ -112,6 +121,8 @@ void CMainFrame::CreateViewMenu() {
                                      [this] { OnViewMode(DisplayMode::Datasheet); });
     graphMode_ =
         view->addAction(QStringLiteral("&Graph"), this, [this] { OnViewMode(DisplayMode::Graph); });
+    view->addSeparator();
+    view->addAction(QStringLiteral("&Compare"), this, &CMainFrame::OnCompare);
     datasheetMode_->setCheckable(true);
     graphMode_->setCheckable(true);
 }
@@ -124,6 +135,9 @@ void CMainFrame::OnTemSelected() {
     }
     datasheetMode_->setChecked(viewMode_ == DisplayMode::Datasheet);
     graphMode_->setChecked(viewMode_ == DisplayMode::Graph);
+    if (compare_ != nullptr && compare_->isVisible()) {
+        compare_->ShowRows(ComparisonTable(base_, panel_->Compared()));
+    }
     CChildView* view = view_;
     const DisplayMode mode = viewMode_;
     QMetaObject::invokeMethod(
@@ -131,9 +145,8 @@ void CMainFrame::OnTemSelected() {
 }
 
 void CMainFrame::ShowListStatus(int rows) {
-    listStatus_->setText(QStringLiteral("%1 modules listed · Th = %2 °C")
-                             .arg(rows)
-                             .arg(base_.thot - kCelsiusOffset));
+    listStatus_->setText(
+        QStringLiteral("%1 modules listed · %2").arg(rows).arg(HotSideText(base_.thot)));
 }
 
 void CMainFrame::OnViewMode(DisplayMode mode) {
@@ -149,6 +162,15 @@ void CMainFrame::OnOpenCatalogue() {
     RememberCatalogue(path);
     cataloguePath_ = path;
     panel_->ShowAllModules();  // selects the first row, which refreshes the title
+}
+
+void CMainFrame::OnCompare() {
+    if (compare_ == nullptr) {
+        compare_ = new CCompareDlg(this);
+    }
+    compare_->ShowRows(ComparisonTable(base_, panel_->Compared()));
+    compare_->show();
+    compare_->raise();
 }
 
 void CMainFrame::OnSettings() {

@@ -13,6 +13,7 @@ class QLabel;
 
 namespace vantiq {
 
+class CCompareDlg;
 class CModuleDlg;
 
 // The main window: the drawing view on the left, the selection panel at the
@@ -52,6 +53,9 @@ public:
     // The file of the catalogue in use, where "Open catalogue..." starts.
     void SetCataloguePath(const QString& path) { cataloguePath_ = path; }
     const QString& CataloguePath() const { return cataloguePath_; }
+    // View > "Compare": shows the compared modules side by side in a window
+    // that stays open and follows the picks.
+    void OnCompare();
     // Runs the "Program settings" dialog.
     void OnSettings();
     // Runs the About dialog.
@@ -87,6 +91,7 @@ private:
     QAction* datasheetMode_ = nullptr;
     QAction* graphMode_ = nullptr;
     QLabel* listStatus_ = nullptr;
+    CCompareDlg* compare_ = nullptr;
 };
 
 }  // namespace vantiq

@@ -3,12 +3,15 @@
 #include <QButtonGroup>
 #include <QMessageBox>
 
+#include <algorithm>
+
 #include "core/advisor/advice_text.h"
 #include "core/advisor/advisor.h"
 #include "core/base/cp1251.h"
 #include "core/selection/criteria_text.h"
 #include "core/selection/list_actions.h"
 #include "gui/panel/operating_point_list.h"
+#include "gui/panel/row_picks.h"
 #include "gui/panel/step_dlg1.h"
 #include "gui/panel/step_dlg2.h"
 #include "gui/panel/step_dlg3.h"
@@ -187,6 +190,12 @@ void CModuleDlg::SelectListedModule() {
 }
 
 void CModuleDlg::Notify() {
+    std::vector<std::int32_t> picked;
+    for (const int row : ui_->resultList->Picked()) {
+        picked.push_back(list_.ModuleOf(base_, row));
+    }
+    compared_ = {ShownFirst(base_.selected, picked), {}};
+    emit ComparedChosen(compared_.modules);
     emit PointChosen(std::nullopt);
     emit TemSelected();
     ExchangeOut();
@@ -263,9 +272,21 @@ void CModuleDlg::ChangeThot(double kelvin) {
         return;
     }
     // The values, and with them the order of a sort by value, belong to the
-    // new hot side; the module shown stays while it is listed.
+    // new hot side; the module shown, and those compared with it, stay while
+    // they are listed.
+    std::vector<std::string> picked;
+    for (const int row : ui_->resultList->Picked()) {
+        picked.push_back(list_.Rows()[static_cast<std::size_t>(row)]);
+    }
     list_.Rederived(base_, Key(), Order());
     ShowList();
+    std::vector<int> rows;
+    for (std::size_t row = 0; row < list_.size(); ++row) {
+        if (std::find(picked.begin(), picked.end(), list_.Rows()[row]) != picked.end()) {
+            rows.push_back(static_cast<int>(row));
+        }
+    }
+    ui_->resultList->AddPicks(rows);
     // Operating points found at the old hot side no longer hold.
     pointList_->SetPoints({});
     Notify();
@@ -295,11 +316,24 @@ void CModuleDlg::ShowOperatingPoints() {
 
 void CModuleDlg::SelectOperatingPoint(int row) {
     const auto& points = pointList_->Points();
+    std::vector<int> picked = PickedRows(pointList_);
+    // A row a Ctrl-click dropped from the picks hands over to one still picked.
+    if (!picked.empty() && std::find(picked.begin(), picked.end(), row) == picked.end()) {
+        row = picked.front();
+    }
     if (row < 0 || static_cast<std::size_t>(row) >= points.size()) {
         return;
     }
     const OperatingPoint& point = points[static_cast<std::size_t>(row)];
     base_.selected = static_cast<std::int32_t>(point.index);
+    compared_ = {};
+    std::stable_partition(picked.begin(), picked.end(), [row](int r) { return r == row; });
+    for (const int r : picked.empty() ? std::vector<int>{row} : picked) {
+        compared_.points.push_back(points[static_cast<std::size_t>(r)]);
+        compared_.modules.push_back(static_cast<std::int32_t>(compared_.points.back().index));
+    }
+    compared_.modules = ShownFirst(base_.selected, compared_.modules);
+    emit ComparedChosen(compared_.modules);
     emit PointChosen(point);
     emit TemSelected();
 }

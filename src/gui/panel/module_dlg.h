@@ -10,6 +10,7 @@
 
 #include "core/advisor/operating_point.h"
 #include "core/base/tem_base.h"
+#include "core/selection/comparison.h"
 #include "core/selection/result_list.h"
 #include "core/selection/search_criteria.h"
 #include "core/selection/sort_key.h"
@@ -63,11 +64,16 @@ public:
     // cannot run (no Q, a cold side not below ambient...) is explained in a
     // message box instead.
     void ShowOperatingPoints();
+    // The modules listed, in the order shown.
+    const ResultList& List() const { return list_; }
     // The operating points listed (empty before the first run).
     const OperatingPointList& PointList() const { return *pointList_; }
     // Makes the module of operating point `row` of that list the selected
-    // one, at that point.
+    // one, at that point; the points picked beside it are compared with it.
     void SelectOperatingPoint(int row);
+    // The modules picked for comparing in the list that chose the shown
+    // module, the shown one first (just it when nothing else is picked).
+    const Comparison& Compared() const { return compared_; }
 
 signals:
     // The base's selected module was set (it may be -1).
@@ -75,6 +81,8 @@ signals:
     // The module is shown at this operating point, or (none) was chosen from
     // the search's list; sent before TemSelected.
     void PointChosen(const std::optional<OperatingPoint>& point);
+    // The modules now compared (Compared().modules); sent before TemSelected.
+    void ComparedChosen(const std::vector<std::int32_t>& modules);
     // The list now shows `rows` modules (after a search, a sort, "Show all",
     // "Clear" or a reload at another hot side).
     void ListShown(int rows);
@@ -109,6 +117,7 @@ private:
     QButtonGroup* direction_;
 
     ResultList list_;
+    Comparison compared_;
     SearchCriteria criteria_;
     std::string criteriaText_;
     int sortKey_ = 0;

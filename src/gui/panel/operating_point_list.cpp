@@ -3,6 +3,7 @@
 #include <QHeaderView>
 
 #include "core/base/cp1251.h"
+#include "gui/panel/row_picks.h"
 
 namespace vantiq {
 namespace {
@@ -37,7 +38,7 @@ OperatingPointList::OperatingPointList(const TemBase& base, QWidget* parent)
     setRootIsDecorated(false);
     setUniformRowHeights(true);
     setAllColumnsShowFocus(true);
-    setSelectionMode(QAbstractItemView::SingleSelection);
+    AllowPickingRows(this);
     setHeaderLabels({QStringLiteral("№"), QStringLiteral("TEM name"), QStringLiteral("n"),
                      QStringLiteral("I (A)"), QStringLiteral("U (V)"), QStringLiteral("P (W)"),
                      QStringLiteral("COP"), QStringLiteral("Th (°C)")});

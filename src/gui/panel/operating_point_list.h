@@ -14,7 +14,8 @@ namespace vantiq {
 // "n", "I (A)", "U (V)", "P (W)", "COP" and "Th (°C)". A click on a column
 // header sorts the rows by that column in its natural direction, a second
 // click on the same header turns it round; "№" goes back to the order by
-// power. Clicking a row chooses its point.
+// power. Clicking a row chooses its point; with Ctrl and Shift up to three
+// points are picked for comparing.
 class OperatingPointList : public QTreeWidget {
     Q_OBJECT
 

@@ -3,8 +3,12 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QToolTip>
+
+#include <algorithm>
 
 #include "core/base/cp1251.h"
+#include "gui/panel/row_picks.h"
 
 namespace vantiq {
 namespace {
@@ -19,7 +23,7 @@ ResultListView::ResultListView(QWidget* parent) : QTreeWidget(parent) {
     setRootIsDecorated(false);
     setUniformRowHeights(true);
     setAllColumnsShowFocus(true);
-    setSelectionMode(QAbstractItemView::SingleSelection);
+    AllowPickingRows(this);
     setHeaderLabels({QStringLiteral("№"), QStringLiteral("TEM name")});
     header()->setStretchLastSection(true);
     header()->setSectionsClickable(false);
@@ -60,26 +64,59 @@ void ResultListView::ShowMark(std::ptrdiff_t row) {
     }
 }
 
+std::vector<int> ResultListView::Picked() const {
+    return PickedRows(this);
+}
+
+void ResultListView::AddPicks(const std::vector<int>& rows) {
+    for (const int row : rows) {
+        if (row >= 0 && row < RowCount()) {
+            selectionModel()->select(model()->index(row, 0),
+                                     QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        }
+    }
+}
+
 void ResultListView::keyPressEvent(QKeyEvent* event) {
     const QModelIndex before = currentIndex();
+    const std::vector<int> picked = PickedRows(this);
     QTreeWidget::keyPressEvent(event);
     const QModelIndex now = currentIndex();
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    if (now.isValid() && (enter || now.row() != before.row())) {
-        emit Clicked(now.row());
+    // Ctrl+Space picks or drops the highlighted row without moving.
+    if (now.isValid() && (enter || now.row() != before.row() || PickedRows(this) != picked)) {
+        const std::vector<int> after = PickedRows(this);
+        const bool dropped =
+            !after.empty() && std::find(after.begin(), after.end(), now.row()) == after.end();
+        emit Clicked(dropped ? after.front() : now.row());
     }
 }
 
 void ResultListView::mousePressEvent(QMouseEvent* event) {
-    QTreeWidget::mousePressEvent(event);
     const QModelIndex index = indexAt(event->position().toPoint());
     pressedRow_ = index.isValid() ? index.row() : -1;
+    picksAtPress_ = PickedRows(this);
+    QTreeWidget::mousePressEvent(event);
 }
 
 void ResultListView::mouseReleaseEvent(QMouseEvent* event) {
     QTreeWidget::mouseReleaseEvent(event);
-    if (event->button() == Qt::LeftButton) {
+    if (event->button() != Qt::LeftButton) {
+        return;
+    }
+    const std::vector<int> picked = PickedRows(this);
+    const bool picking = pressedRow_ >= 0 && !picked.empty() &&
+                         (event->modifiers() & (Qt::ControlModifier | Qt::ShiftModifier)) &&
+                         std::find(picked.begin(), picked.end(), pressedRow_) == picked.end();
+    if (!picking) {
         emit Clicked(pressedRow_);
+    } else if (picked == picksAtPress_) {
+        QToolTip::showText(event->globalPosition().toPoint(),
+                           QStringLiteral("At most three modules can be compared at once."), this);
+    } else {
+        // The row was dropped from the picks, or cut from a range too long:
+        // the first row still picked is shown.
+        emit Clicked(picked.front());
     }
 }
 

@@ -11,6 +11,7 @@ namespace vantiq {
 // value, a third column with that value. Names arrive as the catalogue's
 // Windows-1251 bytes and are shown decoded. The list's rows, order and mark
 // are the ResultList's; this widget only shows them and reports clicks.
+// With Ctrl and Shift up to three rows are picked for comparing.
 class ResultListView : public QTreeWidget {
     Q_OBJECT
 
@@ -26,12 +27,20 @@ public:
     // Shows the third column with `header` and one value per row; an empty
     // header removes the column.
     void SetThirdColumn(const std::string& header, const std::vector<std::string>& values);
-    // Highlights `row` (the list's mark) and scrolls to it; -1 highlights nothing.
+    // Highlights `row` (the list's mark), picking it alone, and scrolls to
+    // it; -1 highlights nothing.
     void ShowMark(std::ptrdiff_t row);
+    // The rows picked for comparing, top to bottom.
+    std::vector<int> Picked() const;
+    // Adds `rows` to the picks, as far as the limit allows.
+    void AddPicks(const std::vector<int>& rows);
 
 signals:
     // The user clicked into the list: on `row`, or beside the rows (-1); or
-    // moved the highlight to `row` with the keys, or pressed Enter on it.
+    // moved the highlight to `row` with the keys, or pressed Enter on it; or
+    // changed the picked rows. A row that a Ctrl-click dropped from the picks
+    // is reported as the first row still picked; a fourth pick is refused
+    // with a tooltip and reports nothing.
     void Clicked(int row);
 
 protected:
@@ -41,6 +50,7 @@ protected:
 
 private:
     int pressedRow_ = -1;
+    std::vector<int> picksAtPress_;
 };
 
 }  // namespace vantiq

@@ -1,9 +1,17 @@
 #include "gui/view/child_view.h"
 
+#include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QResizeEvent>
+#include <QToolTip>
 
+#include <algorithm>
+
+#include "render/graphs/graph_renderer.h"
+#include "render/pages/graph_readout.h"
+#include "render/pages/page_texts.h"
+#include "render/pages/view_legend.h"
 #include "render/pictures/module_picture.h"
 
 namespace vantiq {
@@ -12,6 +20,7 @@ CChildView::CChildView(const TemBase& base, const ColorSettings& colors, QWidget
     : QWidget(parent), base_(base), colors_(colors) {
     setBackgroundRole(QPalette::Window);
     setAutoFillBackground(true);
+    setMouseTracking(true);
 }
 
 void CChildView::OnUpdateView(DisplayMode mode) {
@@ -21,14 +30,73 @@ void CChildView::OnUpdateView(DisplayMode mode) {
     update();
 }
 
-void CChildView::DrawGraphs() {
-    const TemRecord* record = base_.Selected();
-    if (mode_ == DisplayMode::Graph && record != nullptr && !buffer_.isNull()) {
-        QPainter painter(&buffer_);
-        const bool marked = point_ && static_cast<std::int32_t>(point_->index) == base_.selected;
-        DrawModuleGraphs(painter, quadrants_, *record, base_.thot, colors_, kScreenGraphStyle,
-                         marked ? &*point_ : nullptr);
+std::vector<const TemRecord*> CChildView::ShownRecords() const {
+    const TemRecord* selected = base_.Selected();
+    if (selected == nullptr) {
+        return {};
     }
+    std::vector<const TemRecord*> records = {selected};
+    if (std::find(compared_.begin(), compared_.end(), base_.selected) == compared_.end()) {
+        return records;
+    }
+    for (const std::int32_t index : compared_) {
+        const bool valid = index >= 0 && static_cast<std::size_t>(index) < base_.records.size();
+        if (valid && index != base_.selected && records.size() < kMaxOverlaidModules) {
+            records.push_back(&base_.records[static_cast<std::size_t>(index)]);
+        }
+    }
+    return records;
+}
+
+void CChildView::DrawGraphs() {
+    const std::vector<const TemRecord*> records = ShownRecords();
+    if (mode_ != DisplayMode::Graph || records.empty() || buffer_.isNull()) {
+        return;
+    }
+    std::vector<LegendModule> legend;
+    for (const TemRecord* record : records) {
+        legend.push_back({DisplayName(*record), record->imax});
+    }
+    const int band = std::min(LegendBandHeight(records.size()), buffer_.height());
+    const int width = buffer_.width();
+    const int height = buffer_.height() - band;
+    buffer_.fill(palette().color(QPalette::Window));
+    QPainter painter(&buffer_);
+    DrawLegendBand(painter, width, legend, base_.thot, colors_);
+    DrawViewCross(painter, width, height, band);
+    const bool marked = point_ && static_cast<std::int32_t>(point_->index) == base_.selected;
+    plotted_ = DrawModuleGraphs(painter, ViewQuadrants(width, height, band), records, base_.thot,
+                                colors_, kScreenGraphStyle, marked ? &*point_ : nullptr);
+}
+
+QString CChildView::ReadOutAt(QPoint at) const {
+    if (mode_ != DisplayMode::Graph) {
+        return {};
+    }
+    const std::optional<ReadOut> readOut = NearestCurvePoint(plotted_, at);
+    return readOut ? ReadOutText(plotted_, *readOut) : QString();
+}
+
+void CChildView::ShowReadOut(const QString& text, QPoint globalAt) {
+    if (text.isEmpty()) {
+        QToolTip::hideText();
+    } else {
+        QToolTip::showText(globalAt, text, this);
+    }
+    if (text != readOut_) {
+        readOut_ = text;
+        emit ReadOutChanged(text);
+    }
+}
+
+void CChildView::mouseMoveEvent(QMouseEvent* event) {
+    QWidget::mouseMoveEvent(event);
+    ShowReadOut(ReadOutAt(event->position().toPoint()), event->globalPosition().toPoint());
+}
+
+void CChildView::leaveEvent(QEvent* event) {
+    QWidget::leaveEvent(event);
+    ShowReadOut(QString(), QPoint());
 }
 
 void CChildView::paintEvent(QPaintEvent* /*event*/) {
@@ -54,7 +122,7 @@ void CChildView::resizeEvent(QResizeEvent* event) {
         QPainter painter(&buffer_);
         DrawViewCross(painter, size.width(), size.height());
     }
-    quadrants_ = ViewQuadrants(size.width(), size.height());
+    plotted_ = {};
     DrawGraphs();
 }
 

@@ -4,6 +4,7 @@
 #include <QWidget>
 
 #include <optional>
+#include <vector>
 
 #include "core/advisor/operating_point.h"
 #include "core/base/tem_base.h"
@@ -13,11 +14,14 @@
 
 namespace vantiq {
 
-// The drawing area: the selected module's four performance graphs, composed
-// in a buffer of the client size, or its datasheet picture. It reads the
-// base's selection and the colours, which the application owns and keeps
-// alive longer than the view. What it shows changes only through
-// OnUpdateView; painting never recomputes a graph.
+// The drawing area: the selected module's four performance graphs under a
+// band naming the module, the hot side and the curves, composed in a buffer
+// of the client size, or its datasheet picture. Modules picked for comparing
+// alongside the selected one are overlaid on its graphs. It reads the base's
+// selection and the colours, which the application owns and keeps alive
+// longer than the view. What it shows changes only through OnUpdateView;
+// painting never recomputes a graph. The mouse over a graph reads out the
+// nearest curve point in a tooltip and through ReadOutChanged.
 class CChildView : public QWidget {
     Q_OBJECT
 
@@ -34,6 +38,19 @@ public:
     // the search's list.
     const std::optional<OperatingPoint>& Point() const { return point_; }
     void SetPoint(const std::optional<OperatingPoint>& point) { point_ = point; }
+    // The modules picked for comparing (base indexes, in list order). While
+    // the selected module is one of them, its graphs overlay theirs; the
+    // selected module is drawn first (solid), the others dashed and dotted.
+    void SetCompared(const std::vector<std::int32_t>& modules) { compared_ = modules; }
+    // The graphs as last drawn (none before the first drawing in Graph mode).
+    const PlottedPage& Plotted() const { return plotted_; }
+    // The read-out of the curve point nearest to `at` (client pixels) in
+    // Graph mode; empty beside the graphs.
+    QString ReadOutAt(QPoint at) const;
+
+signals:
+    // The mouse moved to a point with another read-out (empty: none).
+    void ReadOutChanged(const QString& text);
 
 public slots:
     // Shows the selected module in `mode` (None shows nothing): in Graph mode the
@@ -44,16 +61,24 @@ public slots:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
 
 private:
-    // In Graph mode with a module selected, draws its graphs into the page.
+    // In Graph mode with a module selected, draws the page anew: the legend
+    // band, the cross and the graphs below it.
     void DrawGraphs();
+    // The selected module, then the other compared ones; empty without a selection.
+    std::vector<const TemRecord*> ShownRecords() const;
+    void ShowReadOut(const QString& text, QPoint globalAt);
 
     const TemBase& base_;
     const ColorSettings& colors_;
     QImage buffer_;
     QImage picture_;
-    GraphCells quadrants_{};
+    PlottedPage plotted_;
+    std::vector<std::int32_t> compared_;
+    QString readOut_;
     DisplayMode mode_ = DisplayMode::None;
     std::optional<OperatingPoint> point_;
 };

@@ -180,6 +180,17 @@ std::optional<QPoint> FamilyGraphPoint(const GraphLayout& layout, const FamilyAx
     return QPoint(Truncate(px), Truncate(py));
 }
 
+std::optional<QPoint> PlotPoint(const GraphPlot& plot, double x, double y) {
+    const std::optional<QPoint> point =
+        std::holds_alternative<CurveAxes>(plot.axes)
+            ? CurveGraphPoint(plot.layout, std::get<CurveAxes>(plot.axes), x, y)
+            : FamilyGraphPoint(plot.layout, std::get<FamilyAxes>(plot.axes), x, y);
+    if (!point) {
+        return std::nullopt;
+    }
+    return *point + QPoint(plot.placement.left, plot.placement.top);
+}
+
 QString FormatLabel(const char* format, double value) {
     char text[64];
     std::snprintf(text, sizeof text, format, value);

@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <optional>
+#include <variant>
 #include <vector>
 
 namespace vantiq {
@@ -100,6 +101,18 @@ std::optional<QPoint> CurveGraphPoint(const GraphLayout& layout, const CurveAxes
 // Where a family-graph point lands, or nullopt for a point that cannot be placed.
 std::optional<QPoint> FamilyGraphPoint(const GraphLayout& layout, const FamilyAxes& axes, double x,
                                        double y);
+
+// Where a drawn graph went and how its values map to pixels, so that a
+// point under the mouse can be traced back to the curve it belongs to.
+struct GraphPlot {
+    Placement placement;
+    GraphLayout layout;
+    std::variant<CurveAxes, FamilyAxes> axes;
+};
+
+// Where the value (x, y) lands on the target the graph was copied to, or
+// nullopt where the graph would not draw it.
+std::optional<QPoint> PlotPoint(const GraphPlot& plot, double x, double y);
 
 // A value as printf formats it with `format` ("%3.1f", "%3.0f").
 QString FormatLabel(const char* format, double value);

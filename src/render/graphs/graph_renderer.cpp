@@ -4,6 +4,7 @@
 #include <QPolygon>
 
 #include <algorithm>
+#include <array>
 
 #include "core/model/rounding.h"
 #include "render/graphs/graph_fonts.h"
@@ -86,8 +87,34 @@ void DrawCaptions(QPainter& painter, const GraphLayout& layout, const GraphCapti
     painter.restore();
 }
 
-QPen CurvePen(const QColor& colour, int width) {
-    return QPen(colour, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+// Round caps would fill the gaps of a dashed or dotted line.
+QPen CurvePen(const QColor& colour, int width, Qt::PenStyle style = Qt::SolidLine) {
+    return QPen(colour, width, style, style == Qt::SolidLine ? Qt::RoundCap : Qt::FlatCap,
+                Qt::RoundJoin);
+}
+
+// The axes that hold every curve given; nullopt when all are empty.
+std::optional<CurveAxes> CommonAxes(std::span<const Curve> curves) {
+    std::optional<CurveAxes> axes;
+    for (const Curve& curve : curves) {
+        if (curve.empty()) {
+            continue;
+        }
+        const CurveAxes own = CurveGraphAxes(ArrayMax(curve.x), ArrayMin(curve.y));
+        axes = axes ? CurveAxes{std::max(axes->xHigh, own.xHigh), std::min(axes->yLow, own.yLow)}
+                    : own;
+    }
+    return axes;
+}
+
+FamilyAxes CommonAxes(std::span<const CurveFamily> families) {
+    double minX = families.front().MinX();
+    double maxY = families.front().MaxY();
+    for (const CurveFamily& family : families.subspan(1)) {
+        minX = std::min(minX, family.MinX());
+        maxY = std::max(maxY, family.MaxY());
+    }
+    return FamilyGraphAxes(minX, maxY);
 }
 
 }  // namespace
@@ -117,8 +144,14 @@ void Graph::DrawFrame(const GraphLayout& layout, const GraphCaptions& captions, 
     }
 }
 
+Qt::PenStyle ModuleLineStyle(std::size_t module) {
+    constexpr std::array<Qt::PenStyle, kMaxOverlaidModules> kStyles = {Qt::SolidLine, Qt::DashLine,
+                                                                       Qt::DotLine};
+    return module < kStyles.size() ? kStyles[module] : Qt::SolidLine;
+}
+
 void Graph::DrawCurveLine(const GraphLayout& layout, const CurveAxes& axes, const Curve& curve,
-                          int penWidth) {
+                          const QPen& pen) {
     QPolygon line;
     line << QPoint(layout.plotLeft, layout.plotTop);
     for (std::size_t i = 0; i < curve.size(); ++i) {
@@ -128,7 +161,7 @@ void Graph::DrawCurveLine(const GraphLayout& layout, const CurveAxes& axes, cons
     }
     QPainter painter(&bitmap_);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(CurvePen(kCurveGraphColor, penWidth));
+    painter.setPen(pen);
     painter.drawPolyline(line);
 }
 
@@ -161,12 +194,13 @@ void Graph::DrawMark(const GraphLayout& layout, const FamilyAxes& axes, const Gr
 }
 
 void Graph::DrawFamilyLines(const GraphLayout& layout, const FamilyAxes& axes,
-                            const CurveFamily& family, const ColorSettings& colors, int penWidth) {
+                            const CurveFamily& family, const ColorSettings& colors, int penWidth,
+                            Qt::PenStyle lineStyle) {
     QPainter painter(&bitmap_);
     painter.setRenderHint(QPainter::Antialiasing);
     for (std::size_t k = 0; k < family.curves.size(); ++k) {
         // Read now, so a colour changed since the last drawing shows at once.
-        painter.setPen(CurvePen(colors.ForCurve(k), penWidth));
+        painter.setPen(CurvePen(colors.ForCurve(k), penWidth, lineStyle));
         const Curve& points = family.curves[k].points;
         QPolygon line;
         for (std::size_t i = 0; i <= points.size(); ++i) {
@@ -183,37 +217,47 @@ void Graph::DrawFamilyLines(const GraphLayout& layout, const FamilyAxes& axes,
     }
 }
 
-void Graph::DrawCurveGraph(const Placement& placement, QPainter& target, const Curve& curve,
-                           const GraphCaptions& captions, GraphStyle style) {
-    if (curve.empty() || placement.Width() <= 0 || placement.Height() <= 0) {
-        return;
+std::optional<GraphPlot> Graph::DrawCurveGraph(const Placement& placement, QPainter& target,
+                                               std::span<const Curve> curves,
+                                               const GraphCaptions& captions, GraphStyle style) {
+    const std::optional<CurveAxes> axes = CommonAxes(curves);
+    if (!axes || placement.Width() <= 0 || placement.Height() <= 0) {
+        return std::nullopt;
     }
-    const CurveAxes axes = CurveGraphAxes(ArrayMax(curve.x), ArrayMin(curve.y));
     const GraphLayout layout = CurveGraphLayout(
-        placement.Width(), placement.Height(), axes, style.fontHeight,
+        placement.Width(), placement.Height(), *axes, style.fontHeight,
         static_cast<int>(captions.x.size()), static_cast<int>(captions.y.size()), style.scale);
     DrawFrame(layout, captions, style);
-    DrawCurveLine(layout, axes, curve, style.penWidth);
+    for (std::size_t k = 0; k < curves.size(); ++k) {
+        DrawCurveLine(layout, *axes, curves[k],
+                      CurvePen(kCurveGraphColor, style.penWidth, ModuleLineStyle(k)));
+    }
     target.drawImage(QPoint(placement.left, placement.top), bitmap_);
+    return GraphPlot{placement, layout, *axes};
 }
 
-void Graph::DrawFamilyGraph(const Placement& placement, QPainter& target, const CurveFamily& family,
-                            const ColorSettings& colors, const GraphCaptions& captions,
-                            GraphStyle style, const GraphMark* mark) {
-    if (placement.Width() <= ScaledPixels(kFamilyRightBand, style.scale) ||
+std::optional<GraphPlot> Graph::DrawFamilyGraph(const Placement& placement, QPainter& target,
+                                                std::span<const CurveFamily> families,
+                                                const ColorSettings& colors,
+                                                const GraphCaptions& captions, GraphStyle style,
+                                                const GraphMark* mark) {
+    if (families.empty() || placement.Width() <= ScaledPixels(kFamilyRightBand, style.scale) ||
         placement.Height() <= 0) {
-        return;
+        return std::nullopt;
     }
-    const FamilyAxes axes = FamilyGraphAxes(family.MinX(), family.MaxY());
+    const FamilyAxes axes = CommonAxes(families);
     const GraphLayout layout = FamilyGraphLayout(
         placement.Width(), placement.Height(), axes, style.fontHeight,
         static_cast<int>(captions.x.size()), static_cast<int>(captions.y.size()), style.scale);
     DrawFrame(layout, captions, style);
-    DrawFamilyLines(layout, axes, family, colors, style.penWidth);
+    for (std::size_t k = 0; k < families.size(); ++k) {
+        DrawFamilyLines(layout, axes, families[k], colors, style.penWidth, ModuleLineStyle(k));
+    }
     if (mark) {
         DrawMark(layout, axes, *mark, style);
     }
     target.drawImage(QPoint(placement.left, placement.top), bitmap_);
+    return GraphPlot{placement, layout, axes};
 }
 
 }  // namespace vantiq

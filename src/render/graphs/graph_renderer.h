@@ -3,6 +3,9 @@
 #include <QImage>
 #include <QString>
 
+#include <optional>
+#include <span>
+
 #include "core/model/curve_tables.h"
 #include "render/colors/color_settings.h"
 #include "render/graphs/graph_geometry.h"
@@ -38,6 +41,13 @@ struct GraphMark {
     QString label;
 };
 
+// Graphs overlay the curves of at most this many modules.
+inline constexpr std::size_t kMaxOverlaidModules = 3;
+
+// The line style of the curves of the `module`-th of several overlaid
+// modules: solid, dashed, dotted (solid beyond the third).
+Qt::PenStyle ModuleLineStyle(std::size_t module);
+
 // Draws one performance graph into a bitmap of its own and copies the
 // finished picture to `placement` on the target in one step, so the target
 // never shows a half-drawn graph. A graph object serves one drawing call;
@@ -46,17 +56,35 @@ struct GraphMark {
 class Graph {
 public:
     // The no-load temperature difference (y, ≤ 0) against current (x): one
-    // red curve with 0 K at the top; points at 0 K or above are skipped.
-    void DrawCurveGraph(const Placement& placement, QPainter& target, const Curve& curve,
-                        const GraphCaptions& captions, GraphStyle style);
+    // red curve per module, in the module's line style, with 0 K at the top;
+    // points at 0 K or above are skipped. The axes span every curve. Returns
+    // where the graph went, or nullopt when nothing was drawn.
+    std::optional<GraphPlot> DrawCurveGraph(const Placement& placement, QPainter& target,
+                                            std::span<const Curve> curves,
+                                            const GraphCaptions& captions, GraphStyle style);
+    std::optional<GraphPlot> DrawCurveGraph(const Placement& placement, QPainter& target,
+                                            const Curve& curve, const GraphCaptions& captions,
+                                            GraphStyle style) {
+        return DrawCurveGraph(placement, target, std::span(&curve, 1), captions, style);
+    }
 
-    // Five curves against the temperature difference (0 K at the right), each
-    // in its colour from `colors`, read as the curve starts. The rightmost 10
-    // pixels of the placement carry the background only. With `mark` the
-    // operating point is drawn over them (the axes stay the family's).
-    void DrawFamilyGraph(const Placement& placement, QPainter& target, const CurveFamily& family,
-                         const ColorSettings& colors, const GraphCaptions& captions,
-                         GraphStyle style, const GraphMark* mark = nullptr);
+    // Five curves per module against the temperature difference (0 K at the
+    // right), each in its colour from `colors`, read as the curve starts, and
+    // in the module's line style. The axes span every family. The rightmost
+    // 10 pixels of the placement carry the background only. With `mark` the
+    // operating point is drawn over them (the axes stay the families').
+    std::optional<GraphPlot> DrawFamilyGraph(const Placement& placement, QPainter& target,
+                                             std::span<const CurveFamily> families,
+                                             const ColorSettings& colors,
+                                             const GraphCaptions& captions, GraphStyle style,
+                                             const GraphMark* mark = nullptr);
+    std::optional<GraphPlot> DrawFamilyGraph(const Placement& placement, QPainter& target,
+                                             const CurveFamily& family, const ColorSettings& colors,
+                                             const GraphCaptions& captions, GraphStyle style,
+                                             const GraphMark* mark = nullptr) {
+        return DrawFamilyGraph(placement, target, std::span(&family, 1), colors, captions, style,
+                               mark);
+    }
 
     // The last picture drawn (null before any).
     const QImage& Bitmap() const { return bitmap_; }
@@ -64,11 +92,12 @@ public:
 private:
     void DrawFrame(const GraphLayout& layout, const GraphCaptions& captions, GraphStyle style);
     void DrawCurveLine(const GraphLayout& layout, const CurveAxes& axes, const Curve& curve,
-                       int penWidth);
+                       const QPen& pen);
     void DrawMark(const GraphLayout& layout, const FamilyAxes& axes, const GraphMark& mark,
                   GraphStyle style);
     void DrawFamilyLines(const GraphLayout& layout, const FamilyAxes& axes,
-                         const CurveFamily& family, const ColorSettings& colors, int penWidth);
+                         const CurveFamily& family, const ColorSettings& colors, int penWidth,
+                         Qt::PenStyle lineStyle);
 
     QImage bitmap_;
 };

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "core/advisor/operating_curves.h"
+#include "render/pages/page_texts.h"
 
 namespace vantiq {
 namespace {
@@ -31,6 +32,34 @@ GraphMark MarkOn(const TemRecord& record, const OperatingPoint& point, PointGrap
             FormatLabel(format, value)};
 }
 
+// The three graphs against the temperature difference: how their tables are
+// built, their side caption, the quantity they show and the graph an
+// operating point is marked on.
+struct FamilyGraph {
+    CurveFamily (*build)(const TemRecord&, double, unsigned);
+    QString caption;
+    GraphQuantity quantity;
+    PointGraph graph;
+};
+
+const GraphQuantity kCurrent{QStringLiteral("I"), QStringLiteral("A"), 2, false};
+const GraphQuantity kTemperatureDifference{QStringLiteral("dT"), QStringLiteral("K"), 1, true};
+
+const std::array<FamilyGraph, 3> kFamilyGraphs = {{
+    {BuildHeatCurves,
+     QStringLiteral("Qc, Watts"),
+     {QStringLiteral("Qc"), QStringLiteral("W"), 2},
+     PointGraph::Heat},
+    {BuildVoltageCurves,
+     QStringLiteral("U, Volts"),
+     {QStringLiteral("U"), QStringLiteral("V"), 2},
+     PointGraph::Voltage},
+    {BuildCopCurves,
+     QStringLiteral("Coefficient Of Performance(COP)"),
+     {QStringLiteral("COP"), QString(), 2},
+     PointGraph::Cop},
+}};
+
 }  // namespace
 
 GraphStyle PrintGraphStyle(double dpi) {
@@ -40,42 +69,78 @@ GraphStyle PrintGraphStyle(double dpi) {
             ScaledPixels(kAtReference.fontHeight, scale), scale};
 }
 
-GraphCells ViewQuadrants(int width, int height) {
+GraphCells ViewQuadrants(int width, int height, int top) {
     const int a = width / 2;
-    const int b = height / 2;
-    return {Placement{0, 0, a, b}, Placement{a + 1, 0, width, b}, Placement{0, b + 1, a, height},
-            Placement{a + 1, b + 1, width, height}};
+    const int b = top + height / 2;
+    const int bottom = top + height;
+    return {Placement{0, top, a, b}, Placement{a + 1, top, width, b},
+            Placement{0, b + 1, a, bottom}, Placement{a + 1, b + 1, width, bottom}};
 }
 
-void DrawViewCross(QPainter& painter, int width, int height) {
-    painter.fillRect(width / 2, 0, 1, height, kCrossColor);
-    painter.fillRect(0, height / 2, width, 1, kCrossColor);
+void DrawViewCross(QPainter& painter, int width, int height, int top) {
+    painter.fillRect(width / 2, top, 1, height, kCrossColor);
+    painter.fillRect(0, top + height / 2, width, 1, kCrossColor);
 }
 
-void DrawModuleGraphs(QPainter& painter, const GraphCells& cells, const TemRecord& record,
-                      double thot, const ColorSettings& colors, GraphStyle style,
-                      const OperatingPoint* point) {
+PlottedPage DrawModuleGraphs(QPainter& painter, const GraphCells& cells,
+                             std::span<const TemRecord* const> records, double thot,
+                             const ColorSettings& colors, GraphStyle style,
+                             const OperatingPoint* point) {
+    records = records.first(std::min(records.size(), kMaxOverlaidModules));
+    PlottedPage page;
+    if (records.empty()) {
+        return page;
+    }
+    for (const TemRecord* record : records) {
+        page.modules.push_back(DisplayName(*record));
+    }
     const Placement& first = cells[0];
-    Graph().DrawCurveGraph(
-        first, painter,
-        BuildDeltaTCurve(record, thot, Steps(0.85, first.Width()), Steps(0.9, first.Height())),
-        {QStringLiteral("Current I, A"), TemperatureCaption()}, style);
-    using Builder = CurveFamily (*)(const TemRecord&, double, unsigned);
-    const std::array<Builder, 3> builders = {BuildHeatCurves, BuildVoltageCurves, BuildCopCurves};
-    const std::array<QString, 3> captions = {QStringLiteral("Qc, Watts"),
-                                             QStringLiteral("U, Volts"),
-                                             QStringLiteral("Coefficient Of Performance(COP)")};
-    const std::array<PointGraph, 3> graphs = {PointGraph::Heat, PointGraph::Voltage,
-                                              PointGraph::Cop};
-    for (std::size_t k = 0; k < builders.size(); ++k) {
+    std::vector<Curve> deltaT;
+    for (const TemRecord* record : records) {
+        deltaT.push_back(BuildDeltaTCurve(*record, thot, Steps(0.85, first.Width()),
+                                          Steps(0.9, first.Height())));
+    }
+    if (const auto plot =
+            Graph().DrawCurveGraph(first, painter, deltaT,
+                                   {QStringLiteral("Current I, A"), TemperatureCaption()}, style)) {
+        PlottedGraph& graph =
+            page.graphs.emplace_back(PlottedGraph{*plot, kCurrent, kTemperatureDifference, {}});
+        for (std::size_t m = 0; m < deltaT.size(); ++m) {
+            graph.curves.push_back({m, std::nullopt, std::move(deltaT[m])});
+        }
+    }
+    for (std::size_t k = 0; k < kFamilyGraphs.size(); ++k) {
+        const FamilyGraph& kind = kFamilyGraphs[k];
         const Placement& cell = cells[k + 1];
         const unsigned steps = Steps(0.9, cell.Height());
-        const CurveFamily family = builders[k](record, thot, steps);
+        std::vector<CurveFamily> families;
+        for (const TemRecord* record : records) {
+            families.push_back(kind.build(*record, thot, steps));
+        }
         const std::optional<GraphMark> mark =
-            point ? std::optional(MarkOn(record, *point, graphs[k], family, steps)) : std::nullopt;
-        Graph().DrawFamilyGraph(cell, painter, family, colors, {TemperatureCaption(), captions[k]},
-                                style, mark ? &*mark : nullptr);
+            point ? std::optional(
+                        MarkOn(*records.front(), *point, kind.graph, families.front(), steps))
+                  : std::nullopt;
+        if (const auto plot = Graph().DrawFamilyGraph(cell, painter, families, colors,
+                                                      {TemperatureCaption(), kind.caption}, style,
+                                                      mark ? &*mark : nullptr)) {
+            PlottedGraph& graph = page.graphs.emplace_back(
+                PlottedGraph{*plot, kTemperatureDifference, kind.quantity, {}});
+            for (std::size_t m = 0; m < families.size(); ++m) {
+                for (std::size_t c = 0; c < families[m].curves.size(); ++c) {
+                    graph.curves.push_back({m, c, std::move(families[m].curves[c].points)});
+                }
+            }
+        }
     }
+    return page;
+}
+
+PlottedPage DrawModuleGraphs(QPainter& painter, const GraphCells& cells, const TemRecord& record,
+                             double thot, const ColorSettings& colors, GraphStyle style,
+                             const OperatingPoint* point) {
+    const TemRecord* const records[] = {&record};
+    return DrawModuleGraphs(painter, cells, records, thot, colors, style, point);
 }
 
 }  // namespace vantiq

@@ -3,6 +3,9 @@
 #include <QColor>
 
 #include <array>
+#include <optional>
+#include <span>
+#include <vector>
 
 #include "core/advisor/operating_point.h"
 #include "core/base/tem_record.h"
@@ -32,18 +35,58 @@ GraphStyle PrintGraphStyle(double dpi);
 // The quadrants of a client area of `width` × `height`, left free of the
 // separating cross at x = width/2 and y = height/2: 501 × 401 gives
 // (0,0,250,200), (251,0,501,200), (0,201,250,401), (251,201,501,401).
-GraphCells ViewQuadrants(int width, int height);
+// With `top` the area starts that far down and the quadrants move with it.
+GraphCells ViewQuadrants(int width, int height, int top = 0);
 
-// The cross between the quadrants, one pixel wide.
-void DrawViewCross(QPainter& painter, int width, int height);
+// The cross between the quadrants, one pixel wide, in the area below `top`.
+void DrawViewCross(QPainter& painter, int width, int height, int top = 0);
 
-// Builds the four curve tables of `record` at hot side `thot` (in kelvin),
+// A quantity on a graph's axis, as the read-out names it.
+struct GraphQuantity {
+    QString symbol;  // "I", "dT", "Qc", "U", "COP"
+    QString unit;    // "A", "K", "W", "V", or empty
+    int decimals = 2;
+    bool magnitude = false;  // shown as its absolute value (the temperature difference)
+};
+
+// One curve as drawn: the module it belongs to (its place among the modules
+// drawn), the current factor's place in kCurveFactors for a family curve
+// (none for the no-load curve), and its points.
+struct PlottedCurve {
+    std::size_t module = 0;
+    std::optional<std::size_t> factor;
+    Curve points;
+};
+
+// One graph as drawn: where it went, what its axes show, and its curves.
+struct PlottedGraph {
+    GraphPlot plot;
+    GraphQuantity x;
+    GraphQuantity y;
+    std::vector<PlottedCurve> curves;
+};
+
+// What a page of graphs shows: the modules (display names, in drawing order)
+// and every graph that was drawn.
+struct PlottedPage {
+    std::vector<QString> modules;
+    std::vector<PlottedGraph> graphs;
+};
+
+// Builds the four curve tables of each of `records` (at most
+// kMaxOverlaidModules; one line style each) at hot side `thot` (in kelvin),
 // sampled to the size of each cell, and draws each graph into its cell:
 // no-load dT against current, then Qc, U and COP against dT. With `point`
-// (an operating point of this module) the last three also mark the point
-// and show the curve at its current dashed.
-void DrawModuleGraphs(QPainter& painter, const GraphCells& cells, const TemRecord& record,
-                      double thot, const ColorSettings& colors, GraphStyle style,
-                      const OperatingPoint* point = nullptr);
+// (an operating point of the first module) the last three also mark the
+// point and show the curve at its current dashed. Returns what was drawn.
+PlottedPage DrawModuleGraphs(QPainter& painter, const GraphCells& cells,
+                             std::span<const TemRecord* const> records, double thot,
+                             const ColorSettings& colors, GraphStyle style,
+                             const OperatingPoint* point = nullptr);
+
+// The same for one module.
+PlottedPage DrawModuleGraphs(QPainter& painter, const GraphCells& cells, const TemRecord& record,
+                             double thot, const ColorSettings& colors, GraphStyle style,
+                             const OperatingPoint* point = nullptr);
 
 }  // namespace vantiq

@@ -17,13 +17,15 @@ void DrawTopLeft(QPainter& painter, QPointF origin, const QString& text) {
     painter.drawText(origin + QPointF(0, metrics.ascent()), text);
 }
 
-void DrawTitleAndHeadings(QPainter& painter, const GraphsPageLayout& page,
-                          const TemRecord& record) {
+void DrawTitleAndHeadings(QPainter& painter, const GraphsPageLayout& page, const TemRecord& record,
+                          double thot) {
     painter.setPen(Qt::black);
     const QString title = GraphsPageTitle(record);
     const QFont titleFont = MakePageFont(page.titleFont, painter.device());
     painter.setFont(NarrowToFit(titleFont, title, page.titleMaxWidth, painter.device()));
     DrawTopLeft(painter, page.title, title);
+    painter.setFont(MakePageFont(page.hotSideFont, painter.device()));
+    DrawTopLeft(painter, page.hotSideLine, HotSideLine(thot));
     painter.setFont(MakePageFont(page.headingFont, painter.device()));
     DrawTopLeft(painter, page.dataHeading, PerformanceDataHeading());
     DrawTopLeft(painter, page.graphsHeading, PerformanceGraphsHeading());
@@ -85,7 +87,7 @@ void PrintGraphsPage(QPainter& painter, int width, int height, const TemRecord& 
     painter.save();
     painter.fillRect(QRect(0, 0, width, height), Qt::white);
     painter.setRenderHint(QPainter::TextAntialiasing);
-    DrawTitleAndHeadings(painter, page, record);
+    DrawTitleAndHeadings(painter, page, record, thot);
     DrawPerformanceTable(painter, page, record);
     DrawTableRules(painter, page.rules);
     if (point) {

@@ -23,9 +23,9 @@ void DrawDatasheetStrip(QPainter& painter, int width, int height);
 // then the strip. A null picture leaves only the strip.
 void PrintDatasheetPage(QPainter& painter, int width, int height, const QImage& picture);
 
-// The graphs page on a white ground: title, performance table, header
-// picture, the four performance graphs at hot side `thot` (K) in the curve
-// colours `colors`, and the strip. The page's sizes are fractions of the
+// The graphs page on a white ground: title, the hot side `thot` (K) under
+// it, performance table, header picture, the four performance graphs at that
+// hot side in the curve colours `colors`, and the strip. The page's sizes are fractions of the
 // printable area; the graphs' pens and fonts follow `dpi`, the device's
 // resolution (see PrintGraphStyle). With `point` (an operating point of this
 // module) a line under the table states it and the graphs mark it.

@@ -48,6 +48,15 @@ QString OperatingPointLine(const OperatingPoint& p) {
              Fixed("%.2f", p.cop), Fixed("%.1f", p.thot - kCelsiusOffset));
 }
 
+QString HotSideText(double thot) {
+    constexpr double kCelsiusOffset = 273.0;
+    return QStringLiteral("Th = %1 °C").arg(thot - kCelsiusOffset);
+}
+
+QString HotSideLine(double thot) {
+    return QStringLiteral("Hot side: %1").arg(HotSideText(thot));
+}
+
 QString DatasheetJobName(const TemRecord& record) {
     return QStringLiteral("Vantiq document(datasheet): %1").arg(SafeName(record));
 }

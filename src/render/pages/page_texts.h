@@ -30,6 +30,12 @@ std::array<PerformanceRow, 5> PerformanceRows(const TemRecord& record);
 // Celsius, K - 273).
 QString OperatingPointLine(const OperatingPoint& point);
 
+// The hot side in degrees Celsius (K - 273): "Th = 25 °C".
+QString HotSideText(double thot);
+
+// The line under the graphs page's title: "Hot side: Th = 25 °C".
+QString HotSideLine(double thot);
+
 // The printer job names of the datasheet page and of the graphs page.
 QString DatasheetJobName(const TemRecord& record);
 QString GraphsJobName(const TemRecord& record);

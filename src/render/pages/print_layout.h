@@ -38,6 +38,8 @@ struct GraphsPageLayout {
     QPoint title;
     PageFontSpec titleFont;
     int titleMaxWidth = 0;  // a long name is narrowed to end before the header picture
+    QPoint hotSideLine;     // right under the title
+    PageFontSpec hotSideFont;
     QPoint dataHeading;
     QPoint graphsHeading;
     PageFontSpec headingFont;

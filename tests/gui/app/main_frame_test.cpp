@@ -80,11 +80,13 @@ TEST_F(MainFrameTest, MenuBarOffersFileViewSettingsAndHelp) {
     const QList<QAction*> bar = Frame().menuBar()->actions();
     EXPECT_EQ(Texts(bar), QStringList({"File", "View", "Settings", "Help"}));
     EXPECT_EQ(bar[2]->menu(), nullptr) << "Settings is a command, not a menu";
-    EXPECT_EQ(Texts(bar[0]->menu()->actions()),
-              QStringList({"Open catalogue...", "-", "Print datasheet", "Print graphs", "-",
-                           "Export graphs page as PDF...", "Export datasheet as PDF...",
-                           "Export operating points as CSV...", "-", "Exit"}));
-    EXPECT_EQ(Texts(bar[1]->menu()->actions()), QStringList({"Datasheet", "Graph"}));
+    EXPECT_EQ(
+        Texts(bar[0]->menu()->actions()),
+        QStringList({"Open catalogue...", "-", "Print datasheet", "Print graphs", "-",
+                     "Export graphs page as PDF...", "Export datasheet as PDF...",
+                     "Export list as CSV...", "Export operating points as CSV...", "-", "Exit"}));
+    EXPECT_EQ(Texts(bar[1]->menu()->actions()),
+              QStringList({"Datasheet", "Graph", "-", "Compare"}));
     EXPECT_EQ(Texts(bar[3]->menu()->actions()), QStringList({"About \"Vantiq\""}));
     for (int k = 0; k < 4; ++k) {
         EXPECT_EQ(bar[k]->text(), QLatin1Char('&') + Texts(bar)[k]) << "Alt + the first letter";

@@ -14,7 +14,8 @@
 #include "cli/cli_app.h"
 #include "core/advisor/advisor.h"
 #include "core/base/cp1251.h"
-#include "gui/app/point_export.h"
+#include "core/selection/comparison.h"
+#include "gui/app/csv_export.h"
 #include "gui/panel/module_dlg.h"
 #include "gui/panel/operating_point_list.h"
 #include "list_oracle.h"
@@ -124,6 +125,29 @@ TEST_F(OperatingPointsTest, HeaderClicksResortAndARowShowsItsPoint) {
     QTest::mouseClick(Find<QAbstractButton>(panel_, "showAllButton"), Qt::LeftButton);
     ProcessEvents();
     EXPECT_FALSE(Frame().View()->Point().has_value());
+}
+
+TEST_F(OperatingPointsTest, PickedPointsAreOverlaidAndComparedWithTheirPoints) {
+    Advise(QStringLiteral("20"));
+    auto& list = const_cast<OperatingPointList&>(List());
+    list.show();
+    ProcessEvents();
+    const auto clickRow = [&list](int row, Qt::KeyboardModifiers modifiers) {
+        const QRect rect = list.visualItemRect(list.topLevelItem(row));
+        QTest::mouseClick(list.viewport(), Qt::LeftButton, modifiers, rect.center());
+        ProcessEvents();
+    };
+    clickRow(0, {});
+    clickRow(1, Qt::ControlModifier);
+    const OperatingPoint& shown = List().Points()[1];
+    EXPECT_EQ(Base().selected, static_cast<std::int32_t>(shown.index));
+    ASSERT_EQ(panel_->Compared().points.size(), 2u);
+    EXPECT_EQ(panel_->Compared().points[0].power, shown.power) << "the clicked point first";
+    EXPECT_EQ(panel_->Compared().points[1].power, List().Points()[0].power);
+    const auto rows = ComparisonTable(Base(), panel_->Compared());
+    ASSERT_EQ(rows.size(), 15u);
+    EXPECT_EQ(rows[8].label, "Modules");
+    EXPECT_EQ(rows[10].values[0], QString::number(shown.voltage, 'f', 3).toStdString());
 }
 
 TEST_F(OperatingPointsTest, ExportWritesTheCommandLineToolsCsv) {

@@ -1,6 +1,8 @@
 #include "gui/view/child_view.h"
 
 #include <QPalette>
+#include <QSignalSpy>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -8,6 +10,7 @@
 
 #include "core/base/base_loader.h"
 #include "gui/view/view_modes.h"
+#include "render/pages/view_legend.h"
 #include "test_support.h"
 
 namespace vantiq {
@@ -93,6 +96,45 @@ TEST_F(ChildViewTest, AResizeRedrawsTheGraphsAtTheNewSize) {
         view.OnUpdateView(DisplayMode::Graph);  // what a module click would show
         EXPECT_EQ(resized, view.Buffer()) << size.width();
     }
+}
+
+TEST_F(ChildViewTest, GraphsSitBelowABandNamingTheModuleAndItsHotSide) {
+    base.selected = 0;
+    view.OnUpdateView(DisplayMode::Graph);
+    const int band = LegendBandHeight(1);
+    const PlottedPage& plotted = view.Plotted();
+    ASSERT_EQ(plotted.graphs.size(), 4u);
+    EXPECT_EQ(plotted.graphs[0].plot.placement, (Placement{0, band, 250, band + 178}));
+    EXPECT_EQ(plotted.graphs[3].plot.placement, (Placement{251, band + 179, 501, 401}));
+    const QImage& page = view.Buffer();
+    EXPECT_EQ(page.pixelColor(250, band + 10), kCross);
+    EXPECT_EQ(page.pixelColor(250, band / 2), QColor(Qt::white)) << "the band spans the width";
+    // The header's text and the legend's swatches are ink on the white band.
+    int ink = 0;
+    for (int y = 0; y < band - 1; ++y) {
+        for (int x = 0; x < 501; ++x) {
+            ink += page.pixelColor(x, y) != QColor(Qt::white);
+        }
+    }
+    EXPECT_GT(ink, 500);
+}
+
+TEST_F(ChildViewTest, TheMouseOverAGraphReadsOutTheNearestCurvePoint) {
+    base.selected = 0;
+    view.OnUpdateView(DisplayMode::Graph);
+    QSignalSpy spy(&view, &CChildView::ReadOutChanged);
+    const PlottedGraph& cop = view.Plotted().graphs[3];
+    const PlottedCurve& curve = cop.curves.back();
+    const std::size_t i = curve.points.size() / 2;
+    const QPoint at = *PlotPoint(cop.plot, curve.points.x[i], curve.points.y[i]);
+    QTest::mouseMove(&view, at + QPoint(1, 1));
+    ASSERT_EQ(spy.count(), 1);
+    const QString text = spy.at(0).at(0).toString();
+    EXPECT_TRUE(text.startsWith(QStringLiteral("1.0 × Imax: dT = "))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral(", COP = "))) << text.toStdString();
+    QTest::mouseMove(&view, QPoint(250, 300));  // on the cross
+    ASSERT_EQ(spy.count(), 2);
+    EXPECT_TRUE(spy.at(1).at(0).toString().isEmpty());
 }
 
 }  // namespace

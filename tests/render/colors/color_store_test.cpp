@@ -80,7 +80,15 @@ INSTANTIATE_TEST_SUITE_P(
         StoreCase{"AboveTheColourBits", "[General]\nColor06=16777216\n", ColorSettings{}, false},
         StoreCase{"List", "[General]\nColor06=1, 2\n", ColorSettings{}, false},
         StoreCase{"Fraction", "[General]\nColor06=1.5\n", ColorSettings{}, false},
-        StoreCase{"Damaged", "\x01\xff[[[\n=\n", ColorSettings{}, true}),
+        StoreCase{"Damaged", "\x01\xff[[[\n=\n", ColorSettings{}, true},
+        // A list of 2^28 entries, which Qt would reserve before reading one.
+        StoreCase{"VariantBlob",
+                  "[General]\nColor06=1193046\nColor1=@Variant(\\0\\0\\0\\t\\x10\\0\\0\\0)\n",
+                  ColorSettings{}, true},
+        StoreCase{
+            "EscapedVariantBlob",
+            "[General]\nColor06=1193046\nColor1=\"\\x40Variant(\\0\\0\\0\\t\\x10\\0\\0\\0)\"\n",
+            ColorSettings{}, true}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(ColorStore, SavedColoursComeBack) {
@@ -102,6 +110,22 @@ TEST_F(ColorStore, AStoreThatCannotBeReadIsNeitherReadNorOverwritten) {
     WriteStore("\x01\xff[[[\n=\n");
     EXPECT_FALSE(SaveStoredColors(ColorSettings{}).ok());
     EXPECT_EQ(test::ReadBytes(StoreFile().string()).size(), 8u);
+}
+
+TEST_F(ColorStore, AnOversizedStoreIsRefusedAndKeptAsItIs) {
+    std::string contents = "[General]\nColor06=1193046\n";
+    while (contents.size() <= 64 * 1024) {
+        contents += "; a comment line that only pads the store out\n";
+    }
+    WriteStore(contents.c_str());
+    EXPECT_FALSE(LoadStoredColors().ok());
+    EXPECT_FALSE(SaveStoredColors(ColorSettings{}).ok());
+    EXPECT_EQ(test::ReadBytes(StoreFile().string()).size(), contents.size());
+}
+
+TEST_F(ColorStore, OnlyTheProgramsOwnStoreIsRead) {
+    std::ofstream(dir_.path() / "Kestrin.conf") << "[General]\nColor06=1193046\n";
+    EXPECT_EQ(LoadStoredColors().value_or(With06(1)), ColorSettings{});
 }
 
 }  // namespace

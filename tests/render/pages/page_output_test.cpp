@@ -39,7 +39,7 @@ TEST_F(PageOutputTest, GraphsPdfIsOneA4PageWithTheTableAsText) {
     EXPECT_TRUE(info.contains(QStringLiteral("(A4)")));
     EXPECT_TRUE(info.contains(QStringLiteral("Vantiq document(performance graphs): ТЭМ 127")));
     const QString text = test::PdfText(path);
-    for (const char* expected : {"Thermoelectric module ТЭМ 127",
+    for (const char* expected : {"Thermoelectric module ТЭМ 127", "Hot side: Th = 25 °C",
                                  "Performance data:", "Performance graphs:", "Imax, Ampers", "6.1",
                                  "Vmax, Volts", "15.0", "dTmax, °C", "68.5", "Qmax, Watts", "45.0",
                                  "AC resistance, ohms", "1.24", "Vantiq © Kestrin"}) {

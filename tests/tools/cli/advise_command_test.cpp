@@ -3,7 +3,7 @@
 #include <sstream>
 
 #include "cli/cli_app.h"
-#include "common/csv.h"
+#include "core/report/csv.h"
 #include "test_support.h"
 
 namespace vantiq {

@@ -3,6 +3,7 @@
 #include <sstream>
 
 #include "cli/cli_app.h"
+#include "core/report/csv.h"
 #include "test_support.h"
 
 namespace vantiq {
@@ -123,6 +124,35 @@ TEST(ListCommand, SampleCatalogueDerivesEveryModule) {
     EXPECT_EQ(run.err, "");
     EXPECT_GE(std::count(run.out.begin(), run.out.end(), '\n'), 201);
     EXPECT_EQ(run.out.find(",,"), std::string::npos) << "every sample module must be derivable";
+}
+
+// The sample stands for real single-stage bismuth-telluride modules: at 25 °C
+// vendors list a dTmax of about 64 to 75 K and some 0.11 to 0.12 V per couple,
+// and for 127 couples of 1.4 x 1.4 x 1.6 mm about 6 A, 15 V, 68 K and 55 W.
+TEST(ListCommand, SampleModulesRateLikeRealModules) {
+    const CliRun run = Cli({"--base", VANTIQ_SAMPLE_BASE, "--thot-c", "25", "list"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    auto rows = ParseCsv(run.out).value();
+    rows.erase(rows.begin());  // the header
+    ASSERT_EQ(rows.size(), 241u);
+    int references = 0;
+    for (const CsvRow& f : rows) {
+        const double imax = std::stod(f[2]), umax = std::stod(f[3]);
+        const double dtmax = std::stod(f[4]), qmax = std::stod(f[5]);
+        EXPECT_GE(dtmax, 60.0) << f[1];
+        EXPECT_LE(dtmax, 75.0) << f[1];
+        const double voltsPerCouple = umax / std::stod(f[7]);
+        EXPECT_GE(voltsPerCouple, 0.10) << f[1];
+        EXPECT_LE(voltsPerCouple, 0.13) << f[1];
+        if (f[1] == "VQ-127-1.4-1.60") {
+            ++references;
+            EXPECT_NEAR(imax, 6.0, 0.5);
+            EXPECT_NEAR(umax, 15.0, 1.0);
+            EXPECT_NEAR(dtmax, 68.0, 2.0);
+            EXPECT_NEAR(qmax, 55.0, 3.0);
+        }
+    }
+    EXPECT_EQ(references, 1);
 }
 
 }  // namespace

@@ -2,25 +2,37 @@
 
 #include <QString>
 
+#include <string>
 #include <vector>
 
 #include "core/advisor/operating_point.h"
 #include "core/base/tem_base.h"
+#include "core/selection/result_list.h"
 
 class QWidget;
 
 namespace vantiq {
 
+// Writes `text` to `path` whole or not at all; false when the file cannot be
+// written (a file that was there is then left as it was).
+bool WriteCsvFile(const QString& path, const std::string& text);
+
 // Writes `points` of modules of `base` to `path` as the command-line tool's
-// CSV; false when the file cannot be written (a file that was there is then
-// left as it was).
+// `advise` CSV; false as WriteCsvFile.
 bool WriteOperatingPoints(const QString& path, const TemBase& base,
                           const std::vector<OperatingPoint>& points);
+
+// Writes the rows of `list` to `path` as the command-line tool's `search`
+// CSV; false as WriteCsvFile.
+bool WriteResultList(const QString& path, const TemBase& base, const ResultList& list);
 
 // File > "Export operating points as CSV...": asks for a file over `parent`
 // and writes the listed points there, saying so when there are none or the
 // file cannot be written.
 void ExportOperatingPoints(QWidget* parent, const TemBase& base,
                            const std::vector<OperatingPoint>& points);
+
+// File > "Export list as CSV...": the same for the rows of the result list.
+void ExportResultList(QWidget* parent, const TemBase& base, const ResultList& list);
 
 }  // namespace vantiq

@@ -1,4 +1,4 @@
-#include "common/csv.h"
+#include "core/report/csv.h"
 
 namespace vantiq {
 namespace {

@@ -1,8 +1,8 @@
-#include "common/csv.h"
+#include "core/report/csv.h"
 
 #include <gtest/gtest.h>
 
-#include "common/numbers.h"
+#include "core/report/numbers.h"
 #include "test_support.h"
 
 namespace vantiq {

@@ -1,4 +1,4 @@
-#include "common/numbers.h"
+#include "core/report/numbers.h"
 
 #include <charconv>
 #include <cmath>

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string>
+
+#include "core/base/tem_base.h"
+#include "core/selection/result_list.h"
+
+namespace vantiq {
+
+// The result list as CSV (RFC 4180, CR LF line ends), the way `vantiq-cli
+// search` prints it and the window exports it: the header row, index, name,
+// then the module's values (ModuleValueFields), and one row per listed
+// module in list order with its place, its index in the base and its name
+// in UTF-8. An empty list gives the header alone.
+std::string ListCsv(const TemBase& base, const ResultList& list);
+
+}  // namespace vantiq

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QString>
+
+#include <cstddef>
+#include <optional>
+#include <span>
+
+#include "render/colors/color_settings.h"
+
+class QPainter;
+
+namespace vantiq {
+
+// A module named in the graph view's legend.
+struct LegendModule {
+    QString name;
+    double imax = 0.0;  // A
+};
+
+// The header of the graph view: the module and the hot side, "ТЭМ
+// 127-1.4-2.00 · Th = 25 °C"; several modules are joined by commas.
+QString GraphHeaderText(std::span<const LegendModule> modules, double thot);
+
+// The legend text of curve `factor` (its place in kCurveFactors): "1.0 ×
+// Imax = 6.12 A" at the module's `imax`, or "1.0 × Imax" without one.
+QString CurrentLegendText(std::size_t factor, std::optional<double> imax);
+
+// The height in pixels of the band above the view's graphs for `modules`
+// modules: the header, the row of curve colours and, when several are
+// overlaid, one row per module with its line style.
+int LegendBandHeight(std::size_t modules);
+
+// Draws that band across `width` pixels at the painter's origin: white, with
+// a one-pixel rule along its bottom. Nothing is drawn for no module.
+void DrawLegendBand(QPainter& painter, int width, std::span<const LegendModule> modules,
+                    double thot, const ColorSettings& colors);
+
+}  // namespace vantiq
