@@ -52,7 +52,7 @@ GraphsPageLayout LayOutGraphsPage(int w, int h) {
     // Small enough to fit between the title and the "Performance data:"
     // heading on a portrait page.
     page.hotSideLine = QPoint(page.title.x(), page.title.y() + page.titleFont.height);
-    page.hotSideFont = {Part(0.01, w), Part(0.005, w)};
+    page.hotSideFont = {Part(0.011, w), Part(0.0055, w)};
     page.dataHeading = QPoint(Part(0.1, w), Part(0.06, h));
     page.graphsHeading = QPoint(Part(0.1, w), Part(0.2, h));
     page.headingFont = {Part(0.02, w), Part(0.01, w), true};

@@ -20,6 +20,9 @@ TEST(PrintLayout, GraphsPageTextsOnThe600DpiArea) {
     EXPECT_EQ(page.titleFont.height, 144);
     EXPECT_EQ(page.titleFont.width, 72);
     EXPECT_EQ(page.titleMaxWidth, 3120 - 240 - 48);
+    // The hot side right under the title, ending before the heading below.
+    EXPECT_EQ(page.hotSideLine, QPoint(240, 348));
+    EXPECT_EQ(page.hotSideFont.height, 52);
     EXPECT_EQ(page.dataHeading, QPoint(480, 408));
     EXPECT_EQ(page.graphsHeading, QPoint(480, 1360));
     EXPECT_EQ(page.headingFont.height, 96);
