@@ -1,6 +1,6 @@
 // vantiq-screenshot CATALOGUE FOLDER: the README's pictures of the window.
 // Starts the window program on CATALOGUE with the default colours, states a
-// heat load of 5 W at a temperature difference of 30 K and a 15 V / 8 A
+// heat load of 5 W at a temperature difference of 30 K and a 14 V / 6 A
 // supply, searches, and writes the whole window in Datasheet and in Graph
 // mode to FOLDER; then lists the operating points, picks the first, and
 // writes the window again with the list's own window over its lower left.
@@ -112,8 +112,8 @@ int main(int argc, char* argv[]) {
     DismissMessageBoxes(boxes);
     Type(panel, "qEdit", "5");
     Type(panel, "dtEdit", "30");
-    Type(panel, "voltageEdit", "15");
-    Type(panel, "currentEdit", "8");
+    Type(panel, "voltageEdit", "14");
+    Type(panel, "currentEdit", "6");
     for (int step = 1; step < 4; ++step) {
         Control<QPushButton>(panel, "nextButton")->click();
     }
