@@ -7,7 +7,11 @@
 #            equally among them. Each starts from its committed corpus in
 #            fuzz/corpus/<target>; findings land in build/fuzz/artifacts and
 #            fail the run
-.PHONY: run test deps build build-sanitize check-format check-clang-format-version format bench fuzz clean
+# make package  builds the Debian package build/package/vantiq_<version>_<arch>.deb
+# make windows-check  cross-builds the core and the CLI for Windows with mingw-w64 and runs
+#            the core tests under wine64
+.PHONY: run test deps build build-sanitize check-format check-clang-format-version \
+	check-metadata format bench fuzz package windows-check clean
 
 JOBS ?= $(shell nproc)
 SAMPLE_DIR := build/dev/data
@@ -15,7 +19,7 @@ SAMPLE_DIR := build/dev/data
 run: build
 	cd $(SAMPLE_DIR) && ../src/gui/vantiq
 
-test: deps check-format
+test: deps check-format check-metadata
 	cmake --preset dev
 	cmake --build --preset dev -j $(JOBS)
 	ctest --preset dev
@@ -57,6 +61,23 @@ check-format: deps check-clang-format-version
 
 format: check-clang-format-version
 	$(CLANG_FORMAT) -i $(FORMATTED)
+
+APP_ID := packaging/io.github.kestrin.Vantiq
+
+check-metadata: deps
+	desktop-file-validate $(APP_ID).desktop
+	appstreamcli validate --no-net $(APP_ID).metainfo.xml
+
+package: deps
+	cmake --preset package
+	cmake --build --preset package -j $(JOBS)
+	cpack --preset package
+
+windows-check:
+	@scripts/install-deps.sh --windows
+	cmake --preset windows
+	cmake --build --preset windows -j $(JOBS)
+	ctest --preset windows
 
 FUZZ_SECONDS ?= 60
 FUZZ_DIR := build/fuzz

@@ -1,12 +1,20 @@
 #include "test_support.h"
 
+#include "core/base/utf8_path.h"
+
 #include <atomic>
 #include <cstring>
 #include <fstream>
 #include <iterator>
 #include <stdexcept>
 
+#ifdef _WIN32
+#include <process.h>
+#include <stdlib.h>
+#define getpid _getpid
+#else
 #include <unistd.h>
+#endif
 
 namespace vantiq::test {
 
@@ -39,8 +47,27 @@ TempDir::~TempDir() {
     std::filesystem::remove_all(path_, ignored);
 }
 
+CatalogueSearchScope::CatalogueSearchScope(const std::filesystem::path& folder)
+    : previous_(std::filesystem::current_path()) {
+    std::filesystem::current_path(folder);
+#ifdef _WIN32
+    _putenv_s("APPDATA", (folder / "data").string().c_str());
+#else
+    ::setenv("XDG_DATA_HOME", (folder / "data").c_str(), 1);
+#endif
+}
+
+CatalogueSearchScope::~CatalogueSearchScope() {
+    std::filesystem::current_path(previous_);
+#ifdef _WIN32
+    _putenv_s("APPDATA", "");
+#else
+    ::unsetenv("XDG_DATA_HOME");
+#endif
+}
+
 void WriteBytes(const std::string& path, const std::vector<unsigned char>& bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    std::ofstream out(Utf8Path(path), std::ios::binary | std::ios::trunc);
     out.write(reinterpret_cast<const char*>(bytes.data()),
               static_cast<std::streamsize>(bytes.size()));
     if (!out) {
@@ -49,7 +76,7 @@ void WriteBytes(const std::string& path, const std::vector<unsigned char>& bytes
 }
 
 std::vector<unsigned char> ReadBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(Utf8Path(path), std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 

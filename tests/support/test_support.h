@@ -38,6 +38,20 @@ private:
     std::filesystem::path path_;
 };
 
+// For the rest of a scope the current folder is `folder` and the user's
+// data folder is `folder`/data/Kestrin/Vantiq: the places a program looks
+// for its catalogue when none is named, away from the real ones.
+class CatalogueSearchScope {
+public:
+    explicit CatalogueSearchScope(const std::filesystem::path& folder);
+    ~CatalogueSearchScope();
+    CatalogueSearchScope(const CatalogueSearchScope&) = delete;
+    CatalogueSearchScope& operator=(const CatalogueSearchScope&) = delete;
+
+private:
+    std::filesystem::path previous_;
+};
+
 void WriteBytes(const std::string& path, const std::vector<unsigned char>& bytes);
 std::vector<unsigned char> ReadBytes(const std::string& path);
 

@@ -4,6 +4,8 @@ namespace vantiq {
 namespace {
 
 constexpr const char* kFooter =
+    "Without a catalogue, dump and check take the first Base.tmb in the current folder, the "
+    "user's data folder or the installed share/vantiq.\n"
     "Run 'vantiq-basetool COMMAND --help' for a command's options.\n"
     "Exit status: 0 on success, 1 on a failure (check: the program would refuse the file), "
     "2 on bad arguments, 3 when check finds problems the program tolerates.";
@@ -31,7 +33,8 @@ CommandSpec DumpCommand() {
             "Writes the catalogue back as that CSV to standard output.",
             1,
             {{"--pictures", "DIR", "write every picture to DIR/<index>.<png|jpg|bmp|gif|bin>"}},
-            "Usage: vantiq-basetool dump Base.tmb [--pictures DIR]"};
+            "Usage: vantiq-basetool dump [Base.tmb] [--pictures DIR]",
+            1};
 }
 
 CommandSpec CheckCommand() {
@@ -40,7 +43,8 @@ CommandSpec CheckCommand() {
             "every module at hot sides 223-373 K.",
             1,
             {{"--thot-step", "K", "kelvin between the hot sides, 1 to 150 (default 10)"}},
-            "Usage: vantiq-basetool check Base.tmb [--thot-step K]"};
+            "Usage: vantiq-basetool check [Base.tmb] [--thot-step K]",
+            1};
 }
 
 }  // namespace

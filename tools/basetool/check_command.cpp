@@ -4,6 +4,7 @@
 #include <ostream>
 
 #include "basetool/catalogue_check.h"
+#include "basetool/catalogue_operand.h"
 #include "basetool/hot_side_grid.h"
 #include "basetool/picture_format.h"
 #include "common/exit_status.h"
@@ -59,10 +60,14 @@ int RunCheckCommand(const CommandArgs& args, std::ostream& out, std::ostream& er
         err << "vantiq-basetool: --thot-step takes a whole number of kelvin from 1 to 150\n";
         return kExitUsage;
     }
-    const Result<StoredCatalogue> catalogue = ReadCatalogue(args.operands[0]);
+    const auto path = CatalogueOperand(args, err);
+    if (!path) {
+        return kExitFailure;
+    }
+    const Result<StoredCatalogue> catalogue = ReadCatalogue(*path);
     if (!catalogue.ok()) {
-        err << "vantiq-basetool: " << EscapeControls(args.operands[0]) << ": "
-            << catalogue.error().message << "\n";
+        err << "vantiq-basetool: " << EscapeControls(*path) << ": " << catalogue.error().message
+            << "\n";
         return kExitFailure;
     }
     const CheckSettings settings{HotSideGrid(step), PictureDecodes};

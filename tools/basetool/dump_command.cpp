@@ -8,6 +8,7 @@
 
 #include "basetool/catalogue_check.h"
 #include "basetool/catalogue_csv.h"
+#include "basetool/catalogue_operand.h"
 #include "basetool/picture_format.h"
 #include "common/exit_status.h"
 #include "core/base/base_layout.h"
@@ -91,7 +92,11 @@ bool DumpModules(const StoredCatalogue& c, const std::string& pictures, std::ost
 }  // namespace
 
 int RunDumpCommand(const CommandArgs& args, std::ostream& out, std::ostream& err) {
-    const std::string& path = args.operands[0];
+    const auto found = CatalogueOperand(args, err);
+    if (!found) {
+        return kExitFailure;
+    }
+    const std::string& path = *found;
     const Result<StoredCatalogue> catalogue = ReadCatalogue(path);
     const Status usable = catalogue.ok() ? catalogue->header : Status(catalogue.error());
     if (!usable.ok()) {

@@ -11,7 +11,7 @@ namespace vantiq {
 
 // The options every command shares.
 struct GlobalOptions {
-    std::string basePath = "Base.tmb";
+    std::string basePath;                 // empty: looked for where the window program looks
     double thot = TemBase::kDefaultThot;  // K
 };
 

@@ -124,7 +124,9 @@ ToolSpec MakeSyntax() {
         "vantiq-cli",
         kDescription,
         {
-            {"--base", "FILE", "the catalogue (default: Base.tmb in the current directory)"},
+            {"--base", "FILE",
+             "the catalogue (default: the first Base.tmb in the current folder, the user's data "
+             "folder or the installed share/vantiq)"},
             {"--thot-c", "C",
              "hot-side temperature in degrees Celsius, -50 to 100 (default 25); the "
              "model uses C + 273 K"},

@@ -1,10 +1,8 @@
 #include <iostream>
-#include <string>
-#include <vector>
 
 #include "cli/cli_app.h"
+#include "common/utf8_arguments.h"
 
 int main(int argc, char** argv) {
-    const std::vector<std::string> args(argv + 1, argv + argc);
-    return vantiq::RunCli(args, std::cout, std::cerr);
+    return vantiq::RunCli(vantiq::Utf8Arguments(argc, argv), std::cout, std::cerr);
 }

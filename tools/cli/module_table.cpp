@@ -3,6 +3,7 @@
 #include <ostream>
 
 #include "core/base/base_loader.h"
+#include "core/base/catalogue_finder.h"
 #include "core/base/cp1251.h"
 #include "core/base/safe_text.h"
 #include "core/model/module_inputs.h"
@@ -10,8 +11,11 @@
 namespace vantiq {
 
 bool OpenAndLoad(const GlobalOptions& options, TemBase& base, std::ostream& err) {
-    if (const Status opened = OpenBase(base, options.basePath); !opened.ok()) {
-        err << opened.error().caption << " " << opened.error().message << "\n";
+    const auto candidates = options.basePath.empty()
+                                ? DefaultCatalogueCandidates()
+                                : std::vector<CatalogueCandidate>{{options.basePath, false}};
+    if (const Result<std::string> found = OpenFirstBase(base, candidates); !found.ok()) {
+        err << found.error().caption << " " << found.error().message << "\n";
         return false;
     }
     base.thot = options.thot;

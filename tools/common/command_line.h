@@ -22,7 +22,8 @@ struct CommandSpec {
     std::string description;
     std::size_t operands = 0;
     std::vector<OptionSpec> options;
-    std::string footer;  // printed under the options by --help
+    std::string footer;                // printed under the options by --help
+    std::size_t optionalOperands = 0;  // how many of the last file names may be left out
 };
 
 // A whole tool: the options before the command, and its commands.

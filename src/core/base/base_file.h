@@ -10,9 +10,16 @@ namespace vantiq {
 // A read-only catalogue file held exclusively for as long as the object
 // lives: a second open of the same file, from this or another process, fails
 // while this one is held. Reads are positioned (they never move a shared
-// cursor), so several readers may use one open file.
+// cursor), so several readers may use one open file. Paths are UTF-8 on
+// every system.
 class BaseFile {
 public:
+#ifdef _WIN32
+    using Handle = void*;  // a Windows HANDLE
+#else
+    using Handle = int;  // a file descriptor
+#endif
+
     BaseFile() = default;
     ~BaseFile();
     BaseFile(BaseFile&& other) noexcept;
@@ -24,17 +31,24 @@ public:
     // by another open, or not a regular file (a folder, device or pipe).
     static std::optional<BaseFile> OpenExclusive(const std::string& path);
 
-    std::uint64_t Size() const { return size_; }
+    // True when something (a file, a folder, ...) is at `path`, held or not.
+    static bool Exists(const std::string& path);
+
+    std::uint64_t Size() const {
+        return size_;
+    }
 
     // Reads exactly `count` bytes at `offset`; false when the file ends
     // first or the read fails.
     bool ReadAt(std::uint64_t offset, void* buffer, std::size_t count) const;
 
 private:
-    explicit BaseFile(int fd, std::uint64_t size) : fd_(fd), size_(size) {}
+    static const Handle kNoHandle;
+
+    explicit BaseFile(Handle handle, std::uint64_t size) : handle_(handle), size_(size) {}
     void Close();
 
-    int fd_ = -1;
+    Handle handle_ = kNoHandle;
     std::uint64_t size_ = 0;
 };
 

@@ -1,6 +1,7 @@
 #include "core/base/base_writer.h"
 
 #include <limits>
+#include <system_error>
 
 #include "core/base/base_layout.h"
 #include "core/base/file_replace.h"

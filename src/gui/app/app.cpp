@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QMessageBox>
 
+#include "gui/app/catalogue_places.h"
 #include "gui/app/main_frame.h"
 #include "gui/app/page_printing.h"
 
@@ -13,13 +14,19 @@ CApp::CApp(std::string basePath) : basePath_(std::move(basePath)) {}
 CApp::~CApp() = default;
 
 bool CApp::InitInstance() {
+    // The user's data folder is Kestrin/Vantiq only with both names set.
+    QApplication::setOrganizationName(QStringLiteral("Kestrin"));
     QApplication::setApplicationName(QStringLiteral("Vantiq"));
-    if (const Status opened = OpenBase(base_, basePath_); !opened.ok()) {
-        QMessageBox::critical(nullptr, QString::fromStdString(opened.error().caption),
-                              QString::fromStdString(opened.error().message));
+    const auto candidates = basePath_.empty() ? StartupCatalogueCandidates()
+                                              : std::vector<CatalogueCandidate>{{basePath_}};
+    const Result<std::string> found = OpenFirstBase(base_, candidates);
+    if (!found.ok()) {
+        QMessageBox::critical(nullptr, QString::fromStdString(found.error().caption),
+                              QString::fromStdString(found.error().message));
         return false;
     }
     frame_ = std::make_unique<CMainFrame>(base_);
+    frame_->SetCataloguePath(QString::fromStdString(*found));
     if (!frame_->Create()) {
         frame_.reset();
         return false;

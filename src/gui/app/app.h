@@ -14,11 +14,13 @@ class CMainFrame;
 // main window. Owns the catalogue and the window for the whole run.
 class CApp {
 public:
-    explicit CApp(std::string basePath = kDefaultBasePath);
+    // `basePath` is the catalogue named on the command line; when empty it
+    // is looked for (see StartupCatalogueCandidates).
+    explicit CApp(std::string basePath = {});
     ~CApp();
 
-    // Opens the catalogue (a missing, locked or damaged file is reported and
-    // ends start-up before any window exists), creates the main window,
+    // Opens the catalogue (a missing, locked or damaged file is reported with
+    // every path tried and ends start-up before any window exists), creates the main window,
     // whose panel loads the records, and shows it. False when start-up
     // failed; nothing is shown then.
     bool InitInstance();

@@ -3,6 +3,7 @@
 #include <QMessageBox>
 
 #include "core/base/base_loader.h"
+#include "core/base/catalogue_finder.h"
 #include "gui/app/load_progress_dialog.h"
 #include "render/text/cp1251_text.h"
 
@@ -31,6 +32,33 @@ bool CatalogueSession::LoadRecords(QWidget* parent) {
             QMessageBox::warning(parent, QStringLiteral("Vantiq"), QString::fromStdString(text));
         }
     }
+    return true;
+}
+
+bool CatalogueSession::OpenInstead(const std::string& path, QWidget* parent) {
+    if (loading_) {
+        return false;
+    }
+    TemBase fresh;
+    fresh.thot = base_.thot;
+    const Result<std::string> found = OpenFirstBase(fresh, {{path}});
+    if (!found.ok()) {
+        QMessageBox::critical(parent, QString::fromStdString(found.error().caption),
+                              QString::fromStdString(found.error().message));
+        return false;
+    }
+    // The new catalogue is loaded beside the one in use, which therefore
+    // stays whole when the load fails.
+    CatalogueSession trial(fresh);
+    loading_ = true;
+    const bool loaded = trial.LoadRecords(parent);
+    loading_ = false;
+    ++loads_;
+    if (!loaded) {
+        return false;
+    }
+    base_ = std::move(fresh);
+    named_ = trial.named_;
     return true;
 }
 

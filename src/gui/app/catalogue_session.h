@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "core/base/tem_base.h"
@@ -24,6 +25,14 @@ public:
     // window painted, so a held arrow can step again) is refused rather than
     // starting a second load over the first.
     bool ReloadAt(double kelvin, QWidget* parent) override;
+
+    // Opens the catalogue at `path` in place of the open one: the same
+    // exclusive open, then the load at the current hot side under the
+    // progress dialog. Only when both succeed is the base replaced (its
+    // previous file is closed then). Otherwise the user is told why, with the
+    // path, and the base and its records stay as they were. Refused while a
+    // load runs.
+    bool OpenInstead(const std::string& path, QWidget* parent);
 
     // Number of loads run so far, failed ones included.
     int LoadCount() const { return loads_; }

@@ -1,9 +1,25 @@
 #include <QApplication>
+#include <QCommandLineParser>
 
 #include "gui/app/app.h"
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
-    vantiq::CApp vantiq;
+    QApplication::setApplicationName(QStringLiteral("Vantiq"));
+    QApplication::setDesktopFileName(QStringLiteral("io.github.kestrin.Vantiq"));
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Choose a thermoelectric cooling module."));
+    parser.addHelpOption();
+    parser.addPositionalArgument(
+        QStringLiteral("catalogue"),
+        QStringLiteral("The catalogue to open; without it the first Base.tmb in the current "
+                       "folder, the user's data folder or the installed share/vantiq."),
+        QStringLiteral("[CATALOGUE]"));
+    parser.process(application);
+    const QStringList named = parser.positionalArguments();
+    if (named.size() > 1) {
+        parser.showHelp(EXIT_FAILURE);
+    }
+    vantiq::CApp vantiq(named.isEmpty() ? std::string() : named.first().toStdString());
     return vantiq.Run();
 }

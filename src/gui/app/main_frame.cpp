@@ -9,9 +9,11 @@
 #include "core/base/cp1251.h"
 #include "core/base/safe_text.h"
 #include "gui/app/about_dlg.h"
+#include "gui/app/catalogue_places.h"
 #include "gui/app/command_ids.h"
 #include "gui/app/csv_export.h"
 #include "gui/app/module_art.h"
+#include "gui/app/open_catalogue_dialog.h"
 #include "gui/panel/module_dlg.h"
 #include "gui/panel/operating_point_list.h"
 #include "gui/settings/settings_dialog.h"
@@ -91,6 +93,9 @@ void CMainFrame::CreateMenus() {
 
 void CMainFrame::CreateFileMenu() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    file->addAction(QStringLiteral("&Open catalogue..."), QKeySequence::Open, this,
+                    &CMainFrame::OnOpenCatalogue);
+    file->addSeparator();
     printDatasheet_ = file->addAction(QStringLiteral("Print &datasheet"),
                                       QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P), this,
                                       [this] { Print(ID_FILE_PRINT_DATASHEET); });
@@ -147,6 +152,16 @@ void CMainFrame::ShowListStatus(int rows) {
 void CMainFrame::OnViewMode(DisplayMode mode) {
     viewMode_ = mode;
     OnTemSelected();
+}
+
+void CMainFrame::OnOpenCatalogue() {
+    const QString path = AskForCatalogue(cataloguePath_, this);
+    if (path.isEmpty() || !catalogue_.OpenInstead(path.toStdString(), this)) {
+        return;
+    }
+    RememberCatalogue(path);
+    cataloguePath_ = path;
+    panel_->ShowAllModules();  // selects the first row, which refreshes the title
 }
 
 void CMainFrame::OnCompare() {

@@ -46,6 +46,13 @@ public:
     void OnTemSelected();
     // Makes `mode` the display mode and refreshes, also when it already was.
     void OnViewMode(DisplayMode mode);
+    // File > "Open catalogue...": asks for a catalogue and, when it opens
+    // and loads, lists it afresh in place of the one in use; on failure the
+    // catalogue in use stays.
+    void OnOpenCatalogue();
+    // The file of the catalogue in use, where "Open catalogue..." starts.
+    void SetCataloguePath(const QString& path) { cataloguePath_ = path; }
+    const QString& CataloguePath() const { return cataloguePath_; }
     // View > "Compare": shows the compared modules side by side in a window
     // that stays open and follows the picks.
     void OnCompare();
@@ -74,6 +81,7 @@ private:
     // The view draws with these by reference.
     ColorSettings colors_;
     DisplayMode viewMode_ = DisplayMode::Datasheet;
+    QString cataloguePath_;
     CChildView* view_ = nullptr;
     CModuleDlg* panel_ = nullptr;
     QAction* printDatasheet_ = nullptr;

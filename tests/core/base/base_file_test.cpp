@@ -1,7 +1,10 @@
 #include "core/base/base_file.h"
 
 #include <gtest/gtest.h>
+
+#ifndef _WIN32
 #include <sys/stat.h>
+#endif
 
 #include "test_support.h"
 
@@ -25,10 +28,28 @@ TEST(BaseFile, RefusesMissingFilesAndFolders) {
     test::TempDir dir;
     EXPECT_FALSE(BaseFile::OpenExclusive(dir.File("absent.tmb")));
     EXPECT_FALSE(BaseFile::OpenExclusive(dir.path().string()));
+    EXPECT_FALSE(BaseFile::Exists(dir.File("absent.tmb")));
+    EXPECT_TRUE(BaseFile::Exists(dir.path().string()));
+#ifndef _WIN32
     EXPECT_FALSE(BaseFile::OpenExclusive("/dev/zero")) << "a device never ends";
     // A pipe without a writer: opening it must neither block nor succeed.
     ASSERT_EQ(::mkfifo(dir.File("pipe.tmb").c_str(), 0600), 0);
     EXPECT_FALSE(BaseFile::OpenExclusive(dir.File("pipe.tmb")));
+#endif
+}
+
+// Paths are UTF-8 everywhere in the program; on Windows they must reach the
+// system as the same name, not as the ANSI code page's reading of the bytes.
+TEST(BaseFile, OpensANameBeyondAscii) {
+    test::TempDir dir;
+    const std::string path =
+        dir.path().string() + "/\xd0\x9a\xd0\xb0\xd1\x82\xc2\xb0 \xe2\x84\x96.tmb";
+    test::WriteBytes(path, {1, 2, 3, 4});
+    ASSERT_TRUE(BaseFile::Exists(path));
+    auto file = BaseFile::OpenExclusive(path);
+    ASSERT_TRUE(file);
+    EXPECT_EQ(file->Size(), 4u);
+    EXPECT_FALSE(BaseFile::Exists(dir.path().string() + "/\xd0\x9a.tmb"));
 }
 
 TEST(BaseFile, ReadsOnlyWhatTheFileHolds) {

@@ -55,7 +55,7 @@ TEST_F(CatalogueSessionTest, ASecondOpenIsRefusedWhileTheWindowRuns) {
     EXPECT_FALSE(second.InitInstance());
     EXPECT_EQ(second.MainFrame(), nullptr);
     ASSERT_EQ(watcher.Boxes().size(), 1u);
-    EXPECT_EQ(watcher.Boxes()[0].text, kNotFound);
+    EXPECT_TRUE(watcher.Boxes()[0].text.startsWith(QLatin1String(kNotFound)));
     EXPECT_GT(Frame().Catalogue().LoadCount(), 0) << "the first window keeps running";
 }
 

@@ -14,8 +14,8 @@
 
 namespace vantiq::test {
 
-// A run of the program on a copy of the sample catalogue, with its settings
-// in a folder of its own.
+// A run of the program on a copy of the sample catalogue in its current
+// folder, with its settings and its user data folder in folders of its own.
 class AppFixture : public ::testing::Test {
 protected:
     void SetUp() override;
@@ -30,9 +30,8 @@ protected:
 
     TempDir dir_;
     std::unique_ptr<CApp> app_;
-
-private:
-    std::optional<CurrentDirectory> cwd_;
+    // The current folder and user data folder of the run, set by Start().
+    std::optional<CatalogueSearchScope> cwd_;
 };
 
 }  // namespace vantiq::test

@@ -210,6 +210,19 @@ TEST(BaseToolArgs, EachCommandHasItsHelpAndUsageErrorsPointToIt) {
               "Run 'vantiq-basetool check --help' for more.\n");
 }
 
+TEST(BaseToolDump, WithoutACatalogueTakesTheOneTheProgramsWouldOpen) {
+    test::TempDir dir;
+    test::CatalogueSearchScope scope(dir.path());
+    const ToolRun missing = Tool({"dump"});
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_NE(missing.err.find(dir.File("Base.tmb") + ": not found"), std::string::npos)
+        << missing.err;
+    test::WriteCatalogue(dir.File("Base.tmb"), {{test::WorkedExampleModule("HERE"), {}}});
+    const ToolRun found = Tool({"dump", "--pictures", dir.path().string()});
+    EXPECT_EQ(found.status, 0) << found.err;
+    EXPECT_NE(found.out.find("\nHERE,"), std::string::npos) << found.out;
+}
+
 TEST(BaseToolDump, SaysWhatItCannotCarryOver) {
     test::TempDir dir;
     auto unassigned = test::WorkedExampleModule("C\x98");

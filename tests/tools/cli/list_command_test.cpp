@@ -85,6 +85,24 @@ TEST(ListCommand, BaseErrorsExitWithOne) {
     EXPECT_EQ(run.out, "");
 }
 
+TEST(ListCommand, WithoutBaseTakesTheFirstCatalogueFoundAndNamesThePlacesTried) {
+    test::TempDir dir;
+    test::CatalogueSearchScope scope(dir.path());
+    const CliRun missing = Cli({"list"});
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_NE(missing.err.find(dir.File("Base.tmb") + ": not found"), std::string::npos);
+    EXPECT_NE(missing.err.find(dir.File("data") + "/Kestrin/Vantiq/Base.tmb: not found"),
+              std::string::npos)
+        << missing.err;
+
+    std::filesystem::create_directories(dir.path() / "data/Kestrin/Vantiq");
+    test::WriteCatalogue(dir.File("data/Kestrin/Vantiq/Base.tmb"),
+                         {{test::WorkedExampleModule("MINE"), {}}});
+    const CliRun found = Cli({"list"});
+    EXPECT_EQ(found.status, 0) << found.err;
+    EXPECT_NE(found.out.find(",MINE,"), std::string::npos);
+}
+
 TEST(ListCommand, BadArgumentsExitWithTwo) {
     for (const auto& args : std::vector<std::vector<std::string>>{{},
                                                                   {"frobnicate"},
