@@ -2,7 +2,7 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QTimer>
-#include <QTreeWidget>
+#include <QTreeView>
 
 #include <filesystem>
 
@@ -24,7 +24,7 @@ protected:
         return QString::fromStdString(WriteCatalogue(dir_.File(name), entries));
     }
     int ListedRows() const {
-        return Find<QTreeWidget>(Frame().Panel(), "resultList")->topLevelItemCount();
+        return Find<QTreeView>(Frame().Panel(), "resultList")->model()->rowCount();
     }
     // Picks `path` in File > "Open catalogue..."; the message boxes shown.
     std::vector<ModalWatcher::Box> OpenThroughMenu(const QString& path) {
