@@ -31,7 +31,7 @@ int RunSearchCommand(const ParsedArgs& args, std::ostream& out, std::ostream& er
     if (!ListSearchResult(base, request.criteria, request.key, request.order, list)) {
         err << kNoMatch << "\n";
     }
-    out << ListCsv(base, list);
+    WriteListCsv(base, list, out);
     return kExitOk;
 }
 

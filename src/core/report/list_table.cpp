@@ -1,5 +1,7 @@
 #include "core/report/list_table.h"
 
+#include <sstream>
+
 #include "core/base/cp1251.h"
 #include "core/report/csv.h"
 #include "core/report/module_fields.h"
@@ -7,11 +9,17 @@
 namespace vantiq {
 
 std::string ListCsv(const TemBase& base, const ResultList& list) {
+    std::ostringstream text;
+    WriteListCsv(base, list, text);
+    return std::move(text).str();
+}
+
+void WriteListCsv(const TemBase& base, const ResultList& list, std::ostream& out) {
     CsvRow header = {"row", "index", "name"};
     for (auto& field : ModuleValueHeader()) {
         header.push_back(std::move(field));
     }
-    std::string text = FormatCsvRow(header);
+    out << FormatCsvRow(header);
     const auto modules = list.Modules(base);
     for (std::size_t k = 0; k < modules.size(); ++k) {
         // Rows are names of the base, so each names a record.
@@ -20,9 +28,8 @@ std::string ListCsv(const TemBase& base, const ResultList& list) {
         for (auto& field : ModuleValueFields(record)) {
             row.push_back(std::move(field));
         }
-        text += FormatCsvRow(row);
+        out << FormatCsvRow(row);
     }
-    return text;
 }
 
 }  // namespace vantiq

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <ostream>
 #include <string>
 
 #include "core/base/tem_base.h"
@@ -13,5 +14,9 @@ namespace vantiq {
 // module in list order with its place, its index in the base and its name
 // in UTF-8. An empty list gives the header alone.
 std::string ListCsv(const TemBase& base, const ResultList& list);
+
+// The same text written row by row to `out`, so that a list of a million
+// modules is never held whole in memory.
+void WriteListCsv(const TemBase& base, const ResultList& list, std::ostream& out);
 
 }  // namespace vantiq

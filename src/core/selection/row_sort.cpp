@@ -1,12 +1,11 @@
 #include "core/selection/row_sort.h"
 
 #include <algorithm>
-#include <cmath>
-#include <functional>
 #include <limits>
 #include <numeric>
 #include <string_view>
 
+#include "core/selection/exchange_order.h"
 #include "core/selection/name_index.h"
 
 namespace vantiq {
@@ -51,54 +50,16 @@ std::vector<double> RowKeys(const TemBase& base, const std::vector<std::string>&
     return NameRanks(names);
 }
 
-// The exchange sort itself, on the precomputed keys, carrying each row's
-// original position along.
-template <typename OutOfOrder>
-std::vector<std::size_t> ExchangeSort(std::vector<double> keys, OutOfOrder outOfOrder) {
-    std::vector<std::size_t> rows(keys.size());
-    std::iota(rows.begin(), rows.end(), std::size_t{0});
-    for (std::size_t i = 0; i + 1 < keys.size(); ++i) {
-        for (std::size_t j = i + 1; j < keys.size(); ++j) {
-            if (outOfOrder(keys[i], keys[j])) {
-                std::swap(keys[i], keys[j]);
-                std::swap(rows[i], rows[j]);
-            }
-        }
-    }
-    return rows;
-}
-
-// Whether no two keys are equal and none is NaN: then the exchange sort's
-// order is simply the keys' order, which a plain sort reaches without
-// comparing every pair of rows.
-bool DistinctKeys(std::vector<double> keys) {
-    if (std::any_of(keys.begin(), keys.end(), [](double k) { return std::isnan(k); })) {
-        return false;
-    }
-    std::sort(keys.begin(), keys.end());
-    return std::adjacent_find(keys.begin(), keys.end()) == keys.end();
-}
-
-template <typename Before>
-std::vector<std::size_t> PlainSort(const std::vector<double>& keys, Before before) {
-    std::vector<std::size_t> rows(keys.size());
-    std::iota(rows.begin(), rows.end(), std::size_t{0});
-    std::sort(rows.begin(), rows.end(),
-              [&](std::size_t a, std::size_t b) { return before(keys[a], keys[b]); });
-    return rows;
-}
-
 std::vector<std::size_t> SortedPositions(std::vector<double> keys, SortOrder order) {
-    const bool exchanging = order == SortOrder::Ascending || order == SortOrder::Descending;
-    if (exchanging && DistinctKeys(keys)) {
-        return order == SortOrder::Ascending ? PlainSort(keys, std::less<>())
-                                             : PlainSort(keys, std::greater<>());
-    }
     switch (order) {
         case SortOrder::Ascending:
-            return ExchangeSort(std::move(keys), [](double a, double b) { return a > b; });
+            return ExchangeOrder(keys);
         case SortOrder::Descending:
-            return ExchangeSort(std::move(keys), [](double a, double b) { return a < b; });
+            // Descending exchanges are the ascending ones of the negated keys.
+            for (double& key : keys) {
+                key = -key;
+            }
+            return ExchangeOrder(keys);
         default: {
             // Any other direction exchanges nothing.
             std::vector<std::size_t> rows(keys.size());
