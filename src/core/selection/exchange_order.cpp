@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numeric>
+#include <span>
 
 namespace vantiq {
 namespace {
@@ -91,7 +92,7 @@ std::vector<std::size_t> Ranks(const std::vector<double>& keys, std::size_t& dis
 // The final order of one group of equal keys (their indices in first-to-last
 // order), given for each how many lower keys stood before it, and how many
 // lower keys there are in all.
-std::vector<std::size_t> GroupOrder(const std::vector<std::size_t>& group,
+std::vector<std::size_t> GroupOrder(std::span<const std::size_t> group,
                                     const std::vector<std::size_t>& lowerBefore,
                                     std::size_t lowerTotal) {
     const std::size_t size = group.size();
@@ -134,18 +135,31 @@ std::vector<std::size_t> ExchangeOrder(const std::vector<double>& keys) {
     }
     std::size_t distinct = 0;
     const std::vector<std::size_t> ranks = Ranks(keys, distinct);
-    // How many lower keys stand before each key; the groups of equal keys.
+    // How many lower keys stand before each key.
     std::vector<std::size_t> lowerBefore(keys.size());
-    std::vector<std::vector<std::size_t>> groups(distinct);
     Fenwick seen(distinct);
     for (std::size_t k = 0; k < keys.size(); ++k) {
         lowerBefore[k] = static_cast<std::size_t>(seen.Prefix(ranks[k]));
         seen.Add(ranks[k], 1);
-        groups[ranks[k]].push_back(k);
+    }
+    // The groups of equal keys, each in first-to-last order, one after the
+    // other from the smallest key: a million distinct keys must not cost a
+    // million small vectors.
+    std::vector<std::size_t> groupStart(distinct + 1, 0);
+    for (std::size_t rank : ranks) {
+        ++groupStart[rank + 1];
+    }
+    std::partial_sum(groupStart.begin(), groupStart.end(), groupStart.begin());
+    std::vector<std::size_t> members(keys.size());
+    std::vector<std::size_t> filled(groupStart.begin(), groupStart.end() - 1);
+    for (std::size_t k = 0; k < keys.size(); ++k) {
+        members[filled[ranks[k]]++] = k;
     }
     std::vector<std::size_t> order;
     order.reserve(keys.size());
-    for (const auto& group : groups) {
+    for (std::size_t rank = 0; rank < distinct; ++rank) {
+        const std::span<const std::size_t> group(members.data() + groupStart[rank],
+                                                 groupStart[rank + 1] - groupStart[rank]);
         const std::vector<std::size_t> placed = GroupOrder(group, lowerBefore, order.size());
         order.insert(order.end(), placed.begin(), placed.end());
     }
