@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "core/model/rated_values.h"
 #include "test_support.h"
 
@@ -15,7 +17,10 @@ class GraphReadOutTest : public testing::Test {
 protected:
     void SetUp() override {
         for (std::size_t m = 0; m < modules_.size(); ++m) {
-            modules_[m] = test::WorkedExampleModule("M" + std::to_string(m + 1));
+            // Appended rather than "M" + ...: GCC 12 warns falsely at -O3.
+            std::string name = "M";
+            name.append(std::to_string(m + 1));
+            modules_[m] = test::WorkedExampleModule(name);
             modules_[m].pelletCount = 71 + 56 * static_cast<std::uint32_t>(m);
             DeriveRatedValues(modules_[m], 298.0);
         }
