@@ -2,6 +2,7 @@
 #include <iostream>
 
 #include "basetool/basetool_app.h"
+#include "common/standard_output.h"
 #include "common/utf8_arguments.h"
 
 int main(int argc, char** argv) {
@@ -10,5 +11,6 @@ int main(int argc, char** argv) {
 #ifdef SIGXFSZ
     std::signal(SIGXFSZ, SIG_IGN);
 #endif
+    vantiq::PrepareStandardOutput();
     return vantiq::RunBaseTool(vantiq::Utf8Arguments(argc, argv), std::cout, std::cerr);
 }

@@ -1,13 +1,9 @@
 #include "common/utf8_arguments.h"
 
 #ifdef _WIN32
-#include <fcntl.h>
-#include <io.h>
 #include <windows.h>
 // shellapi.h needs the declarations of windows.h first.
 #include <shellapi.h>
-
-#include <cstdio>
 
 #include "core/base/wide_text.h"
 #endif
@@ -17,8 +13,6 @@ namespace vantiq {
 #ifdef _WIN32
 
 std::vector<std::string> Utf8Arguments(int argc, char** argv) {
-    SetConsoleOutputCP(CP_UTF8);
-    _setmode(_fileno(stdout), _O_BINARY);
     int count = 0;
     wchar_t** wide = CommandLineToArgvW(GetCommandLineW(), &count);
     if (wide == nullptr) {
