@@ -127,6 +127,47 @@ std::vector<std::size_t> GroupOrder(std::span<const std::size_t> group,
     return circle;
 }
 
+// How many lower keys stand before each key, given the keys' ranks.
+std::vector<std::size_t> LowerBefore(const std::vector<std::size_t>& ranks, std::size_t distinct) {
+    std::vector<std::size_t> lowerBefore(ranks.size());
+    Fenwick seen(distinct);
+    for (std::size_t k = 0; k < ranks.size(); ++k) {
+        lowerBefore[k] = static_cast<std::size_t>(seen.Prefix(ranks[k]));
+        seen.Add(ranks[k], 1);
+    }
+    return lowerBefore;
+}
+
+// The groups of equal keys, each in first-to-last order, one after the other
+// from the smallest key: group r is members[start[r]] to members[start[r+1]].
+// Two flat vectors, as a million distinct keys must not cost a million small
+// ones.
+struct Groups {
+    std::vector<std::size_t> start;
+    std::vector<std::size_t> members;
+
+    std::span<const std::size_t> Group(std::size_t rank) const {
+        return {members.data() + start[rank], start[rank + 1] - start[rank]};
+    }
+};
+
+Groups GroupByRank(const std::vector<std::size_t>& ranks, std::size_t distinct) {
+    Groups groups{std::vector<std::size_t>(distinct + 1, 0),
+                  std::vector<std::size_t>(ranks.size())};
+    for (std::size_t rank : ranks) {
+        ++groups.start[rank + 1];
+    }
+    std::partial_sum(groups.start.begin(), groups.start.end(), groups.start.begin());
+    // Filling a group moves its start on to the next group's; shifting the
+    // starts back by one restores them without a second vector.
+    for (std::size_t k = 0; k < ranks.size(); ++k) {
+        groups.members[groups.start[ranks[k]]++] = k;
+    }
+    std::shift_right(groups.start.begin(), groups.start.end(), 1);
+    groups.start[0] = 0;
+    return groups;
+}
+
 }  // namespace
 
 std::vector<std::size_t> ExchangeOrder(const std::vector<double>& keys) {
@@ -134,33 +175,20 @@ std::vector<std::size_t> ExchangeOrder(const std::vector<double>& keys) {
         return QuadraticOrder(keys);
     }
     std::size_t distinct = 0;
-    const std::vector<std::size_t> ranks = Ranks(keys, distinct);
-    // How many lower keys stand before each key.
-    std::vector<std::size_t> lowerBefore(keys.size());
-    Fenwick seen(distinct);
-    for (std::size_t k = 0; k < keys.size(); ++k) {
-        lowerBefore[k] = static_cast<std::size_t>(seen.Prefix(ranks[k]));
-        seen.Add(ranks[k], 1);
-    }
-    // The groups of equal keys, each in first-to-last order, one after the
-    // other from the smallest key: a million distinct keys must not cost a
-    // million small vectors.
-    std::vector<std::size_t> groupStart(distinct + 1, 0);
-    for (std::size_t rank : ranks) {
-        ++groupStart[rank + 1];
-    }
-    std::partial_sum(groupStart.begin(), groupStart.end(), groupStart.begin());
-    std::vector<std::size_t> members(keys.size());
-    std::vector<std::size_t> filled(groupStart.begin(), groupStart.end() - 1);
-    for (std::size_t k = 0; k < keys.size(); ++k) {
-        members[filled[ranks[k]]++] = k;
+    std::vector<std::size_t> lowerBefore;
+    Groups groups;
+    {
+        // The ranks go before the order is built: on a million keys every
+        // vector held at once is felt in the window's peak memory.
+        const std::vector<std::size_t> ranks = Ranks(keys, distinct);
+        lowerBefore = LowerBefore(ranks, distinct);
+        groups = GroupByRank(ranks, distinct);
     }
     std::vector<std::size_t> order;
     order.reserve(keys.size());
     for (std::size_t rank = 0; rank < distinct; ++rank) {
-        const std::span<const std::size_t> group(members.data() + groupStart[rank],
-                                                 groupStart[rank + 1] - groupStart[rank]);
-        const std::vector<std::size_t> placed = GroupOrder(group, lowerBefore, order.size());
+        const std::vector<std::size_t> placed =
+            GroupOrder(groups.Group(rank), lowerBefore, order.size());
         order.insert(order.end(), placed.begin(), placed.end());
     }
     return order;

@@ -69,17 +69,32 @@ std::vector<std::size_t> SortedPositions(std::vector<double> keys, SortOrder ord
     }
 }
 
+// Puts the row at positions[i] at i, for every i, by following each cycle of
+// the permutation: the rows are moved within `names`, never held twice.
+void MoveToPositions(std::vector<std::string>& names, std::vector<std::size_t> positions) {
+    for (std::size_t start = 0; start < names.size(); ++start) {
+        if (positions[start] == start) {
+            continue;  // in place, or its cycle is done
+        }
+        std::string first = std::move(names[start]);
+        std::size_t at = start;
+        while (positions[at] != start) {
+            const std::size_t from = positions[at];
+            names[at] = std::move(names[from]);
+            positions[at] = at;
+            at = from;
+        }
+        names[at] = std::move(first);
+        positions[at] = at;
+    }
+}
+
 }  // namespace
 
 std::vector<std::string> SortRows(const TemBase& base, std::vector<std::string> names, SortKey key,
                                   SortOrder order) {
-    const auto positions = SortedPositions(RowKeys(base, names, key), order);
-    std::vector<std::string> sorted;
-    sorted.reserve(names.size());
-    for (std::size_t position : positions) {
-        sorted.push_back(std::move(names[position]));
-    }
-    return sorted;
+    MoveToPositions(names, SortedPositions(RowKeys(base, names, key), order));
+    return names;
 }
 
 }  // namespace vantiq
