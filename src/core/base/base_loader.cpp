@@ -1,5 +1,6 @@
 #include "core/base/base_loader.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <functional>
@@ -19,16 +20,21 @@ bool NameHasTerminator(const unsigned char* entry) {
     return std::memchr(entry, '\0', kNameSize) != nullptr;
 }
 
-// Reads all entries with one positioned read; the file is damaged when it
-// is short or a name runs over its 30 bytes.
-Result<std::vector<TemRecord>> ReadEntries(const TemBase& base) {
-    std::vector<unsigned char> buffer(kEntrySize * std::size_t{base.count});
-    if (!base.file.ReadAt(EntriesOffset(base.count), buffer.data(), buffer.size())) {
+// Entries read and derived at a time: the read buffer stays small however
+// large the catalogue, and each block still gives every core some work.
+constexpr std::size_t kBlockEntries = 4096;
+
+// Reads the `size` entries from entry `first` on with one positioned read;
+// the file is damaged when it is short or a name runs over its 30 bytes.
+Result<std::vector<TemRecord>> ReadBlock(const TemBase& base, std::size_t first, std::size_t size) {
+    std::vector<unsigned char> buffer(kEntrySize * size);
+    if (!base.file.ReadAt(EntriesOffset(base.count) + kEntrySize * first, buffer.data(),
+                          buffer.size())) {
         return BaseDamagedError();
     }
     std::vector<TemRecord> records;
-    records.reserve(base.count);
-    for (std::size_t i = 0; i < base.count; ++i) {
+    records.reserve(size);
+    for (std::size_t i = 0; i < size; ++i) {
         const unsigned char* entry = buffer.data() + i * kEntrySize;
         if (!NameHasTerminator(entry)) {
             return BaseDamagedError();
@@ -38,18 +44,93 @@ Result<std::vector<TemRecord>> ReadEntries(const TemBase& base) {
     return records;
 }
 
-// Derives every record on all cores; each record is derived on its own, so
-// the result is that of a derivation in order. Progress is reported on the
-// calling thread, once per record.
-void DeriveAll(std::vector<TemRecord>& records, double thot, LoadProgress* progress) {
+// Derives every record of a block on all cores; each record is derived on
+// its own, so the result is that of a derivation in order. Progress is
+// reported on the calling thread, once per record, counting on from `done`.
+void DeriveBlock(std::vector<TemRecord>& records, double thot, LoadProgress* progress,
+                 std::size_t done) {
     std::function<void(std::size_t)> advanced;
     if (progress) {
-        advanced = [progress](std::size_t done) {
-            progress->Advanced(static_cast<std::uint32_t>(done));
+        advanced = [progress, done](std::size_t more) {
+            progress->Advanced(static_cast<std::uint32_t>(done + more));
         };
     }
     ParallelFor(
         records.size(), [&](std::size_t i) { DeriveRatedValues(records[i], thot); }, advanced);
+}
+
+// Reads and derives every entry of the open base a block at a time, handing
+// each derived record to `take` in base order. Stops at the first block that
+// cannot be read.
+Status DeriveEntries(const TemBase& base, LoadProgress* progress,
+                     const std::function<void(const TemRecord&)>& take) {
+    for (std::size_t first = 0; first < base.count; first += kBlockEntries) {
+        const std::size_t size = std::min<std::size_t>(kBlockEntries, base.count - first);
+        auto block = ReadBlock(base, first, size);
+        if (!block.ok()) {
+            return block.error();
+        }
+        DeriveBlock(*block, base.thot, progress, first);
+        for (const TemRecord& record : *block) {
+            take(record);
+        }
+    }
+    return {};
+}
+
+// What a derivation writes into a record. A load at another hot side stages
+// only this beside the records in use, a third of their size, so that they
+// stay whole should the file fail to read.
+struct DerivedPart {
+    double imax;
+    double umax;
+    double dtMax;
+    double qmax;
+    double acResistance;
+    bool derivable;
+};
+
+DerivedPart DerivedPartOf(const TemRecord& record) {
+    return {record.imax, record.umax,         record.dtMax,
+            record.qmax, record.acResistance, record.derivable};
+}
+
+void ApplyDerivedPart(TemRecord& record, const DerivedPart& part) {
+    record.imax = part.imax;
+    record.umax = part.umax;
+    record.dtMax = part.dtMax;
+    record.qmax = part.qmax;
+    record.acResistance = part.acResistance;
+    record.derivable = part.derivable;
+}
+
+// The first load of a base: the records are built beside the (empty) ones in
+// use and replace them.
+Status LoadFresh(TemBase& base, LoadProgress* progress) {
+    std::vector<TemRecord> records;
+    records.reserve(base.count);
+    const Status read =
+        DeriveEntries(base, progress, [&](const TemRecord& r) { records.push_back(r); });
+    if (read.ok()) {
+        base.records = std::move(records);
+    }
+    return read;
+}
+
+// A load of a base whose records are in place. Every entry is read and
+// derived again, as on the first load; its file fields equal those held (the
+// file is held open exclusively), so only the derived part is taken over.
+Status LoadAgain(TemBase& base, LoadProgress* progress) {
+    std::vector<DerivedPart> parts;
+    parts.reserve(base.count);
+    const Status read = DeriveEntries(
+        base, progress, [&](const TemRecord& r) { parts.push_back(DerivedPartOf(r)); });
+    if (read.ok()) {
+        for (std::size_t i = 0; i < parts.size(); ++i) {
+            ApplyDerivedPart(base.records[i], parts[i]);
+        }
+    }
+    return read;
 }
 
 }  // namespace
@@ -67,6 +148,7 @@ Status OpenBase(TemBase& base, const std::string& path) {
     }
     base.file = std::move(*file);
     base.count = *count;
+    base.records.clear();  // records of another file, if any, are not this one's
     base.isOpen = true;
     return {};
 }
@@ -85,17 +167,16 @@ Result<LoadReport> LoadBase(TemBase& base, LoadProgress* progress) {
     if (progress) {
         progress->Started(base.count);
     }
-    auto records = ReadEntries(base);
-    if (!records.ok()) {
-        return records.error();
+    const bool inPlace = base.records.size() == base.count;
+    if (const Status read = inPlace ? LoadAgain(base, progress) : LoadFresh(base, progress);
+        !read.ok()) {
+        return read.error();
     }
-    DeriveAll(*records, base.thot, progress);
     for (std::uint32_t i = 0; i < base.count; ++i) {
-        if (!(*records)[i].derivable) {
+        if (!base.records[i].derivable) {
             report.underivable.push_back(i);
         }
     }
-    base.records = std::move(*records);
     return report;
 }
 

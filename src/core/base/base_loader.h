@@ -38,11 +38,14 @@ struct LoadReport {
     std::vector<std::uint32_t> underivable;
 };
 
-// Reads every entry of the open base in one read and derives all records at
-// `base.thot`, on all cores; the records come out as a derivation in base
-// order gives them, and `progress` is called on the calling thread only. On success replaces
-// `base.records`; on failure (a damaged entry, a read error) leaves the records as they were. Does
-// nothing on a base that is not open (and reports nothing).
+// Reads every entry of the open base, a block at a time, and derives all
+// records at `base.thot`, on all cores; the records come out as a derivation
+// in base order gives them, and `progress` is called on the calling thread
+// only. On success replaces `base.records` (a base whose records are loaded
+// keeps them and takes over their newly derived values, so that a load at
+// another hot side does not hold the catalogue twice); on failure (a damaged
+// entry, a read error) leaves the records as they were. Does nothing on a
+// base that is not open (and reports nothing).
 Result<LoadReport> LoadBase(TemBase& base, LoadProgress* progress = nullptr);
 
 // The message naming the modules that could not be derived, as UTF-8 with

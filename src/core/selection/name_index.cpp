@@ -20,7 +20,8 @@ NameIndex::NameIndex(const TemBase& base)
 }
 
 std::size_t NameIndex::SlotOf(std::string_view name) const {
-    std::size_t at = std::hash<std::string_view>{}(name) & mask_;
+    const std::size_t hash = std::hash<std::string_view>{}(name);
+    std::size_t at = hash & mask_;
     // The table is never full, so the probe ends at an empty slot at worst.
     while (slots_[at] != 0 && records_[slots_[at] - 1].Name() != name) {
         at = (at + 1) & mask_;

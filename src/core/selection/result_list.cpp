@@ -62,14 +62,19 @@ void ResultList::Select(TemBase& base, std::ptrdiff_t row) {
 void ResultList::Rederived(TemBase& base, SortKey key, SortOrder order) {
     const std::string marked = mark_ < 0 ? std::string() : rows_[static_cast<std::size_t>(mark_)];
     const std::vector<std::int32_t> modules = Modules(base);
-    std::vector<std::string> kept;
-    kept.reserve(rows_.size());
+    // The rows kept move up in place: a million rows are not held twice.
+    std::size_t kept = 0;
     for (std::size_t k = 0; k < rows_.size(); ++k) {
-        if (Listable(base, modules[k])) {
-            kept.push_back(std::move(rows_[k]));
+        if (!Listable(base, modules[k])) {
+            continue;
         }
+        if (kept != k) {  // a string moved onto itself is left unspecified
+            rows_[kept] = std::move(rows_[k]);
+        }
+        ++kept;
     }
-    rows_ = SortRows(base, std::move(kept), key, order);
+    rows_.resize(kept);
+    rows_ = SortRows(base, std::move(rows_), key, order);
     // Rows of one name all stand for the same module, so the first of them
     // carries the mark.
     const auto at = mark_ < 0 ? rows_.end() : std::find(rows_.begin(), rows_.end(), marked);

@@ -6,7 +6,9 @@
 #include <bit>
 #include <cmath>
 #include <cstdint>
+#include <filesystem>
 
+#include "core/base/base_layout.h"
 #include "core/model/rated_values.h"
 #include "module_generator.h"
 #include "test_support.h"
@@ -101,6 +103,72 @@ TEST_F(BaseLoaderTest, ModuleWithoutBalanceIsSkippedNotFatal) {
               "These modules have no balance point at this hot-side temperature and are left out "
               "of every list:\nLEAKY");
     EXPECT_EQ(UnderivableMessage(base_, {}), "");
+}
+
+// Every field's bits, so that equal means identical.
+std::vector<std::uint64_t> RecordBits(const TemRecord& r) {
+    std::vector<std::uint64_t> bits(r.name.begin(), r.name.end());
+    for (double value : {r.imax, r.umax, r.dtMax, r.qmax, r.acResistance, r.pelletLength,
+                         r.pelletSide, r.width, r.length, r.height, r.electricalConductivity,
+                         r.seebeckCoefficient, r.thermalConductivity}) {
+        bits.push_back(std::bit_cast<std::uint64_t>(value));
+    }
+    bits.push_back(r.pelletCount);
+    bits.push_back(r.derivable);
+    return bits;
+}
+
+// More modules than one read takes, some of them not derivable.
+std::vector<TemRecord> ManyModules() {
+    auto modules = test::GeneratedModules(5000, 11);
+    for (std::size_t i = 3; i < modules.size(); i += 700) {
+        modules[i].imax = 0.0;
+    }
+    return modules;
+}
+
+TEST_F(BaseLoaderTest, ReloadGivesTheRecordsOfAFreshLoadAtThatHotSide) {
+    const auto path = Catalogue(ManyModules());
+    ASSERT_TRUE(OpenBase(base_, path).ok());
+    ASSERT_TRUE(LoadBase(base_).ok());
+    base_.thot = 340.0;
+    RecordingProgress progress;
+    const auto reloaded = LoadBase(base_, &progress);
+    ASSERT_TRUE(reloaded.ok());
+    EXPECT_EQ(progress.events.size(), 5001u);
+    EXPECT_EQ(progress.events.back(), 5000);
+
+    base_.file = {};  // lets the fresh base open the file
+    TemBase fresh;
+    fresh.thot = 340.0;
+    ASSERT_TRUE(OpenBase(fresh, path).ok());
+    const auto loaded = LoadBase(fresh);
+    ASSERT_TRUE(loaded.ok());
+    EXPECT_EQ(reloaded->underivable, loaded->underivable);
+    ASSERT_EQ(base_.records.size(), fresh.records.size());
+    for (std::size_t i = 0; i < fresh.records.size(); ++i) {
+        ASSERT_EQ(RecordBits(base_.records[i]), RecordBits(fresh.records[i])) << i;
+    }
+}
+
+TEST_F(BaseLoaderTest, AReloadThatCannotReadKeepsTheRecordsInUse) {
+    const auto path = Catalogue(ManyModules());
+    ASSERT_TRUE(OpenBase(base_, path).ok());
+    ASSERT_TRUE(LoadBase(base_).ok());
+    std::vector<std::vector<std::uint64_t>> before;
+    for (const auto& record : base_.records) {
+        before.push_back(RecordBits(record));
+    }
+    // Cut into the last entry: the first block reads and derives, the last
+    // one cannot be read.
+    std::filesystem::resize_file(path, EntriesOffset(5000) + kEntrySize * 4999 + 10);
+    base_.thot = 340.0;
+    const auto reloaded = LoadBase(base_);
+    ASSERT_FALSE(reloaded.ok());
+    EXPECT_EQ(reloaded.error().message, "TEM Base was damaged or it has invalid format.");
+    for (std::size_t i = 0; i < base_.records.size(); ++i) {
+        ASSERT_EQ(RecordBits(base_.records[i]), before[i]) << i;
+    }
 }
 
 // The rated values' bits and the verdict, so that equal means identical.

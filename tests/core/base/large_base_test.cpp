@@ -64,6 +64,14 @@ TEST_P(LargeBase, LoadsEveryModuleWithProgressInProportionalMemory) {
     // The entries' read buffer and the records, never more than three times
     // the file.
     EXPECT_LE(peak, 3 * fileSize) << "file of " << fileSize << " bytes";
+
+    // A load at another hot side stages the new values beside the records:
+    // it must not hold the catalogue a second time.
+    const test::AllocationMeter reloadMeter;
+    base.thot = 330.0;
+    ASSERT_TRUE(LoadBase(base).ok());
+    EXPECT_LE(reloadMeter.PeakBytes(), base.records.size() * sizeof(TemRecord) / 2);
+    EXPECT_EQ(base.FindByName(ModuleName(count - 1)), static_cast<std::int32_t>(count - 1));
 }
 
 INSTANTIATE_TEST_SUITE_P(Counts, LargeBase, ::testing::Values(65536u, 200000u));
