@@ -2,11 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <cmath>
 #include <cstdint>
-#include <filesystem>
 
 #include "core/base/base_layout.h"
 #include "core/model/rated_values.h"
@@ -159,9 +159,19 @@ TEST_F(BaseLoaderTest, AReloadThatCannotReadKeepsTheRecordsInUse) {
     for (const auto& record : base_.records) {
         before.push_back(RecordBits(record));
     }
-    // Cut into the last entry: the first block reads and derives, the last
-    // one cannot be read.
-    std::filesystem::resize_file(path, EntriesOffset(5000) + kEntrySize * 4999 + 10);
+    // The same file but for a last name that runs over its 30 bytes: the
+    // first block reads and derives, the last one is damaged. The held file
+    // cannot be changed where it is (Windows shares it with nobody), so the
+    // base is handed a copy.
+    auto bytes = test::ReadBytes(path);
+    std::fill_n(
+        bytes.begin() + static_cast<std::ptrdiff_t>(EntriesOffset(5000) + kEntrySize * 4999),
+        kNameSize, 'X');
+    const std::string damaged = dir_.File("Damaged.tmb");
+    test::WriteBytes(damaged, bytes);
+    TemBase copy;
+    ASSERT_TRUE(OpenBase(copy, damaged).ok());
+    base_.file = std::move(copy.file);
     base_.thot = 340.0;
     const auto reloaded = LoadBase(base_);
     ASSERT_FALSE(reloaded.ok());
