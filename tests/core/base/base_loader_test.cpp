@@ -153,22 +153,23 @@ TEST_F(BaseLoaderTest, ReloadGivesTheRecordsOfAFreshLoadAtThatHotSide) {
 
 TEST_F(BaseLoaderTest, AReloadThatCannotReadKeepsTheRecordsInUse) {
     const auto path = Catalogue(ManyModules());
-    ASSERT_TRUE(OpenBase(base_, path).ok());
-    ASSERT_TRUE(LoadBase(base_).ok());
-    std::vector<std::vector<std::uint64_t>> before;
-    for (const auto& record : base_.records) {
-        before.push_back(RecordBits(record));
-    }
-    // The same file but for a last name that runs over its 30 bytes: the
-    // first block reads and derives, the last one is damaged. The held file
-    // cannot be changed where it is (Windows shares it with nobody), so the
-    // base is handed a copy.
+    // A copy whose last name runs over its 30 bytes: its first block reads
+    // and derives, the last one is damaged. A held file cannot be changed
+    // where it is (Windows shares it with nobody), so the reload is handed
+    // the copy, made before the catalogue is held.
     auto bytes = test::ReadBytes(path);
     std::fill_n(
         bytes.begin() + static_cast<std::ptrdiff_t>(EntriesOffset(5000) + kEntrySize * 4999),
         kNameSize, 'X');
     const std::string damaged = dir_.File("Damaged.tmb");
     test::WriteBytes(damaged, bytes);
+
+    ASSERT_TRUE(OpenBase(base_, path).ok());
+    ASSERT_TRUE(LoadBase(base_).ok());
+    std::vector<std::vector<std::uint64_t>> before;
+    for (const auto& record : base_.records) {
+        before.push_back(RecordBits(record));
+    }
     TemBase copy;
     ASSERT_TRUE(OpenBase(copy, damaged).ok());
     base_.file = std::move(copy.file);
