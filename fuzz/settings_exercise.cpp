@@ -7,7 +7,7 @@
 #include <fstream>
 
 #include "render/colors/color_store.h"
-#include "render/colors/streamed_values.h"
+#include "render/settings/streamed_values.h"
 
 namespace vantiq {
 namespace {

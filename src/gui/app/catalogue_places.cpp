@@ -2,10 +2,10 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QSettings>
 #include <QStandardPaths>
 
 #include "core/base/data_folders.h"
+#include "render/settings/settings_store.h"
 
 namespace vantiq {
 namespace {
@@ -28,14 +28,16 @@ std::vector<CatalogueCandidate> StartupCatalogueCandidates() {
 }
 
 QString RememberedCatalogue() {
-    return QSettings(QStringLiteral("Kestrin"), QStringLiteral("Vantiq"))
-        .value(kRememberedKey)
-        .toString();
+    const SettingsStore store;
+    return store.Readable() ? store.value(kRememberedKey).toString() : QString();
 }
 
 void RememberCatalogue(const QString& path) {
-    QSettings store(QStringLiteral("Kestrin"), QStringLiteral("Vantiq"));
-    store.setValue(kRememberedKey, QDir(path).absolutePath());
+    SettingsStore store;
+    // A store that cannot be read is left as it is rather than overwritten.
+    if (store.Readable()) {
+        store.setValue(kRememberedKey, QDir(path).absolutePath());
+    }
 }
 
 }  // namespace vantiq

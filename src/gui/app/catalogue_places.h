@@ -16,7 +16,8 @@ namespace vantiq {
 std::vector<CatalogueCandidate> StartupCatalogueCandidates();
 
 // The catalogue last opened by hand, kept with the other settings; empty
-// when there is none.
+// when there is none or the store cannot be read safely (see
+// SettingsStore::Readable), which is then left as it is.
 QString RememberedCatalogue();
 void RememberCatalogue(const QString& path);
 

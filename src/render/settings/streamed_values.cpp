@@ -1,4 +1,4 @@
-#include "render/colors/streamed_values.h"
+#include "render/settings/streamed_values.h"
 
 #include <cstdint>
 #include <string>
