@@ -82,25 +82,20 @@ Status DeriveEntries(const TemBase& base, LoadProgress* progress,
 // only this beside the records in use, a third of their size, so that they
 // stay whole should the file fail to read.
 struct DerivedPart {
-    double imax;
-    double umax;
-    double dtMax;
-    double qmax;
-    double acResistance;
+    RatedValues values;  // for a module that is not derivable, as read
     bool derivable;
 };
 
-DerivedPart DerivedPartOf(const TemRecord& record) {
-    return {record.imax, record.umax,         record.dtMax,
-            record.qmax, record.acResistance, record.derivable};
+DerivedPart DerivedPartOf(const TemRecord& r) {
+    return {{r.imax, r.umax, r.dtMax, r.qmax, r.acResistance}, r.derivable};
 }
 
 void ApplyDerivedPart(TemRecord& record, const DerivedPart& part) {
-    record.imax = part.imax;
-    record.umax = part.umax;
-    record.dtMax = part.dtMax;
-    record.qmax = part.qmax;
-    record.acResistance = part.acResistance;
+    record.imax = part.values.imax;
+    record.umax = part.values.umax;
+    record.dtMax = part.values.dtMax;
+    record.qmax = part.values.qmax;
+    record.acResistance = part.values.acResistance;
     record.derivable = part.derivable;
 }
 

@@ -61,19 +61,12 @@ void ResultList::Select(TemBase& base, std::ptrdiff_t row) {
 
 void ResultList::Rederived(TemBase& base, SortKey key, SortOrder order) {
     const std::string marked = mark_ < 0 ? std::string() : rows_[static_cast<std::size_t>(mark_)];
-    const std::vector<std::int32_t> modules = Modules(base);
-    // The rows kept move up in place: a million rows are not held twice.
-    std::size_t kept = 0;
-    for (std::size_t k = 0; k < rows_.size(); ++k) {
-        if (!Listable(base, modules[k])) {
-            continue;
-        }
-        if (kept != k) {  // a string moved onto itself is left unspecified
-            rows_[kept] = std::move(rows_[k]);
-        }
-        ++kept;
+    {
+        // The rows kept move up in place: a million rows are never held twice.
+        const NameIndex index(base);
+        std::erase_if(rows_,
+                      [&](const std::string& row) { return !Listable(base, index.Find(row)); });
     }
-    rows_.resize(kept);
     rows_ = SortRows(base, std::move(rows_), key, order);
     // Rows of one name all stand for the same module, so the first of them
     // carries the mark.
