@@ -20,5 +20,13 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The window needs a display plugin, the drawn pages a font metric-compatible
 # with Arial; neither is linked, so dpkg-shlibdeps cannot see them.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation")
+# The Python module is built for one minor version of the system's Python and
+# hands out NumPy arrays.
+if(TARGET vantiq_python)
+    set(python ${Python3_VERSION_MAJOR}.${Python3_VERSION_MINOR})
+    math(EXPR next "${Python3_VERSION_MINOR} + 1")
+    string(APPEND CPACK_DEBIAN_PACKAGE_DEPENDS ", python3 (>= ${python}), "
+           "python3 (<< ${Python3_VERSION_MAJOR}.${next}), python3-numpy")
+endif()
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://github.com/kestrin/vantiq")
 include(CPack)

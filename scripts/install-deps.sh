@@ -9,6 +9,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev
     fonts-liberation clang clang-format libclang-rt-14-dev poppler-utils
     desktop-file-utils appstream dpkg-dev
+    python3-dev pybind11-dev python3-numpy python3-pytest python3-matplotlib
 )
 if [ "${1:-}" = "--windows" ]; then
     packages+=(g++-mingw-w64-x86-64-posix googletest wine64)

@@ -34,9 +34,10 @@ std::string ExclusionText(Exclusion exclusion, const TemRecord& record,
            "'";
 }
 
-// --why: the module's row when it is a result, or the reason it is not.
-int Explain(const TemBase& base, const AdviseRequest& request, const Advice& advice,
-            std::ostream& out, std::ostream& err) {
+}  // namespace
+
+int ExplainAdvice(const TemBase& base, const AdviseRequest& request, const Advice& advice,
+                  std::ostream& out, std::ostream& err) {
     const auto bytes = Utf8ToCp1251(request.why);
     const std::int32_t index = bytes ? base.FindByName(*bytes) : -1;
     if (index < 0) {
@@ -63,8 +64,6 @@ int Explain(const TemBase& base, const AdviseRequest& request, const Advice& adv
     return kExitOk;
 }
 
-}  // namespace
-
 int RunAdviseCommand(const ParsedArgs& args, std::ostream& out, std::ostream& err) {
     AdviseRequest request;
     if (const auto error = ReadAdviseRequest(args, request); !error.empty()) {
@@ -77,7 +76,7 @@ int RunAdviseCommand(const ParsedArgs& args, std::ostream& out, std::ostream& er
     }
     const Advice advice = RunAdvisor(base, request.advice, request.order);
     if (!request.why.empty()) {
-        return Explain(base, request, advice, out, err);
+        return ExplainAdvice(base, request, advice, out, err);
     }
     if (advice.points.empty()) {
         err << kNothing << "\n";

@@ -2,7 +2,10 @@
 
 #include <iosfwd>
 
+#include "cli/advise_options.h"
 #include "cli/cli_options.h"
+#include "core/advisor/advisor.h"
+#include "core/base/tem_base.h"
 
 namespace vantiq {
 
@@ -12,5 +15,11 @@ namespace vantiq {
 // module's row, or why it is not a result, is printed. Returns the exit
 // status.
 int RunAdviseCommand(const ParsedArgs& args, std::ostream& out, std::ostream& err);
+
+// --why on a derived base: the row of module `request.why` when `advice`
+// holds it, or one line saying why it is not a result. A name that is no
+// module's goes to `err` with kExitFailure.
+int ExplainAdvice(const TemBase& base, const AdviseRequest& request, const Advice& advice,
+                  std::ostream& out, std::ostream& err);
 
 }  // namespace vantiq

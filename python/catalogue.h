@@ -1,0 +1,67 @@
+#pragma once
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "core/base/tem_base.h"
+#include "core/model/curve_tables.h"
+
+namespace vantiq::python {
+
+// A keyword argument as the command line would have carried it: the name
+// with dashes, the value as text.
+using Options = std::vector<std::pair<std::string, std::string>>;
+
+// A fault of the catalogue: it cannot be found, read or derived.
+struct CatalogueFault {
+    std::string message;
+};
+// A bad argument, worded as vantiq-cli words it.
+struct ArgumentFault {
+    std::string message;
+};
+
+// The binding's catalogue: what vantiq-cli opens per command, held between
+// calls. Every option goes through the command line's own reading, so a call
+// is checked and answered exactly as the same command would be.
+class Catalogue {
+public:
+    // Opens and holds `path` (empty: looked for as vantiq-cli does), deriving it at
+    // `thotC` degrees Celsius. Throws CatalogueFault or ArgumentFault; the
+    // modules that cannot be derived are named in Skipped().
+    Catalogue(std::string path, const std::string& thotC);
+
+    // Derives every module again at `thotC`; the file stays held. On a fault
+    // the records stay those of the hot side before.
+    void SetThotC(const std::string& thotC);
+
+    const TemBase& Base() const { return base_; }
+    double ThotC() const;
+    const std::string& Skipped() const { return skipped_; }
+
+    // The list's module indexes in list order.
+    std::vector<std::size_t> Search(const Options& options);
+
+    // The advise command's CSV rows as (column, text) pairs, the header's
+    // order kept; with "why" a single row or one line of explanation.
+    std::vector<std::vector<std::pair<std::string, std::string>>> Advise(const Options& options,
+                                                                         std::string& why) const;
+
+    // The module's four curve families at the held hot side, `steps`
+    // samples per curve.
+    struct Families {
+        Curve deltaT;
+        CurveFamily heat;
+        CurveFamily voltage;
+        CurveFamily cop;
+    };
+    Families Curves(std::size_t index, unsigned steps) const;
+
+private:
+    std::string path_;
+    TemBase base_;  // the list's sort keeps its own order here
+    std::string skipped_;
+};
+
+}  // namespace vantiq::python

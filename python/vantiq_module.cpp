@@ -1,0 +1,243 @@
+// The `vantiq` Python module: the catalogue, its search and its advice,
+// answered by the same core code and the same option reading as vantiq-cli.
+#include <pybind11/numpy.h>
+#include <pybind11/pybind11.h>
+#include <pybind11/stl.h>
+
+#include <charconv>
+#include <cmath>
+
+#include "catalogue.h"
+#include "core/base/cp1251.h"
+
+namespace py = pybind11;
+using vantiq::python::ArgumentFault;
+using vantiq::python::Catalogue;
+using vantiq::python::CatalogueFault;
+using vantiq::python::Options;
+
+namespace {
+
+// supply_voltage=12 becomes --supply-voltage 12; str() of a float is its
+// shortest exact text, which the strict number reader takes as it is.
+Options ToOptions(const py::kwargs& kwargs) {
+    Options options;
+    for (const auto& [key, value] : kwargs) {
+        std::string name = py::str(key);
+        for (char& c : name) {
+            c = c == '_' ? '-' : c;
+        }
+        options.emplace_back(name, py::str(value).cast<std::string>());
+    }
+    return options;
+}
+
+py::array_t<double> Array(const std::vector<double>& values) {
+    return py::array_t<double>(static_cast<py::ssize_t>(values.size()), values.data());
+}
+
+// The rated values and the file fields, one array per column of `list`.
+py::dict Rated(const Catalogue& cat) {
+    const auto& records = cat.Base().records;
+    const double nan = std::nan("");
+    std::vector<std::vector<double>> columns(9);
+    for (const auto& r : records) {
+        const double rated[] = {r.imax, r.umax, std::fabs(r.dtMax), r.qmax, r.acResistance};
+        for (std::size_t c = 0; c < 5; ++c) {
+            columns[c].push_back(r.derivable ? rated[c] : nan);
+        }
+        columns[5].push_back(r.pelletCount);
+        columns[6].push_back(r.width);
+        columns[7].push_back(r.length);
+        columns[8].push_back(r.height);
+    }
+    const char* names[] = {"imax",    "umax",  "dtmax",  "qmax",  "ac_resistance",
+                           "pellets", "width", "length", "height"};
+    py::dict out;
+    for (std::size_t c = 0; c < columns.size(); ++c) {
+        out[names[c]] = Array(columns[c]);
+    }
+    out["pellets"] = out["pellets"].attr("astype")("uint32");
+    return out;
+}
+
+// A CSV field as Python reads it: whole numbers as int, other numbers as
+// float (the text is the shortest that reads back exactly), the rest as str.
+py::object Field(const std::string& text) {
+    long long whole = 0;
+    const char* end = text.data() + text.size();
+    if (auto [p, ec] = std::from_chars(text.data(), end, whole); ec == std::errc() && p == end) {
+        return py::int_(whole);
+    }
+    double number = 0.0;
+    if (auto [p, ec] = std::from_chars(text.data(), end, number); ec == std::errc() && p == end) {
+        return py::float_(number);
+    }
+    return py::str(text);
+}
+
+py::object Advise(const Catalogue& cat, const py::kwargs& kwargs) {
+    const Options options = ToOptions(kwargs);
+    std::string why;
+    std::vector<std::vector<std::pair<std::string, std::string>>> rows;
+    {
+        py::gil_scoped_release release;
+        rows = cat.Advise(options, why);
+    }
+    if (!why.empty()) {
+        return py::str(why);
+    }
+    py::list out;
+    for (const auto& row : rows) {
+        py::dict point;
+        for (const auto& [column, text] : row) {
+            point[column.c_str()] =
+                column == "name" || column == "wiring" ? py::str(text) : Field(text);
+        }
+        out.append(point);
+    }
+    return out;
+}
+
+py::dict Family(const vantiq::CurveFamily& family) {
+    py::list curves;
+    for (const auto& c : family.curves) {
+        py::dict curve;
+        curve["factor"] = c.factor;
+        curve["current"] = c.current;
+        curve["dt"] = Array(c.points.x);
+        curve["value"] = Array(c.points.y);
+        curves.append(curve);
+    }
+    py::dict out;
+    out["curves"] = curves;
+    return out;
+}
+
+py::dict Curves(const Catalogue& cat, std::size_t index, unsigned steps) {
+    Catalogue::Families families;
+    {
+        py::gil_scoped_release release;
+        families = cat.Curves(index, steps);
+    }
+    py::dict out;
+    out["delta_t"] = py::dict(py::arg("current") = Array(families.deltaT.x),
+                              py::arg("dt") = Array(families.deltaT.y));
+    out["heat"] = Family(families.heat)["curves"];
+    out["voltage"] = Family(families.voltage)["curves"];
+    out["cop"] = Family(families.cop)["curves"];
+    return out;
+}
+
+// Names the modules that could not be derived, as the command does on
+// standard error.
+void WarnSkipped(const Catalogue& cat) {
+    if (!cat.Skipped().empty() && PyErr_WarnEx(PyExc_UserWarning, cat.Skipped().c_str(), 1) < 0) {
+        throw py::error_already_set();
+    }
+}
+
+void SetThot(Catalogue& cat, double thotC) {
+    const std::string thot = py::str(py::float_(thotC));
+    {
+        py::gil_scoped_release release;
+        cat.SetThotC(thot);
+    }
+    WarnSkipped(cat);
+}
+
+// What Python holds.
+struct Held {
+    std::unique_ptr<Catalogue> cat;
+};
+
+std::unique_ptr<Catalogue> Open(const std::optional<std::string>& path, double thotC) {
+    const std::string thot = py::str(py::float_(thotC));
+    std::unique_ptr<Catalogue> cat;
+    {
+        py::gil_scoped_release release;
+        cat = std::make_unique<Catalogue>(path.value_or(""), thot);
+    }
+    WarnSkipped(*cat);
+    return cat;
+}
+
+}  // namespace
+
+PYBIND11_MODULE(vantiq, m) {
+    m.doc() =
+        "Thermoelectric module catalogues: rated values, search and operating points, "
+        "answered exactly as vantiq-cli answers them.";
+    static py::exception<CatalogueFault> catalogueError(m, "CatalogueError", PyExc_RuntimeError);
+    catalogueError.doc() = "The catalogue cannot be found, read or derived.";
+    py::register_exception_translator([](std::exception_ptr p) {
+        try {
+            if (p) {
+                std::rethrow_exception(p);
+            }
+        } catch (const CatalogueFault& e) {
+            PyErr_SetString(catalogueError.ptr(), e.message.c_str());
+        } catch (const ArgumentFault& e) {
+            PyErr_SetString(PyExc_ValueError, e.message.c_str());
+        }
+    });
+    py::class_<Held>(m, "Catalogue", "A catalogue of modules derived at a hot-side temperature.")
+        .def(py::init([](std::optional<std::string> path, double thotC) {
+                 return Held{Open(path, thotC)};
+             }),
+             py::arg("path") = py::none(), py::arg("thot_c") = 25.0,
+             "Opens the catalogue at `path` (None: the first Base.tmb where vantiq-cli looks) "
+             "and derives every module at `thot_c` degrees Celsius (-50 to 100). Modules that "
+             "cannot be derived are named in a UserWarning. The file stays held, as the window "
+             "holds it, until the catalogue is garbage-collected.")
+        .def(
+            "__len__", [](const Held& h) { return h.cat->Base().records.size(); },
+            "The number of modules in the file.")
+        .def_property_readonly(
+            "names",
+            [](const Held& h) {
+                std::vector<std::string> names;
+                for (const auto& r : h.cat->Base().records) {
+                    names.push_back(vantiq::Cp1251ToUtf8(r.Name()));
+                }
+                return names;
+            },
+            "The module names in file order, decoded from Windows-1251.")
+        .def_property(
+            "thot_c", [](const Held& h) { return h.cat->ThotC(); },
+            [](Held& h, double thotC) { SetThot(*h.cat, thotC); },
+            "The hot-side temperature in degrees Celsius; setting it derives every module again.")
+        .def(
+            "rated", [](const Held& h) { return Rated(*h.cat); },
+            "The columns of `vantiq-cli list` as NumPy arrays in file order: imax, umax, dtmax, "
+            "qmax, ac_resistance (NaN where a module cannot be derived), pellets, width, length, "
+            "height.")
+        .def(
+            "search",
+            [](Held& h, const py::kwargs& kwargs) {
+                const Options options = ToOptions(kwargs);
+                py::gil_scoped_release release;
+                return h.cat->Search(options);
+            },
+            "The indexes of the modules that meet every requirement given, in the list's order. "
+            "Keywords are the options of `vantiq-cli search`: q, dt, supply_voltage, "
+            "supply_current, mode, resistance, tolerance, width, length, height, name, sort, "
+            "order. A bad value raises ValueError with the command's message.")
+        .def(
+            "advise",
+            [](const Held& h, const py::kwargs& kwargs) { return Advise(*h.cat, kwargs); },
+            "The operating points as dicts with the columns of `vantiq-cli advise` (row, index, "
+            "name, modules, wiring, current, voltage, power, cop, heat_rejected, thot, dt, "
+            "qmax_at_dt). Keywords are the command's options: q, dt, cold_c, ambient_c, "
+            "sink_rth, supply_voltage, supply_current, modules, wiring, width, length, height, "
+            "name, sort, order; with why=NAME the command's text for that module instead.")
+        .def(
+            "curves",
+            [](const Held& h, std::size_t index, unsigned steps) {
+                return Curves(*h.cat, index, steps);
+            },
+            py::arg("index"), py::arg("steps") = 200,
+            "The module's performance curves at the hot side: 'delta_t' (dt against current) and "
+            "'heat', 'voltage', 'cop' (five curves each, one per current 0.2 to 1.0 x imax, each "
+            "a dict of factor, current and the arrays dt and value).");
+}

@@ -1,0 +1,148 @@
+"""The Python module answers exactly as vantiq-cli does on the sample catalogue."""
+
+import csv
+import io
+import math
+import os
+import shutil
+import subprocess
+
+import numpy as np
+import pytest
+
+import vantiq
+
+SAMPLE = os.environ["VANTIQ_SAMPLE"]
+CLI = os.environ["VANTIQ_CLI"]
+
+
+@pytest.fixture(scope="session", autouse=True)
+def cli_copy(tmp_path_factory):
+    """The command's own copy: an open catalogue holds its file."""
+    global CLI_BASE
+    CLI_BASE = str(tmp_path_factory.mktemp("cli") / "Base.tmb")
+    shutil.copyfile(SAMPLE, CLI_BASE)
+
+
+def cli(*words, thot_c=25.0):
+    done = subprocess.run([CLI, "--base", CLI_BASE, "--thot-c", str(thot_c), *words],
+                          capture_output=True, text=True, encoding="utf-8")
+    return done
+
+
+def cli_rows(*words, thot_c=25.0):
+    done = cli(*words, thot_c=thot_c)
+    assert done.returncode == 0, done.stderr
+    return list(csv.DictReader(io.StringIO(done.stdout, newline="")))
+
+
+@pytest.fixture(scope="module")
+def cat():
+    return vantiq.Catalogue(SAMPLE)
+
+
+def assert_rated_as_listed(cat, thot_c):
+    rows = cli_rows("list", thot_c=thot_c)
+    rated = cat.rated()
+    assert cat.names == [r["name"] for r in rows]
+    assert len(cat) == len(rows)
+    for column, values in rated.items():
+        listed = [float(r[column]) if r[column] else math.nan for r in rows]
+        np.testing.assert_array_equal(values, listed, err_msg=column)
+
+
+def test_rated_values_are_the_lists_at_every_hot_side(cat, tmp_path):
+    assert_rated_as_listed(cat, 25.0)
+    own = str(tmp_path / "Base.tmb")
+    shutil.copyfile(SAMPLE, own)
+    other = vantiq.Catalogue(own, thot_c=25.0)
+    other.thot_c = 60.5
+    assert other.thot_c == pytest.approx(60.5)
+    assert_rated_as_listed(other, 60.5)
+
+
+SEARCHES = [
+    {},
+    {"q": 10, "dt": 40},
+    {"q": 5, "dt": 30, "supply_voltage": 12, "supply_current": 4, "sort": "qmax", "order": "asc"},
+    {"mode": "resistance", "resistance": 2.5, "tolerance": 20, "width": 40},
+    {"name": "VQ", "sort": "pellets"},
+]
+
+
+def options(criteria):
+    words = []
+    for key, value in criteria.items():
+        words += ["--" + key.replace("_", "-"), str(value)]
+    return words
+
+
+@pytest.mark.parametrize("criteria", SEARCHES)
+def test_search_finds_the_commands_modules_in_its_order(cat, criteria):
+    expected = [int(r["index"]) for r in cli_rows("search", *options(criteria))]
+    assert cat.search(**criteria) == expected
+
+
+ADVICE = [
+    {"q": 20, "dt": 30},
+    {"q": 15, "cold_c": 5, "ambient_c": 30, "sink_rth": 0.2, "modules": "auto", "sort": "cop"},
+    {"q": 40, "dt": 20, "modules": 2, "wiring": "parallel", "supply_voltage": 12},
+]
+
+
+@pytest.mark.parametrize("request_", ADVICE)
+def test_advice_holds_the_commands_rows(cat, request_):
+    rows = cli_rows("advise", *options(request_))
+    points = cat.advise(**request_)
+    assert len(points) == len(rows) > 0
+    for point, row in zip(points, rows):
+        assert list(point) == list(row)
+        for column, text in row.items():
+            assert str(point[column]) == text or float(point[column]) == float(text), column
+
+
+def test_why_is_the_commands_text(cat):
+    name = cat.names[0]
+    assert cat.advise(q=1000, dt=60, why=name) == cli("advise", "--q", "1000", "--dt", "60",
+                                                      "--why", name).stdout
+
+
+@pytest.mark.parametrize("call, words", [
+    (lambda c: c.search(tolerance=3), ["search", "--tolerance", "3"]),
+    (lambda c: c.search(q="ten"), ["search", "--q", "ten"]),
+    (lambda c: c.advise(dt=10), ["advise", "--dt", "10"]),
+    (lambda c: c.advise(q=5, dt=10, colour=1), ["advise", "--q", "5", "--dt", "10", "--colour", "1"]),
+])
+def test_bad_arguments_raise_the_commands_message(cat, call, words):
+    message = cli(*words).stderr.strip()
+    with pytest.raises(ValueError) as raised:
+        call(cat)
+    assert str(raised.value) in message
+
+
+def test_a_catalogue_fault_raises_and_is_worded_as_the_command(tmp_path):
+    missing = str(tmp_path / "none.tmb")
+    expected = subprocess.run([CLI, "--base", missing, "list"], capture_output=True,
+                              text=True).stderr.strip()
+    with pytest.raises(vantiq.CatalogueError) as raised:
+        vantiq.Catalogue(missing)
+    assert str(raised.value) == expected
+    with pytest.raises(ValueError):
+        vantiq.Catalogue(SAMPLE, thot_c=150)
+
+
+def test_curves_meet_the_rated_values(cat):
+    rated = cat.rated()
+    index = int(np.nanargmax(rated["qmax"]))
+    curves = cat.curves(index)
+    heat = curves["heat"][-1]
+    assert heat["current"] == pytest.approx(rated["imax"][index])
+    # At the largest current the load falls from Qmax at dT = 0 to nothing at dTmax.
+    (x0, x1), (y0, y1) = heat["dt"][-2:], heat["value"][-2:]
+    assert y1 - x1 * (y1 - y0) / (x1 - x0) == pytest.approx(rated["qmax"][index], rel=1e-3)
+    # ... and the curve ends within a step, (Th - 80 K) / 200, of dTmax.
+    assert -heat["dt"].min() == pytest.approx(rated["dtmax"][index], abs=(298 - 80) / 200)
+    assert curves["delta_t"]["dt"].max() <= 0 < curves["delta_t"]["current"].max()
+    assert [c["factor"] for c in curves["cop"]] == [0.2, 0.4, 0.6, 0.8, 1.0]
+    with pytest.raises(ValueError):
+        cat.curves(len(cat))
