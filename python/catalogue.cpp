@@ -15,6 +15,9 @@
 namespace vantiq::python {
 namespace {
 
+// Far more samples than any drawing needs, and still a few megabytes.
+constexpr unsigned kMostCurveSteps = 100000;
+
 // The command line `vantiq-cli [--base P] --thot-c T command --options...`.
 ParsedArgs Parse(const std::string& path, const std::string& thotC, const std::string& command,
                  const Options& options) {
@@ -109,6 +112,10 @@ std::vector<std::vector<std::pair<std::string, std::string>>> Catalogue::Advise(
 Catalogue::Families Catalogue::Curves(std::size_t index, unsigned steps) const {
     if (index >= base_.records.size()) {
         throw ArgumentFault{"no module at index " + std::to_string(index)};
+    }
+    if (steps < 2 || steps > kMostCurveSteps) {
+        throw ArgumentFault{"steps takes 2 to " + std::to_string(kMostCurveSteps) + ", not " +
+                            std::to_string(steps)};
     }
     const TemRecord& record = base_.records[index];
     if (!record.derivable) {

@@ -144,5 +144,6 @@ def test_curves_meet_the_rated_values(cat):
     assert -heat["dt"].min() == pytest.approx(rated["dtmax"][index], abs=(298 - 80) / 200)
     assert curves["delta_t"]["dt"].max() <= 0 < curves["delta_t"]["current"].max()
     assert [c["factor"] for c in curves["cop"]] == [0.2, 0.4, 0.6, 0.8, 1.0]
-    with pytest.raises(ValueError):
-        cat.curves(len(cat))
+    for index, steps in [(len(cat), 200), (index, 0), (index, 10**6)]:
+        with pytest.raises(ValueError):
+            cat.curves(index, steps)
