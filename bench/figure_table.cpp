@@ -56,6 +56,36 @@ void FigureTable::Limit(const std::string& figure, double baselineSeconds, doubl
     std::fflush(stdout);
 }
 
+void FigureTable::Share(const std::string& figure, double baselineSeconds, double seconds,
+                        double most) {
+    const double share = seconds / baselineSeconds;
+    char aim[32] = "";
+    if (targets_) {
+        const bool met = share <= most;
+        allMet_ = allMet_ && met;
+        std::snprintf(aim, sizeof aim, "<=%.1fx%s", most, met ? "" : " MISSED");
+    }
+    std::printf("  %-46s %12s %12s %8.2fx %8s\n", figure.c_str(), Duration(baselineSeconds).c_str(),
+                Duration(seconds).c_str(), share, aim);
+    std::fflush(stdout);
+}
+
+void FigureTable::Parallel(const std::string& figure, double sequentialSeconds, double seconds,
+                           double limitSeconds) {
+    char aim[48] = "";
+    if (targets_) {
+        const bool fast = seconds < limitSeconds;
+        const bool gains = seconds <= sequentialSeconds;
+        allMet_ = allMet_ && fast && gains;
+        std::snprintf(aim, sizeof aim, "<%.0f ms, >=1x%s%s", limitSeconds * 1e3,
+                      fast ? "" : " MISSED", gains ? "" : " SLOWER");
+    }
+    std::printf("  %-46s %12s %12s %8.1fx %8s\n", figure.c_str(),
+                Duration(sequentialSeconds).c_str(), Duration(seconds).c_str(),
+                sequentialSeconds / seconds, aim);
+    std::fflush(stdout);
+}
+
 void FigureTable::Note(const std::string& text) {
     std::printf("  (%s)\n", text.c_str());
 }

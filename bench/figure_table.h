@@ -21,6 +21,16 @@ public:
     void Limit(const std::string& figure, double baselineSeconds, double seconds,
                double limitSeconds);
 
+    // One row whose target is a share of the baseline: `seconds` may cost at
+    // most `most` times `baselineSeconds`; the ratio printed is the share.
+    void Share(const std::string& figure, double baselineSeconds, double seconds, double most);
+
+    // One row for work spread over the cores: it must take less than
+    // `limitSeconds` and no longer than `sequentialSeconds`, the same work
+    // on the calling thread alone.
+    void Parallel(const std::string& figure, double sequentialSeconds, double seconds,
+                  double limitSeconds);
+
     // Prints a note under the rows.
     void Note(const std::string& text);
 

@@ -34,6 +34,7 @@ namespace vantiq::bench {
 namespace {
 
 constexpr std::size_t kGeneratedCount = 10000;
+constexpr std::size_t kCommandLineCount = 30000;
 constexpr std::uint64_t kGeneratedSeed = 20261207;
 constexpr double kHotSide = 298.0;
 
@@ -67,13 +68,13 @@ TemBase Derived(std::vector<TemRecord> records) {
     return base;
 }
 
-std::string WriteGenerated(const std::vector<TemRecord>& modules) {
+std::string WriteGenerated(const std::vector<TemRecord>& modules, const std::string& tag) {
     std::vector<CatalogueEntry> entries;
     for (const auto& m : modules) {
         entries.push_back({m, {}});
     }
     const auto path = (std::filesystem::temp_directory_path() /
-                       ("vantiq-bench-" + std::to_string(::getpid()) + ".tmb"))
+                       ("vantiq-bench-" + std::to_string(::getpid()) + "-" + tag + ".tmb"))
                           .string();
     if (const Status written = WriteBase(path, entries); !written.ok()) {
         throw std::runtime_error(written.error().message);
@@ -93,13 +94,20 @@ void Run(const std::string& samplePath) {
     BenchSearch(table, Derived(sample));
 
     const auto generated = test::GeneratedModules(kGeneratedCount, kGeneratedSeed);
-    const auto generatedPath = WriteGenerated(generated);
+    const auto generatedPath = WriteGenerated(generated, "window");
     table.Section(
         "Generated catalogue (10000 modules, seed " + std::to_string(kGeneratedSeed) + ")", true);
     const double referenceReload = BenchDerivation(table, generated, kHotSide, generatedPath);
     const TemBase derived = Derived(generated);
     BenchSearch(table, derived);
     BenchAdvisor(table, derived);
+    const auto largerPath =
+        WriteGenerated(test::GeneratedModules(kCommandLineCount, kGeneratedSeed), "cli");
+    table.Section("Command line on a generated catalogue (30000 modules, seed " +
+                      std::to_string(kGeneratedSeed) + ")",
+                  true);
+    BenchAdviceAgainstList(table, largerPath, kHotSide);
+    std::filesystem::remove(largerPath);
     table.Section(
         "Window program, offscreen (graphs of the sample's modules, spin on the "
         "generated catalogue)",

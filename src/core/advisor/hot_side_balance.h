@@ -20,11 +20,12 @@ struct SinkBalance {
     std::optional<OperatingPoint> first;
 };
 
-// Steps the hot side from ambient by 0.5 K while it stays at or below 373 K.
-// At the first step where the set has an operating point and the sink would
-// be no warmer than that step (Ta + Rs·Qh - Th <= 0), the balance is refined
-// by bisection between that step and the one before, or is that step itself
-// when the one before had no point. Rs = 0 settles at ambient.
+// Looks at the hot sides from ambient in 0.5 K steps while they stay at or
+// below 373 K. At the first step where the set has an operating point and the
+// sink would be no warmer than that step (Ta + Rs·Qh - Th <= 0), the balance
+// is refined to 1e-9 K between that step and the one before, or is that step
+// itself when the one before had no point. Rs = 0 settles at ambient. Steps
+// that cannot hold the balance are skipped rather than evaluated.
 SinkBalance BalanceHotSide(const TemRecord& record, double heat, std::int32_t modules,
                            Wiring wiring, const HeatSink& sink);
 

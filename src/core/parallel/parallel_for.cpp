@@ -3,75 +3,63 @@
 #include <algorithm>
 #include <atomic>
 #include <chrono>
-#include <condition_variable>
 #include <exception>
 #include <mutex>
-#include <stop_token>
-#include <thread>
-#include <vector>
+
+#include "core/parallel/worker_pool.h"
 
 namespace vantiq {
 namespace {
 
-// How often the waiting thread reports progress while no worker has ended.
-constexpr std::chrono::milliseconds kReportInterval{10};
-
 // The shared state of one ParallelFor: the next index to hand out, the count
-// done, the workers still running and the first failure.
+// done and the first failure.
 class ParallelRun {
 public:
     ParallelRun(std::size_t count, std::size_t chunk, const std::function<void(std::size_t)>& body)
         : count_(count), chunk_(chunk), body_(body) {}
 
-    void Enlist() {
-        std::lock_guard lock(mutex_);
-        ++running_;
+    // Runs chunks until none is left or the run stopped.
+    void Work() {
+        while (RunChunk()) {
+        }
     }
 
-    void Work(std::stop_token stop) {
+    // Runs the next chunk; false when none was left or the run stopped.
+    bool RunChunk() {
         try {
-            RunChunks(stop);
+            return TryChunk();
         } catch (...) {
             Fail(std::current_exception());
+            return false;
         }
-        {
-            std::lock_guard lock(mutex_);
-            --running_;
-        }
-        ended_.notify_all();
     }
 
-    // Waits until every worker has ended or the interval has passed; true
-    // when they have ended.
-    bool WaitForEnd(std::chrono::milliseconds interval) {
-        std::unique_lock lock(mutex_);
-        return ended_.wait_for(lock, interval, [&] { return running_ == 0; });
-    }
+    void Stop() { stopped_.store(true, std::memory_order_relaxed); }
 
     std::size_t Done() const { return done_.load(std::memory_order_acquire); }
 
-    void RethrowFailure() const {
+    void RethrowFailure() {
+        std::lock_guard lock(mutex_);
         if (error_) {
             std::rethrow_exception(error_);
         }
     }
 
 private:
-    void RunChunks(const std::stop_token& stop) {
-        for (;;) {
-            const std::size_t begin = next_.fetch_add(chunk_);
-            if (begin >= count_) {
-                return;
-            }
-            const std::size_t end = std::min(begin + chunk_, count_);
-            for (std::size_t i = begin; i < end; ++i) {
-                if (stop.stop_requested() || failed_.load(std::memory_order_relaxed)) {
-                    return;
-                }
-                body_(i);
-                done_.fetch_add(1, std::memory_order_release);
-            }
+    bool TryChunk() {
+        const std::size_t begin = next_.fetch_add(chunk_);
+        if (begin >= count_) {
+            return false;
         }
+        const std::size_t end = std::min(begin + chunk_, count_);
+        for (std::size_t i = begin; i < end; ++i) {
+            if (stopped_.load(std::memory_order_relaxed)) {
+                return false;
+            }
+            body_(i);
+            done_.fetch_add(1, std::memory_order_release);
+        }
+        return true;
     }
 
     void Fail(std::exception_ptr error) {
@@ -79,7 +67,7 @@ private:
         if (!error_) {
             error_ = error;
         }
-        failed_ = true;
+        Stop();
     }
 
     const std::size_t count_;
@@ -87,24 +75,54 @@ private:
     const std::function<void(std::size_t)>& body_;
     std::atomic<std::size_t> next_{0};
     std::atomic<std::size_t> done_{0};
-    std::atomic<bool> failed_{false};
+    std::atomic<bool> stopped_{false};
     std::mutex mutex_;
-    std::condition_variable ended_;
-    std::size_t running_ = 0;
     std::exception_ptr error_;
 };
 
-void RunHere(std::size_t count, const std::function<void(std::size_t)>& body,
-             const std::function<void(std::size_t)>& advanced) {
-    for (std::size_t i = 0; i < count; ++i) {
-        body(i);
-        if (advanced) {
-            advanced(i + 1);
+// Takes the pool's workers back however the calling thread leaves; leaving
+// early, by an exception, stops the run first so that they end soon.
+class Loan {
+public:
+    Loan(WorkerPool& pool, ParallelRun& run, const std::function<void()>& work)
+        : pool_(pool), run_(run), lent_(pool.Lend(work)) {}
+    ~Loan() {
+        if (lent_) {
+            run_.Stop();
+            Return();
         }
     }
+    Loan(const Loan&) = delete;
+    Loan& operator=(const Loan&) = delete;
+
+    // Waits until the workers have finished what they took.
+    void Return() {
+        if (lent_) {
+            pool_.Withdraw();
+            lent_ = false;
+        }
+    }
+
+private:
+    WorkerPool& pool_;
+    ParallelRun& run_;
+    bool lent_;
+};
+
+// Below this much work in all, waking the workers and waiting for the last
+// of them costs more than they save, the more so on a busy machine where a
+// worker holding a chunk may not run for a while.
+constexpr std::chrono::microseconds kWorthSharing{2000};
+
+// Whether the work left, judged by the time the first chunk took, is worth
+// the workers.
+bool WorthSharing(std::chrono::steady_clock::duration firstChunk, std::size_t chunk,
+                  std::size_t count) {
+    const double chunks = static_cast<double>(count) / static_cast<double>(chunk);
+    return firstChunk * chunks > kWorthSharing;
 }
 
-// Small chunks keep both cores busy to the end even when the cost per index
+// Small chunks keep every core busy to the end even when the cost per index
 // varies; a few dozen per thread keep the shared counter cold.
 std::size_t ChunkFor(std::size_t count, std::size_t threads) {
     return std::clamp<std::size_t>(count / (threads * 16), 1, 64);
@@ -123,25 +141,26 @@ std::size_t Report(std::size_t reported, std::size_t done,
 
 void ParallelFor(std::size_t count, const std::function<void(std::size_t)>& body,
                  const std::function<void(std::size_t)>& advanced) {
-    const std::size_t threads = std::min<std::size_t>(std::thread::hardware_concurrency(), count);
-    if (threads <= 1) {
-        RunHere(count, body, advanced);
+    if (count == 0) {
         return;
     }
-    ParallelRun run(count, ChunkFor(count, threads), body);
-    std::size_t reported = 0;
-    {
-        // Declared after `run`, so leaving this block by any way stops and
-        // joins every worker before `run` goes.
-        std::vector<std::jthread> workers;
-        workers.reserve(threads);
-        for (std::size_t t = 0; t < threads; ++t) {
-            run.Enlist();
-            workers.emplace_back([&run](std::stop_token stop) { run.Work(stop); });
-        }
-        while (!run.WaitForEnd(kReportInterval)) {
+    WorkerPool& pool = WorkerPool::Instance();
+    const std::size_t chunk = ChunkFor(count, pool.Workers() + 1);
+    ParallelRun run(count, chunk, body);
+    const std::function<void()> work = [&run] { run.Work(); };
+    const auto started = std::chrono::steady_clock::now();
+    bool more = run.RunChunk();
+    std::size_t reported = Report(0, run.Done(), advanced);
+    if (more && WorthSharing(std::chrono::steady_clock::now() - started, chunk, count)) {
+        // The calling thread keeps working alongside the pool.
+        Loan loan(pool, run, work);
+        while (run.RunChunk()) {
             reported = Report(reported, run.Done(), advanced);
         }
+        loan.Return();
+    }
+    while (more && (more = run.RunChunk())) {
+        reported = Report(reported, run.Done(), advanced);
     }
     run.RethrowFailure();
     Report(reported, run.Done(), advanced);
