@@ -60,15 +60,19 @@ Result<StoredCatalogue> ReadCatalogue(const std::string& path) {
     if (!file) {
         return BaseNotFoundError();
     }
+    return ReadCatalogue(*file);
+}
+
+Result<StoredCatalogue> ReadCatalogue(const BaseFile& file) {
     StoredCatalogue catalogue;
-    catalogue.fileSize = file->Size();
-    const Result<std::uint32_t> count = ReadModuleCount(*file);
+    catalogue.fileSize = file.Size();
+    const Result<std::uint32_t> count = ReadModuleCount(file);
     if (!count.ok()) {
         catalogue.header = count.error();
         return catalogue;
     }
     catalogue.count = *count;
-    if (!ReadBody(*file, catalogue)) {
+    if (!ReadBody(file, catalogue)) {
         return BaseDamagedError();
     }
     return catalogue;

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "core/base/base_file.h"
 #include "core/base/base_writer.h"
 #include "core/base/picture_reader.h"
 #include "core/base/result.h"
@@ -33,5 +34,8 @@ struct StoredCatalogue {
 // error when the file cannot be opened or read; a damaged header or size is
 // told by the catalogue's `header`.
 Result<StoredCatalogue> ReadCatalogue(const std::string& path);
+
+// The same for a file this process already holds.
+Result<StoredCatalogue> ReadCatalogue(const BaseFile& file);
 
 }  // namespace vantiq

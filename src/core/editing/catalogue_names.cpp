@@ -1,0 +1,51 @@
+#include "core/editing/catalogue_names.h"
+
+#include <cstring>
+#include <map>
+
+#include "core/base/cp1251.h"
+#include "core/base/safe_text.h"
+
+namespace vantiq {
+
+Result<std::string> CatalogueNameBytes(std::string_view utf8) {
+    const std::string shown = EscapeControls(utf8);
+    const auto bytes = Utf8ToCp1251(utf8);
+    if (!bytes) {
+        return Error{"the name '" + shown + "' holds a character Windows-1251 lacks"};
+    }
+    if (bytes->find('\0') != std::string::npos) {
+        return Error{"the name '" + shown + "' holds a NUL character"};
+    }
+    if (bytes->size() > kMaxCatalogueNameBytes) {
+        return Error{"the name '" + shown + "' is longer than 29 bytes"};
+    }
+    return *bytes;
+}
+
+Status CheckDistinctNames(const std::vector<CatalogueEntry>& entries) {
+    std::map<std::string_view, std::size_t> seen;
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        const std::string_view name = entries[i].record.Name();
+        if (const auto [first, added] = seen.emplace(name, i); !added) {
+            return Error{"the name '" + EscapeControls(Cp1251ToUtf8(name)) +
+                         "' is used twice (modules " + std::to_string(first->second + 1) + " and " +
+                         std::to_string(i + 1) + ")"};
+        }
+    }
+    return {};
+}
+
+Result<CatalogueEntry> BuildCatalogueEntry(std::string_view utf8, const TemRecord& fields,
+                                           std::vector<unsigned char> picture) {
+    const Result<std::string> name = CatalogueNameBytes(utf8);
+    if (!name.ok()) {
+        return name.error();
+    }
+    CatalogueEntry entry{fields, std::move(picture)};
+    entry.record.name.fill('\0');
+    std::memcpy(entry.record.name.data(), name->data(), name->size());
+    return entry;
+}
+
+}  // namespace vantiq

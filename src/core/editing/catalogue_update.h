@@ -1,0 +1,28 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "core/base/base_file.h"
+#include "core/base/base_writer.h"
+#include "core/base/result.h"
+
+namespace vantiq {
+
+// Replaces the catalogue at `path`, which this process holds open as `held`,
+// with `entries`. The hold is given up only for the write (a held file cannot
+// be replaced on every system) and taken again afterwards, on the new file
+// when the write succeeded and on the previous one, left as it was, when it
+// failed. Nothing is touched when `entries` cannot be encoded. An error, too,
+// when the file cannot be held again; `held` is then closed. Callers re-read
+// the catalogue from `held` after a success.
+Status ReplaceHeldCatalogue(BaseFile& held, const std::string& path,
+                            const std::vector<CatalogueEntry>& entries);
+
+// Appends `added` to the catalogue held as `held` at `path`, as above. An
+// error, with nothing written, when the held file cannot be read or the
+// names of the catalogue and `added` together are not all different.
+Status AddToHeldCatalogue(BaseFile& held, const std::string& path,
+                          const std::vector<CatalogueEntry>& added);
+
+}  // namespace vantiq

@@ -1,0 +1,81 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "core/base/base_file.h"
+#include "core/base/catalogue_reader.h"
+#include "core/editing/catalogue_names.h"
+#include "core/editing/catalogue_update.h"
+#include "test_support.h"
+
+namespace vantiq {
+namespace {
+
+using test::ErrorText;
+
+std::string Repeated(const std::string& text, int times) {
+    std::string repeated;
+    for (int i = 0; i < times; ++i) {
+        repeated += text;
+    }
+    return repeated;
+}
+
+TEST(CatalogueEditing, NamesAreStoredInWindows1251WithinTheirField) {
+    struct Case {
+        std::string utf8;
+        std::string stored;  // the bytes kept, when the name is taken
+        std::string error;
+    };
+    const Case cases[] = {
+        {"VQ-127-1.4", "VQ-127-1.4", ""},
+        {"\xD0\x9C-1 \xE2\x82\xAC", "\xCC-1 \x88", ""},  // "М-1 €"
+        {std::string(29, 'x'), std::string(29, 'x'), ""},
+        {std::string(30, 'x'), "",
+         "the name '" + std::string(30, 'x') + "' is longer than 29 bytes"},
+        // Two bytes each in UTF-8, one in Windows-1251: 29 letters fit.
+        {Repeated("\xD0\x96", 29), std::string(29, '\xC6'), ""},
+        {std::string("a\0b", 3), "", "the name 'a\\x00b' holds a NUL character"},
+        {"\xE6\x97\xA5", "", "the name '\xE6\x97\xA5' holds a character Windows-1251 lacks"},
+    };
+    for (const Case& c : cases) {
+        const Result<CatalogueEntry> entry =
+            BuildCatalogueEntry(c.utf8, test::WorkedExampleModule(), {1, 2});
+        EXPECT_EQ(ErrorText(entry), c.error) << c.utf8;
+        if (entry.ok() && !c.stored.empty()) {
+            EXPECT_EQ(entry->record.Name(), c.stored);
+            EXPECT_EQ(entry->picture, (std::vector<unsigned char>{1, 2}));
+        }
+    }
+}
+
+TEST(CatalogueEditing, AddingToTheHeldCatalogueKeepsItHeldAndRefusesANameTwice) {
+    const test::TempDir dir;
+    const std::string path = test::WriteCatalogue(
+        dir.File("Base.tmb"),
+        {{test::WorkedExampleModule("A"), {}}, {test::WorkedExampleModule("B"), {}}});
+    auto held = BaseFile::OpenExclusive(path);
+    ASSERT_TRUE(held);
+
+    const std::vector<unsigned char> before = test::ReadBytes(path);
+    EXPECT_EQ(ErrorText(AddToHeldCatalogue(
+                  *held, path,
+                  {{test::WorkedExampleModule("C"), {}}, {test::WorkedExampleModule("A"), {}}})),
+              "the name 'A' is used twice (modules 1 and 4)");
+    EXPECT_EQ(test::ReadBytes(path), before);
+
+    ASSERT_EQ(ErrorText(AddToHeldCatalogue(*held, path, {{test::WorkedExampleModule("C"), {7}}})),
+              "");
+    EXPECT_FALSE(BaseFile::OpenExclusive(path)) << "the new file is held again";
+    const Result<StoredCatalogue> stored = ReadCatalogue(*held);
+    ASSERT_TRUE(stored.ok());
+    ASSERT_EQ(stored->entries.size(), 3u);
+    EXPECT_EQ(stored->entries[2].record.Name(), "C");
+    EXPECT_EQ(stored->entries[2].picture, (std::vector<unsigned char>{7}));
+    EXPECT_EQ(ErrorText(ReplaceHeldCatalogue(*held, path, {})), ErrorText(EncodeBase({})));
+    EXPECT_EQ(test::ReadBytes(path).size(), stored->fileSize) << "a refused write keeps the file";
+}
+
+}  // namespace
+}  // namespace vantiq
