@@ -123,12 +123,21 @@ bool CurveTestApplies(const SearchCriteria& c) {
     return performance && IsSet(c.requiredResistance);
 }
 
+bool HeatTestAloneApplies(const SearchCriteria& c) {
+    return IsSet(c.requiredQ) && IsSet(c.requiredDT) && !CurveTestApplies(c);
+}
+
 bool RecordMatches(const TemRecord& record, double thot, const SearchCriteria& criteria,
                    CurveReading reading) {
     if (!record.derivable || !RatedValuesPass(record, criteria)) {
         return false;
     }
     if (CurveTestApplies(criteria) && !CurveTest(record, thot, criteria, reading)) {
+        return false;
+    }
+    // Without an electrical criterion the dT line of the criteria text would
+    // otherwise promise a test that nothing made.
+    if (HeatTestAloneApplies(criteria) && !HeatTest(record, thot, criteria, reading)) {
         return false;
     }
     return MeetsDimensions(record, criteria) && MeetsName(record, criteria);

@@ -18,6 +18,11 @@ enum class CurveReading { kWholeFamilies, kImaxPointsAtDt };
 // values (supply mode) or with the resistance (resistance mode).
 bool CurveTestApplies(const SearchCriteria& criteria);
 
+// Whether the heat test of the curve test applies on its own: Q and dT are
+// set but the electrical values the whole curve test needs are not, so the
+// module must still pump Q at dT on its I = imax curve.
+bool HeatTestAloneApplies(const SearchCriteria& criteria);
+
 // Whether the module fits within every largest dimension set (equality
 // passes).
 bool MeetsDimensions(const TemRecord& record, const SearchCriteria& criteria);
@@ -28,8 +33,9 @@ bool MeetsName(const TemRecord& record, const SearchCriteria& criteria);
 
 // Whether `record`, derived at the hot-side temperature `thot` (K), meets
 // every requirement. The tests run in a fixed order and stop at the first
-// failure: Qmax, dTmax (when Q is not set), Umax, the curve test, width,
-// length, height and the name fragment (a case-sensitive run of bytes).
+// failure: Qmax, dTmax (when Q is not set), Umax, the curve test (or its
+// heat test alone), width, length, height and the name fragment (a
+// case-sensitive run of bytes).
 // Comparisons pass on equality. A record that could not be derived never
 // matches.
 bool RecordMatches(const TemRecord& record, double thot, const SearchCriteria& criteria,
