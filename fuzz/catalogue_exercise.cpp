@@ -18,8 +18,7 @@ namespace vantiq {
 namespace {
 
 bool IsBaseMessage(const Error& error) {
-    return error.caption == kBaseErrorCaption &&
-           (error.message == kBaseNotFoundMessage || error.message == kBaseDamagedMessage);
+    return error.message == kBaseNotFoundMessage || error.message == kBaseDamagedMessage;
 }
 
 std::string CheckOpened(const TemBase& base) {

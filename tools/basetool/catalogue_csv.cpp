@@ -3,9 +3,9 @@
 #include <cstring>
 #include <iterator>
 
-#include "core/base/base_layout.h"
 #include "core/base/cp1251.h"
 #include "core/base/safe_text.h"
+#include "core/editing/catalogue_names.h"
 #include "core/report/csv.h"
 #include "core/report/numbers.h"
 
@@ -13,7 +13,6 @@ namespace vantiq {
 namespace {
 
 constexpr std::size_t kColumnCount = std::size(kCatalogueColumns);
-constexpr std::size_t kMaxNameBytes = kNameSize - 1;
 
 Status CheckHeader(const CsvRow& header) {
     if (header.size() != kColumnCount) {
@@ -28,17 +27,9 @@ Status CheckHeader(const CsvRow& header) {
 }
 
 Status ReadName(const std::string& utf8, TemRecord& record) {
-    const auto bytes = Utf8ToCp1251(utf8);
-    if (!bytes) {
-        return Error{"the name '" + EscapeControls(utf8) +
-                     "' holds a character Windows-1251 lacks"};
-    }
-    // The stored name ends at its first NUL; what followed would be lost.
-    if (bytes->find('\0') != std::string::npos) {
-        return Error{"the name '" + EscapeControls(utf8) + "' holds a NUL character"};
-    }
-    if (bytes->size() > kMaxNameBytes) {
-        return Error{"the name '" + EscapeControls(utf8) + "' is longer than 29 bytes"};
+    const Result<std::string> bytes = CatalogueNameBytes(utf8);
+    if (!bytes.ok()) {
+        return bytes.error();
     }
     std::memcpy(record.name.data(), bytes->data(), bytes->size());
     return {};

@@ -1,33 +1,42 @@
 #include "cli/advise_options.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "cli/search_options.h"
+#include "core/advisor/advice_check.h"
+#include "core/model/celsius.h"
 
 namespace vantiq {
 namespace {
 
-constexpr double kCelsiusOffset = 273.0;
-constexpr double kMinAmbientCelsius = -50.0;
-constexpr double kMaxAmbientCelsius = 100.0;
+constexpr std::int32_t kMaxCountRead = AdviceRequest::kMaxModules + 1;
+
+// The option through which the command line gives each checked input.
+const char* OptionOf(AdviceInput input) {
+    switch (input) {
+        case AdviceInput::HeatLoad:
+            return "q";
+        case AdviceInput::Difference:
+            return "dt";
+        case AdviceInput::Ambient:
+            return "ambient-c";
+        case AdviceInput::Cold:
+            return "cold-c";
+        case AdviceInput::SinkResistance:
+            return "sink-rth";
+        case AdviceInput::SupplyVoltage:
+            return "supply-voltage";
+        case AdviceInput::SupplyCurrent:
+            return "supply-current";
+        case AdviceInput::Modules:
+            return "modules";
+    }
+    return "";
+}
 
 bool Given(const ParsedArgs& args, const char* name) {
     return args.options.count(name) > 0;
-}
-
-// Reads a number that must not fall below `least` (or must exceed it, with
-// `strictly`); `what` finishes "--name takes ...".
-std::string ReadAtLeast(const ParsedArgs& args, const std::string& name, double least,
-                        bool strictly, const char* what, double& value) {
-    double read = value;
-    if (auto error = ReadNumberOption(args, name, read); !error.empty()) {
-        return error;
-    }
-    if (strictly ? !(read > least) : !(read >= least)) {
-        return "--" + name + " takes " + what + ", not '" + OptionValue(args, name) + "'";
-    }
-    value = read;
-    return {};
 }
 
 std::string ReadSink(const ParsedArgs& args, HeatSink& sink) {
@@ -35,16 +44,10 @@ std::string ReadSink(const ParsedArgs& args, HeatSink& sink) {
     double cold = 0.0;
     for (const auto& error :
          {ReadNumberOption(args, "ambient-c", ambient), ReadNumberOption(args, "cold-c", cold),
-          ReadAtLeast(args, "sink-rth", 0.0, false, "0 or more K/W", sink.resistance)}) {
+          ReadNumberOption(args, "sink-rth", sink.resistance)}) {
         if (!error.empty()) {
             return error;
         }
-    }
-    if (ambient < kMinAmbientCelsius || ambient > kMaxAmbientCelsius) {
-        return "--ambient-c takes a temperature from -50 to 100 (degrees Celsius)";
-    }
-    if (!(cold < ambient)) {
-        return "--cold-c must be below --ambient-c";
     }
     sink.ambient = ambient + kCelsiusOffset;
     sink.cold = cold + kCelsiusOffset;
@@ -59,7 +62,7 @@ std::string ReadTemperatures(const ParsedArgs& args, AdviceRequest& r) {
         return "--dt excludes the heat-sink options --cold-c, --ambient-c and --sink-rth";
     }
     if (Given(args, "dt")) {
-        return ReadAtLeast(args, "dt", 0.0, false, "0 or more kelvin", r.criteria.requiredDT);
+        return ReadNumberOption(args, "dt", r.criteria.requiredDT);
     }
     if (sinkOptions == 0) {
         return "advise needs --dt K, or --cold-c, --ambient-c and --sink-rth";
@@ -85,10 +88,11 @@ std::string ReadModules(const ParsedArgs& args, std::int32_t& modules) {
     }
     double n = 0.0;
     ReadNumberOption(args, "modules", n);
-    if (n != std::floor(n) || n < 1 || n > AdviceRequest::kMaxModules) {
+    if (n != std::floor(n)) {
         return "--modules takes a whole number from 1 to 64 or auto, not '" + text + "'";
     }
-    modules = static_cast<std::int32_t>(n);
+    // A count out of range is left for the request's check to tell.
+    modules = n < 1 ? -1 : static_cast<std::int32_t>(std::min<double>(n, kMaxCountRead));
     return {};
 }
 
@@ -123,15 +127,17 @@ std::string ReadAdviseRequest(const ParsedArgs& args, AdviseRequest& request) {
     }
     request.why = OptionValue(args, "why");
     for (const auto& error :
-         {ReadAtLeast(args, "q", 0.0, true, "a heat load above 0 W", c.requiredQ),
-          ReadTemperatures(args, request.advice),
-          ReadAtLeast(args, "supply-voltage", 0.0, false, "0 or more volts", c.supplyVoltage),
-          ReadAtLeast(args, "supply-current", 0.0, false, "0 or more amperes", c.supplyCurrent),
+         {ReadNumberOption(args, "q", c.requiredQ), ReadTemperatures(args, request.advice),
+          ReadNumberOption(args, "supply-voltage", c.supplyVoltage),
+          ReadNumberOption(args, "supply-current", c.supplyCurrent),
           ReadModules(args, request.advice.modules), ReadChoices(args, request),
           ReadDimensionOptions(args, c), ReadNameOption(args, c.nameFilter)}) {
         if (!error.empty()) {
             return error;
         }
+    }
+    if (const auto fault = CheckAdviceRequest(request.advice)) {
+        return std::string("--") + OptionOf(fault->input) + ": " + fault->message;
     }
     return {};
 }

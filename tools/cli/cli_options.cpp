@@ -3,12 +3,12 @@
 #include <algorithm>
 
 #include "cli/cli_syntax.h"
+#include "core/model/celsius.h"
 #include "core/report/numbers.h"
 
 namespace vantiq {
 namespace {
 
-constexpr double kCelsiusOffset = 273.0;
 constexpr double kMinThotCelsius = -50.0;
 constexpr double kMaxThotCelsius = 100.0;
 

@@ -2,6 +2,7 @@
 
 #include <ostream>
 
+#include "core/base/base_error.h"
 #include "core/base/base_loader.h"
 #include "core/base/catalogue_finder.h"
 #include "core/base/cp1251.h"
@@ -15,13 +16,13 @@ bool OpenAndLoad(const GlobalOptions& options, TemBase& base, std::ostream& err)
                                 ? DefaultCatalogueCandidates()
                                 : std::vector<CatalogueCandidate>{{options.basePath, false}};
     if (const Result<std::string> found = OpenFirstBase(base, candidates); !found.ok()) {
-        err << found.error().caption << " " << found.error().message << "\n";
+        err << kBaseErrorCaption << " " << found.error().message << "\n";
         return false;
     }
     base.thot = options.thot;
     const Result<LoadReport> loaded = LoadBase(base);
     if (!loaded.ok()) {
-        err << loaded.error().caption << " " << loaded.error().message << "\n";
+        err << kBaseErrorCaption << " " << loaded.error().message << "\n";
         return false;
     }
     const std::string skipped = UnderivableMessage(base, loaded->underivable);

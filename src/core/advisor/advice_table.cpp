@@ -1,16 +1,11 @@
 #include "core/advisor/advice_table.h"
 
 #include "core/base/cp1251.h"
+#include "core/model/celsius.h"
 #include "core/report/csv.h"
 #include "core/report/numbers.h"
 
 namespace vantiq {
-namespace {
-
-constexpr double kCelsiusOffset = 273.0;
-
-}  // namespace
-
 std::vector<std::string> AdviceColumns() {
     return {"row",   "index", "name",          "modules", "wiring", "current",   "voltage",
             "power", "cop",   "heat_rejected", "thot",    "dt",     "qmax_at_dt"};

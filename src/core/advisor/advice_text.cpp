@@ -1,12 +1,11 @@
 #include "core/advisor/advice_text.h"
+#include "core/model/celsius.h"
 
 #include <cmath>
 #include <cstdio>
 
 namespace vantiq {
 namespace {
-
-constexpr double kCelsiusOffset = 273.0;
 
 std::string Format(const char* format, double value) {
     char text[64];

@@ -13,7 +13,7 @@ std::string Bytes(std::uint64_t count) {
 }
 
 Error Damaged(std::string what) {
-    return Error(std::move(what), kBaseErrorCaption);
+    return Error(std::move(what));
 }
 
 }  // namespace

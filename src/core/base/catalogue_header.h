@@ -13,7 +13,7 @@ namespace vantiq {
 // claims billions of modules from costing memory. A file too short for its
 // count, a count of 0 or a file that ends before its last entry is damaged:
 // the error says which, with the sizes involved ("the file counts 0
-// modules"), under the catalogue's error caption.
+// modules").
 Result<std::uint32_t> ReadModuleCount(const BaseFile& file);
 
 }  // namespace vantiq

@@ -7,15 +7,13 @@
 
 namespace vantiq {
 
-// Why an operation failed, in words for the user: the message, and the
-// caption of the message box the window shows it in (empty where the
-// message is printed rather than boxed).
+// Why an operation failed, in words for the user. Where it is shown (a
+// message box and its caption, a line on the console) is the front end's
+// choice.
 struct Error {
-    explicit Error(std::string text, std::string boxCaption = {})
-        : message(std::move(text)), caption(std::move(boxCaption)) {}
+    explicit Error(std::string text) : message(std::move(text)) {}
 
     std::string message;
-    std::string caption;
 
     friend bool operator==(const Error&, const Error&) = default;
 };

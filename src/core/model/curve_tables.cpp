@@ -147,14 +147,6 @@ auto VoltagePoint(const TemRecord& record, double th) {
 
 }  // namespace
 
-std::size_t CurveFamily::PointCount() const {
-    std::size_t total = 0;
-    for (const auto& curve : curves) {
-        total += curve.points.size();
-    }
-    return total;
-}
-
 double CurveFamily::MinX() const {
     double low = kMarkerMinX;
     for (const auto& curve : curves) {

@@ -35,7 +35,6 @@ struct CurveFamily {
     std::array<TypedCurve, 5> curves;
 
     const TypedCurve& AtImax() const { return curves[kImaxCurve]; }
-    std::size_t PointCount() const;
 
     // Axis extents as the graphs have always drawn them: every curve is
     // opened by a point (−k, 0), k = 1…5, that takes part in the extents, so

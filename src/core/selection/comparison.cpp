@@ -5,11 +5,11 @@
 #include <cstdio>
 
 #include "core/base/cp1251.h"
+#include "core/model/celsius.h"
 
 namespace vantiq {
 namespace {
 
-constexpr double kCelsiusOffset = 273.0;
 constexpr const char* kNoValue = "–";
 
 std::string Fixed(const char* format, double value) {

@@ -84,15 +84,6 @@ std::vector<std::int32_t> ResultList::Modules(const TemBase& base) const {
     return modules;
 }
 
-std::vector<std::string> ResultList::KeyTexts(const TemBase& base, SortKey key) const {
-    std::vector<std::string> texts;
-    texts.reserve(rows_.size());
-    for (std::int32_t module : Modules(base)) {
-        texts.push_back(ModuleKeyText(base, module, key));
-    }
-    return texts;
-}
-
 std::string ModuleKeyText(const TemBase& base, std::int32_t module, SortKey key) {
     const auto at = static_cast<std::size_t>(module);
     return module < 0 || at >= base.records.size() ? std::string()

@@ -57,10 +57,6 @@ public:
     // The module of every row, in row order (-1 for a name no record bears).
     std::vector<std::int32_t> Modules(const TemBase& base) const;
 
-    // The third column's text of every row for `key` (KeyColumnText of the
-    // row's module; empty for the name key or a row without a module).
-    std::vector<std::string> KeyTexts(const TemBase& base, SortKey key) const;
-
 private:
     std::vector<std::string> rows_;
     std::ptrdiff_t mark_ = -1;

@@ -1,6 +1,6 @@
 #include "gui/app/about_dlg.h"
 
-#include "gui/app/module_art.h"
+#include "render/pictures/module_art.h"
 #include "ui_about_dlg.h"
 
 namespace vantiq {

@@ -4,6 +4,7 @@
 #include <QMessageBox>
 
 #include "gui/app/catalogue_places.h"
+#include "gui/app/error_box.h"
 #include "gui/app/main_frame.h"
 #include "gui/app/page_printing.h"
 
@@ -21,8 +22,7 @@ bool CApp::InitInstance() {
                                               : std::vector<CatalogueCandidate>{{basePath_}};
     const Result<std::string> found = OpenFirstBase(base_, candidates);
     if (!found.ok()) {
-        QMessageBox::critical(nullptr, QString::fromStdString(found.error().caption),
-                              QString::fromStdString(found.error().message));
+        ShowErrorBox(nullptr, CatalogueErrorCaption(), found.error());
         return false;
     }
     frame_ = std::make_unique<CMainFrame>(base_);

@@ -4,6 +4,7 @@
 
 #include "core/base/base_loader.h"
 #include "core/base/catalogue_finder.h"
+#include "gui/app/error_box.h"
 #include "gui/app/load_progress_dialog.h"
 #include "render/text/cp1251_text.h"
 
@@ -21,8 +22,7 @@ bool CatalogueSession::LoadRecords(QWidget* parent) {
     }();
     loading_ = false;
     if (!result.ok()) {
-        QMessageBox::critical(parent, QString::fromStdString(result.error().caption),
-                              QString::fromStdString(result.error().message));
+        ShowErrorBox(parent, CatalogueErrorCaption(), result.error());
         return false;
     }
     if (result->underivable != named_) {
@@ -43,8 +43,7 @@ bool CatalogueSession::OpenInstead(const std::string& path, QWidget* parent) {
     fresh.thot = base_.thot;
     const Result<std::string> found = OpenFirstBase(fresh, {{path}});
     if (!found.ok()) {
-        QMessageBox::critical(parent, QString::fromStdString(found.error().caption),
-                              QString::fromStdString(found.error().message));
+        ShowErrorBox(parent, CatalogueErrorCaption(), found.error());
         return false;
     }
     // The new catalogue is loaded beside the one in use, which therefore

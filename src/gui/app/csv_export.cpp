@@ -38,15 +38,6 @@ bool WriteCsvFile(const QString& path, const std::string& text) {
     return file.commit();
 }
 
-bool WriteOperatingPoints(const QString& path, const TemBase& base,
-                          const std::vector<OperatingPoint>& points) {
-    return WriteCsvFile(path, AdviceCsv(base, points));
-}
-
-bool WriteResultList(const QString& path, const TemBase& base, const ResultList& list) {
-    return WriteCsvFile(path, ListCsv(base, list));
-}
-
 void ExportOperatingPoints(QWidget* parent, const TemBase& base,
                            const std::vector<OperatingPoint>& points) {
     if (points.empty()) {

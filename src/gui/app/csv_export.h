@@ -17,15 +17,6 @@ namespace vantiq {
 // written (a file that was there is then left as it was).
 bool WriteCsvFile(const QString& path, const std::string& text);
 
-// Writes `points` of modules of `base` to `path` as the command-line tool's
-// `advise` CSV; false as WriteCsvFile.
-bool WriteOperatingPoints(const QString& path, const TemBase& base,
-                          const std::vector<OperatingPoint>& points);
-
-// Writes the rows of `list` to `path` as the command-line tool's `search`
-// CSV; false as WriteCsvFile.
-bool WriteResultList(const QString& path, const TemBase& base, const ResultList& list);
-
 // File > "Export operating points as CSV...": asks for a file over `parent`
 // and writes the listed points there, saying so when there are none or the
 // file cannot be written.

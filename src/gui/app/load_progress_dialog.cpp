@@ -51,14 +51,6 @@ void LoadProgressDialog::Repaint() {
     sinceRepaint_.start();
 }
 
-QString LoadProgressDialog::CountLineText() const {
-    return ui_->countLine->text();
-}
-
-int LoadProgressDialog::Maximum() const {
-    return ui_->progressBar->maximum();
-}
-
 int LoadProgressDialog::Value() const {
     return ui_->progressBar->value();
 }

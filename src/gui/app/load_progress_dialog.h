@@ -27,8 +27,6 @@ public:
     void Started(std::uint32_t count) override;
     void Advanced(std::uint32_t done) override;
 
-    QString CountLineText() const;
-    int Maximum() const;
     int Value() const;
 
 private:

@@ -12,7 +12,7 @@
 #include "gui/app/catalogue_places.h"
 #include "gui/app/command_ids.h"
 #include "gui/app/csv_export.h"
-#include "gui/app/module_art.h"
+#include "gui/app/error_box.h"
 #include "gui/app/open_catalogue_dialog.h"
 #include "gui/panel/module_dlg.h"
 #include "gui/panel/operating_point_list.h"
@@ -20,6 +20,7 @@
 #include "gui/view/compare_dlg.h"
 #include "render/colors/color_store.h"
 #include "render/pages/page_texts.h"
+#include "render/pictures/module_art.h"
 #include "render/text/cp1251_text.h"
 
 namespace vantiq {
@@ -38,8 +39,7 @@ CMainFrame::CMainFrame(TemBase& base, QWidget* parent)
     : QMainWindow(parent), base_(base), catalogue_(base) {
     const Result<ColorSettings> stored = LoadStoredColors();
     if (!stored.ok()) {
-        QMessageBox::critical(nullptr, QString::fromStdString(stored.error().caption),
-                              QString::fromStdString(stored.error().message));
+        ShowErrorBox(nullptr, QStringLiteral("Error!"), stored.error());
     }
     colors_ = stored.value_or(ColorSettings{});
     setWindowIcon(ModuleIcon());

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "core/advisor/advice_check.h"
 #include "core/advisor/advice_text.h"
 #include "core/advisor/advisor.h"
 #include "core/base/cp1251.h"
@@ -28,30 +29,6 @@ constexpr int kPanelWidth = 264;
 
 QString Shown(const std::string& bytes) {
     return QString::fromStdString(Cp1251ToUtf8(bytes));
-}
-
-// Why the advisor cannot run `request` as the user entered it; empty when it can.
-QString AdviceInputProblem(const AdviceRequest& request) {
-    constexpr double kMinAmbient = TemBase::kMinThot;
-    constexpr double kMaxAmbient = TemBase::kMaxThot;
-    if (!(request.criteria.requiredQ > 0.0)) {
-        return QStringLiteral("Enter the heat load Q (above 0 W) in step 2 first.");
-    }
-    if (!request.sink) {
-        return request.criteria.requiredDT >= 0.0
-                   ? QString()
-                   : QStringLiteral("The temperature difference dT must not be negative.");
-    }
-    if (request.sink->ambient < kMinAmbient || request.sink->ambient > kMaxAmbient) {
-        return QStringLiteral("The ambient temperature must be from -50 to 100 °C.");
-    }
-    if (!(request.sink->cold < request.sink->ambient)) {
-        return QStringLiteral("The cold side must be below the ambient temperature.");
-    }
-    if (request.sink->resistance < 0.0) {
-        return QStringLiteral("The heat sink's thermal resistance must not be negative.");
-    }
-    return {};
 }
 
 }  // namespace
@@ -311,8 +288,9 @@ void CModuleDlg::ShowOperatingPoints() {
         request.criteria.supplyCurrent = 0.0;
     }
     page5_->Read(request);
-    if (const QString problem = AdviceInputProblem(request); !problem.isEmpty()) {
-        QMessageBox::information(this, QStringLiteral("Vantiq"), problem);
+    if (const auto fault = CheckAdviceRequest(request)) {
+        QMessageBox::information(this, QStringLiteral("Vantiq"),
+                                 QString::fromStdString(fault->message));
         return;
     }
     const Advice advice = RunAdvisor(base_, request);

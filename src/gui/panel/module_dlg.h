@@ -32,7 +32,7 @@ class CStepDlg4;
 class CStepDlg5;
 class OperatingPointList;
 
-// The selection panel: the four wizard pages stacked at the top, the step,
+// The selection panel: the five wizard pages stacked at the top, the step,
 // search and name controls, the list of found modules with its sort
 // controls, and the criteria text. It asks `records` for the catalogue's
 // records (at start and at each new hot side), runs the searches, and makes

@@ -3,12 +3,11 @@
 #include <QHeaderView>
 
 #include "core/base/cp1251.h"
+#include "core/model/celsius.h"
 #include "gui/panel/row_picks.h"
 
 namespace vantiq {
 namespace {
-
-constexpr double kCelsiusOffset = 273.0;
 
 // The order each column sorts by; "№" is the advisor's own order, by power.
 constexpr AdviceKey kColumnKeys[] = {AdviceKey::Power,   AdviceKey::Name,    AdviceKey::Modules,

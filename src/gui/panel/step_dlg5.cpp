@@ -1,15 +1,10 @@
 #include "gui/panel/step_dlg5.h"
 
+#include "core/model/celsius.h"
 #include "gui/panel/number_box.h"
 #include "ui_step_dlg5.h"
 
 namespace vantiq {
-namespace {
-
-constexpr double kCelsiusOffset = 273.0;
-
-}  // namespace
-
 CStepDlg5::CStepDlg5(QWidget* parent) : CStepDlg(parent), ui_(std::make_unique<Ui::StepDlg5>()) {
     ui_->setupUi(this);
     connect(ui_->adviseButton, &QPushButton::clicked, this, &CStepDlg5::AdviseClicked);

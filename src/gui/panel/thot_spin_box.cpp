@@ -1,6 +1,7 @@
 #include "gui/panel/thot_spin_box.h"
 
 #include "core/base/tem_base.h"
+#include "core/model/celsius.h"
 
 namespace vantiq {
 
@@ -13,11 +14,11 @@ ThotSpinBox::ThotSpinBox(QWidget* parent) : QSpinBox(parent) {
 }
 
 QString ThotSpinBox::textFromValue(int kelvin) const {
-    return QString::number(kelvin - kCelsiusOffset);
+    return QString::number(kelvin - kCelsiusOffsetWhole);
 }
 
 int ThotSpinBox::valueFromText(const QString& text) const {
-    return text.toInt() + kCelsiusOffset;
+    return text.toInt() + kCelsiusOffsetWhole;
 }
 
 QValidator::State ThotSpinBox::validate(QString& text, int&) const {
@@ -27,7 +28,7 @@ QValidator::State ThotSpinBox::validate(QString& text, int&) const {
         return QValidator::Intermediate;
     }
     bool ok = false;
-    const int kelvin = text.toInt(&ok) + kCelsiusOffset;
+    const int kelvin = text.toInt(&ok) + kCelsiusOffsetWhole;
     if (!ok) {
         return QValidator::Invalid;
     }

@@ -12,8 +12,6 @@ class ThotSpinBox : public QSpinBox {
     Q_OBJECT
 
 public:
-    static constexpr int kCelsiusOffset = 273;
-
     explicit ThotSpinBox(QWidget* parent = nullptr);
 
 protected:

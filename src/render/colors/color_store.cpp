@@ -31,7 +31,7 @@ void ReadColor(const QSettings& store, const char* name, std::uint32_t& color) {
 Result<ColorSettings> LoadStoredColors() {
     const SettingsStore store;
     if (!store.Readable()) {
-        return Error{"Error loading settings!", "Error!"};
+        return Error{"Error loading settings!"};
     }
     ColorSettings colors;
     for (const auto& [name, field] : kFields) {
@@ -41,7 +41,7 @@ Result<ColorSettings> LoadStoredColors() {
 }
 
 Status SaveStoredColors(const ColorSettings& colors) {
-    const Error failed{"Error saving settings!", "Error!"};
+    const Error failed{"Error saving settings!"};
     SettingsStore store;
     if (!store.Readable()) {
         return failed;

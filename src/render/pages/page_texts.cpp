@@ -5,6 +5,7 @@
 
 #include "core/base/cp1251.h"
 #include "core/base/safe_text.h"
+#include "core/model/celsius.h"
 #include "render/text/cp1251_text.h"
 
 namespace vantiq {
@@ -41,7 +42,6 @@ std::array<PerformanceRow, 5> PerformanceRows(const TemRecord& r) {
 }
 
 QString OperatingPointLine(const OperatingPoint& p) {
-    constexpr double kCelsiusOffset = 273.0;
     return QStringLiteral("Operating point: %1 × %2 A, %3 V, %4 W, COP %5, Th %6 °C")
         .arg(p.modules)
         .arg(Fixed("%.2f", p.current), Fixed("%.2f", p.voltage), Fixed("%.1f", p.power),
@@ -49,7 +49,6 @@ QString OperatingPointLine(const OperatingPoint& p) {
 }
 
 QString HotSideText(double thot) {
-    constexpr double kCelsiusOffset = 273.0;
     return QStringLiteral("Th = %1 °C").arg(thot - kCelsiusOffset);
 }
 

@@ -9,6 +9,7 @@
 
 #include "app_fixture.h"
 #include "cli/cli_app.h"
+#include "core/report/list_table.h"
 #include "gui/app/csv_export.h"
 #include "gui/panel/module_dlg.h"
 
@@ -35,7 +36,7 @@ protected:
 
     std::string Exported() {
         const QString path = QString::fromStdString(dir_.File("list.csv"));
-        EXPECT_TRUE(WriteResultList(path, Base(), panel_->List()));
+        EXPECT_TRUE(WriteCsvFile(path, ListCsv(Base(), panel_->List())));
         QFile file(path);
         EXPECT_TRUE(file.open(QIODevice::ReadOnly));
         return file.readAll().toStdString();
@@ -57,8 +58,8 @@ TEST_F(CsvExportTest, TheExportedListIsWhatTheCommandLineToolPrintsForTheSameSea
                                    "--order", "asc"}));
     EXPECT_NE(exported.find("\xD0\xA2\xD0\xAD\xD0\x9C"), std::string::npos)
         << "names are written in UTF-8 (ТЭМ)";
-    EXPECT_FALSE(WriteResultList(QString::fromStdString(dir_.File("no/such/dir/x.csv")), Base(),
-                                 panel_->List()));
+    EXPECT_FALSE(WriteCsvFile(QString::fromStdString(dir_.File("no/such/dir/x.csv")),
+                              ListCsv(Base(), panel_->List())));
 }
 
 }  // namespace

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <QLabel>
+#include <QProgressBar>
+
 #include "gui/app/load_progress_dialog.h"
 #include "gui_test_support.h"
 
@@ -18,8 +21,9 @@ TEST_P(LoadProgressDialogTest, TheBarCoversTheWholeCount) {
     dialog.Started(GetParam().count);
     EXPECT_TRUE(dialog.isVisible());
     EXPECT_EQ(dialog.windowTitle(), "Vantiq starting...");
-    EXPECT_EQ(dialog.CountLineText(), GetParam().countLine);
-    EXPECT_EQ(dialog.Maximum(), static_cast<int>(GetParam().count));
+    EXPECT_EQ(dialog.findChild<QLabel*>("countLine")->text(), GetParam().countLine);
+    EXPECT_EQ(dialog.findChild<QProgressBar*>("progressBar")->maximum(),
+              static_cast<int>(GetParam().count));
     dialog.Advanced(GetParam().count / 2);
     EXPECT_EQ(dialog.Value(), static_cast<int>(GetParam().count / 2));
 }

@@ -12,6 +12,7 @@
 
 #include "app_fixture.h"
 #include "cli/cli_app.h"
+#include "core/advisor/advice_table.h"
 #include "core/advisor/advisor.h"
 #include "core/base/cp1251.h"
 #include "core/selection/comparison.h"
@@ -153,7 +154,7 @@ TEST_F(OperatingPointsTest, PickedPointsAreOverlaidAndComparedWithTheirPoints) {
 TEST_F(OperatingPointsTest, ExportWritesTheCommandLineToolsCsv) {
     Advise(QStringLiteral("20"));
     const QString path = QString::fromStdString(dir_.File("points.csv"));
-    ASSERT_TRUE(WriteOperatingPoints(path, Base(), List().Points()));
+    ASSERT_TRUE(WriteCsvFile(path, AdviceCsv(Base(), List().Points())));
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     // The program holds its catalogue locked; the tool reads a copy.
@@ -166,8 +167,8 @@ TEST_F(OperatingPointsTest, ExportWritesTheCommandLineToolsCsv) {
               0)
         << err.str();
     EXPECT_EQ(file.readAll().toStdString(), out.str());
-    EXPECT_FALSE(WriteOperatingPoints(QString::fromStdString(dir_.File("no/such/dir/x.csv")),
-                                      Base(), List().Points()));
+    EXPECT_FALSE(WriteCsvFile(QString::fromStdString(dir_.File("no/such/dir/x.csv")),
+                              AdviceCsv(Base(), List().Points())));
 }
 
 }  // namespace

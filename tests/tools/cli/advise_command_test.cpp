@@ -3,6 +3,7 @@
 #include <sstream>
 
 #include "cli/cli_app.h"
+#include "core/advisor/advice_check.h"
 #include "core/report/csv.h"
 #include "test_support.h"
 
@@ -144,6 +145,13 @@ TEST(AdviseCommand, BadRequestsAreOneLineNamingTheOption) {
         EXPECT_TRUE(run.err.ends_with(kHint)) << run.err;
         EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 2) << run.err;
     }
+    // The fault reads as the window tells it.
+    AdviceRequest hot;
+    hot.criteria.requiredQ = 5.0;
+    hot.sink = HeatSink{374.0, 1.0, 274.0};
+    EXPECT_NE(Advise({"--q", "5", "--cold-c", "1", "--ambient-c", "101", "--sink-rth", "1"})
+                  .err.find(CheckAdviceRequest(hot)->message),
+              std::string::npos);
 }
 
 TEST(AdviseCommand, EveryCommandHasItsOwnHelp) {

@@ -1,4 +1,4 @@
-#include "gui/app/module_art.h"
+#include "render/pictures/module_art.h"
 
 #include <QLinearGradient>
 #include <QPainter>
