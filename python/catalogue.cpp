@@ -10,6 +10,7 @@
 #include "core/advisor/advice_table.h"
 #include "core/advisor/advisor.h"
 #include "core/base/base_loader.h"
+#include "core/model/celsius.h"
 #include "core/selection/list_actions.h"
 
 namespace vantiq::python {
@@ -60,13 +61,13 @@ void Catalogue::SetThotC(const std::string& thotC) {
     const Result<LoadReport> loaded = LoadBase(base_);
     if (!loaded.ok()) {
         base_.thot = before;  // the records are still the ones derived there
-        throw CatalogueFault{loaded.error().caption + " " + loaded.error().message};
+        throw CatalogueFault{std::string(kBaseErrorCaption) + " " + loaded.error().message};
     }
     skipped_ = UnderivableMessage(base_, loaded->underivable);
 }
 
 double Catalogue::ThotC() const {
-    return base_.thot - 273.0;
+    return base_.thot - kCelsiusOffset;
 }
 
 std::vector<std::size_t> Catalogue::Search(const Options& options) {

@@ -5,10 +5,11 @@
 #include <cmath>
 #include <cstdio>
 
+#include "core/model/celsius.h"
+
 namespace vantiq {
 namespace {
 
-constexpr double kKelvin = 273.15;
 constexpr double kFootprintFill = 0.35;       // share of the ceramic the legs cover
 constexpr double kDefaultLegLength = 1.2e-3;  // m; only σ·A/L and κ·A/L matter
 
@@ -41,7 +42,7 @@ void ChooseLegs(const Ratings& r, TemRecord& record, bool& assumed) {
 // The constant-property model: Umax = S·Th, Imax = S·Tc/R, dTmax = Z·Tc²/2,
 // with the model's temperature factors at m = -dTmax / 2.
 Vec3 ClosedFormStart(const Ratings& r, const TemRecord& g) {
-    const double th = r.ratedThotC + kKelvin;
+    const double th = r.ratedThotC + kCelsiusOffset;
     const double tc = th - r.dtMax;
     const double m = -r.dtMax / 2;
     const double n = r.couples;
@@ -130,13 +131,14 @@ std::optional<std::string> RatingsProblem(const Ratings& r) {
         return "couples, Imax, Umax, dTmax and the sizes must be positive numbers";
     if (!(r.ratedThotC >= -50 && r.ratedThotC <= 100))
         return Format("the rated hot side %.1f °C lies outside -50...100 °C", r.ratedThotC);
-    const double perCouple = r.umax / r.couples * 298.15 / (r.ratedThotC + kKelvin);
+    const double perCouple =
+        r.umax / r.couples * (25.0 + kCelsiusOffset) / (r.ratedThotC + kCelsiusOffset);
     if (perCouple < 0.08 || perCouple > 0.18)
         return Format(
             "Umax is %.3f V per couple, far outside 0.08...0.18 V: were pellets "
             "counted instead of couples?",
             perCouple);
-    const double th = r.ratedThotC + kKelvin;
+    const double th = r.ratedThotC + kCelsiusOffset;
     const double tc = th - r.dtMax;
     const double zt = 2 * r.dtMax / (tc * tc) * (th + tc) / 2;
     if (tc <= 0 || zt > 1.2)
@@ -160,7 +162,7 @@ RatingFit FitRatings(const Ratings& r) {
     g.height = r.height;
     g.imax = r.imax;  // the nominal current bounds the scan up to twice it
     ChooseLegs(r, g, fit.legsAssumed);
-    const double th = r.ratedThotC + kKelvin;
+    const double th = r.ratedThotC + kCelsiusOffset;
     const Vec3 target{std::log(r.imax), std::log(r.umax), r.dtMax};
     Vec3 p = ClosedFormStart(r, g);
     for (int round = 0; round < 20; ++round) {

@@ -6,19 +6,18 @@
 #include <string>
 #include <vector>
 
+#include "core/model/celsius.h"
 #include "module_generator.h"
 
 namespace vantiq {
 namespace {
-
-constexpr double kKelvin = 273.15;
 
 // Deriving the fitted constants again must give the ratings back.
 void ExpectRatingsMet(const Ratings& r, const std::string& label) {
     const RatingFit fit = FitRatings(r);
     ASSERT_TRUE(fit.problem.empty()) << label << ": " << fit.problem;
     TemRecord again = fit.record;
-    ASSERT_TRUE(DeriveRatedValues(again, r.ratedThotC + kKelvin)) << label;
+    ASSERT_TRUE(DeriveRatedValues(again, r.ratedThotC + kCelsiusOffset)) << label;
     EXPECT_NEAR(again.imax / r.imax, 1.0, 0.005) << label;
     EXPECT_NEAR(again.umax / r.umax, 1.0, 0.005) << label;
     EXPECT_NEAR(-again.dtMax, r.dtMax, 0.1) << label;
