@@ -11,7 +11,7 @@
 # make windows-check  cross-builds the core and the CLI for Windows with mingw-w64 and runs
 #            the core tests under wine64
 .PHONY: run test deps build build-sanitize check-format check-clang-format-version \
-	check-metadata format bench bench-million fuzz package windows-check clean
+	check-metadata format bench bench-stacks bench-million fuzz package windows-check clean
 
 JOBS ?= $(shell nproc)
 SAMPLE_DIR := build/dev/data
@@ -38,6 +38,11 @@ bench: deps
 	cmake --preset release
 	cmake --build --preset release -j $(JOBS) --target vantiq-bench
 	cd build/release && ./bench/vantiq-bench
+
+bench-stacks: deps
+	cmake --preset release
+	cmake --build --preset release -j $(JOBS) --target vantiq-stack-bench
+	cd build/release && ./bench/vantiq-stack-bench
 
 # The window on a million modules: a minute or two, and some 350 MB of memory.
 MILLION := million/Base.tmb

@@ -3,6 +3,7 @@
 #include <ostream>
 
 #include "cli/advise_options.h"
+#include "cli/advise_stacks.h"
 #include "cli/module_table.h"
 #include "common/exit_status.h"
 #include "core/advisor/advice_table.h"
@@ -73,6 +74,9 @@ int RunAdviseCommand(const ParsedArgs& args, std::ostream& out, std::ostream& er
     TemBase base;
     if (!OpenAndLoad(args.global, base, err)) {
         return kExitFailure;
+    }
+    if (request.stages == 2) {
+        return AdviseStacks(base, base.thot, request, out, err);
     }
     const Advice advice = RunAdvisor(base, request.advice, request.order);
     if (!request.why.empty()) {

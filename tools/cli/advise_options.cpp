@@ -118,6 +118,29 @@ std::string ReadChoices(const ParsedArgs& args, AdviseRequest& r) {
     return {};
 }
 
+// --stages and --currents; a stack has no --wiring, --margin or --why.
+std::string ReadStages(const ParsedArgs& args, AdviseRequest& r) {
+    const Choices<std::int32_t> stages = {{"1", 1}, {"2", 2}};
+    const Choices<StageCurrents> currents = {{"separate", StageCurrents::Separate},
+                                             {"shared", StageCurrents::Shared}};
+    for (const auto& error : {ReadMappedChoice(args, "stages", stages, r.stages),
+                              ReadMappedChoice(args, "currents", currents, r.currents)}) {
+        if (!error.empty()) {
+            return error;
+        }
+    }
+    if (r.stages == 1) {
+        return Given(args, "currents") ? "--currents applies to --stages 2" : "";
+    }
+    if (Given(args, "wiring")) {
+        return "--wiring applies to one stage; a stack takes --currents separate|shared";
+    }
+    if (Given(args, "why")) {
+        return "--why applies to one stage";
+    }
+    return r.order.key == AdviceKey::Margin ? "--sort margin applies to one stage" : "";
+}
+
 }  // namespace
 
 std::string ReadAdviseRequest(const ParsedArgs& args, AdviseRequest& request) {
@@ -131,7 +154,8 @@ std::string ReadAdviseRequest(const ParsedArgs& args, AdviseRequest& request) {
           ReadNumberOption(args, "supply-voltage", c.supplyVoltage),
           ReadNumberOption(args, "supply-current", c.supplyCurrent),
           ReadModules(args, request.advice.modules), ReadChoices(args, request),
-          ReadDimensionOptions(args, c), ReadNameOption(args, c.nameFilter)}) {
+          ReadDimensionOptions(args, c), ReadNameOption(args, c.nameFilter),
+          ReadStages(args, request)}) {
         if (!error.empty()) {
             return error;
         }

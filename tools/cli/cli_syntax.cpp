@@ -76,6 +76,14 @@ CommandSpec AdviseCommand() {
              "modules sharing the load, 1 to 64, or the fewest from 1 to "
              "16 that work (default 1)"},
             {"--wiring", "series|parallel", "how the modules meet the supply (default series)"},
+            {"--stages", "1|2",
+             "2: two-stage stacks, a top set (--modules) on the fewest bottom modules that "
+             "carry it, one row per top module: row,index,name,modules,index_bottom,name_bottom,"
+             "modules_bottom,current,voltage,current_bottom,voltage_bottom,power,cop,t_between,"
+             "thot,dt,currents (default 1)"},
+            {"--currents", "separate|shared",
+             "a stack's stages each on its own supply, or all modules in one series string "
+             "(default separate)"},
         },
         "Nothing found: the reasons are counted on standard error and the header stands alone."};
     for (auto& o : DimensionAndNameOptions()) {

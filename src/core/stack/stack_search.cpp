@@ -79,10 +79,11 @@ public:
           grid_(MakeTopGrid(top_, n, duty)) {}
 
     // Tries the bottom module `bottom` (its grid given or built) from `first`
-    // modules up.
-    void Try(std::uint32_t bottom, const BottomGrid& grid, std::int32_t first) {
+    // modules up to `last`.
+    void Try(std::uint32_t bottom, const BottomGrid& grid, std::int32_t first,
+             std::int32_t last = StackRequest::kMaxBottomModules) {
         const TemRecord& b = base_.records[bottom];
-        for (std::int32_t m = first; m <= StackRequest::kMaxBottomModules; ++m) {
+        for (std::int32_t m = first; m <= last; ++m) {
             auto p = SolveStack(top_, grid_, b, grid, m, duty_);
             if (p) {
                 p->top = topIndex_;
@@ -102,6 +103,7 @@ public:
         return FootprintCount(top_, grid_.modules, base_.records[bottom]);
     }
     const TopGrid& Grid() const { return grid_; }
+    const StackDuty& Duty() const { return duty_; }
     const std::optional<StackPoint>& Best() const { return best_; }
 
 private:
@@ -135,21 +137,40 @@ int Reach(int highest) {
 struct PairBounds {
     double power = kNone;    // the least power any stack of the pair can take
     double modules = kNone;  // the fewest bottom modules that can pump the rejected heat
+    double most = kNone;     // the most bottom modules the supply's voltage can drive
 };
 
-PairBounds Bound(const TopGrid& top, const BottomGrid& bottom, int highest) {
+PairBounds Bound(const TopGrid& top, const BottomGrid& bottom, int highest, const StackDuty& duty) {
     PairBounds b;
     for (int k = 0; k <= highest; ++k) {
         const int upper = std::min(k + 1, kBetweenPoints - 1);
         b.power = std::min(b.power, top.power[k] + top.rejected[k] / bottom.bestCop[upper]);
         b.modules = std::min(b.modules, top.rejected[k] / bottom.peak[upper]);
     }
+    // Each bottom module needs at least its Seebeck voltage, which is least
+    // at the warmest temperature between the stages; on one current the top
+    // set's voltage comes first out of the same supply.
+    if (duty.supplyVoltage > 0.0) {
+        const double shared = duty.currents == StageCurrents::Shared ? 1.0 : 0.0;
+        const double left = duty.supplyVoltage - shared * top.modules * top.loads[0].voltage;
+        b.most = left / bottom.coefficients[Reach(highest)].seebeckVoltage;
+    }
     return b;
+}
+
+// Whether the supply can feed the top set at all: its current and voltage
+// are least at the coldest temperature between the stages.
+bool TopFeedable(const TopGrid& top, const StackDuty& duty) {
+    const ModuleLoad& least = top.loads[0];
+    const bool volts =
+        !(duty.supplyVoltage > 0.0) || top.modules * least.voltage <= duty.supplyVoltage;
+    const bool amps = !(duty.supplyCurrent > 0.0) || least.current <= duty.supplyCurrent;
+    return least.pumps && volts && amps;
 }
 
 void ScanPruned(TopScan& scan, const Candidates& c) {
     const TopGrid& grid = scan.Grid();
-    if (!(grid.power[0] < kNone)) {
+    if (!TopFeedable(grid, scan.Duty())) {
         return;
     }
     const int highest = HighestPoint(grid);
@@ -164,13 +185,14 @@ void ScanPruned(TopScan& scan, const Candidates& c) {
         if (!scan.Pairs(c.index[k])) {
             continue;
         }
-        const PairBounds bounds = Bound(grid, bottom, highest);
-        if ((best && bounds.power > best->power) ||
-            !(bounds.modules <= StackRequest::kMaxBottomModules)) {
+        const PairBounds bounds = Bound(grid, bottom, highest, scan.Duty());
+        const double most = std::min<double>(bounds.most, StackRequest::kMaxBottomModules);
+        if ((best && bounds.power > best->power) || !(bounds.modules <= most)) {
             continue;
         }
         const auto least = static_cast<std::int32_t>(std::ceil(bounds.modules));
-        scan.Try(c.index[k], bottom, std::max(least, scan.Footprint(c.index[k])));
+        scan.Try(c.index[k], bottom, std::max(least, scan.Footprint(c.index[k])),
+                 static_cast<std::int32_t>(std::floor(most)));
     }
 }
 

@@ -103,6 +103,20 @@ std::optional<StackPoint> Balance(const Pair& pair, double low, double high, boo
     return p && SupplyFeeds(*p, pair.duty) ? p : std::nullopt;
 }
 
+// Whether no balance between grid points k and k + 1 can be fed: the current
+// and the top's voltage rise with the temperature between the stages, the
+// bottom's Seebeck voltage falls and its resistance rises.
+bool BeyondSupply(const Pair& pair, const TopGrid& top, const BottomGrid& bottom, int k) {
+    const StackDuty& duty = pair.duty;
+    const ModuleLoad& least = top.loads[k];
+    const OperatingCoefficients& lower = bottom.coefficients[k + 1];
+    const double volts = top.modules * least.voltage +
+                         pair.bottomModules * (lower.seebeckVoltage +
+                                               least.current * bottom.coefficients[k].resistance);
+    return (duty.supplyVoltage > 0.0 && volts > duty.supplyVoltage) ||
+           (duty.supplyCurrent > 0.0 && least.current > duty.supplyCurrent);
+}
+
 std::optional<StackPoint> SolveShared(const Pair& pair, const TopGrid& top,
                                       const BottomGrid& bottom) {
     std::optional<StackPoint> best;
@@ -111,7 +125,8 @@ std::optional<StackPoint> SolveShared(const Pair& pair, const TopGrid& top,
         const double between = BetweenAt(pair.duty, k);
         const auto p = SharedStackFrom(top.loads[k], pair.topModules, bottom.coefficients[k],
                                        pair.bottomModules, pair.duty, between);
-        if (p && previous && (BottomSurplus(*p) < 0.0) != (BottomSurplus(*previous) < 0.0)) {
+        if (p && previous && (BottomSurplus(*p) < 0.0) != (BottomSurplus(*previous) < 0.0) &&
+            !BeyondSupply(pair, top, bottom, k - 1)) {
             const auto root =
                 Balance(pair, previous->between, between, BottomSurplus(*previous) < 0.0);
             if (Better(root, best)) {

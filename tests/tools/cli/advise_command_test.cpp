@@ -113,6 +113,37 @@ TEST(AdviseCommand, WhyGivesTheRowOrTheReason) {
     EXPECT_EQ(Advise(asked).status, 1);
 }
 
+// Past what one stage reaches, stacks carry the load: one row per top module,
+// by rising power, the supply's limits kept; far past it, the message gives
+// how far stacks get.
+TEST(AdviseCommand, StacksReachWhereOneStageCannot) {
+    const std::vector<std::string> request = {
+        "--q", "2",        "--dt", "80", "--supply-voltage", "15", "--supply-current",
+        "6",   "--stages", "2"};
+    const AdviseRun run = Advise(request);
+    ASSERT_EQ(run.status, 0) << run.err;
+    ASSERT_TRUE(run.out.starts_with(
+        "row,index,name,modules,index_bottom,name_bottom,modules_bottom,current,voltage,"
+        "current_bottom,voltage_bottom,power,cop,t_between,thot,dt,currents\r\n"));
+    const auto rows = Rows(run);
+    ASSERT_GT(rows.size(), 100u);
+    double lastPower = 0.0;
+    for (const CsvRow& f : rows) {
+        ASSERT_EQ(f.size(), 17u);
+        const double power = std::stod(f[11]);
+        EXPECT_LE(std::stod(f[3]) * std::stod(f[8]), 15.0);
+        EXPECT_LE(std::stod(f[6]) * std::stod(f[10]), 15.0);
+        EXPECT_LE(std::max(std::stod(f[7]), std::stod(f[9])), 6.0);
+        EXPECT_GE(power, lastPower);
+        EXPECT_EQ(f[14] + "," + f[15] + "," + f[16], "25,80,separate");
+        lastPower = power;
+    }
+    EXPECT_EQ(Rows(Advise({"--q", "2", "--dt", "80"})).size(), 0u);
+    const AdviseRun none = Advise({"--q", "20", "--dt", "110", "--stages", "2"});
+    EXPECT_EQ(none.err,
+              "No stack can carry this load within these limits: the best dT found is 104.8 K\n");
+}
+
 TEST(AdviseCommand, BadRequestsAreOneLineNamingTheOption) {
     const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
         {{"--dt", "30"}, "--q"},
@@ -135,6 +166,9 @@ TEST(AdviseCommand, BadRequestsAreOneLineNamingTheOption) {
         {{"--q", "5", "--dt", "3", "--order", "up"}, "--order"},
         {{"--q", "5", "--dt", "3", "--resistance", "2"}, "--resistance"},
         {{"--q", "5", "--dt", "3", "--q", "6"}, "--q"},
+        {{"--q", "5", "--dt", "3", "--stages", "3"}, "--stages"},
+        {{"--q", "5", "--dt", "3", "--currents", "shared"}, "--currents"},
+        {{"--q", "5", "--dt", "3", "--stages", "2", "--wiring", "series"}, "--wiring"},
     };
     for (const auto& [options, name] : cases) {
         const AdviseRun run = Advise(options);
