@@ -62,12 +62,11 @@ void BenchScans(FigureTable& table, const TemBase& base, const StackRequest& req
                 const std::string& figure, double limit) {
     StackAdvice every;
     StackAdvice pruned;
-    const double baseline =
-        BestTiming(1, [&] { every = FindStacks(base, kHotSide, request, PairScan::EveryPair); })
-            .wall;
+    const double baseline = BestTiming(1, [&] {
+                                every = FindStacks(base, kHotSide, request, PairScan::EveryPair);
+                            }).wall;
     const double fast =
-        BestTiming(3, [&] { pruned = FindStacks(base, kHotSide, request, PairScan::Pruned); })
-            .wall;
+        BestTiming(3, [&] { pruned = FindStacks(base, kHotSide, request, PairScan::Pruned); }).wall;
     if (every.stacks.size() != pruned.stacks.size()) {
         throw std::runtime_error("the pruned scan and the scan of every pair disagree");
     }

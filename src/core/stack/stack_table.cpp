@@ -1,15 +1,11 @@
 #include "core/stack/stack_table.h"
 
 #include "core/base/cp1251.h"
+#include "core/model/celsius.h"
 #include "core/report/csv.h"
 #include "core/report/numbers.h"
 
 namespace vantiq {
-namespace {
-
-constexpr double kCelsiusOffset = 273.0;
-
-}  // namespace
 
 std::vector<std::string> StackColumns() {
     return {"row",          "index",          "name",           "modules",
