@@ -119,7 +119,7 @@ Catalogue::Families Catalogue::Curves(std::size_t index, unsigned steps) const {
                             std::to_string(steps)};
     }
     const TemRecord& record = base_.records[index];
-    if (!record.derivable) {
+    if (!record.rated.derivable) {
         throw CatalogueFault{"module " + std::to_string(index) + " cannot be derived"};
     }
     const double th = base_.thot;

@@ -42,14 +42,15 @@ py::dict Rated(const Catalogue& cat) {
     const double nan = std::nan("");
     std::vector<std::vector<double>> columns(9);
     for (const auto& r : records) {
-        const double rated[] = {r.imax, r.umax, std::fabs(r.dtMax), r.qmax, r.acResistance};
+        const double rated[] = {r.rated.imax, r.rated.umax, std::fabs(r.rated.dtMax), r.rated.qmax,
+                                r.rated.acResistance};
         for (std::size_t c = 0; c < 5; ++c) {
-            columns[c].push_back(r.derivable ? rated[c] : nan);
+            columns[c].push_back(r.rated.derivable ? rated[c] : nan);
         }
-        columns[5].push_back(r.pelletCount);
-        columns[6].push_back(r.width);
-        columns[7].push_back(r.length);
-        columns[8].push_back(r.height);
+        columns[5].push_back(r.file.pelletCount);
+        columns[6].push_back(r.file.width);
+        columns[7].push_back(r.file.length);
+        columns[8].push_back(r.file.height);
     }
     const char* names[] = {"imax",    "umax",  "dtmax",  "qmax",  "ac_resistance",
                            "pellets", "width", "length", "height"};

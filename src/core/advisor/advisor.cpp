@@ -6,7 +6,7 @@
 namespace vantiq {
 
 std::optional<Exclusion> CandidateExclusion(const TemRecord& record, const AdviceRequest& request) {
-    if (!record.derivable) {
+    if (!record.rated.derivable) {
         return Exclusion::NotDerivable;
     }
     if (!MeetsDimensions(record, request.criteria)) {

@@ -43,8 +43,8 @@ Result<CatalogueEntry> BuildCatalogueEntry(std::string_view utf8, const TemRecor
         return name.error();
     }
     CatalogueEntry entry{fields, std::move(picture)};
-    entry.record.name.fill('\0');
-    std::memcpy(entry.record.name.data(), name->data(), name->size());
+    entry.record.file.name.fill('\0');
+    std::memcpy(entry.record.file.name.data(), name->data(), name->size());
     return entry;
 }
 

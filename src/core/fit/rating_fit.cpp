@@ -30,13 +30,13 @@ std::string Format(const char* format, double a, double b = 0) {
 void ChooseLegs(const Ratings& r, TemRecord& record, bool& assumed) {
     assumed = !(Positive(r.pelletLength) && Positive(r.pelletSide));
     if (!assumed) {
-        record.pelletLength = r.pelletLength;
-        record.pelletSide = r.pelletSide;
+        record.file.pelletLength = r.pelletLength;
+        record.file.pelletSide = r.pelletSide;
         return;
     }
     const double legArea = kFootprintFill * r.width * r.length / (2.0 * r.couples);  // mm²
-    record.pelletSide = std::sqrt(legArea) * 1e-3;
-    record.pelletLength = kDefaultLegLength;
+    record.file.pelletSide = std::sqrt(legArea) * 1e-3;
+    record.file.pelletLength = kDefaultLegLength;
 }
 
 // The constant-property model: Umax = S·Th, Imax = S·Tc/R, dTmax = Z·Tc²/2,
@@ -50,7 +50,7 @@ Vec3 ClosedFormStart(const Ratings& r, const TemRecord& g) {
     const double resistance = moduleSeebeck * tc / r.imax;
     const double z = 2 * r.dtMax / (tc * tc);
     const double conductance = moduleSeebeck * moduleSeebeck / (resistance * z);
-    const double shape = g.pelletLength / (g.pelletSide * g.pelletSide);
+    const double shape = g.file.pelletLength / (g.file.pelletSide * g.file.pelletSide);
     const double alpha = moduleSeebeck / (n * (2 + 0.0036 * m));
     const double rhoSum = resistance / (n * shape);  // ρ1 + ρ2
     const double sigma = (1 / (1 - 0.004 * m) + 1 / (1 - 0.006 * m)) / rhoSum;
@@ -59,9 +59,9 @@ Vec3 ClosedFormStart(const Ratings& r, const TemRecord& g) {
 }
 
 void SetConstants(TemRecord& record, const Vec3& p) {
-    record.seebeckCoefficient = std::exp(p[0]);
-    record.electricalConductivity = std::exp(p[1]);
-    record.thermalConductivity = std::exp(p[2]);
+    record.file.seebeckCoefficient = std::exp(p[0]);
+    record.file.electricalConductivity = std::exp(p[1]);
+    record.file.thermalConductivity = std::exp(p[2]);
 }
 
 // The derived ratings as fit coordinates: log Imax, log Umax, dTmax in K.
@@ -70,8 +70,8 @@ std::optional<Vec3> Derived(TemRecord record, const Vec3& p, double th, RatedVal
     if (!DeriveRatedValues(record, th))
         return std::nullopt;
     if (out)
-        *out = {record.imax, record.umax, record.dtMax, record.qmax, record.acResistance};
-    return Vec3{std::log(record.imax), std::log(record.umax), -record.dtMax};
+        *out = record.rated;
+    return Vec3{std::log(record.rated.imax), std::log(record.rated.umax), -record.rated.dtMax};
 }
 
 std::optional<Vec3> Solve(Mat3 a, Vec3 b) {
@@ -156,11 +156,11 @@ RatingFit FitRatings(const Ratings& r) {
         return fit;
     }
     TemRecord& g = fit.record;
-    g.pelletCount = r.couples;
-    g.width = r.width;
-    g.length = r.length;
-    g.height = r.height;
-    g.imax = r.imax;  // the nominal current bounds the scan up to twice it
+    g.file.pelletCount = r.couples;
+    g.file.width = r.width;
+    g.file.length = r.length;
+    g.file.height = r.height;
+    g.file.nominalCurrent = r.imax;  // the nominal current bounds the scan up to twice it
     ChooseLegs(r, g, fit.legsAssumed);
     const double th = r.ratedThotC + kCelsiusOffset;
     const Vec3 target{std::log(r.imax), std::log(r.umax), r.dtMax};

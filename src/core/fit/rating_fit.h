@@ -27,7 +27,7 @@ struct Ratings {
 
 // The constants found for a datasheet and what the model derives from them.
 struct RatingFit {
-    TemRecord record;     // file values; `imax` holds the nominal current
+    TemRecord record;     // the fitted file fields
     RatedValues derived;  // at the rated hot side
     bool legsAssumed = false;
     std::string problem;  // empty when the fit meets the tolerances

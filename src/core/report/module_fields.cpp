@@ -8,15 +8,16 @@ namespace vantiq {
 
 CsvRow ModuleValueFields(const TemRecord& r) {
     CsvRow fields;
-    if (r.derivable) {
-        for (double v : {r.imax, r.umax, std::fabs(r.dtMax), r.qmax, r.acResistance}) {
+    if (r.rated.derivable) {
+        for (double v : {r.rated.imax, r.rated.umax, std::fabs(r.rated.dtMax), r.rated.qmax,
+                         r.rated.acResistance}) {
             fields.push_back(FormatShortest(v));
         }
     } else {
         fields.resize(5);
     }
-    fields.push_back(std::to_string(r.pelletCount));
-    for (double v : {r.width, r.length, r.height}) {
+    fields.push_back(std::to_string(r.file.pelletCount));
+    for (double v : {r.file.width, r.file.length, r.file.height}) {
         fields.push_back(FormatShortest(v));
     }
     return fields;

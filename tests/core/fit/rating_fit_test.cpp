@@ -18,9 +18,9 @@ void ExpectRatingsMet(const Ratings& r, const std::string& label) {
     ASSERT_TRUE(fit.problem.empty()) << label << ": " << fit.problem;
     TemRecord again = fit.record;
     ASSERT_TRUE(DeriveRatedValues(again, r.ratedThotC + kCelsiusOffset)) << label;
-    EXPECT_NEAR(again.imax / r.imax, 1.0, 0.005) << label;
-    EXPECT_NEAR(again.umax / r.umax, 1.0, 0.005) << label;
-    EXPECT_NEAR(-again.dtMax, r.dtMax, 0.1) << label;
+    EXPECT_NEAR(again.rated.imax / r.imax, 1.0, 0.005) << label;
+    EXPECT_NEAR(again.rated.umax / r.umax, 1.0, 0.005) << label;
+    EXPECT_NEAR(-again.rated.dtMax, r.dtMax, 0.1) << label;
 }
 
 TEST(RatingFit, TypicalDatasheetsAndGeneratedModulesAreFittedBack) {
@@ -38,9 +38,17 @@ TEST(RatingFit, TypicalDatasheetsAndGeneratedModulesAreFittedBack) {
     int fitted = 0;
     for (TemRecord m : test::GeneratedModules(12, 24)) {
         ASSERT_TRUE(DeriveRatedValues(m, 298.15));
-        Ratings r{m.pelletCount, 25, m.imax, m.umax, -m.dtMax, m.qmax, 30, 30, 4};
-        r.pelletLength = m.pelletLength;
-        r.pelletSide = m.pelletSide;
+        Ratings r{m.file.pelletCount,
+                  25,
+                  m.rated.imax,
+                  m.rated.umax,
+                  -m.rated.dtMax,
+                  m.rated.qmax,
+                  30,
+                  30,
+                  4};
+        r.pelletLength = m.file.pelletLength;
+        r.pelletSide = m.file.pelletSide;
         const RatingFit fit = FitRatings(r);
         if (!fit.problem.empty()) {
             EXPECT_EQ(fit.problem.rfind("the model reaches at best", 0), 0u) << fit.problem;

@@ -68,7 +68,8 @@ void ExpectBalanced(const TemBase& base, const StackPoint& p, const StackCase& c
     const double power = rejected - c.q + m * p.lower.voltage * p.lower.current;
     EXPECT_NEAR(p.power, power, 1e-9 * power);
     EXPECT_NEAR(p.cop, c.q / power, 1e-9);
-    EXPECT_GE(m * bottom.width * bottom.length, n * top.width * top.length * (1 - 1e-9));
+    EXPECT_GE(m * bottom.file.width * bottom.file.length,
+              n * top.file.width * top.file.length * (1 - 1e-9));
     if (c.currents == StageCurrents::Shared) {
         EXPECT_EQ(p.upper.current, p.lower.current);
         EXPECT_LE(n * p.upper.voltage + m * p.lower.voltage, c.volts > 0 ? c.volts : 1e300);

@@ -51,11 +51,11 @@ TEST(BaseToolRoundTrip, PackOfADumpGivesTheSameFile) {
         entries.push_back({test::WorkedExampleModule(name), Bytes(picture)});
     }
     TemRecord& odd = entries[1].record;
-    odd.imax = 0.1 + 0.2;
-    odd.pelletCount = 4294967295u;
-    odd.width = -0.0;
-    odd.seebeckCoefficient = 1e-300;
-    odd.thermalConductivity = 1.7976931348623157e308;
+    odd.file.nominalCurrent = 0.1 + 0.2;
+    odd.file.pelletCount = 4294967295u;
+    odd.file.width = -0.0;
+    odd.file.seebeckCoefficient = 1e-300;
+    odd.file.thermalConductivity = 1.7976931348623157e308;
     const auto original = test::WriteCatalogue(dir.File("Base.tmb"), entries);
 
     const ToolRun dump = Tool({"dump", original, "--pictures", dir.File("pictures")});
@@ -227,7 +227,7 @@ TEST(BaseToolDump, SaysWhatItCannotCarryOver) {
     test::TempDir dir;
     auto unassigned = test::WorkedExampleModule("C\x98");
     auto infinite = test::WorkedExampleModule("D");
-    infinite.width = INFINITY;
+    infinite.file.width = INFINITY;
     auto bytes = *EncodeBase({{test::WorkedExampleModule("A"), Bytes("0123456789")},
                               {test::WorkedExampleModule("B"), {}},
                               {unassigned, {}},
