@@ -68,11 +68,11 @@ void ChooseLegs(const Ratings& r, RatingFit& fit) {
         return;
     }
     const double sideMm = std::sqrt(kFootprintFill * r.width * r.length / (2.0 * r.couples));
-    g.pelletSide = std::max(0.1, std::round(sideMm * 100) / 100) * 1e-3;
+    g.pelletSide = std::max(10.0, std::round(sideMm * 100)) / 1e5;
     const double area = g.pelletSide * g.pelletSide;
     const double legs = ModuleResistance(r) - 4.0 * r.couples * kContactResistivity / area;
     const double lengthMm = kTypicalConductivity * area * legs / (2.0 * r.couples) * 1e3;
-    g.pelletLength = std::clamp(std::round(lengthMm * 100) / 100, 0.2, 5.0) * 1e-3;
+    g.pelletLength = std::clamp(std::round(lengthMm * 100), 20.0, 500.0) / 1e5;
     fit.assumption = Format("legs assumed: %.2f mm square (%.0f %% of the footprint), %.2f mm long",
                             g.pelletSide * 1e3, kFootprintFill * 100, g.pelletLength * 1e3);
 }

@@ -53,7 +53,7 @@ TEST(BaseToolRoundTrip, PackOfADumpGivesTheSameFile) {
     TemRecord& odd = entries[1].record;
     odd.imax = 0.1 + 0.2;
     odd.pelletCount = 4294967295u;
-    odd.width = -0.0;
+    odd.width = 4.9406564584124654e-324;  // the least positive double
     odd.seebeckCoefficient = 1e-300;
     odd.thermalConductivity = 1.7976931348623157e308;
     const auto original = test::WriteCatalogue(dir.File("Base.tmb"), entries);
@@ -152,6 +152,12 @@ TEST(BaseToolPack, ErrorsNameTheRowAndWriteNothing) {
          ": row 1: picture 'a.png' is named but no --pictures folder is given\n"},
         {"A" + kFields + "\nB,x" + kFields.substr(2) + "\n", true,
          ": row 2: nominal_current is not a number: 'x'\n"},
+        {"A,6,0,0.0016,0.0014,40,40,3.8,1e5,2e-4,1.5,\n", true,
+         ": row 1: pellet_count must be at least 1\n"},
+        {"A" + kFields + "\nB,6,127,0.0016,0,40,40,3.8,1e5,2e-4,1.5,\n", true,
+         ": row 2: pellet_side must be a positive number, found 0\n"},
+        {"A,6,127,0.0016,0.0014,40,40,3.8,1e5,-2e-4,1.5,\n", true,
+         ": row 1: seebeck_coefficient must be a positive number, found -2e-04\n"},
     };
     for (const auto& c : cases) {
         WriteText(dir.File("catalogue.csv"), kHeader + c.rows);
@@ -172,6 +178,48 @@ TEST(BaseToolPack, ErrorsNameTheRowAndWriteNothing) {
     EXPECT_EQ(noFolder.err, "vantiq-basetool: " + dir.File("catalogue.csv") +
                                 ": the pictures folder " + dir.File("nowhere") +
                                 " does not exist\n");
+}
+
+const std::string kRatingsHeader =
+    "name,couples,rated_thot_c,imax,umax,dtmax,qmax,width,length,height,ac_resistance\n";
+const std::string kRatings =
+    "R6,127,25,6.4,15.4,66,57,40,40,3.8,1.98\nR15,128,25,15.4,15.8,68,151,50,50,4.0,\n";
+
+// A datasheet's ratings pack into the very catalogue that packing the fit's
+// material form gives, beside a source of the material form in the same run;
+// a row that cannot be fitted is named and nothing is written.
+TEST(BaseToolFit, PackTakesRatingsAsTheFitWritesThem) {
+    test::TempDir dir;
+    WriteText(dir.File("ratings.csv"), kRatingsHeader + kRatings);
+    WriteText(dir.File("material.csv"), kHeader + "A" + kFields + "\n");
+    const ToolRun fit = Tool({"fit", dir.File("ratings.csv"), "-o", dir.File("fitted.csv")});
+    ASSERT_EQ(fit.status, 0) << fit.err;
+    EXPECT_NE(fit.out.find("R6,Imax (A),6.400,6.400,+0.0 %,\"legs assumed: 1.48 mm square"),
+              std::string::npos)
+        << fit.out;
+    EXPECT_NE(fit.out.find("R6,AC resistance (ohm),1.9800,"), std::string::npos) << fit.out;
+    EXPECT_NE(fit.out.find("R15,AC resistance (ohm),,"), std::string::npos) << fit.out;
+    for (const auto& [source, base] :
+         {std::pair{"ratings.csv", "direct.tmb"}, std::pair{"fitted.csv", "fitted.tmb"}}) {
+        const ToolRun pack =
+            Tool({"pack", dir.File(source), dir.File("material.csv"), "-o", dir.File(base)});
+        ASSERT_EQ(pack.status, 0) << pack.err;
+    }
+    const auto packed = test::ReadBytes(dir.File("direct.tmb"));
+    EXPECT_EQ(packed, test::ReadBytes(dir.File("fitted.tmb")));
+    EXPECT_EQ(packed[0], 3);
+
+    WriteText(dir.File("bad.csv"),
+              kRatingsHeader + kRatings + "PELLETS,254,25,6.4,15.4,66,57,40,40,3.8,\n");
+    for (const char* command : {"fit", "pack"}) {
+        const ToolRun run = Tool({command, dir.File("bad.csv"), "-o", dir.File("out")});
+        EXPECT_EQ(run.status, 1) << command;
+        EXPECT_EQ(run.err, "vantiq-basetool: " + dir.File("bad.csv") +
+                               ": row 3: Umax is 0.061 V per couple, far outside 0.08...0.18 V: "
+                               "were pellets counted instead of couples?\n")
+            << command;
+        EXPECT_FALSE(std::filesystem::exists(dir.File("out"))) << command;
+    }
 }
 
 TEST(BaseToolArgs, UsageErrorsAreNamed) {
