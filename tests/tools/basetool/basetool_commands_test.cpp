@@ -5,7 +5,11 @@
 #include <sstream>
 
 #include "basetool/basetool_app.h"
+#include "basetool/ratings_csv.h"
+#include "basetool/source_text.h"
 #include "core/base/base_layout.h"
+#include "core/base/catalogue_reader.h"
+#include "core/model/celsius.h"
 #include "test_support.h"
 
 namespace vantiq {
@@ -219,6 +223,29 @@ TEST(BaseToolFit, PackTakesRatingsAsTheFitWritesThem) {
                                "were pellets counted instead of couples?\n")
             << command;
         EXPECT_FALSE(std::filesystem::exists(dir.File("out"))) << command;
+    }
+}
+
+// The shipped sample is the tests' catalogue followed by the datasheet
+// modules, each of which the program derives back to its ratings.
+TEST(SampleCatalogue, EndsWithTheDatasheetModulesAtTheirRatings) {
+    const auto shipped = ReadCatalogue(VANTIQ_SHIPPED_SAMPLE);
+    const auto tests = ReadCatalogue(VANTIQ_SAMPLE_BASE);
+    const auto ratings = ParseRatingsCsv(ReadSourceText(VANTIQ_SAMPLE_RATINGS).value());
+    ASSERT_TRUE(shipped.ok() && tests.ok() && ratings.ok());
+    ASSERT_EQ(shipped->count, tests->count + ratings->size());
+    for (std::uint32_t i = 0; i < tests->count; ++i) {
+        EXPECT_EQ(shipped->entries[i].record.Name(), tests->entries[i].record.Name());
+    }
+    for (std::size_t k = 0; k < ratings->size(); ++k) {
+        const RatingsRow& row = (*ratings)[k];
+        TemRecord record = shipped->entries[tests->count + k].record;
+        EXPECT_EQ(record.Name(), row.name);
+        ASSERT_TRUE(DeriveRatedValues(record, row.ratings.ratedThotC + kCelsiusOffset));
+        EXPECT_NEAR(record.imax / row.ratings.imax, 1, 0.005) << row.name;
+        EXPECT_NEAR(record.umax / row.ratings.umax, 1, 0.005) << row.name;
+        EXPECT_NEAR(-record.dtMax, row.ratings.dtMax, 0.1) << row.name;
+        EXPECT_FALSE(shipped->entries[tests->count + k].picture.empty()) << row.name;
     }
 }
 
