@@ -10,9 +10,10 @@
 namespace vantiq {
 namespace {
 
-// Holds `path` again after a write; the write's own failure comes first.
+// Holds `path` again, shared as every reader does, after a write; the
+// write's own failure comes first.
 Status HoldAgain(BaseFile& held, const std::string& path, Status written) {
-    auto reopened = BaseFile::OpenExclusive(path);
+    auto reopened = BaseFile::OpenShared(path);
     if (!reopened) {
         if (!written.ok()) {
             return written;
@@ -32,6 +33,14 @@ Status ReplaceHeldCatalogue(BaseFile& held, const std::string& path,
         return bytes.error();
     }
     held = BaseFile();
+    // A writer takes the file exclusively, which fails while another program
+    // reads it. The hold is dropped again before the file is replaced,
+    // because Windows renames nothing over an open file.
+    if (!BaseFile::OpenExclusive(path)) {
+        return HoldAgain(held, path,
+                         Error{"Cannot write " + EscapeControls(path) +
+                               ": another program has it open; close it there and try again"});
+    }
     return HoldAgain(held, path, ReplaceFileContents(path, *bytes));
 }
 

@@ -10,7 +10,9 @@
 namespace vantiq {
 
 // Replaces the catalogue at `path`, which this process holds open as `held`,
-// with `entries`. The hold is given up only for the write (a held file cannot
+// with `entries`. It is refused, with nothing touched, while another open
+// (another program reading it) holds the file too. The hold is given up only
+// for the write (a held file cannot
 // be replaced on every system) and taken again afterwards, on the new file
 // when the write succeeded and on the previous one, left as it was, when it
 // failed. Nothing is touched when `entries` cannot be encoded. An error, too,

@@ -55,10 +55,18 @@ TEST(CatalogueEditing, AddingToTheHeldCatalogueKeepsItHeldAndRefusesANameTwice) 
     const std::string path = test::WriteCatalogue(
         dir.File("Base.tmb"),
         {{test::WorkedExampleModule("A"), {}}, {test::WorkedExampleModule("B"), {}}});
-    auto held = BaseFile::OpenExclusive(path);
+    auto held = BaseFile::OpenShared(path);
     ASSERT_TRUE(held);
 
     const std::vector<unsigned char> before = test::ReadBytes(path);
+    {
+        auto reader = BaseFile::OpenShared(path);
+        ASSERT_TRUE(reader) << "another program reads the catalogue too";
+        EXPECT_EQ(
+            ErrorText(AddToHeldCatalogue(*held, path, {{test::WorkedExampleModule("C"), {}}})),
+            "Cannot write " + path + ": another program has it open; close it there and try again");
+        EXPECT_EQ(test::ReadBytes(path), before);
+    }
     EXPECT_EQ(ErrorText(AddToHeldCatalogue(
                   *held, path,
                   {{test::WorkedExampleModule("C"), {}}, {test::WorkedExampleModule("A"), {}}})),
