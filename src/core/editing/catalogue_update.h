@@ -22,8 +22,9 @@ Status ReplaceHeldCatalogue(BaseFile& held, const std::string& path,
                             const std::vector<CatalogueEntry>& entries);
 
 // Appends `added` to the catalogue held as `held` at `path`, as above. An
-// error, with nothing written, when the held file cannot be read or the
-// names of the catalogue and `added` together are not all different.
+// error, with nothing written, when the held file cannot be read or an
+// added name is already in the catalogue or among the added ones (names the
+// catalogue already holds twice do not stop an addition).
 Status AddToHeldCatalogue(BaseFile& held, const std::string& path,
                           const std::vector<CatalogueEntry>& added);
 

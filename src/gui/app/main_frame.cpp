@@ -1,5 +1,8 @@
 #include "gui/app/main_frame.h"
 
+#include <QFile>
+#include <QFileDialog>
+
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenuBar>
@@ -8,12 +11,16 @@
 
 #include "core/base/cp1251.h"
 #include "core/base/safe_text.h"
+#include "core/editing/catalogue_update.h"
+#include "core/fit/ratings_csv.h"
 #include "gui/app/about_dlg.h"
 #include "gui/app/catalogue_places.h"
 #include "gui/app/command_ids.h"
 #include "gui/app/csv_export.h"
 #include "gui/app/error_box.h"
 #include "gui/app/open_catalogue_dialog.h"
+#include "gui/editing/datasheet_dlg.h"
+#include "gui/editing/import_dlg.h"
 #include "gui/panel/module_dlg.h"
 #include "gui/panel/operating_point_list.h"
 #include "gui/settings/settings_dialog.h"
@@ -95,6 +102,10 @@ void CMainFrame::CreateFileMenu() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     file->addAction(QStringLiteral("&Open catalogue..."), QKeySequence::Open, this,
                     &CMainFrame::OnOpenCatalogue);
+    file->addAction(QStringLiteral("&Add module from datasheet..."), this,
+                    &CMainFrame::OnAddFromDatasheet);
+    file->addAction(QStringLiteral("&Import modules from CSV..."), this,
+                    &CMainFrame::OnImportFromCsv);
     file->addSeparator();
     printDatasheet_ = file->addAction(QStringLiteral("Print &datasheet"),
                                       QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P), this,
@@ -162,6 +173,46 @@ void CMainFrame::OnOpenCatalogue() {
     RememberCatalogue(path);
     cataloguePath_ = path;
     panel_->ShowAllModules();  // selects the first row, which refreshes the title
+}
+
+void CMainFrame::OnAddFromDatasheet() {
+    CDatasheetDlg dialog(this);
+    if (dialog.exec() == QDialog::Accepted) {
+        AddToCatalogue({dialog.Entry()});
+    }
+}
+
+void CMainFrame::OnImportFromCsv() {
+    const QString path =
+        QFileDialog::getOpenFileName(this, QStringLiteral("Import modules from CSV"), QString(),
+                                     QStringLiteral("Datasheet ratings (*.csv);;All files (*)"));
+    if (path.isEmpty()) {
+        return;
+    }
+    QFile file(path);
+    const bool read = file.open(QIODevice::ReadOnly);
+    const auto rows = read ? ParseRatingsCsv(file.readAll().toStdString())
+                           : Result<std::vector<RatingsRow>>(Error{"cannot read the file"});
+    if (!rows.ok()) {
+        ShowErrorBox(this, QStringLiteral("Import modules from CSV"),
+                     Error{path.toStdString() + ": " + rows.error().message});
+        return;
+    }
+    CImportDlg dialog(*rows, this);
+    if (dialog.exec() == QDialog::Accepted) {
+        AddToCatalogue(dialog.Entries());
+    }
+}
+
+void CMainFrame::AddToCatalogue(const std::vector<CatalogueEntry>& added) {
+    const std::string path = cataloguePath_.toStdString();
+    if (const Status written = AddToHeldCatalogue(base_.file, path, added); !written.ok()) {
+        ShowErrorBox(this, CatalogueErrorCaption(), written.error());
+        return;
+    }
+    if (catalogue_.OpenInstead(path, this)) {
+        panel_->ShowAllModules();
+    }
 }
 
 void CMainFrame::OnCompare() {

@@ -2,6 +2,7 @@
 
 #include <QMainWindow>
 
+#include "core/base/base_writer.h"
 #include "core/base/tem_base.h"
 #include "gui/app/catalogue_session.h"
 #include "gui/view/child_view.h"
@@ -50,6 +51,12 @@ public:
     // and loads, lists it afresh in place of the one in use; on failure the
     // catalogue in use stays.
     void OnOpenCatalogue();
+    // File > "Add module from datasheet..." and "Import modules from CSV...":
+    // fit datasheet ratings, add the modules to the open catalogue (the file
+    // is replaced whole, the previous one kept on failure, a name already
+    // there refused) and list the catalogue read and derived afresh.
+    void OnAddFromDatasheet();
+    void OnImportFromCsv();
     // The file of the catalogue in use, where "Open catalogue..." starts.
     void SetCataloguePath(const QString& path) { cataloguePath_ = path; }
     const QString& CataloguePath() const { return cataloguePath_; }
@@ -73,6 +80,7 @@ private:
     void CreateViewMenu();
     void Print(int command);
     void ApplyColors(const ColorSettings& colors);
+    void AddToCatalogue(const std::vector<CatalogueEntry>& added);
     // The status bar's count of listed modules and the hot side.
     void ShowListStatus(int rows);
 

@@ -54,7 +54,9 @@ TEST(CatalogueEditing, AddingToTheHeldCatalogueKeepsItHeldAndRefusesANameTwice) 
     const test::TempDir dir;
     const std::string path = test::WriteCatalogue(
         dir.File("Base.tmb"),
-        {{test::WorkedExampleModule("A"), {}}, {test::WorkedExampleModule("B"), {}}});
+        {{test::WorkedExampleModule("A"), {}},
+         {test::WorkedExampleModule("B"), {}},
+         {test::WorkedExampleModule("B"), {}}});  // a name twice does not stop an addition
     auto held = BaseFile::OpenShared(path);
     ASSERT_TRUE(held);
 
@@ -70,7 +72,7 @@ TEST(CatalogueEditing, AddingToTheHeldCatalogueKeepsItHeldAndRefusesANameTwice) 
     EXPECT_EQ(ErrorText(AddToHeldCatalogue(
                   *held, path,
                   {{test::WorkedExampleModule("C"), {}}, {test::WorkedExampleModule("A"), {}}})),
-              "the name 'A' is used twice (modules 1 and 4)");
+              "the name 'A' is used twice (modules 1 and 5)");
     EXPECT_EQ(test::ReadBytes(path), before);
 
     ASSERT_EQ(ErrorText(AddToHeldCatalogue(*held, path, {{test::WorkedExampleModule("C"), {7}}})),
@@ -78,9 +80,9 @@ TEST(CatalogueEditing, AddingToTheHeldCatalogueKeepsItHeldAndRefusesANameTwice) 
     EXPECT_FALSE(BaseFile::OpenExclusive(path)) << "the new file is held again";
     const Result<StoredCatalogue> stored = ReadCatalogue(*held);
     ASSERT_TRUE(stored.ok());
-    ASSERT_EQ(stored->entries.size(), 3u);
-    EXPECT_EQ(stored->entries[2].record.Name(), "C");
-    EXPECT_EQ(stored->entries[2].picture, (std::vector<unsigned char>{7}));
+    ASSERT_EQ(stored->entries.size(), 4u);
+    EXPECT_EQ(stored->entries[3].record.Name(), "C");
+    EXPECT_EQ(stored->entries[3].picture, (std::vector<unsigned char>{7}));
     EXPECT_EQ(ErrorText(ReplaceHeldCatalogue(*held, path, {})), ErrorText(EncodeBase({})));
     EXPECT_EQ(test::ReadBytes(path).size(), stored->fileSize) << "a refused write keeps the file";
 }

@@ -82,7 +82,8 @@ TEST_F(MainFrameTest, MenuBarOffersFileViewSettingsAndHelp) {
     EXPECT_EQ(bar[2]->menu(), nullptr) << "Settings is a command, not a menu";
     EXPECT_EQ(
         Texts(bar[0]->menu()->actions()),
-        QStringList({"Open catalogue...", "-", "Print datasheet", "Print graphs", "-",
+        QStringList({"Open catalogue...", "Add module from datasheet...",
+                     "Import modules from CSV...", "-", "Print datasheet", "Print graphs", "-",
                      "Export graphs page as PDF...", "Export datasheet as PDF...",
                      "Export list as CSV...", "Export operating points as CSV...", "-", "Exit"}));
     EXPECT_EQ(Texts(bar[1]->menu()->actions()),
