@@ -13,16 +13,15 @@
 namespace vantiq {
 namespace {
 
-// Columns: the name, then rated / derived / deviation of each rating, then
-// the note (the leg assumption or the problem).
+// Columns: the name, the note (the problem or the leg assumption), then
+// rated / derived / deviation of each rating.
 const char* const kRatings[] = {"Imax", "Umax", "dTmax", "Qmax", "AC res."};
 
 QStringList Headers() {
-    QStringList headers{QStringLiteral("Name")};
+    QStringList headers{QStringLiteral("Name"), QStringLiteral("Note")};
     for (const char* rating : kRatings)
         headers << QStringLiteral("%1 rated").arg(QLatin1String(rating))
                 << QStringLiteral("derived") << QStringLiteral("deviation");
-    headers << QStringLiteral("Note");
     return headers;
 }
 
@@ -68,11 +67,11 @@ void CImportDlg::ShowRow(int row, const RatingsRow& source) {
     if (fit.problem.empty()) {
         for (std::size_t k = 0; k < lines.size(); ++k)
             for (int c = 0; c < 3; ++c)
-                put(1 + static_cast<int>(k) * 3 + c, lines[k][2 + c]);
+                put(2 + static_cast<int>(k) * 3 + c, lines[k][2 + c]);
     }
     if (fit.problem.empty() && !entry.ok())
         note = entry.error().message;
-    put(1 + 3 * static_cast<int>(std::size(kRatings)), note);
+    put(1, note);
     if (!fit.problem.empty() || !entry.ok()) {
         ++problems_;
         ui_->preview->item(row, 0)->setForeground(Qt::darkRed);
