@@ -66,7 +66,9 @@ int ExplainAdvice(const TemBase& base, const AdviseRequest& request, const Advic
                                                          base.thot, request.advice)
                                                 .rejection,
                                             false);
-    out << EscapeControls(request.why) << " is not a result: " << reason << "\n";
+    const std::string limit = exclusion ? "" : OneStageLimit(request.advice, advice);
+    out << EscapeControls(request.why) << " is not a result: " << reason
+        << (limit.empty() ? "" : "; " + limit) << "\n";
     return kExitOk;
 }
 

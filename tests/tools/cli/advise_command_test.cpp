@@ -138,7 +138,18 @@ TEST(AdviseCommand, StacksReachWhereOneStageCannot) {
         EXPECT_EQ(f[14] + "," + f[15] + "," + f[16], "25,80,separate");
         lastPower = power;
     }
-    EXPECT_EQ(Rows(Advise({"--q", "2", "--dt", "80"})).size(), 0u);
+    const AdviseRun single = Advise({"--q", "2", "--dt", "80"});
+    EXPECT_EQ(Rows(single).size(), 0u);
+    EXPECT_NE(single.err.find("; no single module reaches dT 80 K (the most is "),
+              std::string::npos)
+        << single.err;
+    EXPECT_TRUE(single.err.ends_with("): a two-stage stack is needed\n")) << single.err;
+    const AdviseRun why = Advise({"--q", "2", "--dt", "80", "--why", rows[0][2]});
+    EXPECT_TRUE(
+        why.out.ends_with("cannot pump 2.0 W at dT 80 K; no single module reaches dT 80 K "
+                          "(the most is " +
+                          single.err.substr(single.err.find("most is ") + 8)))
+        << why.out;
     const AdviseRun none = Advise({"--q", "20", "--dt", "110", "--stages", "2"});
     EXPECT_EQ(none.err,
               "No stack can carry this load within these limits: the best dT found is 104.8 K\n");
