@@ -9,6 +9,7 @@
 #include "core/advisor/advice_table.h"
 #include "core/advisor/advice_text.h"
 #include "core/advisor/advisor.h"
+#include "core/advisor/pull_down.h"
 #include "core/base/cp1251.h"
 #include "core/base/safe_text.h"
 #include "core/model/module_inputs.h"
@@ -47,8 +48,12 @@ int ExplainAdvice(const TemBase& base, const AdviseRequest& request, const Advic
     }
     for (std::size_t row = 0; row < advice.points.size(); ++row) {
         if (advice.points[row].index == static_cast<std::uint32_t>(index)) {
-            out << FormatCsvRow(AdviceColumns())
-                << FormatCsvRow(AdviceFields(base, advice.points[row], row));
+            const OperatingPoint& point = advice.points[row];
+            const bool pullDown = request.advice.coldMass.has_value();
+            const auto pullDowns =
+                pullDown ? PointPullDowns(base, request.advice, {point}) : std::vector<PullDown>{};
+            out << FormatCsvRow(AdviceColumns(pullDown))
+                << FormatCsvRow(AdviceFields(base, point, row, pullDown ? &pullDowns[0] : nullptr));
             return kExitOk;
         }
     }
@@ -61,7 +66,9 @@ int ExplainAdvice(const TemBase& base, const AdviseRequest& request, const Advic
                                                          base.thot, request.advice)
                                                 .rejection,
                                             false);
-    out << EscapeControls(request.why) << " is not a result: " << reason << "\n";
+    const std::string limit = exclusion ? "" : OneStageLimit(request.advice, advice);
+    out << EscapeControls(request.why) << " is not a result: " << reason
+        << (limit.empty() ? "" : "; " + limit) << "\n";
     return kExitOk;
 }
 
@@ -89,7 +96,12 @@ int RunAdviseCommand(const ParsedArgs& args, std::ostream& out, std::ostream& er
             err << counts << "\n";
         }
     }
-    out << AdviceCsv(base, advice.points);
+    if (request.advice.coldMass) {
+        const auto pullDowns = PointPullDowns(base, request.advice, advice.points);
+        out << AdviceCsv(base, advice.points, &pullDowns);
+    } else {
+        out << AdviceCsv(base, advice.points);
+    }
     return kExitOk;
 }
 
