@@ -4,25 +4,12 @@
 
 #include "core/advisor/advisor.h"
 #include "core/model/performance_model.h"
-#include "core/model/rated_values.h"
-#include "module_generator.h"
 #include "test_support.h"
 
 namespace vantiq {
 namespace {
 
 constexpr double kTh = 298.0;
-
-TemBase Generated(std::size_t count, std::uint64_t seed) {
-    TemBase base;
-    base.records = test::GeneratedModules(count, seed);
-    base.records.push_back(test::WorkedExampleModule());
-    for (auto& r : base.records) {
-        DeriveRatedValues(r, kTh);
-    }
-    base.count = static_cast<std::uint32_t>(base.records.size());
-    return base;
-}
 
 struct StackCase {
     const char* name;
@@ -103,7 +90,7 @@ void ExpectLeastPower(const TemBase& base, const StackPoint& p, const StackCase&
 // every stack must balance, and past what one stage reaches stacks still
 // carry the load.
 TEST(FindStacks, PrunedScanMatchesEveryPairAndEveryStackBalances) {
-    const TemBase base = Generated(36, 26);
+    const TemBase base = test::GeneratedBase(36, 26, kTh);
     const StackCase cases[] = {
         {"beyond one stage", 2.0, 80.0, StageCurrents::Separate},
         {"beyond one stage on one current", 2.0, 80.0, StageCurrents::Shared},
