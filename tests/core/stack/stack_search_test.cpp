@@ -56,6 +56,12 @@ void ExpectBalanced(const TemBase& base, const StackPoint& p, const StackCase& c
     EXPECT_NEAR(p.power, power, 1e-9 * power);
     EXPECT_NEAR(p.cop, c.q / power, 1e-9);
     EXPECT_GE(m * bottom.width * bottom.length, n * top.width * top.length * (1 - 1e-9));
+    // Each stage on its own is an operating point between its two sides.
+    const auto stages = StageOperatingPoints(top, bottom, p);
+    EXPECT_NEAR(stages[0].thot - stages[0].dt, tc, 1e-9);
+    EXPECT_NEAR(stages[0].thot, stages[1].thot - stages[1].dt, 1e-9);
+    EXPECT_NEAR(stages[1].heatRejected - stages[1].power, rejected, 1e-6 * rejected);
+    EXPECT_NEAR(stages[0].power + stages[1].power, p.power, 1e-9 * p.power);
     if (c.currents == StageCurrents::Shared) {
         EXPECT_EQ(p.upper.current, p.lower.current);
         EXPECT_LE(n * p.upper.voltage + m * p.lower.voltage, c.volts > 0 ? c.volts : 1e300);
