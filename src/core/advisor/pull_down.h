@@ -19,7 +19,7 @@ struct PullDown {
 
 // The cold sides, from the hot side down to the row's, at which a current
 // for the pull-down is checked against the supply's voltage.
-inline constexpr int kVoltageChecks = 5;
+inline constexpr int kVoltageChecks = 3;
 
 // The largest current per module that the module (its Imax) and the supply
 // of `supply` allow the set of `point`: the supply's current, which parallel

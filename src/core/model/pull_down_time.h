@@ -9,16 +9,14 @@ namespace vantiq {
 
 namespace pull_down_detail {
 
-// Eight-point Gauss-Legendre on [-1, 1], the nodes of one half and their
+// Four-point Gauss-Legendre on [-1, 1], the nodes of one half and their
 // weights; the other half mirrors them.
-inline constexpr std::array<double, 4> kNodes = {0.1834346424956498, 0.5255324099163290,
-                                                 0.7966664774136267, 0.9602898564975363};
-inline constexpr std::array<double, 4> kWeights = {0.3626837833783620, 0.3137066458778873,
-                                                   0.2223810344533745, 0.1012285362903763};
+inline constexpr std::array<double, 2> kNodes = {0.3399810435848563, 0.8611363115940526};
+inline constexpr std::array<double, 2> kWeights = {0.6521451548625461, 0.3478548451374538};
 
 // The span of ln(net) one panel covers, and the most panels taken: enough
-// for a net heat at the cold side e^-64 times the one at the hot side.
-inline constexpr double kPanelSpan = 1.0;
+// for a net heat at the cold side e^-128 times the one at the hot side.
+inline constexpr double kPanelSpan = 2.0;
 inline constexpr int kMostPanels = 64;
 
 // Below this span of ln(net) the net heat hardly changes and 1/net is
@@ -75,7 +73,7 @@ std::optional<double> PullDownSeconds(const Net& net, double tc, double th, doub
     const double s1 = std::log(hot);
     std::optional<double> integral;
     if (std::abs(s1 - s0) < kFlatSpan) {
-        integral = Integrate([&](double t) { return 1 / net(t); }, tc, th, 2);
+        integral = Integrate([&](double t) { return 1 / net(t); }, tc, th, 1);
     } else {
         const double slope = (hot - cold) / (th - tc);
         const auto inS = [&](double s) {

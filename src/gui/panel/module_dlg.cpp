@@ -8,11 +8,17 @@
 #include "core/advisor/advice_check.h"
 #include "core/advisor/advice_text.h"
 #include "core/advisor/advisor.h"
+#include "core/advisor/pull_down.h"
 #include "core/base/cp1251.h"
 #include "core/selection/criteria_text.h"
 #include "core/selection/list_actions.h"
+#include "core/stack/stack_order.h"
+#include "core/stack/stack_pull_down.h"
+#include "core/stack/stack_reach.h"
+#include "core/stack/stack_search.h"
 #include "gui/panel/operating_point_list.h"
 #include "gui/panel/row_picks.h"
+#include "gui/panel/stack_list.h"
 #include "gui/panel/step_dlg1.h"
 #include "gui/panel/step_dlg2.h"
 #include "gui/panel/step_dlg3.h"
@@ -44,6 +50,7 @@ CModuleDlg::CModuleDlg(TemBase& base, RecordSource& records, QWidget* parent)
       page4_(new CStepDlg4(this)),
       page5_(new CStepDlg5(this)),
       pointList_(new OperatingPointList(base, this)),
+      stackList_(new StackList(base, this)),
       direction_(new QButtonGroup(this)) {
     ui_->setupUi(this);
     setFixedWidth(kPanelWidth);
@@ -57,6 +64,9 @@ CModuleDlg::CModuleDlg(TemBase& base, RecordSource& records, QWidget* parent)
     pointList_->setWindowFlag(Qt::Tool);
     pointList_->setWindowTitle(QStringLiteral("Operating points"));
     pointList_->resize(560, 320);
+    stackList_->setWindowFlag(Qt::Tool);
+    stackList_->setWindowTitle(QStringLiteral("Two-stage stacks"));
+    stackList_->resize(900, 320);
     direction_->addButton(ui_->descendingRadio, 0);
     direction_->addButton(ui_->ascendingRadio, 1);
     ConnectControls();
@@ -78,6 +88,7 @@ void CModuleDlg::ConnectControls() {
     connect(page1_, &CStepDlg1::ThotStepped, this, &CModuleDlg::ChangeThot);
     connect(page5_, &CStepDlg5::AdviseClicked, this, &CModuleDlg::ShowOperatingPoints);
     connect(pointList_, &OperatingPointList::RowClicked, this, &CModuleDlg::SelectOperatingPoint);
+    connect(stackList_, &StackList::RowClicked, this, &CModuleDlg::SelectStack);
 }
 
 bool CModuleDlg::Initialise() {
@@ -275,6 +286,7 @@ void CModuleDlg::ChangeThot(double kelvin) {
     ui_->resultList->AddPicks(rows);
     // Operating points found at the old hot side no longer hold.
     pointList_->SetPoints({});
+    stackList_->SetStacks({});
     Notify();
 }
 
@@ -293,12 +305,58 @@ void CModuleDlg::ShowOperatingPoints() {
                                  QString::fromStdString(fault->message));
         return;
     }
+    if (const auto currents = page5_->TwoStages()) {
+        ShowStacks(request, *currents);
+        return;
+    }
     const Advice advice = RunAdvisor(base_, request);
     criteriaText_ = Utf8ToCp1251(AdviceCriteriaText(request, advice, base_.thot)).value_or("");
     ShowCriteriaText();
-    pointList_->SetPoints(advice.points);
+    pointList_->SetPoints(advice.points, request.coldMass
+                                             ? PointPullDowns(base_, request, advice.points)
+                                             : std::vector<PullDown>{});
+    // One list answers at a time: the stacks of an earlier request no longer do.
+    stackList_->hide();
     pointList_->show();
     pointList_->raise();
+}
+
+void CModuleDlg::ShowStacks(const AdviceRequest& request, StageCurrents currents) {
+    const StackRequest stacks{request, currents};
+    StackAdvice advice = FindStacks(base_, base_.thot, stacks);
+    SortStacks(base_, advice.stacks, {});
+    std::string text = AdviceCriteriaText(request, RunAdvisor(base_, request), base_.thot);
+    const std::size_t n = advice.stacks.size();
+    text += n == 0 ? NoStackText(base_, base_.thot, stacks) + ".\r\n"
+                   : "Two stages: " + std::to_string(n) +
+                         (n == 1 ? " stack carries" : " stacks carry") + " the load.\r\n";
+    criteriaText_ = Utf8ToCp1251(text).value_or("");
+    ShowCriteriaText();
+    stackList_->SetStacks(advice.stacks, request.coldMass
+                                             ? StackPullDowns(base_, stacks, advice.stacks)
+                                             : std::vector<StackPullDown>{});
+    pointList_->hide();
+    stackList_->show();
+    stackList_->raise();
+}
+
+void CModuleDlg::SelectStack(int row) {
+    const auto& stacks = stackList_->Stacks();
+    if (row < 0 || static_cast<std::size_t>(row) >= stacks.size()) {
+        return;
+    }
+    const StackPoint& p = stacks[static_cast<std::size_t>(row)];
+    const auto stages = StageOperatingPoints(base_.records[p.top], base_.records[p.bottom], p);
+    base_.selected = static_cast<std::int32_t>(p.top);
+    compared_ = {};
+    for (const OperatingPoint& stage : stages) {
+        compared_.points.push_back(stage);
+        compared_.modules.push_back(static_cast<std::int32_t>(stage.index));
+    }
+    compared_.modules = ShownFirst(base_.selected, compared_.modules);
+    emit ComparedChosen(compared_.modules);
+    emit PointChosen(stages[0]);
+    emit TemSelected();
 }
 
 void CModuleDlg::SelectOperatingPoint(int row) {

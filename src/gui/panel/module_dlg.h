@@ -8,12 +8,14 @@
 
 #include <optional>
 
+#include "core/advisor/advice_request.h"
 #include "core/advisor/operating_point.h"
 #include "core/base/tem_base.h"
 #include "core/selection/comparison.h"
 #include "core/selection/result_list.h"
 #include "core/selection/search_criteria.h"
 #include "core/selection/sort_key.h"
+#include "core/stack/stack_point.h"
 #include "gui/panel/record_source.h"
 #include "gui/panel/result_list_view.h"
 
@@ -31,6 +33,7 @@ class CStepDlg3;
 class CStepDlg4;
 class CStepDlg5;
 class OperatingPointList;
+class StackList;
 
 // The selection panel: the five wizard pages stacked at the top, the step,
 // search and name controls, the list of found modules with its sort
@@ -68,6 +71,11 @@ public:
     const ResultList& List() const { return list_; }
     // The operating points listed (empty before the first run).
     const OperatingPointList& PointList() const { return *pointList_; }
+    // The stacks listed when step 5 asked for two stages.
+    const StackList& Stacks() const { return *stackList_; }
+    // Makes the top module of stack `row` of that list the selected one, at
+    // its stage's point, compared with the bottom module at its own.
+    void SelectStack(int row);
     // Makes the module of operating point `row` of that list the selected
     // one, at that point; the points picked beside it are compared with it.
     void SelectOperatingPoint(int row);
@@ -96,6 +104,7 @@ private:
     void Step(int delta);
     void ChangeThot(double kelvin);
     void ShowCriteriaText();
+    void ShowStacks(const AdviceRequest& request, StageCurrents currents);
     void ClickRow(int row);
     // Tells the frame that the selected module was set, then writes the
     // members back into the controls.
@@ -117,6 +126,7 @@ private:
     CStepDlg4* page4_;
     CStepDlg5* page5_;
     OperatingPointList* pointList_;
+    StackList* stackList_;
     QButtonGroup* direction_;
 
     ResultList list_;

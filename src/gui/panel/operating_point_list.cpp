@@ -47,8 +47,17 @@ OperatingPointList::OperatingPointList(const TemBase& base, QWidget* parent)
             [this](QTreeWidgetItem* item) { emit RowClicked(indexOfTopLevelItem(item)); });
 }
 
-void OperatingPointList::SetPoints(std::vector<OperatingPoint> points) {
+void OperatingPointList::SetPoints(std::vector<OperatingPoint> points,
+                                   std::vector<PullDown> pullDowns) {
     points_ = std::move(points);
+    pullDowns_.clear();
+    for (std::size_t k = 0; k < pullDowns.size() && k < points_.size(); ++k) {
+        pullDowns_.emplace(points_[k].index, pullDowns[k]);
+    }
+    setColumnCount(kColumnCount + (pullDowns_.empty() ? 0 : 1));
+    if (!pullDowns_.empty()) {
+        headerItem()->setText(kColumnCount, QStringLiteral("Pull-down (s)"));
+    }
     sortColumn_ = 0;
     reversed_ = false;
     ShowRows();
@@ -69,10 +78,15 @@ void OperatingPointList::ShowRows() {
     QList<QTreeWidgetItem*> items;
     items.reserve(static_cast<qsizetype>(points_.size()));
     for (std::size_t row = 0; row < points_.size(); ++row) {
-        items.append(new QTreeWidgetItem(RowTexts(base_, points_[row], static_cast<int>(row))));
+        QStringList texts = RowTexts(base_, points_[row], static_cast<int>(row));
+        if (const auto found = pullDowns_.find(points_[row].index); found != pullDowns_.end()) {
+            const auto& seconds = found->second.seconds;
+            texts.append(seconds ? Number(*seconds, 1) : QStringLiteral("never"));
+        }
+        items.append(new QTreeWidgetItem(texts));
     }
     addTopLevelItems(items);
-    for (int column = 0; column < kColumnCount; ++column) {
+    for (int column = 0; column < columnCount(); ++column) {
         resizeColumnToContents(column);
     }
 }

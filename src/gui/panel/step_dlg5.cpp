@@ -1,15 +1,19 @@
 #include "gui/panel/step_dlg5.h"
 
+#include <cmath>
+
 #include "core/model/celsius.h"
 #include "gui/panel/number_box.h"
 #include "ui_step_dlg5.h"
 
 namespace vantiq {
+
 CStepDlg5::CStepDlg5(QWidget* parent) : CStepDlg(parent), ui_(std::make_unique<Ui::StepDlg5>()) {
     ui_->setupUi(this);
     connect(ui_->adviseButton, &QPushButton::clicked, this, &CStepDlg5::AdviseClicked);
     connect(ui_->sinkRadio, &QRadioButton::toggled, this, &CStepDlg5::EnableInputs);
     connect(ui_->fewestCheck, &QCheckBox::toggled, this, &CStepDlg5::EnableInputs);
+    connect(ui_->stagesCheck, &QCheckBox::toggled, this, &CStepDlg5::EnableInputs);
     Reset();
 }
 
@@ -25,6 +29,20 @@ void CStepDlg5::Read(AdviceRequest& request) const {
     request.modules =
         ui_->fewestCheck->isChecked() ? AdviceRequest::kFewestModules : ui_->modulesSpin->value();
     request.wiring = static_cast<Wiring>(ui_->wiringCombo->currentIndex());
+    request.coldMass.reset();
+    const QString mass = ui_->massEdit->text().trimmed();
+    if (!mass.isEmpty()) {
+        bool number = false;
+        const double value = mass.toDouble(&number);
+        request.coldMass = number ? value : std::nan("");
+    }
+}
+
+std::optional<StageCurrents> CStepDlg5::TwoStages() const {
+    if (!ui_->stagesCheck->isChecked()) {
+        return std::nullopt;
+    }
+    return ui_->sharedCheck->isChecked() ? StageCurrents::Shared : StageCurrents::Separate;
 }
 
 void CStepDlg5::Reset() {
@@ -35,6 +53,9 @@ void CStepDlg5::Reset() {
     ui_->modulesSpin->setValue(1);
     ui_->fewestCheck->setChecked(false);
     ui_->wiringCombo->setCurrentIndex(0);
+    ui_->stagesCheck->setChecked(false);
+    ui_->sharedCheck->setChecked(false);
+    ui_->massEdit->clear();
     EnableInputs();
 }
 
@@ -45,6 +66,9 @@ void CStepDlg5::EnableInputs() {
         w->setEnabled(sink);
     }
     ui_->modulesSpin->setEnabled(!ui_->fewestCheck->isChecked());
+    // A stack's stages are each fed as a series set, or all on one current.
+    ui_->wiringCombo->setEnabled(!ui_->stagesCheck->isChecked());
+    ui_->sharedCheck->setEnabled(ui_->stagesCheck->isChecked());
 }
 
 }  // namespace vantiq

@@ -7,26 +7,13 @@
 
 #include "core/advisor/advisor.h"
 #include "core/model/performance_model.h"
-#include "core/model/rated_values.h"
 #include "fine_pull_down.h"
-#include "module_generator.h"
 #include "test_support.h"
 
 namespace vantiq {
 namespace {
 
 constexpr double kTh = 298.0;
-
-TemBase Generated() {
-    TemBase base;
-    base.records = test::GeneratedModules(40, 7);
-    base.records.push_back(test::WorkedExampleModule());
-    for (auto& r : base.records) {
-        DeriveRatedValues(r, kTh);
-    }
-    base.count = static_cast<std::uint32_t>(base.records.size());
-    return base;
-}
 
 struct PullDownCase {
     const char* name;
@@ -64,7 +51,7 @@ void ExpectLargestCurrent(const TemRecord& r, const OperatingPoint& p, const Pul
 // time through the model's own cold-side heat, rows that stall say so, and
 // the mix holds easy and tight margins, sinks, supplies and wirings.
 TEST(PointPullDown, AgreesWithAFineIntegrationOfTheModel) {
-    const TemBase base = Generated();
+    const TemBase base = test::GeneratedBase(40, 7, kTh);
     const PullDownCase cases[] = {
         {"light load", 2.0, 20.0},
         {"heavy load near what the modules pump", 20.0, 40.0},

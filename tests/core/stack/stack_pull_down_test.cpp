@@ -6,26 +6,13 @@
 #include <cmath>
 
 #include "core/model/performance_model.h"
-#include "core/model/rated_values.h"
 #include "fine_pull_down.h"
-#include "module_generator.h"
 #include "test_support.h"
 
 namespace vantiq {
 namespace {
 
 constexpr double kTh = 298.0;
-
-TemBase Generated() {
-    TemBase base;
-    base.records = test::GeneratedModules(24, 31);
-    base.records.push_back(test::WorkedExampleModule());
-    for (auto& r : base.records) {
-        DeriveRatedValues(r, kTh);
-    }
-    base.count = static_cast<std::uint32_t>(base.records.size());
-    return base;
-}
 
 // The plate between the stages by plain bisection on the model's equations:
 // the bottom set pumps what the top set absorbs plus its electrical power.
@@ -58,7 +45,7 @@ struct StackCase {
 // at the stack's own currents and cold side that plate is the stack's, and
 // the currents stay within the modules and the supply.
 TEST(PullDownStack, AgreesWithAFineIntegrationOfTheModel) {
-    const TemBase base = Generated();
+    const TemBase base = test::GeneratedBase(24, 31, kTh);
     const StackCase cases[] = {
         {"separate supplies, no limit", 2.0, 75.0, StageCurrents::Separate},
         {"one current, no limit", 2.0, 70.0, StageCurrents::Shared},

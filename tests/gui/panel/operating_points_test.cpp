@@ -16,9 +16,12 @@
 #include "core/advisor/advisor.h"
 #include "core/base/cp1251.h"
 #include "core/selection/comparison.h"
+#include "core/stack/stack_pull_down.h"
+#include "core/stack/stack_search.h"
 #include "gui/app/csv_export.h"
 #include "gui/panel/module_dlg.h"
 #include "gui/panel/operating_point_list.h"
+#include "gui/panel/stack_list.h"
 #include "list_oracle.h"
 
 namespace vantiq::test {
@@ -169,6 +172,57 @@ TEST_F(OperatingPointsTest, ExportWritesTheCommandLineToolsCsv) {
     EXPECT_EQ(file.readAll().toStdString(), out.str());
     EXPECT_FALSE(WriteCsvFile(QString::fromStdString(dir_.File("no/such/dir/x.csv")),
                               AdviceCsv(Base(), List().Points())));
+}
+
+// Past one stage, "two stages" lists the core's stacks with the cold mass's
+// pull-down times; a row shows the top module at its stage's point,
+// compared with the bottom module at its own.
+TEST_F(OperatingPointsTest, TwoStagesListTheCoresStacksWithTheirPullDown) {
+    {
+        ModalWatcher watcher;
+        Type("qEdit", QStringLiteral("2"));
+        Type("dtEdit", QStringLiteral("80"));
+        Type("voltageEdit", QStringLiteral("15"));
+        Type("currentEdit", QStringLiteral("6"));
+        for (int k = 0; k < 4; ++k) {
+            Click("nextButton");
+        }
+    }
+    Click("stagesCheck");
+    Type("massEdit", QStringLiteral("100"));
+    Click("adviseButton");
+    StackRequest request;
+    request.advice.criteria.requiredQ = 2.0;
+    request.advice.criteria.requiredDT = 80.0;
+    request.advice.criteria.supplyVoltage = 15.0;
+    request.advice.criteria.supplyCurrent = 6.0;
+    request.advice.coldMass = 100.0;
+    const StackAdvice advice = FindStacks(Base(), Base().thot, request);
+    const auto pullDowns = StackPullDowns(Base(), request, advice.stacks);
+    const StackList& list = panel_->Stacks();
+    ASSERT_GT(advice.stacks.size(), 100u);
+    ASSERT_EQ(list.topLevelItemCount(), static_cast<int>(advice.stacks.size()));
+    EXPECT_EQ(list.headerItem()->text(list.columnCount() - 1), QStringLiteral("Pull-down (s)"));
+    const StackPoint& first = list.Stacks().front();
+    for (std::size_t k = 0; k < advice.stacks.size(); ++k) {
+        if (advice.stacks[k].top == first.top) {
+            const auto& seconds = pullDowns[k].seconds;
+            EXPECT_EQ(list.topLevelItem(0)->text(list.columnCount() - 1),
+                      seconds ? QString::number(*seconds, 'f', 1) : QStringLiteral("never"));
+        }
+    }
+    EXPECT_TRUE(Criteria().contains(QStringLiteral("no single module reaches dT 80 K")));
+    EXPECT_TRUE(Criteria().endsWith(
+        QStringLiteral("Two stages: %1 stacks carry the load.\n").arg(advice.stacks.size())));
+    QTest::mouseClick(const_cast<StackList&>(list).viewport(), Qt::LeftButton, {},
+                      list.visualItemRect(list.topLevelItem(0)).center());
+    ProcessEvents();
+    EXPECT_EQ(Base().selected, static_cast<std::int32_t>(first.top));
+    const Comparison& compared = panel_->Compared();
+    ASSERT_EQ(compared.points.size(), 2u);
+    EXPECT_EQ(compared.points[0].thot, first.between);
+    EXPECT_EQ(compared.points[1].index, first.bottom);
+    EXPECT_EQ(compared.points[1].thot, first.thot);
 }
 
 }  // namespace
