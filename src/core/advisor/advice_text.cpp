@@ -19,6 +19,14 @@ std::string Kelvin(double dt) {
     return Format(dt == std::round(dt) ? "%.0f" : "%.1f", dt);
 }
 
+// Where the load is carried: at a temperature difference or a cold side.
+std::string LoadPlace(const AdviceRequest& q) {
+    if (q.sink) {
+        return Format(" with the cold side at %.1f \u00B0C", q.sink->cold - kCelsiusOffset);
+    }
+    return " at dT " + Kelvin(q.criteria.requiredDT) + " K";
+}
+
 // The load each module would carry and where, for "cannot pump".
 std::string PumpPhrase(const AdviceRequest& q) {
     const double heat = q.criteria.requiredQ;
@@ -31,10 +39,7 @@ std::string PumpPhrase(const AdviceRequest& q) {
     } else {
         text = Format("%.1f W", heat);
     }
-    if (q.sink) {
-        return text + Format(" with the cold side at %.1f \u00B0C", q.sink->cold - kCelsiusOffset);
-    }
-    return text + " at dT " + Kelvin(q.criteria.requiredDT) + " K";
+    return text + LoadPlace(q);
 }
 
 std::string Temperatures(const AdviceRequest& q, double thot) {
@@ -58,6 +63,10 @@ std::string Modules(const AdviceRequest& q) {
 }
 
 }  // namespace
+
+std::string LoadPhrase(const AdviceRequest& request) {
+    return Format("%.1f W", request.criteria.requiredQ) + LoadPlace(request);
+}
 
 std::string RejectionPhrase(const AdviceRequest& request, Rejection reason, bool plural) {
     const std::string need = plural ? "need" : "needs";
