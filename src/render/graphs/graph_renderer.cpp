@@ -144,6 +144,10 @@ void Graph::DrawFrame(const GraphLayout& layout, const GraphCaptions& captions, 
     }
 }
 
+QPen MarkCurvePen(const GraphStyle& style) {
+    return QPen(kMarkColor, style.penWidth, Qt::DashLine, Qt::FlatCap, Qt::RoundJoin);
+}
+
 Qt::PenStyle ModuleLineStyle(std::size_t module) {
     constexpr std::array<Qt::PenStyle, kMaxOverlaidModules> kStyles = {Qt::SolidLine, Qt::DashLine,
                                                                        Qt::DotLine};
@@ -177,8 +181,7 @@ void Graph::DrawMark(const GraphLayout& layout, const FamilyAxes& axes, const Gr
             line << *point;
         }
     }
-    QPen dashed(kMarkColor, style.penWidth, Qt::DashLine, Qt::FlatCap, Qt::RoundJoin);
-    painter.setPen(dashed);
+    painter.setPen(MarkCurvePen(style));
     painter.drawPolyline(line);
     const auto centre = FamilyGraphPoint(layout, axes, mark.x, mark.y);
     if (!centre) {
