@@ -5,6 +5,8 @@
 #include "core/advisor/advice_request.h"
 #include "gui/panel/step_dlg.h"
 
+class QAbstractButton;
+
 namespace Ui {
 class StepDlg5;
 }
@@ -30,6 +32,8 @@ public:
     // Puts the page back to a fixed hot side, one module in series and
     // empty sink boxes ("0.0").
     void Reset();
+    // The "Operating points" button, for the panel's shortcut.
+    QAbstractButton* AdviseButton() const;
 
 signals:
     // "Operating points" was pressed.
