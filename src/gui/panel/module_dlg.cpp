@@ -389,6 +389,9 @@ void CModuleDlg::ShowOperatingPoints() {
 }
 
 void CModuleDlg::ShowAdvice(const AdviceRequest& request, const Advice& advice) {
+    // A point chosen from an earlier run belongs to that run's list.
+    emit PointChosen(std::nullopt);
+    emit TemSelected();
     criteriaText_ = Utf8ToCp1251(AdviceCriteriaText(request, advice, base_.thot)).value_or("");
     ShowCriteriaText();
     ShowPoints(advice.points, request);
