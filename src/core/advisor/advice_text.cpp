@@ -8,9 +8,7 @@ namespace vantiq {
 namespace {
 
 std::string Format(const char* format, double value) {
-    char text[64];
-    std::snprintf(text, sizeof text, format, value);
-    return text;
+    return FormatValue(format, value);
 }
 
 // A temperature difference as people write it: whole kelvin without a
@@ -63,6 +61,12 @@ std::string Modules(const AdviceRequest& q) {
 }
 
 }  // namespace
+
+std::string FormatValue(const char* format, double value) {
+    char text[64];
+    std::snprintf(text, sizeof text, format, value);
+    return text;
+}
 
 std::string LoadPhrase(const AdviceRequest& request) {
     return Format("%.1f W", request.criteria.requiredQ) + LoadPlace(request);

@@ -1,7 +1,5 @@
 #include "core/advisor/why_not_text.h"
 
-#include <cstdio>
-
 #include "core/advisor/advice_text.h"
 #include "core/advisor/advisor.h"
 #include "core/advisor/module_advice.h"
@@ -14,9 +12,7 @@ namespace vantiq {
 namespace {
 
 std::string Format(const char* format, double value) {
-    char text[64];
-    std::snprintf(text, sizeof text, format, value);
-    return text;
+    return FormatValue(format, value);
 }
 
 std::string NameOf(const TemBase& base, std::uint32_t index) {
