@@ -9,6 +9,7 @@
 #include "core/advisor/advice_table.h"
 #include "core/advisor/advice_text.h"
 #include "core/advisor/advisor.h"
+#include "core/advisor/pull_down.h"
 #include "core/advisor/why_not_text.h"
 #include "core/base/cp1251.h"
 #include "core/base/safe_text.h"
@@ -31,13 +32,21 @@ int ExplainAdvice(const TemBase& base, const AdviseRequest& request, const Advic
     }
     for (std::size_t row = 0; row < advice.points.size(); ++row) {
         if (advice.points[row].index == static_cast<std::uint32_t>(index)) {
-            out << FormatCsvRow(AdviceColumns())
-                << FormatCsvRow(AdviceFields(base, advice.points[row], row));
+            const OperatingPoint& point = advice.points[row];
+            const bool pullDown = request.advice.coldMass.has_value();
+            const auto pullDowns =
+                pullDown ? PointPullDowns(base, request.advice, {point}) : std::vector<PullDown>{};
+            out << FormatCsvRow(AdviceColumns(pullDown))
+                << FormatCsvRow(AdviceFields(base, point, row, pullDown ? &pullDowns[0] : nullptr));
             return kExitOk;
         }
     }
+    const auto exclusion =
+        CandidateExclusion(base.records[static_cast<std::size_t>(index)], request.advice);
+    const std::string limit = exclusion ? "" : OneStageLimit(request.advice, advice);
     out << EscapeControls(request.why) << " is not a result: "
-        << WhyNotText(base, request.advice, static_cast<std::uint32_t>(index)) << "\n";
+        << WhyNotText(base, request.advice, static_cast<std::uint32_t>(index))
+        << (limit.empty() ? "" : "; " + limit) << "\n";
     return kExitOk;
 }
 
@@ -65,7 +74,12 @@ int RunAdviseCommand(const ParsedArgs& args, std::ostream& out, std::ostream& er
             err << counts << "\n";
         }
     }
-    out << AdviceCsv(base, advice.points);
+    if (request.advice.coldMass) {
+        const auto pullDowns = PointPullDowns(base, request.advice, advice.points);
+        out << AdviceCsv(base, advice.points, &pullDowns);
+    } else {
+        out << AdviceCsv(base, advice.points);
+    }
     return kExitOk;
 }
 

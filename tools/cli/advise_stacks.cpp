@@ -4,6 +4,7 @@
 
 #include "common/exit_status.h"
 #include "core/stack/stack_order.h"
+#include "core/stack/stack_pull_down.h"
 #include "core/stack/stack_reach.h"
 #include "core/stack/stack_search.h"
 #include "core/stack/stack_table.h"
@@ -38,7 +39,12 @@ int AdviseStacks(const TemBase& base, double thot, const AdviseRequest& request,
         const std::string reach = Reach(base, thot, stacks);
         err << kNothing << (reach.empty() ? "" : ": " + reach) << "\n";
     }
-    out << StackCsv(base, advice.stacks);
+    if (request.advice.coldMass) {
+        const auto pullDowns = StackPullDowns(base, stacks, advice.stacks);
+        out << StackCsv(base, advice.stacks, &pullDowns);
+    } else {
+        out << StackCsv(base, advice.stacks);
+    }
     return kExitOk;
 }
 

@@ -88,6 +88,15 @@ std::string RejectionPhrase(const AdviceRequest& request, Rejection reason, bool
     return need + Format(" a better heat sink than %.2f K/W", rs);
 }
 
+std::string OneStageLimit(const AdviceRequest& request, const Advice& advice) {
+    const double dt = request.criteria.requiredDT;
+    if (request.sink || advice.candidates == 0 || !(advice.deepest < dt)) {
+        return {};
+    }
+    return "no single module reaches dT " + Kelvin(dt) + " K" +
+           Format(" (the most is %.1f K): a two-stage stack is needed", advice.deepest);
+}
+
 std::string RejectionSummary(const AdviceRequest& request, const Advice& advice) {
     std::string summary;
     for (std::size_t k = 0; k < kRejectionCount; ++k) {
@@ -101,7 +110,8 @@ std::string RejectionSummary(const AdviceRequest& request, const Advice& advice)
             summary.empty() ? std::to_string(count) + subject : "; " + std::to_string(count) + " ";
         summary += RejectionPhrase(request, static_cast<Rejection>(k), count != 1);
     }
-    return summary;
+    const std::string limit = OneStageLimit(request, advice);
+    return summary.empty() || limit.empty() ? summary : summary + "; " + limit;
 }
 
 std::string AdviceCriteriaText(const AdviceRequest& request, const Advice& advice, double thot) {

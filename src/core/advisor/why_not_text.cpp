@@ -83,8 +83,8 @@ std::string RejectionFigures(const TemBase& base, const AdviceRequest& q, std::u
     if (reason == Rejection::CannotPump) {
         const double peak = PeakHeat(record, AskedSidesOf(q, base.thot));
         const char* where = q.sink ? " even with its hot side at the ambient" : " there";
-        return peak > 0.0 ? Format(": it pumps at most %.1f W", peak) + where
-                          : std::string(": it does not hold that difference even unloaded");
+        // A module that holds no difference there is told by the one-stage limit.
+        return peak > 0.0 ? Format(": it pumps at most %.1f W", peak) + where : std::string();
     }
     return {};
 }
@@ -124,7 +124,9 @@ std::string ShortfallText(const TemBase& base, const AdviceRequest& request,
         return {};
     }
     if (shortfall.needsTwoStages) {
-        return TwoStagesLine(request, base.thot);
+        // At a fixed hot side the rejection summary already says so, with
+        // the deepest difference reached.
+        return request.sink ? TwoStagesLine(request, base.thot) : std::string();
     }
     std::string text = ClosestLines(base, request, shortfall);
     if (shortfall.closest.empty()) {

@@ -15,9 +15,10 @@ std::string SupplyGivesPhrase(const SearchCriteria& criteria);
 
 // The shortfall as lines a user can act on, each ended by CR LF, in UTF-8:
 // what the closest modules would need, the smallest supply for one module,
-// the fewest modules within the supply, and where no single module holds
-// the difference, that a two-stage stack is needed. Names have their
-// control characters escaped. Empty for an empty shortfall.
+// the fewest modules within the supply, and under a heat sink where no
+// single module holds the difference, that a two-stage stack is needed (at
+// a fixed hot side RejectionSummary says that). Names have their control
+// characters escaped. Empty for an empty shortfall.
 std::string ShortfallText(const TemBase& base, const AdviceRequest& request,
                           const Shortfall& shortfall);
 

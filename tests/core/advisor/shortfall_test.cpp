@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/advisor/advice_text.h"
 #include "core/advisor/advisor.h"
 #include "core/advisor/why_not_text.h"
 #include "core/model/rated_values.h"
@@ -84,7 +85,8 @@ TEST(FindShortfall, EverySuggestionWorksAndIsTheLeast) {
 }
 
 // A two-stage stack is called for exactly when the difference asked is
-// beyond every module's dTmax at that hot side.
+// beyond every module's dTmax at that hot side, and the note the window
+// shows (the reasons, then the shortfall) says so once.
 TEST(FindShortfall, TwoStagesOnlyBeyondTheLargestDtMax) {
     const TemBase base = GeneratedBase();
     double largest = 0.0;
@@ -92,10 +94,14 @@ TEST(FindShortfall, TwoStagesOnlyBeyondTheLargestDtMax) {
         largest = std::max(largest, r.derivable ? std::fabs(r.dtMax) : 0.0);
     }
     for (const double dt : {largest - 0.5, largest + 0.5}) {
-        const Shortfall s = FindShortfall(base, Supplied(0.5, dt, 0.0, 0.0));
+        const AdviceRequest request = Supplied(0.5, dt, 0.0, 0.0);
+        const Shortfall s = FindShortfall(base, request);
         EXPECT_EQ(s.needsTwoStages, dt > largest) << dt;
-        const std::string text = ShortfallText(base, Supplied(0.5, dt, 0.0, 0.0), s);
-        EXPECT_EQ(text.find("a two-stage stack is needed") != std::string::npos, dt > largest);
+        const std::string note =
+            RejectionSummary(request, RunAdvisor(base, request)) + ShortfallText(base, request, s);
+        const auto first = note.find("a two-stage stack is needed");
+        EXPECT_EQ(first != std::string::npos, dt > largest) << note;
+        EXPECT_EQ(note.find("a two-stage stack is needed", first + 1), std::string::npos) << note;
     }
 }
 
