@@ -10,31 +10,15 @@
 #include "core/advisor/advice_text.h"
 #include "core/advisor/advisor.h"
 #include "core/advisor/pull_down.h"
+#include "core/advisor/why_not_text.h"
 #include "core/base/cp1251.h"
 #include "core/base/safe_text.h"
-#include "core/model/module_inputs.h"
 #include "core/report/csv.h"
 
 namespace vantiq {
 namespace {
 
 constexpr const char* kNothing = "No module can carry this load within these limits";
-
-std::string ExclusionText(Exclusion exclusion, const TemRecord& record,
-                          const AdviceRequest& request) {
-    switch (exclusion) {
-        case Exclusion::NotDerivable:
-            return HasPhysicalInputs(record)
-                       ? "it has no balance point at this hot-side temperature"
-                       : "it does not describe a physical module";
-        case Exclusion::Dimensions:
-            return "it exceeds the largest dimensions given";
-        case Exclusion::Name:
-            break;
-    }
-    return "its name does not hold '" + EscapeControls(Cp1251ToUtf8(request.criteria.nameFilter)) +
-           "'";
-}
 
 }  // namespace
 
@@ -57,17 +41,11 @@ int ExplainAdvice(const TemBase& base, const AdviseRequest& request, const Advic
             return kExitOk;
         }
     }
-    const TemRecord& record = base.records[static_cast<std::size_t>(index)];
-    const auto exclusion = CandidateExclusion(record, request.advice);
-    const std::string reason =
-        exclusion ? ExclusionText(*exclusion, record, request.advice)
-                  : "it " + RejectionPhrase(request.advice,
-                                            AdviseModule(record, static_cast<std::uint32_t>(index),
-                                                         base.thot, request.advice)
-                                                .rejection,
-                                            false);
+    const auto exclusion =
+        CandidateExclusion(base.records[static_cast<std::size_t>(index)], request.advice);
     const std::string limit = exclusion ? "" : OneStageLimit(request.advice, advice);
-    out << EscapeControls(request.why) << " is not a result: " << reason
+    out << EscapeControls(request.why) << " is not a result: "
+        << WhyNotText(base, request.advice, static_cast<std::uint32_t>(index))
         << (limit.empty() ? "" : "; " + limit) << "\n";
     return kExitOk;
 }

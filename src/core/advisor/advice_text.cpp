@@ -8,15 +8,21 @@ namespace vantiq {
 namespace {
 
 std::string Format(const char* format, double value) {
-    char text[64];
-    std::snprintf(text, sizeof text, format, value);
-    return text;
+    return FormatValue(format, value);
 }
 
 // A temperature difference as people write it: whole kelvin without a
 // decimal, others with one.
 std::string Kelvin(double dt) {
     return Format(dt == std::round(dt) ? "%.0f" : "%.1f", dt);
+}
+
+// Where the load is carried: at a temperature difference or a cold side.
+std::string LoadPlace(const AdviceRequest& q) {
+    if (q.sink) {
+        return Format(" with the cold side at %.1f \u00B0C", q.sink->cold - kCelsiusOffset);
+    }
+    return " at dT " + Kelvin(q.criteria.requiredDT) + " K";
 }
 
 // The load each module would carry and where, for "cannot pump".
@@ -31,10 +37,7 @@ std::string PumpPhrase(const AdviceRequest& q) {
     } else {
         text = Format("%.1f W", heat);
     }
-    if (q.sink) {
-        return text + Format(" with the cold side at %.1f \u00B0C", q.sink->cold - kCelsiusOffset);
-    }
-    return text + " at dT " + Kelvin(q.criteria.requiredDT) + " K";
+    return text + LoadPlace(q);
 }
 
 std::string Temperatures(const AdviceRequest& q, double thot) {
@@ -58,6 +61,16 @@ std::string Modules(const AdviceRequest& q) {
 }
 
 }  // namespace
+
+std::string FormatValue(const char* format, double value) {
+    char text[64];
+    std::snprintf(text, sizeof text, format, value);
+    return text;
+}
+
+std::string LoadPhrase(const AdviceRequest& request) {
+    return Format("%.1f W", request.criteria.requiredQ) + LoadPlace(request);
+}
 
 std::string RejectionPhrase(const AdviceRequest& request, Rejection reason, bool plural) {
     const std::string need = plural ? "need" : "needs";

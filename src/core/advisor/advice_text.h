@@ -7,6 +7,14 @@
 
 namespace vantiq {
 
+// One number in a printf `format` with one conversion ("%.1f V"), as the
+// advisor's texts write their figures.
+std::string FormatValue(const char* format, double value);
+
+// The load as the request states it, in UTF-8: "15.0 W at dT 30 K", or
+// "15.0 W with the cold side at 20.0 °C" under a heat sink.
+std::string LoadPhrase(const AdviceRequest& request);
+
 // Why a candidate failed, as a phrase after its subject ("cannot pump 20.0 W
 // at dT 30 K", "needs more than 12.0 V"), in UTF-8; `plural` picks the verb
 // form for several modules.

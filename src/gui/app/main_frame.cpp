@@ -7,7 +7,12 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QStatusBar>
+
+#include <algorithm>
 
 #include "core/base/cp1251.h"
 #include "core/base/safe_text.h"
@@ -50,7 +55,6 @@ CMainFrame::CMainFrame(TemBase& base, QWidget* parent)
     }
     colors_ = stored.value_or(ColorSettings{});
     setWindowIcon(ModuleIcon());
-    resize(1024, 720);
 }
 
 CMainFrame::~CMainFrame() = default;
@@ -63,7 +67,15 @@ bool CMainFrame::Create() {
     view_ = new CChildView(base_, colors_, client);
     panel_ = new CModuleDlg(base_, catalogue_, client);
     layout->addWidget(view_, 1);
-    layout->addWidget(panel_, 0);
+    // On a screen too low for the whole panel (a large scale factor) it
+    // scrolls instead of pushing the window past the screen's edge.
+    auto* scroller = new QScrollArea(client);
+    scroller->setWidget(panel_);
+    scroller->setWidgetResizable(true);
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroller->setFixedWidth(panel_->width() + scroller->verticalScrollBar()->sizeHint().width());
+    layout->addWidget(scroller, 0);
     setCentralWidget(client);
     CreateMenus();
     connect(panel_, &CModuleDlg::TemSelected, this, &CMainFrame::OnTemSelected,
@@ -86,7 +98,20 @@ bool CMainFrame::Create() {
         return false;
     }
     OnTemSelected();
+    FitToScreen();
     return true;
+}
+
+void CMainFrame::FitToScreen() {
+    // The first size suits a desktop at scale 1; a larger scale or a small
+    // screen shrinks it to the room there is. The window manager's frame is
+    // known only once the window is shown, so room is kept for a usual one.
+    const QSize frame(16, 48);
+    const QRect room = screen()->availableGeometry();
+    const QSize size = QSize(1024, 720).boundedTo(room.size() - frame);
+    resize(size);
+    const QSize spare = room.size() - size - frame;
+    move(room.topLeft() + QPoint(std::max(0, spare.width() / 2), std::max(0, spare.height() / 2)));
 }
 
 void CMainFrame::CreateMenus() {
@@ -155,9 +180,9 @@ void CMainFrame::OnTemSelected() {
         view, [view, mode] { view->OnUpdateView(mode); }, Qt::QueuedConnection);
 }
 
-void CMainFrame::ShowListStatus(int rows) {
+void CMainFrame::ShowListStatus() {
     listStatus_->setText(
-        QStringLiteral("%1 modules listed · %2").arg(rows).arg(HotSideText(base_.thot)));
+        QStringLiteral("%1 · %2").arg(panel_->ListsSummary(), HotSideText(base_.thot)));
 }
 
 void CMainFrame::OnViewMode(DisplayMode mode) {

@@ -81,8 +81,10 @@ private:
     void Print(int command);
     void ApplyColors(const ColorSettings& colors);
     void AddToCatalogue(const std::vector<CatalogueEntry>& added);
-    // The status bar's count of listed modules and the hot side.
-    void ShowListStatus(int rows);
+    // Sizes and places the window within its screen's available area.
+    void FitToScreen();
+    // The status bar: what the panel's lists hold, and the hot side.
+    void ShowListStatus();
 
     TemBase& base_;
     CatalogueSession catalogue_;

@@ -18,7 +18,8 @@ namespace vantiq {
 // header sorts the rows by that column in its natural direction, a second
 // click on the same header turns it round; "№" goes back to the order by
 // power. Clicking a row chooses its point; with Ctrl and Shift up to three
-// points are picked for comparing.
+// points are picked for comparing. The arrow keys move to another row and
+// choose it, and Enter chooses the current row, as a click would.
 class OperatingPointList : public QTreeWidget {
     Q_OBJECT
 
@@ -34,8 +35,11 @@ public:
     void SortByColumn(int column);
 
 signals:
-    // A row was clicked.
+    // A row was clicked, or chosen from the keyboard.
     void RowClicked(int row);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void ShowRows();

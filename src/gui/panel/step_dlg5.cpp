@@ -10,6 +10,13 @@ namespace vantiq {
 
 CStepDlg5::CStepDlg5(QWidget* parent) : CStepDlg(parent), ui_(std::make_unique<Ui::StepDlg5>()) {
     ui_->setupUi(this);
+    SetUpNumberBox(ui_->ambientEdit,
+                   QStringLiteral("Ambient temperature around the heat sink, \u00B0C: -50 to 100"));
+    SetUpNumberBox(ui_->sinkEdit,
+                   QStringLiteral("Thermal resistance of the heat sink, K/W: 0 or more"));
+    SetUpNumberBox(ui_->coldEdit,
+                   QStringLiteral("Cold side to hold, \u00B0C: below the ambient temperature"));
+    ui_->modulesSpin->setToolTip(QStringLiteral("Modules in the set: 1 to 64"));
     connect(ui_->adviseButton, &QPushButton::clicked, this, &CStepDlg5::AdviseClicked);
     connect(ui_->sinkRadio, &QRadioButton::toggled, this, &CStepDlg5::EnableInputs);
     connect(ui_->fewestCheck, &QCheckBox::toggled, this, &CStepDlg5::EnableInputs);
@@ -43,6 +50,10 @@ std::optional<StageCurrents> CStepDlg5::TwoStages() const {
         return std::nullopt;
     }
     return ui_->sharedCheck->isChecked() ? StageCurrents::Shared : StageCurrents::Separate;
+}
+
+QAbstractButton* CStepDlg5::AdviseButton() const {
+    return ui_->adviseButton;
 }
 
 void CStepDlg5::Reset() {

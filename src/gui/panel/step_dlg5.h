@@ -8,6 +8,8 @@
 #include "core/stack/stack_point.h"
 #include "gui/panel/step_dlg.h"
 
+class QAbstractButton;
+
 namespace Ui {
 class StepDlg5;
 }
@@ -40,6 +42,8 @@ public:
     // Puts the page back to a fixed hot side, one module in series, one
     // stage, empty sink boxes ("0.0") and no cold mass.
     void Reset();
+    // The "Operating points" button, for the panel's shortcut.
+    QAbstractButton* AdviseButton() const;
 
 signals:
     // "Operating points" was pressed.

@@ -47,7 +47,8 @@ TEST_F(MainFrameTest, FirstDisplayListsTheWholeBaseAndShowsItsFirstModule) {
     EXPECT_FALSE(Find<QLineEdit>(panel, "resistanceEdit")->isEnabled());
     EXPECT_FALSE(Find<QComboBox>(panel, "toleranceCombo")->isEnabled());
     EXPECT_EQ(Find<QComboBox>(panel, "sortCombo")->currentText(), "Sort by name");
-    EXPECT_EQ(Find<QPushButton>(panel, "searchButton")->toolTip(), "Start a new search");
+    EXPECT_EQ(Find<QPushButton>(panel, "searchButton")->toolTip(),
+              "Start a new search (Ctrl+Return)");
     EXPECT_EQ(Find<QPushButton>(panel, "showAllButton")->toolTip(), "Show all TEMs in the base");
     EXPECT_EQ(Find<QPushButton>(panel, "clearButton")->toolTip(),
               "Set all of TEM parameters to \"0\" to perform a new search");

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <sstream>
 
 #include "cli/cli_app.h"
@@ -97,14 +98,19 @@ TEST(AdviseCommand, WhyGivesTheRowOrTheReason) {
 
     const AdviseRun all = Advise({"--q", "20", "--dt", "30"});
     std::string refused;
+    char needs[96] = "";
     for (const auto& row : Rows(all)) {
         if (std::stod(row[6]) > 12.0 && refused.empty()) {
             refused = row[2];
+            // The reason carries the figures of that module's own row.
+            std::snprintf(needs, sizeof needs, "%.1f V at %.2f A, %.1f W", std::stod(row[6]),
+                          std::stod(row[5]), std::stod(row[7]));
         }
     }
     ASSERT_FALSE(refused.empty());
     asked.back() = refused;
-    EXPECT_EQ(Advise(asked).out, refused + " is not a result: it needs more than 12.0 V\n");
+    EXPECT_EQ(Advise(asked).out, refused + " is not a result: it needs more than 12.0 V: " + needs +
+                                     "; the supply gives 12.0 V\n");
     asked.insert(asked.end(), {"--width", "1"});
     EXPECT_EQ(Advise(asked).out,
               refused + " is not a result: it exceeds the largest dimensions given\n");
