@@ -55,16 +55,20 @@ protected:
     QString Criteria() const { return Find<QPlainTextEdit>(panel_, "criteriaBox")->toPlainText(); }
     const OperatingPointList& List() const { return panel_->PointList(); }
 
-    // Q, dT and the supply typed in, then "Operating points" on step 5.
-    void Advise(const QString& q) {
+    // Q, dT and the supply typed in, and on to step 5.
+    void ToStep5(const QString& q, const QString& dt, const QString& volts) {
         ModalWatcher watcher;  // the searches on the way may find nothing
         Type("qEdit", q);
-        Type("dtEdit", QStringLiteral("30"));
-        Type("voltageEdit", QStringLiteral("12"));
+        Type("dtEdit", dt);
+        Type("voltageEdit", volts);
         Type("currentEdit", QStringLiteral("6"));
         for (int k = 0; k < 4; ++k) {
             Click("nextButton");
         }
+    }
+    // The example with Q, then "Operating points".
+    void Advise(const QString& q) {
+        ToStep5(q, QStringLiteral("30"), QStringLiteral("12"));
         Click("adviseButton");
     }
 
@@ -293,16 +297,7 @@ TEST_F(OperatingPointsTest, ExportWritesTheCommandLineToolsCsv) {
 // pull-down times; a row shows the top module at its stage's point,
 // compared with the bottom module at its own.
 TEST_F(OperatingPointsTest, TwoStagesListTheCoresStacksWithTheirPullDown) {
-    {
-        ModalWatcher watcher;
-        Type("qEdit", QStringLiteral("2"));
-        Type("dtEdit", QStringLiteral("80"));
-        Type("voltageEdit", QStringLiteral("15"));
-        Type("currentEdit", QStringLiteral("6"));
-        for (int k = 0; k < 4; ++k) {
-            Click("nextButton");
-        }
-    }
+    ToStep5(QStringLiteral("2"), QStringLiteral("80"), QStringLiteral("15"));
     Click("stagesCheck");
     Type("massEdit", QStringLiteral("100"));
     Click("adviseButton");
