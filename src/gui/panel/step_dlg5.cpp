@@ -16,6 +16,9 @@ CStepDlg5::CStepDlg5(QWidget* parent) : CStepDlg(parent), ui_(std::make_unique<U
                    QStringLiteral("Thermal resistance of the heat sink, K/W: 0 or more"));
     SetUpNumberBox(ui_->coldEdit,
                    QStringLiteral("Cold side to hold, \u00B0C: below the ambient temperature"));
+    SetUpNumberBox(ui_->massEdit,
+                   QStringLiteral("Heat capacity of the cooled mass, J/K: 0 or more; "
+                                  "empty for no pull-down time"));
     ui_->modulesSpin->setToolTip(QStringLiteral("Modules in the set: 1 to 64"));
     connect(ui_->adviseButton, &QPushButton::clicked, this, &CStepDlg5::AdviseClicked);
     connect(ui_->sinkRadio, &QRadioButton::toggled, this, &CStepDlg5::EnableInputs);
