@@ -19,7 +19,6 @@ namespace {
 
 constexpr double kFootprintFill = 0.35;       // share of the ceramic the legs cover
 constexpr double kTypicalConductivity = 1e5;  // S/m, bismuth telluride
-constexpr int kDerivationRounds = 8;
 
 // The fit works on logarithms, so that every rating weighs by its relative
 // deviation: Imax, Umax, dTmax, Qmax, AC resistance.
