@@ -11,7 +11,7 @@
 # make windows-check  cross-builds the core and the CLI for Windows with mingw-w64 and runs
 #            the core tests under wine64
 .PHONY: run test deps build build-sanitize check-format check-clang-format-version \
-	check-metadata format bench bench-stacks bench-million fuzz package windows-check clean
+	check-metadata format bench bench-stacks bench-fit bench-million fuzz package windows-check clean
 
 JOBS ?= $(shell nproc)
 SAMPLE_DIR := build/dev/data
@@ -43,6 +43,11 @@ bench-stacks: deps
 	cmake --preset release
 	cmake --build --preset release -j $(JOBS) --target vantiq-stack-bench
 	cd build/release && ./bench/vantiq-stack-bench
+
+bench-fit: deps
+	cmake --preset release
+	cmake --build --preset release -j $(JOBS) --target vantiq-fit-bench
+	cd build/release && ./bench/vantiq-fit-bench
 
 # The window on a million modules: a minute or two, and some 350 MB of memory.
 MILLION := million/Base.tmb

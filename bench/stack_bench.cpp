@@ -1,6 +1,7 @@
 // vantiq-stack-bench: the two-stage stack search on the sample catalogue and
 // on a generated 3,000-module one, the pruned scan against going through
-// every pair in the same run.
+// every pair in the same run; then what pull-down times add to a listing of
+// operating points or stacks, against the same listing without them.
 //
 //   vantiq-stack-bench [sample-catalogue]    (default data/Base.tmb)
 
@@ -10,9 +11,15 @@
 #include <string>
 #include <thread>
 
+#include "core/advisor/advice_table.h"
+#include "core/advisor/advisor.h"
+#include "core/advisor/pull_down.h"
 #include "core/base/base_loader.h"
 #include "core/model/rated_values.h"
+#include "core/stack/stack_order.h"
+#include "core/stack/stack_pull_down.h"
 #include "core/stack/stack_search.h"
+#include "core/stack/stack_table.h"
 #include "figure_table.h"
 #include "module_generator.h"
 #include "stopwatch.h"
@@ -83,6 +90,74 @@ void BenchScans(FigureTable& table, const TemBase& base, const StackRequest& req
     table.Note(note);
 }
 
+// A listing as `advise` makes it, from the search to the CSV text, with
+// pull-down times when the request has a cold mass.
+std::size_t ListPoints(const TemBase& base, const AdviceRequest& request) {
+    const Advice advice = RunAdvisor(base, request);
+    if (!request.coldMass) {
+        return AdviceCsv(base, advice.points).size();
+    }
+    const auto pullDowns = PointPullDowns(base, request, advice.points);
+    return AdviceCsv(base, advice.points, &pullDowns).size();
+}
+
+std::size_t ListStacks(const TemBase& base, const StackRequest& request) {
+    StackAdvice advice = FindStacks(base, kHotSide, request);
+    SortStacks(base, advice.stacks, {});
+    if (!request.advice.coldMass) {
+        return StackCsv(base, advice.stacks).size();
+    }
+    const auto pullDowns = StackPullDowns(base, request, advice.stacks);
+    return StackCsv(base, advice.stacks, &pullDowns).size();
+}
+
+// Times `list` without and with a cold mass of 200 J/K; the one with may
+// cost at most twice the one without.
+template <class Request, class List>
+void BenchPullDown(FigureTable& table, const std::string& figure, Request request,
+                   const List& list) {
+    constexpr int kRepeats = 5;
+    const double without = BestTiming(kRepeats, [&] { list(request); }).wall;
+    request.coldMass = 200.0;
+    const double with = BestTiming(kRepeats, [&] { list(request); }).wall;
+    table.Share(figure, without, with, 2.0);
+}
+
+// A 5 W load 40 K below the hot side from a 12 V, 6 A supply, one module
+// each or the fewest that work.
+AdviceRequest ColdPlate(std::int32_t modules) {
+    AdviceRequest request;
+    request.criteria.requiredQ = 5.0;
+    request.criteria.requiredDT = 40.0;
+    request.criteria.supplyVoltage = 12.0;
+    request.criteria.supplyCurrent = 6.0;
+    request.modules = modules;
+    return request;
+}
+
+void BenchPullDowns(FigureTable& table, const TemBase& sample, const TemBase& generated) {
+    table.Section("Listings with pull-down times (baseline: the same listing without)", true);
+    const auto points = [](const TemBase& base) {
+        return [&base](const AdviceRequest& r) { ListPoints(base, r); };
+    };
+    BenchPullDown(table, "sample, 5 W at dT 40 K", ColdPlate(1), points(sample));
+    BenchPullDown(table, "sample, the fewest modules", ColdPlate(AdviceRequest::kFewestModules),
+                  points(sample));
+    BenchPullDown(table, "generated, 5 W at dT 40 K", ColdPlate(1), points(generated));
+    AdviceRequest sinked = ColdPlate(1);
+    sinked.sink = HeatSink{kHotSide, 0.5, kHotSide - 30.0};
+    BenchPullDown(table, "sample, under a heat sink", sinked, points(sample));
+    const StackRequest camera = CameraSensor();
+    for (const StageCurrents currents : {StageCurrents::Separate, StageCurrents::Shared}) {
+        BenchPullDown(table,
+                      currents == StageCurrents::Shared ? "sample stacks on one current"
+                                                        : "sample stacks, 2 W at dT 80 K",
+                      camera.advice, [&](const AdviceRequest& r) {
+                          ListStacks(sample, {r, currents});
+                      });
+    }
+}
+
 void Run(const std::string& samplePath) {
     FigureTable table;
     std::printf("vantiq-stack-bench: %u hardware threads, hot side %.0f K\n",
@@ -91,10 +166,12 @@ void Run(const std::string& samplePath) {
     table.Section("Stacks for 2 W at dT 80 K from 15 V, 6 A (baseline: every pair)", true);
     BenchScans(table, sample, CameraSensor(),
                "sample (" + std::to_string(sample.records.size()) + " modules)", 1.0);
-    BenchScans(table, Generated(), CameraSensor(), "generated (3000 modules)", 10.0);
+    const TemBase generated = Generated();
+    BenchScans(table, generated, CameraSensor(), "generated (3000 modules)", 10.0);
     StackRequest shared = CameraSensor();
     shared.currents = StageCurrents::Shared;
     BenchScans(table, sample, shared, "sample, both stages on one current", 1.0);
+    BenchPullDowns(table, sample, generated);
     std::printf("\n%s\n", table.AllMet() ? "Every target met." : "Some target MISSED.");
 }
 

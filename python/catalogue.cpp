@@ -9,9 +9,14 @@
 #include "common/exit_status.h"
 #include "core/advisor/advice_table.h"
 #include "core/advisor/advisor.h"
+#include "core/advisor/pull_down.h"
 #include "core/base/base_loader.h"
 #include "core/model/celsius.h"
 #include "core/selection/list_actions.h"
+#include "core/stack/stack_order.h"
+#include "core/stack/stack_pull_down.h"
+#include "core/stack/stack_search.h"
+#include "core/stack/stack_table.h"
 
 namespace vantiq::python {
 namespace {
@@ -35,6 +40,15 @@ ParsedArgs Parse(const std::string& path, const std::string& thotC, const std::s
         throw ArgumentFault{args.error};
     }
     return args;
+}
+
+std::vector<std::pair<std::string, std::string>> Named(const std::vector<std::string>& columns,
+                                                       const std::vector<std::string>& fields) {
+    std::vector<std::pair<std::string, std::string>> named;
+    for (std::size_t c = 0; c < columns.size(); ++c) {
+        named.emplace_back(columns[c], fields[c]);
+    }
+    return named;
 }
 
 std::string Trimmed(std::string text) {
@@ -82,8 +96,7 @@ std::vector<std::size_t> Catalogue::Search(const Options& options) {
     return {modules.begin(), modules.end()};
 }
 
-std::vector<std::vector<std::pair<std::string, std::string>>> Catalogue::Advise(
-    const Options& options, std::string& why) const {
+Catalogue::Rows Catalogue::Advise(const Options& options, std::string& why) const {
     const ParsedArgs args = Parse(path_, "25", "advise", options);
     AdviseRequest request;
     if (const auto error = ReadAdviseRequest(args, request); !error.empty()) {
@@ -98,14 +111,32 @@ std::vector<std::vector<std::pair<std::string, std::string>>> Catalogue::Advise(
         why = out.str();
         return {};
     }
-    const auto columns = AdviceColumns();
-    std::vector<std::vector<std::pair<std::string, std::string>>> rows;
+    const bool pullDown = request.advice.coldMass.has_value();
+    if (request.stages == 2) {
+        return StackRows(request, pullDown);
+    }
+    const auto pullDowns =
+        pullDown ? PointPullDowns(base_, request.advice, advice.points) : std::vector<PullDown>{};
+    Rows rows;
     for (std::size_t row = 0; row < advice.points.size(); ++row) {
-        const auto fields = AdviceFields(base_, advice.points[row], row);
-        auto& out = rows.emplace_back();
-        for (std::size_t c = 0; c < columns.size(); ++c) {
-            out.emplace_back(columns[c], fields[c]);
-        }
+        rows.push_back(Named(
+            AdviceColumns(pullDown),
+            AdviceFields(base_, advice.points[row], row, pullDown ? &pullDowns[row] : nullptr)));
+    }
+    return rows;
+}
+
+Catalogue::Rows Catalogue::StackRows(const AdviseRequest& request, bool pullDown) const {
+    const StackRequest stacks{request.advice, request.currents};
+    StackAdvice advice = FindStacks(base_, base_.thot, stacks);
+    SortStacks(base_, advice.stacks, request.order);
+    const auto pullDowns =
+        pullDown ? StackPullDowns(base_, stacks, advice.stacks) : std::vector<StackPullDown>{};
+    Rows rows;
+    for (std::size_t row = 0; row < advice.stacks.size(); ++row) {
+        rows.push_back(Named(
+            StackColumns(pullDown),
+            StackFields(base_, advice.stacks[row], row, pullDown ? &pullDowns[row] : nullptr)));
     }
     return rows;
 }

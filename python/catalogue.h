@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/advise_options.h"
 #include "core/base/tem_base.h"
 #include "core/model/curve_tables.h"
 
@@ -44,9 +45,10 @@ public:
     std::vector<std::size_t> Search(const Options& options);
 
     // The advise command's CSV rows as (column, text) pairs, the header's
-    // order kept; with "why" a single row or one line of explanation.
-    std::vector<std::vector<std::pair<std::string, std::string>>> Advise(const Options& options,
-                                                                         std::string& why) const;
+    // order kept (stacks with stages=2, the pull-down columns with a cold
+    // mass); with "why" a single row or one line of explanation.
+    using Rows = std::vector<std::vector<std::pair<std::string, std::string>>>;
+    Rows Advise(const Options& options, std::string& why) const;
 
     // The module's four curve families at the held hot side, `steps`
     // samples per curve.
@@ -59,6 +61,8 @@ public:
     Families Curves(std::size_t index, unsigned steps) const;
 
 private:
+    Rows StackRows(const AdviseRequest& request, bool pullDown) const;
+
     std::string path_;
     TemBase base_;  // the list's sort keeps its own order here
     std::string skipped_;

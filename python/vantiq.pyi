@@ -54,6 +54,9 @@ class Catalogue:
         name: str = ...,
         sort: str = ...,
         order: str = ...,
+        stages: int = ...,
+        currents: str = ...,
+        mass_j_per_k: Number = ...,
         why: str = ...,
     ) -> Union[list[dict[str, Union[int, float, str]]], str]: ...
     def curves(self, index: int, steps: int = 200) -> dict[str, Any]: ...

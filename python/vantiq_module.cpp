@@ -93,7 +93,8 @@ py::object Advise(const Catalogue& cat, const py::kwargs& kwargs) {
         py::dict point;
         for (const auto& [column, text] : row) {
             point[column.c_str()] =
-                column == "name" || column == "wiring" ? py::str(text) : Field(text);
+                column == "name" || column == "name_bottom" || column == "wiring" ? py::str(text)
+                                                                                  : Field(text);
         }
         out.append(point);
     }
@@ -231,7 +232,9 @@ PYBIND11_MODULE(vantiq, m) {
             "name, modules, wiring, current, voltage, power, cop, heat_rejected, thot, dt, "
             "qmax_at_dt). Keywords are the command's options: q, dt, cold_c, ambient_c, "
             "sink_rth, supply_voltage, supply_current, modules, wiring, width, length, height, "
-            "name, sort, order; with why=NAME the command's text for that module instead.")
+            "name, sort, order, stages, currents, mass_j_per_k (adding pull_down_current and "
+            "pull_down_s, a float or 'never'); with stages=2 the stacks' rows; with why=NAME the "
+            "command's text for that module instead.")
         .def(
             "curves",
             [](const Held& h, std::size_t index, unsigned steps) {

@@ -87,6 +87,8 @@ ADVICE = [
     {"q": 20, "dt": 30},
     {"q": 15, "cold_c": 5, "ambient_c": 30, "sink_rth": 0.2, "modules": "auto", "sort": "cop"},
     {"q": 40, "dt": 20, "modules": 2, "wiring": "parallel", "supply_voltage": 12},
+    {"q": 10, "dt": 40, "supply_current": 5, "mass_j_per_k": 200},
+    {"q": 2, "dt": 80, "stages": 2, "currents": "shared", "mass_j_per_k": 50},
 ]
 
 

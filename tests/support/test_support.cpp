@@ -1,6 +1,8 @@
 #include "test_support.h"
 
 #include "core/base/utf8_path.h"
+#include "core/model/rated_values.h"
+#include "module_generator.h"
 
 #include <atomic>
 #include <cstring>
@@ -85,6 +87,17 @@ std::string WriteCatalogue(const std::string& path, const std::vector<CatalogueE
         throw std::runtime_error(written.error().message);
     }
     return path;
+}
+
+TemBase GeneratedBase(std::size_t count, std::uint64_t seed, double thot) {
+    TemBase base;
+    base.records = GeneratedModules(count, seed);
+    base.records.push_back(WorkedExampleModule());
+    for (auto& r : base.records) {
+        DeriveRatedValues(r, thot);
+    }
+    base.count = static_cast<std::uint32_t>(base.records.size());
+    return base;
 }
 
 }  // namespace vantiq::test

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/base/base_writer.h"
+#include "core/base/tem_base.h"
 #include "core/base/tem_record.h"
 #include "sample_base.h"
 
@@ -21,6 +22,10 @@ std::string ErrorText(const Outcome& outcome) {
 // 1.4 mm square, 1.6 mm long legs, σ = 1e5 S/m, α = 2e-4 V/K, κ = 1.5 W/(m·K),
 // nominal current 6 A.
 TemRecord WorkedExampleModule(const std::string& name = "EX-127");
+
+// A base of `count` generated modules (GeneratedModules with `seed`) and the
+// worked example last, every one derived at the hot side `thot` (K).
+TemBase GeneratedBase(std::size_t count, std::uint64_t seed, double thot);
 
 // A directory of its own under the system's temporary folder, removed with
 // everything in it when the object goes.

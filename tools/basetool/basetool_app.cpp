@@ -5,6 +5,7 @@
 #include "basetool/basetool_args.h"
 #include "basetool/check_command.h"
 #include "basetool/dump_command.h"
+#include "basetool/fit_command.h"
 #include "basetool/pack_command.h"
 #include "common/exit_status.h"
 
@@ -18,6 +19,7 @@ struct Command {
 
 constexpr Command kCommands[] = {
     {"pack", RunPackCommand},
+    {"fit", RunFitCommand},
     {"dump", RunDumpCommand},
     {"check", RunCheckCommand},
 };

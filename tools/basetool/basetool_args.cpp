@@ -10,12 +10,26 @@ constexpr const char* kFooter =
     "Exit status: 0 on success, 1 on a failure (check: the program would refuse the file), "
     "2 on bad arguments, 3 when check finds problems the program tolerates.";
 
+constexpr const char* kRatingsForm =
+    "name,couples,rated_thot_c,imax,umax,dtmax,qmax,width,length,height and optionally "
+    "pellet_length,pellet_side,ac_resistance,picture (A, V, K as a positive difference, W, mm, m, "
+    "ohm)";
+
+OptionSpec ModeOption() {
+    return {"--mode", "M",
+            "which ratings a fit keeps: imax-umax-dtmax (the default), imax-dtmax-qmax, or balance "
+            "(least squares over every rating given)"};
+}
+
 CommandSpec PackCommand() {
     return {"pack",
-            "Builds a catalogue file from a CSV source with the columns name,nominal_current,"
+            "Builds a catalogue file from CSV sources with the columns name,nominal_current,"
             "pellet_count,pellet_length,pellet_side,width,length,height,electrical_conductivity,"
             "seebeck_coefficient,thermal_conductivity,picture (names in UTF-8, at most 29 bytes "
-            "in Windows-1251; legs in m, sizes in mm).",
+            "in Windows-1251; legs in m, sizes in mm), or datasheet ratings with the columns " +
+                std::string(kRatingsForm) +
+                ", which are fitted first. Each file holds one form; several files are packed in "
+                "the order given.",
             1,
             {
                 {"-o", "Base.tmb", "the catalogue file to write (required)"},
@@ -23,9 +37,23 @@ CommandSpec PackCommand() {
                  "where the picture column's files are; when the column is empty, DIR/<name>.png, "
                  ".jpg or .bmp is taken if there is one"},
                 {"--draw-datasheets", "", "draw a datasheet for every module still without one"},
+                ModeOption(),
             },
-            "Usage: vantiq-basetool pack CATALOGUE.csv [--pictures DIR] [--draw-datasheets] "
-            "-o Base.tmb"};
+            "Usage: vantiq-basetool pack SOURCE.csv... [--pictures DIR] [--draw-datasheets] "
+            "[--mode M] -o Base.tmb",
+            0,
+            15};
+}
+
+CommandSpec FitCommand() {
+    return {"fit",
+            "Fits module constants to datasheet ratings with the columns " +
+                std::string(kRatingsForm) +
+                ", writes them as the CSV source that pack reads and prints the rated against "
+                "the derived values with their deviations.",
+            1,
+            {{"-o", "CATALOGUE.csv", "the source to write (required)"}, ModeOption()},
+            "Usage: vantiq-basetool fit RATINGS.csv -o CATALOGUE.csv [--mode M]"};
 }
 
 CommandSpec DumpCommand() {
@@ -53,7 +81,7 @@ const ToolSpec& BaseToolSyntax() {
     static const ToolSpec syntax{"vantiq-basetool",
                                  "Builds, inspects and checks catalogue files.",
                                  {},
-                                 {PackCommand(), DumpCommand(), CheckCommand()},
+                                 {PackCommand(), FitCommand(), DumpCommand(), CheckCommand()},
                                  kFooter};
     return syntax;
 }

@@ -9,6 +9,7 @@
 #include "core/base/cp1251.h"
 #include "core/base/safe_text.h"
 #include "core/model/module_inputs.h"
+#include "core/model/plausible_inputs.h"
 
 namespace vantiq {
 namespace {
@@ -48,6 +49,9 @@ void CheckDerivation(const StoredCatalogue& c, std::uint32_t i, const std::vecto
         findings.push_back({ModuleLabel(c, i) + ": no balance point at hot side " +
                             FormatHotSides(failed, hotSides) +
                             "; the program leaves it out of every list there"});
+    }
+    for (const std::string& problem : ImplausibleInputs(c.entries[i].record)) {
+        findings.push_back({ModuleLabel(c, i) + ": " + problem});
     }
 }
 

@@ -24,7 +24,8 @@ struct CheckSettings {
 std::string ModuleLabel(const StoredCatalogue& catalogue, std::uint32_t index);
 
 // Every problem of the file: a damaged header or size; names without their
-// NUL or used twice; modules not derivable at every hot side of `settings`;
+// NUL or used twice; constants and sizes outside physical ranges; modules
+// not derivable at every hot side of `settings`;
 // pictures that reach beyond the file or do not decode; bytes past the last
 // picture. In module order, the bytes past the pictures last.
 std::vector<CheckFinding> CheckCatalogue(const StoredCatalogue& catalogue,

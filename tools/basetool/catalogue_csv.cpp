@@ -70,7 +70,7 @@ Status ReadRow(const CsvRow& fields, CatalogueRow& row) {
         }
     }
     row.pictureFile = fields[kColumnCount - 1];
-    return {};
+    return CheckPositiveFields(r);
 }
 
 }  // namespace

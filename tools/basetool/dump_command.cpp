@@ -13,6 +13,7 @@
 #include "common/exit_status.h"
 #include "core/base/base_layout.h"
 #include "core/base/safe_text.h"
+#include "core/editing/catalogue_names.h"
 
 namespace vantiq {
 namespace {
@@ -56,6 +57,9 @@ Status PacksBack(const StoredCatalogue& c, std::uint32_t i) {
     }
     if (!AllFinite(record)) {
         return Error{"a number is infinite or not a number; pack will refuse it"};
+    }
+    if (const Status positive = CheckPositiveFields(record); !positive.ok()) {
+        return Error{positive.error().message + "; pack will refuse it"};
     }
     if (std::binary_search(c.cutPictures.begin(), c.cutPictures.end(), i)) {
         return Error{"the picture reaches beyond the end of the file and is left out"};

@@ -1,11 +1,13 @@
 #include "basetool/pack_command.h"
 
-#include <fstream>
+#include <iterator>
 #include <ostream>
-#include <sstream>
 
 #include "basetool/catalogue_csv.h"
+#include "basetool/fit_command.h"
+#include "basetool/ratings_csv.h"
 #include "basetool/row_picture.h"
+#include "basetool/source_text.h"
 #include "common/exit_status.h"
 #include "common/headless_app.h"
 #include "core/base/base_writer.h"
@@ -14,16 +16,6 @@
 
 namespace vantiq {
 namespace {
-
-Result<std::string> ReadText(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream buffer;
-    buffer << in.rdbuf();
-    if (!in) {
-        return Error{"cannot read " + EscapeControls(path)};
-    }
-    return buffer.str();
-}
 
 Error RowError(std::size_t index, const std::string& what) {
     return Error{"row " + std::to_string(index + 1) + ": " + what};
@@ -64,9 +56,22 @@ Status DrawMissingDatasheets(std::vector<CatalogueEntry>& entries) {
     return {};
 }
 
-// The catalogue's modules with their pictures, read and drawn as the options ask.
-Result<std::vector<CatalogueEntry>> BuildEntries(const std::string& text, const CommandArgs& args) {
-    const Result<std::vector<CatalogueRow>> rows = ParseCatalogueCsv(text);
+// The material-form rows of one source of either form; ratings are fitted.
+Result<std::vector<CatalogueRow>> SourceRows(const std::string& text, FitMode mode) {
+    if (!IsRatingsSource(text)) {
+        return ParseCatalogueCsv(text);
+    }
+    const auto ratings = ParseRatingsCsv(text);
+    if (!ratings.ok()) {
+        return ratings.error();
+    }
+    return FittedCatalogueRows(*ratings, mode);
+}
+
+// One source's modules with their pictures, read and drawn as the options ask.
+Result<std::vector<CatalogueEntry>> BuildEntries(const std::string& text, const CommandArgs& args,
+                                                 FitMode mode) {
+    const Result<std::vector<CatalogueRow>> rows = SourceRows(text, mode);
     if (!rows.ok()) {
         return rows.error();
     }
@@ -79,17 +84,22 @@ Result<std::vector<CatalogueEntry>> BuildEntries(const std::string& text, const 
     return entries;
 }
 
-Status Pack(const CommandArgs& args) {
-    const std::string& sourcePath = args.operands[0];
-    const Result<std::string> text = ReadText(sourcePath);
-    if (!text.ok()) {
-        return text.error();
+// Every source's modules in the order given; the error names the source.
+Status Pack(const CommandArgs& args, FitMode mode) {
+    std::vector<CatalogueEntry> all;
+    for (const std::string& sourcePath : args.operands) {
+        const Result<std::string> text = ReadSourceText(sourcePath);
+        if (!text.ok()) {
+            return text.error();
+        }
+        auto entries = BuildEntries(*text, args, mode);
+        if (!entries.ok()) {
+            return Error{EscapeControls(sourcePath) + ": " + entries.error().message};
+        }
+        all.insert(all.end(), std::make_move_iterator(entries->begin()),
+                   std::make_move_iterator(entries->end()));
     }
-    const auto entries = BuildEntries(*text, args);
-    if (!entries.ok()) {
-        return Error{EscapeControls(sourcePath) + ": " + entries.error().message};
-    }
-    return WriteBase(args.Value("-o"), *entries);
+    return WriteBase(args.Value("-o"), all);
 }
 
 }  // namespace
@@ -99,7 +109,12 @@ int RunPackCommand(const CommandArgs& args, std::ostream&, std::ostream& err) {
         err << "vantiq-basetool: pack needs -o Base.tmb\n";
         return kExitUsage;
     }
-    if (const Status packed = Pack(args); !packed.ok()) {
+    const auto mode = FitModeOption(args);
+    if (!mode) {
+        err << "vantiq-basetool: --mode must be imax-umax-dtmax, imax-dtmax-qmax or balance\n";
+        return kExitUsage;
+    }
+    if (const Status packed = Pack(args, *mode); !packed.ok()) {
         err << "vantiq-basetool: " << packed.error().message << "\n";
         return kExitFailure;
     }

@@ -9,31 +9,16 @@
 #include "core/advisor/advice_table.h"
 #include "core/advisor/advice_text.h"
 #include "core/advisor/advisor.h"
+#include "core/advisor/pull_down.h"
+#include "core/advisor/why_not_text.h"
 #include "core/base/cp1251.h"
 #include "core/base/safe_text.h"
-#include "core/model/module_inputs.h"
 #include "core/report/csv.h"
 
 namespace vantiq {
 namespace {
 
 constexpr const char* kNothing = "No module can carry this load within these limits";
-
-std::string ExclusionText(Exclusion exclusion, const TemRecord& record,
-                          const AdviceRequest& request) {
-    switch (exclusion) {
-        case Exclusion::NotDerivable:
-            return HasPhysicalInputs(record)
-                       ? "it has no balance point at this hot-side temperature"
-                       : "it does not describe a physical module";
-        case Exclusion::Dimensions:
-            return "it exceeds the largest dimensions given";
-        case Exclusion::Name:
-            break;
-    }
-    return "its name does not hold '" + EscapeControls(Cp1251ToUtf8(request.criteria.nameFilter)) +
-           "'";
-}
 
 }  // namespace
 
@@ -47,21 +32,21 @@ int ExplainAdvice(const TemBase& base, const AdviseRequest& request, const Advic
     }
     for (std::size_t row = 0; row < advice.points.size(); ++row) {
         if (advice.points[row].index == static_cast<std::uint32_t>(index)) {
-            out << FormatCsvRow(AdviceColumns())
-                << FormatCsvRow(AdviceFields(base, advice.points[row], row));
+            const OperatingPoint& point = advice.points[row];
+            const bool pullDown = request.advice.coldMass.has_value();
+            const auto pullDowns =
+                pullDown ? PointPullDowns(base, request.advice, {point}) : std::vector<PullDown>{};
+            out << FormatCsvRow(AdviceColumns(pullDown))
+                << FormatCsvRow(AdviceFields(base, point, row, pullDown ? &pullDowns[0] : nullptr));
             return kExitOk;
         }
     }
-    const TemRecord& record = base.records[static_cast<std::size_t>(index)];
-    const auto exclusion = CandidateExclusion(record, request.advice);
-    const std::string reason =
-        exclusion ? ExclusionText(*exclusion, record, request.advice)
-                  : "it " + RejectionPhrase(request.advice,
-                                            AdviseModule(record, static_cast<std::uint32_t>(index),
-                                                         base.thot, request.advice)
-                                                .rejection,
-                                            false);
-    out << EscapeControls(request.why) << " is not a result: " << reason << "\n";
+    const auto exclusion =
+        CandidateExclusion(base.records[static_cast<std::size_t>(index)], request.advice);
+    const std::string limit = exclusion ? "" : OneStageLimit(request.advice, advice);
+    out << EscapeControls(request.why) << " is not a result: "
+        << WhyNotText(base, request.advice, static_cast<std::uint32_t>(index))
+        << (limit.empty() ? "" : "; " + limit) << "\n";
     return kExitOk;
 }
 
@@ -89,7 +74,12 @@ int RunAdviseCommand(const ParsedArgs& args, std::ostream& out, std::ostream& er
             err << counts << "\n";
         }
     }
-    out << AdviceCsv(base, advice.points);
+    if (request.advice.coldMass) {
+        const auto pullDowns = PointPullDowns(base, request.advice, advice.points);
+        out << AdviceCsv(base, advice.points, &pullDowns);
+    } else {
+        out << AdviceCsv(base, advice.points);
+    }
     return kExitOk;
 }
 

@@ -31,6 +31,8 @@ const char* OptionOf(AdviceInput input) {
             return "supply-current";
         case AdviceInput::Modules:
             return "modules";
+        case AdviceInput::ColdMass:
+            return "mass-j-per-k";
     }
     return "";
 }
@@ -141,6 +143,14 @@ std::string ReadStages(const ParsedArgs& args, AdviseRequest& r) {
     return r.order.key == AdviceKey::Margin ? "--sort margin applies to one stage" : "";
 }
 
+std::string ReadColdMass(const ParsedArgs& args, std::optional<double>& mass) {
+    if (!Given(args, "mass-j-per-k")) {
+        return {};
+    }
+    mass = 0.0;
+    return ReadNumberOption(args, "mass-j-per-k", *mass);
+}
+
 }  // namespace
 
 std::string ReadAdviseRequest(const ParsedArgs& args, AdviseRequest& request) {
@@ -155,7 +165,7 @@ std::string ReadAdviseRequest(const ParsedArgs& args, AdviseRequest& request) {
           ReadNumberOption(args, "supply-current", c.supplyCurrent),
           ReadModules(args, request.advice.modules), ReadChoices(args, request),
           ReadDimensionOptions(args, c), ReadNameOption(args, c.nameFilter),
-          ReadStages(args, request)}) {
+          ReadStages(args, request), ReadColdMass(args, request.advice.coldMass)}) {
         if (!error.empty()) {
             return error;
         }

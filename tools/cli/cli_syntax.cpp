@@ -84,6 +84,11 @@ CommandSpec AdviseCommand() {
             {"--currents", "separate|shared",
              "a stack's stages each on its own supply, or all modules in one series string "
              "(default separate)"},
+            {"--mass-j-per-k", "C",
+             "heat capacity of the cold side, 0 or more: adds pull_down_current (per module; a "
+             "stack adds pull_down_current_bottom too) and pull_down_s, the seconds from the hot "
+             "side's temperature down to the cold side at that constant current, the largest the "
+             "module and the supply allow, or never"},
         },
         "Nothing found: the reasons are counted on standard error and the header stands alone."};
     for (auto& o : DimensionAndNameOptions()) {

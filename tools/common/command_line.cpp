@@ -129,7 +129,7 @@ CommandLine ParseCommandLine(const ToolSpec& tool, const std::vector<std::string
         line.error = "no command given";
     } else if (!sub->app->remaining().empty()) {
         line.error = ExtraText(sub->app->remaining(), true);
-    } else if (sub->operands.size() > sub->spec->operands ||
+    } else if (sub->operands.size() > sub->spec->operands + sub->spec->extraOperands ||
                sub->operands.size() + sub->spec->optionalOperands < sub->spec->operands) {
         line.error = OperandText(sub->spec->operands, sub->operands.size());
     } else {

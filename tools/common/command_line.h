@@ -24,6 +24,7 @@ struct CommandSpec {
     std::vector<OptionSpec> options;
     std::string footer;                // printed under the options by --help
     std::size_t optionalOperands = 0;  // how many of the last file names may be left out
+    std::size_t extraOperands = 0;     // how many more file names may follow
 };
 
 // A whole tool: the options before the command, and its commands.

@@ -1,5 +1,7 @@
 #include "core/advisor/advice_check.h"
 
+#include <cmath>
+
 #include "core/base/tem_base.h"
 
 namespace vantiq {
@@ -33,6 +35,9 @@ std::optional<AdviceFault> CheckSupplyAndCount(const AdviceRequest& request) {
     if (request.modules != AdviceRequest::kFewestModules &&
         (request.modules < 1 || request.modules > AdviceRequest::kMaxModules)) {
         return AdviceFault{AdviceInput::Modules, "The module count must be from 1 to 64."};
+    }
+    if (request.coldMass && !(*request.coldMass >= 0.0 && std::isfinite(*request.coldMass))) {
+        return AdviceFault{AdviceInput::ColdMass, "The cold mass must be 0 J/K or more."};
     }
     return std::nullopt;
 }

@@ -17,7 +17,8 @@ enum class AdviceInput {
     SinkResistance,
     SupplyVoltage,
     SupplyCurrent,
-    Modules
+    Modules,
+    ColdMass
 };
 
 // Why the advisor cannot run a request: the input at fault and a sentence

@@ -35,6 +35,9 @@ struct AdviceRequest {
     std::optional<HeatSink> sink;  // none: the base's hot side, Tc = Th - dT
     std::int32_t modules = 1;      // 1 to kMaxModules, or kFewestModules
     Wiring wiring = Wiring::Series;
+    // The heat capacity of the cold side (J/K), for the time the rows take to
+    // pull it down; none: no pull-down time.
+    std::optional<double> coldMass;
 };
 
 // Why a candidate carries no result, in the order the checks are made; a

@@ -4,15 +4,22 @@
 #include "core/model/celsius.h"
 #include "core/report/csv.h"
 #include "core/report/numbers.h"
+#include "core/selection/number_input.h"
 
 namespace vantiq {
-std::vector<std::string> AdviceColumns() {
-    return {"row",   "index", "name",          "modules", "wiring", "current",   "voltage",
-            "power", "cop",   "heat_rejected", "thot",    "dt",     "qmax_at_dt"};
+
+std::vector<std::string> AdviceColumns(bool withPullDown) {
+    std::vector<std::string> columns = {
+        "row",   "index", "name",          "modules", "wiring", "current",   "voltage",
+        "power", "cop",   "heat_rejected", "thot",    "dt",     "qmax_at_dt"};
+    if (withPullDown) {
+        columns.insert(columns.end(), {"pull_down_current", "pull_down_s"});
+    }
+    return columns;
 }
 
-std::vector<std::string> AdviceFields(const TemBase& base, const OperatingPoint& p,
-                                      std::size_t row) {
+std::vector<std::string> AdviceFields(const TemBase& base, const OperatingPoint& p, std::size_t row,
+                                      const PullDown* pullDown) {
     std::vector<std::string> fields = {
         std::to_string(row), std::to_string(p.index), Cp1251ToUtf8(base.records.at(p.index).Name()),
         std::to_string(p.modules), p.wiring == Wiring::Series ? "series" : "parallel"};
@@ -20,13 +27,43 @@ std::vector<std::string> AdviceFields(const TemBase& base, const OperatingPoint&
                      p.dt, p.peak}) {
         fields.push_back(FormatShortest(v));
     }
+    if (pullDown) {
+        fields.insert(fields.end(),
+                      {FormatShortest(pullDown->current), PullDownSecondsText(pullDown->seconds)});
+    }
     return fields;
 }
 
-std::string AdviceCsv(const TemBase& base, const std::vector<OperatingPoint>& points) {
-    std::string text = FormatCsvRow(AdviceColumns());
+std::vector<std::string> AdviceShownNumbers(const OperatingPoint& p) {
+    return {std::to_string(p.modules), FormatFixed(p.current, 3),
+            FormatFixed(p.voltage, 3), FormatFixed(p.power, 2),
+            FormatFixed(p.cop, 3),     FormatFixed(p.thot - kCelsiusOffset, 1)};
+}
+
+std::string AdviceSheetCsv(const TemBase& base, const std::vector<OperatingPoint>& points) {
+    std::string text = FormatCsvRow(
+        {"\u2116", "TEM name", "n", "wiring", "I (A)", "U (V)", "P (W)", "COP", "Th (\u00B0C)"});
     for (std::size_t row = 0; row < points.size(); ++row) {
-        text += FormatCsvRow(AdviceFields(base, points[row], row));
+        const OperatingPoint& p = points[row];
+        std::vector<std::string> fields = AdviceShownNumbers(p);
+        fields.insert(fields.begin() + 1, p.wiring == Wiring::Series ? "series" : "parallel");
+        fields.insert(fields.begin(),
+                      {std::to_string(row), Cp1251ToUtf8(base.records.at(p.index).Name())});
+        text += FormatCsvRow(fields);
+    }
+    return text;
+}
+
+std::string PullDownSecondsText(const std::optional<double>& seconds) {
+    return seconds ? FormatShortest(*seconds) : "never";
+}
+
+std::string AdviceCsv(const TemBase& base, const std::vector<OperatingPoint>& points,
+                      const std::vector<PullDown>* pullDowns) {
+    std::string text = FormatCsvRow(AdviceColumns(pullDowns != nullptr));
+    for (std::size_t row = 0; row < points.size(); ++row) {
+        text += FormatCsvRow(
+            AdviceFields(base, points[row], row, pullDowns ? &pullDowns->at(row) : nullptr));
     }
     return text;
 }

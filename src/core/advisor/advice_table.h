@@ -5,23 +5,41 @@
 #include <vector>
 
 #include "core/advisor/operating_point.h"
+#include "core/advisor/pull_down.h"
 #include "core/base/tem_base.h"
 
 namespace vantiq {
 
 // The columns every export of operating points carries: row, index, name,
 // modules, wiring, current, voltage, power, cop, heat_rejected, thot, dt,
-// qmax_at_dt.
-std::vector<std::string> AdviceColumns();
+// qmax_at_dt; with pull-down times also pull_down_current, pull_down_s.
+std::vector<std::string> AdviceColumns(bool withPullDown = false);
 
 // One point as those columns: `row` its place in the listed order, the name
 // in UTF-8, current and voltage per module, thot in degrees Celsius (K - 273),
-// numbers in the shortest text that reads back exactly.
+// numbers in the shortest text that reads back exactly; with `pullDown` its
+// current per module and seconds, or "never" where that current does not get
+// there.
 std::vector<std::string> AdviceFields(const TemBase& base, const OperatingPoint& point,
-                                      std::size_t row);
+                                      std::size_t row, const PullDown* pullDown = nullptr);
+
+// The seconds of a pull-down as a field: the shortest text, or "never".
+std::string PullDownSecondsText(const std::optional<double>& seconds);
 
 // The points as CSV text (RFC 4180, CR LF line ends): the header, then one
-// row per point in the order given.
-std::string AdviceCsv(const TemBase& base, const std::vector<OperatingPoint>& points);
+// row per point in the order given; with `pullDowns` (one per point) the
+// pull-down columns too.
+std::string AdviceCsv(const TemBase& base, const std::vector<OperatingPoint>& points,
+                      const std::vector<PullDown>* pullDowns = nullptr);
+
+// The numbers of a point as the window lists them: modules, current and
+// voltage per module (A, V, three decimals), the set's power (W, two), COP
+// (three) and the hot side (°C, one).
+std::vector<std::string> AdviceShownNumbers(const OperatingPoint& point);
+
+// The points for a spreadsheet, as the window lists them: units in the
+// headers ("I (A)"), the wiring beside the count, values at the window's
+// precision, names in UTF-8; CSV text as AdviceCsv.
+std::string AdviceSheetCsv(const TemBase& base, const std::vector<OperatingPoint>& points);
 
 }  // namespace vantiq

@@ -8,15 +8,21 @@ namespace vantiq {
 namespace {
 
 std::string Format(const char* format, double value) {
-    char text[64];
-    std::snprintf(text, sizeof text, format, value);
-    return text;
+    return FormatValue(format, value);
 }
 
 // A temperature difference as people write it: whole kelvin without a
 // decimal, others with one.
 std::string Kelvin(double dt) {
     return Format(dt == std::round(dt) ? "%.0f" : "%.1f", dt);
+}
+
+// Where the load is carried: at a temperature difference or a cold side.
+std::string LoadPlace(const AdviceRequest& q) {
+    if (q.sink) {
+        return Format(" with the cold side at %.1f \u00B0C", q.sink->cold - kCelsiusOffset);
+    }
+    return " at dT " + Kelvin(q.criteria.requiredDT) + " K";
 }
 
 // The load each module would carry and where, for "cannot pump".
@@ -31,10 +37,7 @@ std::string PumpPhrase(const AdviceRequest& q) {
     } else {
         text = Format("%.1f W", heat);
     }
-    if (q.sink) {
-        return text + Format(" with the cold side at %.1f \u00B0C", q.sink->cold - kCelsiusOffset);
-    }
-    return text + " at dT " + Kelvin(q.criteria.requiredDT) + " K";
+    return text + LoadPlace(q);
 }
 
 std::string Temperatures(const AdviceRequest& q, double thot) {
@@ -59,6 +62,16 @@ std::string Modules(const AdviceRequest& q) {
 
 }  // namespace
 
+std::string FormatValue(const char* format, double value) {
+    char text[64];
+    std::snprintf(text, sizeof text, format, value);
+    return text;
+}
+
+std::string LoadPhrase(const AdviceRequest& request) {
+    return Format("%.1f W", request.criteria.requiredQ) + LoadPlace(request);
+}
+
 std::string RejectionPhrase(const AdviceRequest& request, Rejection reason, bool plural) {
     const std::string need = plural ? "need" : "needs";
     switch (reason) {
@@ -75,6 +88,15 @@ std::string RejectionPhrase(const AdviceRequest& request, Rejection reason, bool
     return need + Format(" a better heat sink than %.2f K/W", rs);
 }
 
+std::string OneStageLimit(const AdviceRequest& request, const Advice& advice) {
+    const double dt = request.criteria.requiredDT;
+    if (request.sink || advice.candidates == 0 || !(advice.deepest < dt)) {
+        return {};
+    }
+    return "no single module reaches dT " + Kelvin(dt) + " K" +
+           Format(" (the most is %.1f K): a two-stage stack is needed", advice.deepest);
+}
+
 std::string RejectionSummary(const AdviceRequest& request, const Advice& advice) {
     std::string summary;
     for (std::size_t k = 0; k < kRejectionCount; ++k) {
@@ -88,7 +110,8 @@ std::string RejectionSummary(const AdviceRequest& request, const Advice& advice)
             summary.empty() ? std::to_string(count) + subject : "; " + std::to_string(count) + " ";
         summary += RejectionPhrase(request, static_cast<Rejection>(k), count != 1);
     }
-    return summary;
+    const std::string limit = OneStageLimit(request, advice);
+    return summary.empty() || limit.empty() ? summary : summary + "; " + limit;
 }
 
 std::string AdviceCriteriaText(const AdviceRequest& request, const Advice& advice, double thot) {

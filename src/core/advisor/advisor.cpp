@@ -1,5 +1,7 @@
 #include "core/advisor/advisor.h"
 
+#include <algorithm>
+
 #include "core/parallel/parallel_for.h"
 #include "core/selection/record_filter.h"
 
@@ -31,11 +33,13 @@ Advice RunAdvisor(const TemBase& base, const AdviceRequest& request, AdviceOrder
         }
     });
     Advice advice;
-    for (const auto& slot : slots) {
+    for (std::size_t i = 0; i < slots.size(); ++i) {
+        const auto& slot = slots[i];
         if (!slot) {
             continue;
         }
         ++advice.candidates;
+        advice.deepest = std::max(advice.deepest, -base.records[i].rated.dtMax);
         if (slot->point) {
             advice.points.push_back(*slot->point);
         } else {

@@ -18,6 +18,9 @@ struct Advice {
     std::vector<OperatingPoint> points;
     std::array<std::size_t, kRejectionCount> rejected{};
     std::size_t candidates = 0;
+    // The largest temperature difference a candidate reaches with no load
+    // at the base's hot side (its rated dTmax), K; 0 without candidates.
+    double deepest = 0.0;
 
     std::size_t Rejected(Rejection reason) const {
         return rejected[static_cast<std::size_t>(reason)];

@@ -7,9 +7,11 @@
 
 namespace vantiq {
 
-// A read-only catalogue file held exclusively for as long as the object
-// lives: a second open of the same file, from this or another process, fails
-// while this one is held. Reads are positioned (they never move a shared
+// A read-only catalogue file held for as long as the object lives, either
+// shared (readers: the window and the tools reading a catalogue) or
+// exclusively (a writer about to replace it): any number of shared holds
+// coexist, while an exclusive one and any other hold of the same file, from
+// this or another process, exclude each other. Reads are positioned (they never move a shared
 // cursor), so several readers may use one open file. Paths are UTF-8 on
 // every system.
 class BaseFile {
@@ -27,9 +29,14 @@ public:
     BaseFile(const BaseFile&) = delete;
     BaseFile& operator=(const BaseFile&) = delete;
 
-    // Opens and locks the file; nullopt when it is missing, unreadable, held
-    // by another open, or not a regular file (a folder, device or pipe).
+    // Opens and locks the file exclusively; nullopt when it is missing,
+    // unreadable, held by another open, or not a regular file (a folder,
+    // device or pipe).
     static std::optional<BaseFile> OpenExclusive(const std::string& path);
+
+    // Opens the file under a shared lock, as above; nullopt also when it is
+    // held exclusively.
+    static std::optional<BaseFile> OpenShared(const std::string& path);
 
     // True when something (a file, a folder, ...) is at `path`, held or not.
     static bool Exists(const std::string& path);

@@ -18,7 +18,15 @@ void BaseFile::Close() {
     }
 }
 
-std::optional<BaseFile> BaseFile::OpenExclusive(const std::string& path) {
+namespace {
+
+struct LockedFile {
+    int fd;
+    std::uint64_t size;
+};
+
+// `lock` is LOCK_EX or LOCK_SH.
+std::optional<LockedFile> OpenLocked(const std::string& path, int lock) {
     // Without O_NONBLOCK a pipe with no writer would block the open forever;
     // for the regular files that pass the check below it changes nothing.
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
@@ -28,11 +36,23 @@ std::optional<BaseFile> BaseFile::OpenExclusive(const std::string& path) {
     // The lock is advisory and taken without waiting: a second holder fails
     // at once instead of blocking the program's start.
     struct stat info {};
-    if (::flock(fd, LOCK_EX | LOCK_NB) != 0 || ::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+    if (::flock(fd, lock | LOCK_NB) != 0 || ::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
         ::close(fd);
         return std::nullopt;
     }
-    return BaseFile(fd, static_cast<std::uint64_t>(info.st_size));
+    return LockedFile{fd, static_cast<std::uint64_t>(info.st_size)};
+}
+
+}  // namespace
+
+std::optional<BaseFile> BaseFile::OpenExclusive(const std::string& path) {
+    const auto file = OpenLocked(path, LOCK_EX);
+    return file ? std::optional<BaseFile>(BaseFile(file->fd, file->size)) : std::nullopt;
+}
+
+std::optional<BaseFile> BaseFile::OpenShared(const std::string& path) {
+    const auto file = OpenLocked(path, LOCK_SH);
+    return file ? std::optional<BaseFile>(BaseFile(file->fd, file->size)) : std::nullopt;
 }
 
 bool BaseFile::Exists(const std::string& path) {

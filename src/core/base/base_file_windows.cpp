@@ -16,17 +16,42 @@ void BaseFile::Close() {
     }
 }
 
+namespace {
+
+// A disk file opened for reading with `share`; INVALID_HANDLE_VALUE when it
+// cannot be, or is not a file on a disk.
+HANDLE OpenWithShare(const std::string& path, DWORD share, LARGE_INTEGER& size) {
+    HANDLE handle = CreateFileW(Utf8ToWide(path).c_str(), GENERIC_READ, share, nullptr,
+                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) {
+        return handle;
+    }
+    if (GetFileType(handle) != FILE_TYPE_DISK || !GetFileSizeEx(handle, &size)) {
+        CloseHandle(handle);
+        return INVALID_HANDLE_VALUE;
+    }
+    return handle;
+}
+
+}  // namespace
+
 std::optional<BaseFile> BaseFile::OpenExclusive(const std::string& path) {
     // Share mode 0: every other open of the file fails while this one is
     // held, and this one fails while another process holds the file.
-    HANDLE handle = CreateFileW(Utf8ToWide(path).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
-                                FILE_ATTRIBUTE_NORMAL, nullptr);
+    LARGE_INTEGER size{};
+    HANDLE handle = OpenWithShare(path, 0, size);
     if (handle == INVALID_HANDLE_VALUE) {
         return std::nullopt;
     }
+    return BaseFile(handle, static_cast<std::uint64_t>(size.QuadPart));
+}
+
+std::optional<BaseFile> BaseFile::OpenShared(const std::string& path) {
+    // Other readers may open the file too; a writer, or an exclusive holder,
+    // may not, and this open fails while either has it.
     LARGE_INTEGER size{};
-    if (GetFileType(handle) != FILE_TYPE_DISK || !GetFileSizeEx(handle, &size)) {
-        CloseHandle(handle);
+    HANDLE handle = OpenWithShare(path, FILE_SHARE_READ, size);
+    if (handle == INVALID_HANDLE_VALUE) {
         return std::nullopt;
     }
     return BaseFile(handle, static_cast<std::uint64_t>(size.QuadPart));

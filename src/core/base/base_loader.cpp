@@ -111,7 +111,7 @@ Status LoadAgain(TemBase& base, LoadProgress* progress) {
 
 Status OpenBase(TemBase& base, const std::string& path) {
     base.isOpen = false;
-    auto file = BaseFile::OpenExclusive(path);
+    auto file = BaseFile::OpenShared(path);
     if (!file) {
         return BaseNotFoundError();
     }

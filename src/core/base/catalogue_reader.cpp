@@ -56,7 +56,7 @@ bool ReadBody(const BaseFile& file, StoredCatalogue& catalogue) {
 }  // namespace
 
 Result<StoredCatalogue> ReadCatalogue(const std::string& path) {
-    const auto file = BaseFile::OpenExclusive(path);
+    const auto file = BaseFile::OpenShared(path);
     if (!file) {
         return BaseNotFoundError();
     }

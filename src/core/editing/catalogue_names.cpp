@@ -1,10 +1,13 @@
 #include "core/editing/catalogue_names.h"
 
+#include <cmath>
 #include <cstring>
 #include <map>
+#include <utility>
 
 #include "core/base/cp1251.h"
 #include "core/base/safe_text.h"
+#include "core/report/numbers.h"
 
 namespace vantiq {
 
@@ -31,6 +34,31 @@ Status CheckDistinctNames(const std::vector<CatalogueEntry>& entries) {
             return Error{"the name '" + EscapeControls(Cp1251ToUtf8(name)) +
                          "' is used twice (modules " + std::to_string(first->second + 1) + " and " +
                          std::to_string(i + 1) + ")"};
+        }
+    }
+    return {};
+}
+
+Status CheckPositiveFields(const TemRecord& record) {
+    const FileFields& r = record.file;
+    if (r.pelletCount == 0) {
+        return Error{"pellet_count must be at least 1"};
+    }
+    const std::pair<const char*, double> fields[] = {
+        {"nominal_current", r.nominalCurrent},
+        {"pellet_length", r.pelletLength},
+        {"pellet_side", r.pelletSide},
+        {"width", r.width},
+        {"length", r.length},
+        {"height", r.height},
+        {"electrical_conductivity", r.electricalConductivity},
+        {"seebeck_coefficient", r.seebeckCoefficient},
+        {"thermal_conductivity", r.thermalConductivity},
+    };
+    for (const auto& [field, value] : fields) {
+        if (!(std::isfinite(value) && value > 0)) {
+            return Error{std::string(field) + " must be a positive number, found " +
+                         FormatShortest(value)};
         }
     }
     return {};

@@ -21,6 +21,12 @@ Result<std::string> CatalogueNameBytes(std::string_view utf8);
 // twice, byte for byte; fine when every name is different.
 Status CheckDistinctNames(const std::vector<CatalogueEntry>& entries);
 
+// An error naming the first file field of `fields` that is not a positive
+// finite number (the couples, the nominal current, the leg and module sizes,
+// the three constants); fine when all are. A row with such a field could
+// only be stored as a module that is never listed.
+Status CheckPositiveFields(const TemRecord& fields);
+
 // `fields` with the name `utf8` stored by the rules above, and `picture`.
 Result<CatalogueEntry> BuildCatalogueEntry(std::string_view utf8, const TemRecord& fields,
                                            std::vector<unsigned char> picture);

@@ -1,8 +1,11 @@
 #include "core/editing/catalogue_update.h"
 
+#include <map>
+#include <string_view>
 #include <utility>
 
 #include "core/base/catalogue_reader.h"
+#include "core/base/cp1251.h"
 #include "core/base/file_replace.h"
 #include "core/base/safe_text.h"
 #include "core/editing/catalogue_names.h"
@@ -10,9 +13,10 @@
 namespace vantiq {
 namespace {
 
-// Holds `path` again after a write; the write's own failure comes first.
+// Holds `path` again, shared as every reader does, after a write; the
+// write's own failure comes first.
 Status HoldAgain(BaseFile& held, const std::string& path, Status written) {
-    auto reopened = BaseFile::OpenExclusive(path);
+    auto reopened = BaseFile::OpenShared(path);
     if (!reopened) {
         if (!written.ok()) {
             return written;
@@ -21,6 +25,26 @@ Status HoldAgain(BaseFile& held, const std::string& path, Status written) {
     }
     held = std::move(*reopened);
     return written;
+}
+
+// An error naming the first added module whose name the catalogue or an
+// earlier added module already has. Names the catalogue itself holds twice
+// were written by someone else and are left to `check` to report.
+Status CheckAddedNames(const std::vector<CatalogueEntry>& entries,
+                       const std::vector<CatalogueEntry>& added) {
+    std::map<std::string_view, std::size_t> seen;
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        seen.emplace(entries[i].record.Name(), i);
+    }
+    for (std::size_t k = 0; k < added.size(); ++k) {
+        const std::string_view name = added[k].record.Name();
+        if (const auto [first, fresh] = seen.emplace(name, entries.size() + k); !fresh) {
+            return Error{"the name '" + EscapeControls(Cp1251ToUtf8(name)) +
+                         "' is used twice (modules " + std::to_string(first->second + 1) + " and " +
+                         std::to_string(entries.size() + k + 1) + ")"};
+        }
+    }
+    return {};
 }
 
 }  // namespace
@@ -32,6 +56,14 @@ Status ReplaceHeldCatalogue(BaseFile& held, const std::string& path,
         return bytes.error();
     }
     held = BaseFile();
+    // A writer takes the file exclusively, which fails while another program
+    // reads it. The hold is dropped again before the file is replaced,
+    // because Windows renames nothing over an open file.
+    if (!BaseFile::OpenExclusive(path)) {
+        return HoldAgain(held, path,
+                         Error{"Cannot write " + EscapeControls(path) +
+                               ": another program has it open; close it there and try again"});
+    }
     return HoldAgain(held, path, ReplaceFileContents(path, *bytes));
 }
 
@@ -45,10 +77,10 @@ Status AddToHeldCatalogue(BaseFile& held, const std::string& path,
         return stored->header;
     }
     std::vector<CatalogueEntry> entries = std::move(stored->entries);
-    entries.insert(entries.end(), added.begin(), added.end());
-    if (const Status distinct = CheckDistinctNames(entries); !distinct.ok()) {
+    if (const Status distinct = CheckAddedNames(entries, added); !distinct.ok()) {
         return distinct;
     }
+    entries.insert(entries.end(), added.begin(), added.end());
     return ReplaceHeldCatalogue(held, path, entries);
 }
 

@@ -10,7 +10,9 @@
 namespace vantiq {
 
 // Replaces the catalogue at `path`, which this process holds open as `held`,
-// with `entries`. The hold is given up only for the write (a held file cannot
+// with `entries`. It is refused, with nothing touched, while another open
+// (another program reading it) holds the file too. The hold is given up only
+// for the write (a held file cannot
 // be replaced on every system) and taken again afterwards, on the new file
 // when the write succeeded and on the previous one, left as it was, when it
 // failed. Nothing is touched when `entries` cannot be encoded. An error, too,
@@ -20,8 +22,9 @@ Status ReplaceHeldCatalogue(BaseFile& held, const std::string& path,
                             const std::vector<CatalogueEntry>& entries);
 
 // Appends `added` to the catalogue held as `held` at `path`, as above. An
-// error, with nothing written, when the held file cannot be read or the
-// names of the catalogue and `added` together are not all different.
+// error, with nothing written, when the held file cannot be read or an
+// added name is already in the catalogue or among the added ones (names the
+// catalogue already holds twice do not stop an addition).
 Status AddToHeldCatalogue(BaseFile& held, const std::string& path,
                           const std::vector<CatalogueEntry>& added);
 

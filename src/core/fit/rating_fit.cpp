@@ -4,39 +4,76 @@
 #include <array>
 #include <cmath>
 #include <cstdio>
+#include <vector>
 
+#include "core/fit/continuous_rating.h"
+#include "core/fit/fit_algebra.h"
+#include "core/fit/grid_aim.h"
+#include "core/fit/ratings_check.h"
 #include "core/model/celsius.h"
+#include "core/model/performance_model.h"
+#include "core/model/plausible_inputs.h"
 
 namespace vantiq {
 namespace {
 
 constexpr double kFootprintFill = 0.35;       // share of the ceramic the legs cover
-constexpr double kDefaultLegLength = 1.2e-3;  // m; only σ·A/L and κ·A/L matter
+constexpr double kTypicalConductivity = 1e5;  // S/m, bismuth telluride
 
-using Vec3 = std::array<double, 3>;
-using Mat3 = std::array<Vec3, 3>;
+// The fit works on logarithms, so that every rating weighs by its relative
+// deviation: Imax, Umax, dTmax, Qmax, AC resistance.
+enum Coord { kI, kU, kDt, kQ, kR, kCoords };
+using Coords = std::array<double, kCoords>;
+using Rows = std::vector<int>;
 
-bool Positive(double v) {
-    return std::isfinite(v) && v > 0;
+Coords CoordsOf(const RatedValues& v) {
+    return {std::log(v.imax), std::log(v.umax), std::log(-v.dtMax), std::log(v.qmax),
+            std::log(v.acResistance)};
 }
 
-std::string Format(const char* format, double a, double b = 0) {
-    char text[160];
-    std::snprintf(text, sizeof text, format, a, b);
+Coords RatedCoords(const Ratings& r) {
+    return CoordsOf({r.imax, r.umax, -r.dtMax, r.qmax, r.acResistance});
+}
+
+std::string Format(const char* format, double a, double b = 0, double c = 0) {
+    char text[200];
+    std::snprintf(text, sizeof text, format, a, b, c);
     return text;
 }
 
-// Leg sizes from the datasheet, or a typical fill of the footprint.
-void ChooseLegs(const Ratings& r, TemRecord& record, bool& assumed) {
-    assumed = !(Positive(r.pelletLength) && Positive(r.pelletSide));
-    if (!assumed) {
-        record.file.pelletLength = r.pelletLength;
-        record.file.pelletSide = r.pelletSide;
+TemRecord WithConstants(TemRecord record, const Vec3& p) {
+    record.file.seebeckCoefficient = std::exp(p[0]);
+    record.file.electricalConductivity = std::exp(p[1]);
+    record.file.thermalConductivity = std::exp(p[2]);
+    return record;
+}
+
+// The module's resistance as the constant-property model reads it from
+// Umax = S·Th and Imax = S·Tc/R.
+double ModuleResistance(const Ratings& r) {
+    const double th = r.ratedThotC + kCelsiusOffset;
+    return r.umax / th * (th - r.dtMax) / r.imax;
+}
+
+// Leg sizes from the datasheet, or a typical fill of the footprint and the
+// length that gives bismuth telluride's conductivity; only σ·A/L and κ·A/L
+// matter to the model, so the length only keeps the constants familiar.
+void ChooseLegs(const Ratings& r, RatingFit& fit) {
+    FileFields& g = fit.record.file;
+    fit.legsAssumed = !(r.pelletLength > 0 && r.pelletSide > 0);
+    if (!fit.legsAssumed) {
+        g.pelletLength = r.pelletLength;
+        g.pelletSide = r.pelletSide;
         return;
     }
-    const double legArea = kFootprintFill * r.width * r.length / (2.0 * r.couples);  // mm²
-    record.file.pelletSide = std::sqrt(legArea) * 1e-3;
-    record.file.pelletLength = kDefaultLegLength;
+    const double sideMm = std::sqrt(kFootprintFill * r.width * r.length / (2.0 * r.couples));
+    g.pelletSide = std::max(10.0, std::round(sideMm * 100)) / 1e5;
+    const double area = g.pelletSide * g.pelletSide;
+    const double legs = ModuleResistance(r) - 4.0 * r.couples * kContactResistivity / area;
+    const double lengthMm = kTypicalConductivity * area * legs / (2.0 * r.couples) * 1e3;
+    g.pelletLength = std::clamp(std::round(lengthMm * 100), 20.0, 500.0) / 1e5;
+    fit.assumption = Format("legs assumed: %.2f mm square (%.0f %% of the footprint), %.2f mm long",
+                            g.pelletSide * 1e3, kFootprintFill * 100, g.pelletLength * 1e3);
 }
 
 // The constant-property model: Umax = S·Th, Imax = S·Tc/R, dTmax = Z·Tc²/2,
@@ -47,7 +84,7 @@ Vec3 ClosedFormStart(const Ratings& r, const TemRecord& g) {
     const double m = -r.dtMax / 2;
     const double n = r.couples;
     const double moduleSeebeck = r.umax / th;
-    const double resistance = moduleSeebeck * tc / r.imax;
+    const double resistance = ModuleResistance(r);
     const double z = 2 * r.dtMax / (tc * tc);
     const double conductance = moduleSeebeck * moduleSeebeck / (resistance * z);
     const double shape = g.file.pelletLength / (g.file.pelletSide * g.file.pelletSide);
@@ -58,129 +95,259 @@ Vec3 ClosedFormStart(const Ratings& r, const TemRecord& g) {
     return {std::log(alpha), std::log(sigma), std::log(kappa)};
 }
 
-void SetConstants(TemRecord& record, const Vec3& p) {
-    record.file.seebeckCoefficient = std::exp(p[0]);
-    record.file.electricalConductivity = std::exp(p[1]);
-    record.file.thermalConductivity = std::exp(p[2]);
-}
-
-// The derived ratings as fit coordinates: log Imax, log Umax, dTmax in K.
-std::optional<Vec3> Derived(TemRecord record, const Vec3& p, double th, RatedValues* out) {
-    SetConstants(record, p);
-    if (!DeriveRatedValues(record, th))
+std::optional<Coords> Continuous(const TemRecord& g, const Vec3& p, double th) {
+    const auto values = ContinuousRatedValues(WithConstants(g, p), th);
+    if (!values)
         return std::nullopt;
-    if (out)
-        *out = record.rated;
-    return Vec3{std::log(record.rated.imax), std::log(record.rated.umax), -record.rated.dtMax};
+    return CoordsOf(*values);
 }
 
-std::optional<Vec3> Solve(Mat3 a, Vec3 b) {
-    for (int c = 0; c < 3; ++c) {
-        int pivot = c;
-        for (int r = c + 1; r < 3; ++r)
-            if (std::fabs(a[r][c]) > std::fabs(a[pivot][c]))
-                pivot = r;
-        if (std::fabs(a[pivot][c]) < 1e-12)
-            return std::nullopt;
-        std::swap(a[c], a[pivot]);
-        std::swap(b[c], b[pivot]);
-        for (int r = 0; r < 3; ++r) {
-            if (r == c)
-                continue;
-            const double f = a[r][c] / a[c][c];
-            for (int k = 0; k < 3; ++k)
-                a[r][k] -= f * a[c][k];
-            b[r] -= f * b[c];
-        }
-    }
-    return Vec3{b[0] / a[0][0], b[1] / a[1][1], b[2] / a[2][2]};
-}
+// The slopes of every coordinate by each constant.
+using Slopes = std::array<Vec3, kCoords>;
 
-bool WithinTolerance(const Ratings& r, const RatedValues& d) {
-    return std::fabs(d.imax / r.imax - 1) <= 0.005 && std::fabs(d.umax / r.umax - 1) <= 0.005 &&
-           std::fabs(-d.dtMax - r.dtMax) <= 0.1;
-}
-
-// One Newton step on the three constants, the slopes taken over a few
-// per cent so that the derivation's discrete scans do not dominate them.
-std::optional<Vec3> NewtonStep(const TemRecord& g, const Vec3& p, const Vec3& now,
-                               const Vec3& target, double th) {
-    constexpr double h = 0.02;
-    Mat3 jacobian{};
+std::optional<Slopes> SlopesAt(const TemRecord& g, const Vec3& p, const Coords& now, double th) {
+    constexpr double h = 1e-5;
+    Slopes slopes{};
     for (int k = 0; k < 3; ++k) {
         Vec3 q = p;
         q[k] += h;
-        const auto moved = Derived(g, q, th, nullptr);
+        const auto moved = Continuous(g, q, th);
         if (!moved)
             return std::nullopt;
-        for (int i = 0; i < 3; ++i)
-            jacobian[i][k] = ((*moved)[i] - now[i]) / h;
+        for (int i = 0; i < kCoords; ++i)
+            slopes[i][k] = ((*moved)[i] - now[i]) / h;
     }
-    const auto step = Solve(jacobian, {target[0] - now[0], target[1] - now[1], target[2] - now[2]});
-    if (!step)
-        return std::nullopt;
-    return Vec3{p[0] + (*step)[0], p[1] + (*step)[1], p[2] + (*step)[2]};
+    return slopes;
+}
+
+// The change of the constants that best moves `rows` by `change`: exact for
+// three rows, least squares (normal equations) for more.
+std::optional<Vec3> StepFor(const Slopes& slopes, const Rows& rows, const Coords& change) {
+    Mat3 a{};
+    Vec3 b{};
+    if (rows.size() == 3) {
+        for (int i = 0; i < 3; ++i) {
+            a[i] = slopes[rows[i]];
+            b[i] = change[rows[i]];
+        }
+        return Solve3(a, b);
+    }
+    for (int row : rows)
+        for (int i = 0; i < 3; ++i) {
+            b[i] += slopes[row][i] * change[row];
+            for (int k = 0; k < 3; ++k)
+                a[i][k] += slopes[row][i] * slopes[row][k];
+        }
+    return Solve3(a, b);
+}
+
+Coords Difference(const Coords& target, const Coords& now) {
+    Coords d{};
+    for (int i = 0; i < kCoords; ++i)
+        d[i] = target[i] - now[i];
+    return d;
+}
+
+// Newton (Gauss-Newton for more than three rows) on the smooth model; a step
+// that leaves the model's reach is halved.
+struct SmoothSolution {
+    Vec3 p;
+    Coords values;
+    Slopes slopes;
+};
+
+std::optional<SmoothSolution> SolveSmooth(const TemRecord& g, double th, Vec3 p,
+                                          const Coords& target, const Rows& rows) {
+    auto now = Continuous(g, p, th);
+    for (int iteration = 0; now && iteration < 40; ++iteration) {
+        const auto slopes = SlopesAt(g, p, *now, th);
+        const auto step = slopes ? StepFor(*slopes, rows, Difference(target, *now)) : std::nullopt;
+        if (!step)
+            return std::nullopt;
+        const double size =
+            std::max({std::fabs((*step)[0]), std::fabs((*step)[1]), std::fabs((*step)[2])});
+        if (size < 1e-10)
+            return SmoothSolution{p, *now, *slopes};
+        Vec3 scaled = *step;
+        for (int halving = 0; halving < 20; ++halving) {
+            const Vec3 next{p[0] + scaled[0], p[1] + scaled[1], p[2] + scaled[2]};
+            if (auto moved = Continuous(g, next, th)) {
+                p = next;
+                now = moved;
+                break;
+            }
+            for (double& s : scaled)
+                s /= 2;
+        }
+    }
+    return std::nullopt;
+}
+
+// How far `derived` lies from `target` on `rows`, in units of the tolerance.
+double ToleranceUsed(const RatedValues& derived, const Coords& target, const Rows& rows) {
+    const Coords now = CoordsOf(derived);
+    double used = 0;
+    for (int row : rows) {
+        const double miss = row == kDt ? std::fabs(std::exp(now[row]) - std::exp(target[row])) / 0.1
+                                       : std::fabs(std::exp(now[row] - target[row]) - 1) / 0.005;
+        used = std::max(used, std::isfinite(miss) ? miss : INFINITY);
+    }
+    return used;
+}
+
+// How far `derived` lies from `target` on `rows`: for three rows in units of
+// the tolerance (at most 1 meets it), for more the sum of squares that the
+// balance minimises.
+double Miss(const RatedValues& derived, const Coords& target, const Rows& rows) {
+    if (rows.size() > 3) {
+        const Coords d = Difference(target, CoordsOf(derived));
+        double sum = 0;
+        for (int row : rows)
+            sum += d[row] * d[row];
+        return std::isfinite(sum) ? sum : INFINITY;
+    }
+    return ToleranceUsed(derived, target, rows);
+}
+
+struct Attempt {
+    Vec3 p{};
+    RatedValues derived;
+    double miss = INFINITY;
+    double nominal = 0;  // the nominal current of the derivation's scan
+};
+
+// Rounds through the real derivation, whose current steps and temperature
+// grid shift the ratings slightly from the smooth model's: each round aims
+// the constants by the smooth slopes at what the last derivation missed.
+Attempt Reaim(const TemRecord& g, double th, const Slopes& slopes, Vec3 p, const Coords& target,
+              const Rows& rows, int rounds) {
+    Attempt best;
+    for (int round = 0; round < rounds; ++round) {
+        TemRecord record = WithConstants(g, p);
+        if (!DeriveRatedValues(record, th))
+            break;
+        const RatedValues derived = record.rated;
+        const double miss = Miss(derived, target, rows);
+        if (miss < best.miss)
+            best = {p, derived, miss};
+        if (rows.size() == 3 && miss <= 1)
+            break;
+        const auto step = StepFor(slopes, rows, Difference(target, CoordsOf(derived)));
+        if (!step ||
+            std::max({std::fabs((*step)[0]), std::fabs((*step)[1]), std::fabs((*step)[2])}) < 1e-4)
+            break;
+        p = {p[0] + (*step)[0], p[1] + (*step)[1], p[2] + (*step)[2]};
+    }
+    best.nominal = g.file.nominalCurrent;
+    return best;
+}
+
+// Lands the derivation on the rated Imax and dTmax cell directly; the
+// ratings of modes with three rows only.
+Attempt AimedAttempt(const Ratings& r, TemRecord g, double th, const SmoothSolution& start,
+                     const Rows& rows) {
+    const bool keepVoltage = rows[1] == kU;
+    const GridAim aim{r.imax, r.imax / 100, NearestCell(th - r.dtMax), keepVoltage ? r.umax : 0,
+                      r.qmax};
+    g.file.nominalCurrent = r.imax;
+    const auto p = AimAtGrid(g, th, start.p, aim);
+    return p ? Reaim(g, th, start.slopes, *p, RatedCoords(r), rows, 1) : Attempt{};
+}
+
+// Near a cell's edge the re-aiming can jump between the current steps
+// either side of the rating; another nominal current shifts the steps
+// against the cells.
+Attempt MeetThroughDerivation(const Ratings& r, TemRecord g, double th, const SmoothSolution& start,
+                              const Rows& rows) {
+    const Coords target = RatedCoords(r);
+    Attempt best = rows.size() == 3 ? AimedAttempt(r, g, th, start, rows) : Attempt{};
+    constexpr int kSteps[] = {100, 99, 101, 98, 102};
+    Vec3 p = start.p;
+    for (int steps : kSteps) {
+        if (rows.size() == 3 && best.miss <= 1)
+            break;
+        g.file.nominalCurrent = r.imax * 100 / steps;
+        const Attempt attempt = Reaim(g, th, start.slopes, p, target, rows, 4);
+        if (attempt.miss < best.miss)
+            best = attempt;
+        if (rows.size() > 3)
+            break;
+        p = best.p;
+    }
+    return best;
+}
+
+Rows SmoothRows(const Ratings& r, FitMode mode) {
+    if (mode == FitMode::KeepImaxDtmaxQmax)
+        return {kI, kDt, kQ};
+    Rows rows{kI, kU, kDt};
+    if (mode == FitMode::BalanceAll && r.qmax > 0)
+        rows.push_back(kQ);
+    if (mode == FitMode::BalanceAll && r.acResistance > 0)
+        rows.push_back(kR);
+    return rows;
+}
+
+// Given legs must give the stated resistance with a conductivity that
+// bismuth telluride can have.
+std::string LegFitProblem(const RatingFit& fit) {
+    const double sigma = fit.record.file.electricalConductivity;
+    if (fit.legsAssumed || (sigma >= kLowestConductivity && sigma <= kHighestConductivity))
+        return {};
+    char text[200];
+    std::snprintf(text, sizeof text,
+                  "the legs (%.2f mm side, %.2f mm long) are too %s for the stated resistance: "
+                  "they would need %.3g S/m",
+                  fit.record.file.pelletSide * 1e3, fit.record.file.pelletLength * 1e3,
+                  sigma > kHighestConductivity ? "thin" : "thick", sigma);
+    return text;
+}
+
+std::string Unreached(const RatedValues& best) {
+    return Format("the model reaches at best Imax %.2f A, Umax %.2f V and dTmax %.1f K", best.imax,
+                  best.umax, -best.dtMax);
+}
+
+void PrepareRecord(const Ratings& r, RatingFit& fit) {
+    FileFields& g = fit.record.file;
+    g.pelletCount = r.couples;
+    g.width = r.width;
+    g.length = r.length;
+    g.height = r.height;
+    ChooseLegs(r, fit);
 }
 
 }  // namespace
 
-std::optional<std::string> RatingsProblem(const Ratings& r) {
-    if (r.couples == 0 || !Positive(r.imax) || !Positive(r.umax) || !Positive(r.dtMax) ||
-        !Positive(r.width) || !Positive(r.length) || !Positive(r.height) || r.qmax < 0 ||
-        r.pelletLength < 0 || r.pelletSide < 0)
-        return "couples, Imax, Umax, dTmax and the sizes must be positive numbers";
-    if (!(r.ratedThotC >= -50 && r.ratedThotC <= 100))
-        return Format("the rated hot side %.1f °C lies outside -50...100 °C", r.ratedThotC);
-    const double perCouple =
-        r.umax / r.couples * (25.0 + kCelsiusOffset) / (r.ratedThotC + kCelsiusOffset);
-    if (perCouple < 0.08 || perCouple > 0.18)
-        return Format(
-            "Umax is %.3f V per couple, far outside 0.08...0.18 V: were pellets "
-            "counted instead of couples?",
-            perCouple);
-    const double th = r.ratedThotC + kCelsiusOffset;
-    const double tc = th - r.dtMax;
-    const double zt = 2 * r.dtMax / (tc * tc) * (th + tc) / 2;
-    if (tc <= 0 || zt > 1.2)
-        return Format(
-            "dTmax %.1f K needs ZT %.2f, beyond a single stage: is it a multistage "
-            "module?",
-            r.dtMax, tc > 0 ? zt : INFINITY);
-    return std::nullopt;
-}
-
-RatingFit FitRatings(const Ratings& r) {
+RatingFit FitRatings(const Ratings& r, FitMode mode) {
     RatingFit fit;
     if (auto problem = RatingsProblem(r)) {
         fit.problem = *problem;
         return fit;
     }
-    TemRecord& g = fit.record;
-    g.file.pelletCount = r.couples;
-    g.file.width = r.width;
-    g.file.length = r.length;
-    g.file.height = r.height;
-    g.file.nominalCurrent = r.imax;  // the nominal current bounds the scan up to twice it
-    ChooseLegs(r, g, fit.legsAssumed);
-    const double th = r.ratedThotC + kCelsiusOffset;
-    const Vec3 target{std::log(r.imax), std::log(r.umax), r.dtMax};
-    Vec3 p = ClosedFormStart(r, g);
-    for (int round = 0; round < 20; ++round) {
-        const auto now = Derived(g, p, th, &fit.derived);
-        if (!now)
-            break;
-        if (WithinTolerance(r, fit.derived)) {
-            SetConstants(g, p);
-            return fit;
-        }
-        const auto next = NewtonStep(g, p, *now, target, th);
-        if (!next)
-            break;
-        p = *next;
+    if (mode == FitMode::KeepImaxDtmaxQmax && !(r.qmax > 0)) {
+        fit.problem = "keeping Qmax needs the rated Qmax";
+        return fit;
     }
-    SetConstants(g, p);
-    fit.problem = Format("the model reaches at best Imax %.2f A and dTmax %.1f K", fit.derived.imax,
-                         -fit.derived.dtMax);
+    PrepareRecord(r, fit);
+    const double th = r.ratedThotC + kCelsiusOffset;
+    const Rows rows = SmoothRows(r, mode);
+    const auto smooth =
+        SolveSmooth(fit.record, th, ClosedFormStart(r, fit.record), RatedCoords(r), rows);
+    if (!smooth) {
+        fit.problem = "the model cannot reach these ratings";
+        return fit;
+    }
+    const Attempt best = MeetThroughDerivation(r, fit.record, th, *smooth, rows);
+    fit.record = WithConstants(fit.record, best.p);
+    fit.record.file.nominalCurrent = best.nominal;
+    fit.derived = best.derived;
+    if (!std::isfinite(best.miss))
+        fit.problem = "the model cannot reach these ratings";
+    else if (rows.size() == 3 && best.miss > 1)
+        fit.problem = Unreached(best.derived);
+    else
+        fit.problem = LegFitProblem(fit);
     return fit;
 }
 

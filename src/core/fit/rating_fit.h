@@ -1,45 +1,29 @@
 #pragma once
 
-#include <cstdint>
-#include <optional>
 #include <string>
 
 #include "core/base/tem_record.h"
+#include "core/fit/ratings.h"
 #include "core/model/rated_values.h"
 
 namespace vantiq {
 
-// A module as a vendor's datasheet describes it. Leg sizes of 0 are chosen
-// from the footprint; a Qmax or AC resistance of 0 was not given.
-struct Ratings {
-    std::uint32_t couples = 0;
-    double ratedThotC = 25.0;   // °C
-    double imax = 0.0;          // A
-    double umax = 0.0;          // V
-    double dtMax = 0.0;         // K, a positive difference
-    double qmax = 0.0;          // W
-    double width = 0.0;         // mm
-    double length = 0.0;        // mm
-    double height = 0.0;        // mm
-    double pelletLength = 0.0;  // m
-    double pelletSide = 0.0;    // m
-};
-
 // The constants found for a datasheet and what the model derives from them.
 struct RatingFit {
-    TemRecord record;     // the fitted file fields
-    RatedValues derived;  // at the rated hot side
+    TemRecord record;     // file values; `imax` holds the nominal current
+    RatedValues derived;  // at the rated hot side, by the program's derivation
     bool legsAssumed = false;
-    std::string problem;  // empty when the fit meets the tolerances
+    std::string assumption;  // the leg sizes chosen when the datasheet gave none
+    std::string problem;     // empty when the fit meets the tolerances
 };
 
-// Why these ratings cannot describe a single-stage bismuth-telluride module,
-// or nullopt when they can be fitted.
-std::optional<std::string> RatingsProblem(const Ratings& ratings);
-
-// Finds σ, α, κ, nominal current and leg size such that the derivation at
-// the rated hot side gives Imax and Umax within 0.5 % and dTmax within
-// 0.1 K. `problem` says why when it cannot.
-RatingFit FitRatings(const Ratings& ratings);
+// Finds σ, α, κ, the nominal current and (when not given) the leg sizes such
+// that the program's derivation at the rated hot side gives the ratings the
+// mode keeps: Imax, Umax and Qmax within 0.5 %, dTmax within 0.1 K. In
+// BalanceAll mode the derived values balance every given rating: the least
+// sum of squared relative deviations the derivation's rounds reach. Ratings that
+// RatingsProblem refuses, or that the model cannot reach, give a `problem`
+// and a record not to be used.
+RatingFit FitRatings(const Ratings& ratings, FitMode mode = FitMode::KeepImaxUmaxDtmax);
 
 }  // namespace vantiq

@@ -15,7 +15,14 @@ namespace vantiq {
 // in UTF-8. An empty list gives the header alone.
 std::string ListCsv(const TemBase& base, const ResultList& list);
 
-// The same text written row by row to `out`, so that a list of a million
+// The list for a spreadsheet: the row, the name and the module's values
+// with their units in the headers ("Imax (A)") at the precision the window
+// shows them (the datasheet's rated values; millimetres to three decimals
+// without trailing zeros); a module without rated values has those cells
+// empty. CSV text as ListCsv.
+std::string ListSheetCsv(const TemBase& base, const ResultList& list);
+
+// The same text as ListCsv written row by row to `out`, so that a list of a million
 // modules is never held whole in memory.
 void WriteListCsv(const TemBase& base, const ResultList& list, std::ostream& out);
 

@@ -78,6 +78,28 @@ std::optional<StackPoint> SharedStackAt(const TemRecord& top, std::int32_t topMo
                            CoefficientsAt(bottom, between, duty.th), bottomModules, duty, between);
 }
 
+std::array<OperatingPoint, 2> StageOperatingPoints(const TemRecord& top, const TemRecord& bottom,
+                                                   const StackPoint& p) {
+    const auto point = [](const TemRecord& r, std::uint32_t index, const StagePoint& s, double tc,
+                          double th) {
+        OperatingPoint o;
+        o.index = index;
+        o.modules = s.modules;
+        o.current = s.current;
+        o.voltage = s.voltage;
+        o.power = s.power;
+        o.cop = s.heat / s.power;
+        o.heatRejected = s.heat + s.power;
+        o.thot = th;
+        o.dt = th - tc;
+        o.peak = CarryHeat(CoefficientsAt(r, tc, th), 0.0).peak;
+        o.margin = s.modules * o.peak / s.heat;
+        return o;
+    };
+    return {point(top, p.top, p.upper, p.thot - p.dt, p.between),
+            point(bottom, p.bottom, p.lower, p.between, p.thot)};
+}
+
 double BottomSurplus(const StackPoint& p) {
     return p.lower.heat - (p.upper.heat + p.upper.power);
 }

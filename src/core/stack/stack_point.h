@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <optional>
 
@@ -78,6 +79,14 @@ std::optional<StackPoint> SharedStackFrom(const ModuleLoad& top, std::int32_t to
                                           const OperatingCoefficients& bottom,
                                           std::int32_t bottomModules, const StackDuty& duty,
                                           double between);
+
+// The two stages of `p` (of `top` on `bottom`) as operating points of their
+// own sets, top first: the top pumping the load from the cold side to the
+// plate between, the bottom what the top rejects from there to the hot
+// side; each with its module's index, the set in series, and the most one
+// module pumps across its own stage.
+std::array<OperatingPoint, 2> StageOperatingPoints(const TemRecord& top, const TemRecord& bottom,
+                                                   const StackPoint& p);
 
 // What the bottom stage pumps beyond what it must (W); 0 at a balanced stack.
 double BottomSurplus(const StackPoint& p);

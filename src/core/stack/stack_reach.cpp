@@ -1,5 +1,7 @@
 #include "core/stack/stack_reach.h"
 
+#include <cstdio>
+
 namespace vantiq {
 namespace {
 
@@ -27,6 +29,20 @@ std::optional<double> LargestStackDt(const TemBase& base, double thot, StackRequ
         (Carried(base, thot, request, middle) ? low : high) = middle;
     }
     return low;
+}
+
+std::string NoStackText(const TemBase& base, double thot, const StackRequest& request) {
+    const std::string nothing = "No stack can carry this load within these limits";
+    if (request.advice.sink) {
+        return nothing;
+    }
+    const auto dt = LargestStackDt(base, thot, request);
+    if (!dt) {
+        return nothing + ": no stack carries it at any temperature difference";
+    }
+    char text[64];
+    std::snprintf(text, sizeof text, ": the best dT found is %.1f K", *dt);
+    return nothing + text;
 }
 
 }  // namespace vantiq

@@ -11,9 +11,9 @@ namespace vantiq {
 
 // Where a heat sink settles under one stack (the counts fixed, the cold side
 // and supply those of `duty`): the lowest hot side at or above ambient where
-// Ta + Rs·(Q + P) <= Th, stepped by 0.5 K from ambient and refined by
-// bisection to 1e-9 K, and the stack's best point there; nullopt when the
-// sink settles nowhere up to 373 K.
+// Ta + Rs·(Q + P) <= Th, found as the operating points find it
+// (`SettleSink`) to 1e-9 K, and the stack's best point there; nullopt when
+// the sink settles nowhere up to 373 K.
 std::optional<StackPoint> SettleStack(const TemRecord& top, std::int32_t topModules,
                                       const TemRecord& bottom, std::int32_t bottomModules,
                                       StackDuty duty, const HeatSink& sink);

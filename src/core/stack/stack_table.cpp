@@ -1,5 +1,6 @@
 #include "core/stack/stack_table.h"
 
+#include "core/advisor/advice_table.h"
 #include "core/base/cp1251.h"
 #include "core/model/celsius.h"
 #include "core/report/csv.h"
@@ -7,15 +8,22 @@
 
 namespace vantiq {
 
-std::vector<std::string> StackColumns() {
-    return {"row",          "index",          "name",           "modules",
-            "index_bottom", "name_bottom",    "modules_bottom", "current",
-            "voltage",      "current_bottom", "voltage_bottom", "power",
-            "cop",          "t_between",      "thot",           "dt",
-            "currents"};
+std::vector<std::string> StackColumns(bool withPullDown) {
+    std::vector<std::string> columns = {
+        "row",          "index",          "name",           "modules",
+        "index_bottom", "name_bottom",    "modules_bottom", "current",
+        "voltage",      "current_bottom", "voltage_bottom", "power",
+        "cop",          "t_between",      "thot",           "dt",
+        "currents"};
+    if (withPullDown) {
+        columns.insert(columns.end(),
+                       {"pull_down_current", "pull_down_current_bottom", "pull_down_s"});
+    }
+    return columns;
 }
 
-std::vector<std::string> StackFields(const TemBase& base, const StackPoint& p, std::size_t row) {
+std::vector<std::string> StackFields(const TemBase& base, const StackPoint& p, std::size_t row,
+                                     const StackPullDown* pullDown) {
     std::vector<std::string> fields = {std::to_string(row),
                                        std::to_string(p.top),
                                        Cp1251ToUtf8(base.records.at(p.top).Name()),
@@ -28,13 +36,20 @@ std::vector<std::string> StackFields(const TemBase& base, const StackPoint& p, s
         fields.push_back(FormatShortest(v));
     }
     fields.push_back(p.currents == StageCurrents::Shared ? "shared" : "separate");
+    if (pullDown) {
+        fields.insert(fields.end(),
+                      {FormatShortest(pullDown->current), FormatShortest(pullDown->currentBottom),
+                       PullDownSecondsText(pullDown->seconds)});
+    }
     return fields;
 }
 
-std::string StackCsv(const TemBase& base, const std::vector<StackPoint>& stacks) {
-    std::string text = FormatCsvRow(StackColumns());
+std::string StackCsv(const TemBase& base, const std::vector<StackPoint>& stacks,
+                     const std::vector<StackPullDown>* pullDowns) {
+    std::string text = FormatCsvRow(StackColumns(pullDowns != nullptr));
     for (std::size_t row = 0; row < stacks.size(); ++row) {
-        text += FormatCsvRow(StackFields(base, stacks[row], row));
+        text += FormatCsvRow(
+            StackFields(base, stacks[row], row, pullDowns ? &pullDowns->at(row) : nullptr));
     }
     return text;
 }

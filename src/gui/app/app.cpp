@@ -6,6 +6,7 @@
 #include "gui/app/catalogue_places.h"
 #include "gui/app/error_box.h"
 #include "gui/app/main_frame.h"
+#include "gui/app/open_catalogue_dialog.h"
 #include "gui/app/page_printing.h"
 
 namespace vantiq {
@@ -21,12 +22,16 @@ bool CApp::InitInstance() {
     const auto candidates = basePath_.empty() ? StartupCatalogueCandidates()
                                               : std::vector<CatalogueCandidate>{{basePath_}};
     const Result<std::string> found = OpenFirstBase(base_, candidates);
+    std::string path = found.value_or("");
     if (!found.ok()) {
         ShowErrorBox(nullptr, CatalogueErrorCaption(), found.error());
-        return false;
+        path = AskUntilOpened();
+        if (path.empty()) {
+            return false;
+        }
     }
     frame_ = std::make_unique<CMainFrame>(base_);
-    frame_->SetCataloguePath(QString::fromStdString(*found));
+    frame_->SetCataloguePath(QString::fromStdString(path));
     if (!frame_->Create()) {
         frame_.reset();
         return false;
@@ -34,6 +39,21 @@ bool CApp::InitInstance() {
     new PagePrinting(*frame_, base_);  // owned by the frame
     frame_->show();
     return true;
+}
+
+std::string CApp::AskUntilOpened() {
+    for (;;) {
+        const QString path = AskForCatalogue(QString(), nullptr);
+        if (path.isEmpty()) {
+            return {};
+        }
+        const Result<std::string> opened = OpenFirstBase(base_, {{path.toStdString()}});
+        if (opened.ok()) {
+            RememberCatalogue(path);
+            return *opened;
+        }
+        ShowErrorBox(nullptr, CatalogueErrorCaption(), opened.error());
+    }
 }
 
 int CApp::Run() {

@@ -20,7 +20,8 @@ public:
     ~CApp();
 
     // Opens the catalogue (a missing, locked or damaged file is reported with
-    // every path tried and ends start-up before any window exists), creates the main window,
+    // every path tried, then the user may choose one; cancelling that ends
+    // start-up before any window exists), creates the main window,
     // whose panel loads the records, and shows it. False when start-up
     // failed; nothing is shown then.
     bool InitInstance();
@@ -32,6 +33,10 @@ public:
     const TemBase& Base() const { return base_; }
 
 private:
+    // Offers the open-catalogue dialog until a chosen file opens (each
+    // failure is shown); the path opened, or empty when the user cancelled.
+    std::string AskUntilOpened();
+
     std::string basePath_;
     TemBase base_;
     std::unique_ptr<CMainFrame> frame_;

@@ -47,7 +47,7 @@ void ExportOperatingPoints(QWidget* parent, const TemBase& base,
         return;
     }
     AskAndWrite(parent, QStringLiteral("Export operating points as CSV"),
-                QStringLiteral("operating_points.csv"), AdviceCsv(base, points));
+                QStringLiteral("operating_points.csv"), AdviceSheetCsv(base, points));
 }
 
 void ExportResultList(QWidget* parent, const TemBase& base, const ResultList& list) {
@@ -57,7 +57,7 @@ void ExportResultList(QWidget* parent, const TemBase& base, const ResultList& li
         return;
     }
     AskAndWrite(parent, QStringLiteral("Export list as CSV"), QStringLiteral("modules.csv"),
-                ListCsv(base, list));
+                ListSheetCsv(base, list));
 }
 
 }  // namespace vantiq

@@ -1,19 +1,31 @@
 #include "gui/app/main_frame.h"
 
+#include <QFile>
+#include <QFileDialog>
+
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QStatusBar>
+
+#include <algorithm>
 
 #include "core/base/cp1251.h"
 #include "core/base/safe_text.h"
+#include "core/editing/catalogue_update.h"
+#include "core/fit/ratings_csv.h"
 #include "gui/app/about_dlg.h"
 #include "gui/app/catalogue_places.h"
 #include "gui/app/command_ids.h"
 #include "gui/app/csv_export.h"
 #include "gui/app/error_box.h"
 #include "gui/app/open_catalogue_dialog.h"
+#include "gui/editing/datasheet_dlg.h"
+#include "gui/editing/import_dlg.h"
 #include "gui/panel/module_dlg.h"
 #include "gui/panel/operating_point_list.h"
 #include "gui/settings/settings_dialog.h"
@@ -43,7 +55,6 @@ CMainFrame::CMainFrame(TemBase& base, QWidget* parent)
     }
     colors_ = stored.value_or(ColorSettings{});
     setWindowIcon(ModuleIcon());
-    resize(1024, 720);
 }
 
 CMainFrame::~CMainFrame() = default;
@@ -56,7 +67,15 @@ bool CMainFrame::Create() {
     view_ = new CChildView(base_, colors_, client);
     panel_ = new CModuleDlg(base_, catalogue_, client);
     layout->addWidget(view_, 1);
-    layout->addWidget(panel_, 0);
+    // On a screen too low for the whole panel (a large scale factor) it
+    // scrolls instead of pushing the window past the screen's edge.
+    auto* scroller = new QScrollArea(client);
+    scroller->setWidget(panel_);
+    scroller->setWidgetResizable(true);
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroller->setFixedWidth(panel_->width() + scroller->verticalScrollBar()->sizeHint().width());
+    layout->addWidget(scroller, 0);
     setCentralWidget(client);
     CreateMenus();
     connect(panel_, &CModuleDlg::TemSelected, this, &CMainFrame::OnTemSelected,
@@ -79,7 +98,20 @@ bool CMainFrame::Create() {
         return false;
     }
     OnTemSelected();
+    FitToScreen();
     return true;
+}
+
+void CMainFrame::FitToScreen() {
+    // The first size suits a desktop at scale 1; a larger scale or a small
+    // screen shrinks it to the room there is. The window manager's frame is
+    // known only once the window is shown, so room is kept for a usual one.
+    const QSize frame(16, 48);
+    const QRect room = screen()->availableGeometry();
+    const QSize size = QSize(1024, 720).boundedTo(room.size() - frame);
+    resize(size);
+    const QSize spare = room.size() - size - frame;
+    move(room.topLeft() + QPoint(std::max(0, spare.width() / 2), std::max(0, spare.height() / 2)));
 }
 
 void CMainFrame::CreateMenus() {
@@ -95,6 +127,10 @@ void CMainFrame::CreateFileMenu() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     file->addAction(QStringLiteral("&Open catalogue..."), QKeySequence::Open, this,
                     &CMainFrame::OnOpenCatalogue);
+    file->addAction(QStringLiteral("&Add module from datasheet..."), this,
+                    &CMainFrame::OnAddFromDatasheet);
+    file->addAction(QStringLiteral("&Import modules from CSV..."), this,
+                    &CMainFrame::OnImportFromCsv);
     file->addSeparator();
     printDatasheet_ = file->addAction(QStringLiteral("Print &datasheet"),
                                       QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P), this,
@@ -144,9 +180,9 @@ void CMainFrame::OnTemSelected() {
         view, [view, mode] { view->OnUpdateView(mode); }, Qt::QueuedConnection);
 }
 
-void CMainFrame::ShowListStatus(int rows) {
+void CMainFrame::ShowListStatus() {
     listStatus_->setText(
-        QStringLiteral("%1 modules listed · %2").arg(rows).arg(HotSideText(base_.thot)));
+        QStringLiteral("%1 · %2").arg(panel_->ListsSummary(), HotSideText(base_.thot)));
 }
 
 void CMainFrame::OnViewMode(DisplayMode mode) {
@@ -162,6 +198,46 @@ void CMainFrame::OnOpenCatalogue() {
     RememberCatalogue(path);
     cataloguePath_ = path;
     panel_->ShowAllModules();  // selects the first row, which refreshes the title
+}
+
+void CMainFrame::OnAddFromDatasheet() {
+    CDatasheetDlg dialog(this);
+    if (dialog.exec() == QDialog::Accepted) {
+        AddToCatalogue({dialog.Entry()});
+    }
+}
+
+void CMainFrame::OnImportFromCsv() {
+    const QString path =
+        QFileDialog::getOpenFileName(this, QStringLiteral("Import modules from CSV"), QString(),
+                                     QStringLiteral("Datasheet ratings (*.csv);;All files (*)"));
+    if (path.isEmpty()) {
+        return;
+    }
+    QFile file(path);
+    const bool read = file.open(QIODevice::ReadOnly);
+    const auto rows = read ? ParseRatingsCsv(file.readAll().toStdString())
+                           : Result<std::vector<RatingsRow>>(Error{"cannot read the file"});
+    if (!rows.ok()) {
+        ShowErrorBox(this, QStringLiteral("Import modules from CSV"),
+                     Error{path.toStdString() + ": " + rows.error().message});
+        return;
+    }
+    CImportDlg dialog(*rows, this);
+    if (dialog.exec() == QDialog::Accepted) {
+        AddToCatalogue(dialog.Entries());
+    }
+}
+
+void CMainFrame::AddToCatalogue(const std::vector<CatalogueEntry>& added) {
+    const std::string path = cataloguePath_.toStdString();
+    if (const Status written = AddToHeldCatalogue(base_.file, path, added); !written.ok()) {
+        ShowErrorBox(this, CatalogueErrorCaption(), written.error());
+        return;
+    }
+    if (catalogue_.OpenInstead(path, this)) {
+        panel_->ShowAllModules();
+    }
 }
 
 void CMainFrame::OnCompare() {

@@ -2,6 +2,7 @@
 
 #include <QMainWindow>
 
+#include "core/base/base_writer.h"
 #include "core/base/tem_base.h"
 #include "gui/app/catalogue_session.h"
 #include "gui/view/child_view.h"
@@ -50,6 +51,12 @@ public:
     // and loads, lists it afresh in place of the one in use; on failure the
     // catalogue in use stays.
     void OnOpenCatalogue();
+    // File > "Add module from datasheet..." and "Import modules from CSV...":
+    // fit datasheet ratings, add the modules to the open catalogue (the file
+    // is replaced whole, the previous one kept on failure, a name already
+    // there refused) and list the catalogue read and derived afresh.
+    void OnAddFromDatasheet();
+    void OnImportFromCsv();
     // The file of the catalogue in use, where "Open catalogue..." starts.
     void SetCataloguePath(const QString& path) { cataloguePath_ = path; }
     const QString& CataloguePath() const { return cataloguePath_; }
@@ -73,8 +80,11 @@ private:
     void CreateViewMenu();
     void Print(int command);
     void ApplyColors(const ColorSettings& colors);
-    // The status bar's count of listed modules and the hot side.
-    void ShowListStatus(int rows);
+    void AddToCatalogue(const std::vector<CatalogueEntry>& added);
+    // Sizes and places the window within its screen's available area.
+    void FitToScreen();
+    // The status bar: what the panel's lists hold, and the hot side.
+    void ShowListStatus();
 
     TemBase& base_;
     CatalogueSession catalogue_;

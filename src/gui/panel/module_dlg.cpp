@@ -2,22 +2,32 @@
 
 #include <QButtonGroup>
 #include <QMessageBox>
+#include <QShortcut>
 
 #include <algorithm>
 
 #include "core/advisor/advice_check.h"
 #include "core/advisor/advice_text.h"
 #include "core/advisor/advisor.h"
+#include "core/advisor/pull_down.h"
+#include "core/advisor/shortfall.h"
+#include "core/advisor/why_not_text.h"
 #include "core/base/cp1251.h"
 #include "core/selection/criteria_text.h"
 #include "core/selection/list_actions.h"
+#include "core/stack/stack_order.h"
+#include "core/stack/stack_pull_down.h"
+#include "core/stack/stack_reach.h"
+#include "core/stack/stack_search.h"
 #include "gui/panel/operating_point_list.h"
 #include "gui/panel/row_picks.h"
+#include "gui/panel/stack_list.h"
 #include "gui/panel/step_dlg1.h"
 #include "gui/panel/step_dlg2.h"
 #include "gui/panel/step_dlg3.h"
 #include "gui/panel/step_dlg4.h"
 #include "gui/panel/step_dlg5.h"
+#include "render/pages/page_texts.h"
 #include "ui_module_dlg.h"
 
 namespace vantiq {
@@ -44,22 +54,25 @@ CModuleDlg::CModuleDlg(TemBase& base, RecordSource& records, QWidget* parent)
       page4_(new CStepDlg4(this)),
       page5_(new CStepDlg5(this)),
       pointList_(new OperatingPointList(base, this)),
+      stackList_(new StackList(base, this)),
       direction_(new QButtonGroup(this)) {
     ui_->setupUi(this);
-    setFixedWidth(kPanelWidth);
     for (QWidget* page : {static_cast<QWidget*>(page1_), static_cast<QWidget*>(page2_),
                           static_cast<QWidget*>(page3_), static_cast<QWidget*>(page4_),
                           static_cast<QWidget*>(page5_)}) {
         ui_->pages->addWidget(page);
     }
-    // The points' eight columns need more room than the panel has: they get
-    // a window of their own, which the panel owns.
-    pointList_->setWindowFlag(Qt::Tool);
-    pointList_->setWindowTitle(QStringLiteral("Operating points"));
-    pointList_->resize(560, 320);
+    pointList_->setObjectName(QStringLiteral("pointList"));
+    ui_->pointsLayout->addWidget(pointList_);
+    ui_->whyLabel->hide();
+    stackList_->setWindowFlag(Qt::Tool);
+    stackList_->setWindowTitle(QStringLiteral("Two-stage stacks"));
+    stackList_->resize(900, 320);
     direction_->addButton(ui_->descendingRadio, 0);
     direction_->addButton(ui_->ascendingRadio, 1);
     ConnectControls();
+    // Wider where the fonts need it, so that no label of any step is cut.
+    setFixedWidth(std::max(kPanelWidth, minimumSizeHint().width()));
 }
 
 CModuleDlg::~CModuleDlg() = default;
@@ -78,6 +91,27 @@ void CModuleDlg::ConnectControls() {
     connect(page1_, &CStepDlg1::ThotStepped, this, &CModuleDlg::ChangeThot);
     connect(page5_, &CStepDlg5::AdviseClicked, this, &CModuleDlg::ShowOperatingPoints);
     connect(pointList_, &OperatingPointList::RowClicked, this, &CModuleDlg::SelectOperatingPoint);
+    connect(stackList_, &StackList::RowClicked, this, &CModuleDlg::SelectStack);
+    AddShortcuts();
+}
+
+void CModuleDlg::AddShortcuts() {
+    // Window-wide, so a step's keys work from whichever field has the focus;
+    // a disabled button ignores its click.
+    const auto add = [this](QAbstractButton* button, const QKeySequence& keys, const QString& tip) {
+        auto* shortcut = new QShortcut(keys, this);
+        connect(shortcut, &QShortcut::activated, button, &QAbstractButton::click);
+        button->setToolTip(
+            QStringLiteral("%1 (%2)").arg(tip, keys.toString(QKeySequence::NativeText)));
+    };
+    add(ui_->prevButton, QKeySequence(Qt::ALT | Qt::Key_Left),
+        QStringLiteral("Back to the previous step"));
+    add(ui_->nextButton, QKeySequence(Qt::ALT | Qt::Key_Right),
+        QStringLiteral("Search with what is entered so far and go to the next step"));
+    add(ui_->searchButton, QKeySequence(Qt::CTRL | Qt::Key_Return), ui_->searchButton->toolTip());
+    add(page5_->AdviseButton(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Return),
+        QStringLiteral("Work out the current, voltage and power of every module that carries "
+                       "the load"));
 }
 
 bool CModuleDlg::Initialise() {
@@ -134,20 +168,46 @@ void CModuleDlg::RunSearch() {
     criteriaText_ = CriteriaText(criteria_);
     ExchangeOut();
     const bool found = ListSearchResult(base_, criteria_, Key(), Order(), list_);
-    ShowList();
+    listThot_ = base_.thot;
+    ShowModulesTab();
     if (found) {
         Notify();
     } else {
-        QMessageBox::information(this, QStringLiteral("Vantiq"),
-                                 QStringLiteral("There is no TEM found that meets requested "
-                                                "requirements"));
+        ReportNothingFound();
+    }
+}
+
+void CModuleDlg::ReportNothingFound() {
+    // The search asks for modules rated for this supply at their full
+    // current; the operating points may still find some that carry the load
+    // below it, and the user is told so rather than left with "none".
+    const AdviceRequest request = SearchAdviceRequest();
+    const Advice advice = CheckAdviceRequest(request) ? Advice{} : RunAdvisor(base_, request);
+    QMessageBox box(QMessageBox::Information, QStringLiteral("Vantiq"),
+                    QStringLiteral("There is no TEM found that meets requested requirements"),
+                    QMessageBox::Ok, this);
+    QAbstractButton* show = nullptr;
+    if (const std::size_t n = advice.points.size(); n > 0) {
+        box.setInformativeText(
+            QStringLiteral("%1 %2 the load below %3 rated current.")
+                .arg(n)
+                .arg(n == 1 ? QStringLiteral("module carries") : QStringLiteral("modules carry"))
+                .arg(n == 1 ? QStringLiteral("its") : QStringLiteral("their")));
+        show = box.addButton(QStringLiteral("Show operating points"), QMessageBox::ActionRole);
+    }
+    box.setDefaultButton(QMessageBox::Ok);
+    box.exec();
+    if (show != nullptr && box.clickedButton() == show) {
+        ShowAdvice(request, advice);
+        ui_->listTabs->setCurrentWidget(ui_->pointsTab);
     }
 }
 
 void CModuleDlg::ShowAllModules() {
     ExchangeIn();
     const bool listed = ListAllModules(base_, Key(), Order(), list_);
-    ShowList();
+    listThot_.reset();
+    ShowModulesTab();
     if (listed) {
         Notify();
     }
@@ -176,6 +236,7 @@ void CModuleDlg::Notify() {
     emit PointChosen(std::nullopt);
     emit TemSelected();
     ExchangeOut();
+    ExplainSelected();
 }
 
 void CModuleDlg::ClickRow(int row) {
@@ -183,6 +244,11 @@ void CModuleDlg::ClickRow(int row) {
         list_.SetMark(row);
     }
     SelectListedModule();
+}
+
+void CModuleDlg::ShowModulesTab() {
+    ShowList();
+    ui_->listTabs->setCurrentWidget(ui_->modulesTab);
 }
 
 void CModuleDlg::ShowList() {
@@ -194,7 +260,29 @@ void CModuleDlg::ShowList() {
     }
     view->ShowMark(list_.Mark());
     EnableDirection();
+    const bool stale = listThot_ && *listThot_ != base_.thot;
+    ui_->listTabs->setTabText(ui_->listTabs->indexOf(ui_->modulesTab),
+                              stale ? QStringLiteral("&Modules (%1)").arg(HotSideText(*listThot_))
+                                    : QStringLiteral("&Modules"));
     emit ListShown(static_cast<int>(list_.size()));
+}
+
+QString CModuleDlg::ListsSummary() const {
+    const auto rows = static_cast<qsizetype>(list_.size());
+    // The status line ends with the hot side in use; a list found at
+    // another one says which, so its rows are not read as this one's.
+    QString text = listThot_ ? QStringLiteral("%1 modules found").arg(rows)
+                             : QStringLiteral("%1 modules listed").arg(rows);
+    if (listThot_ && *listThot_ != base_.thot) {
+        text += QStringLiteral(" at %1, before the hot side changed: search again")
+                    .arg(HotSideText(*listThot_));
+    }
+    if (advised_) {
+        text += QStringLiteral(" · %1 operating points for %2")
+                    .arg(static_cast<qsizetype>(pointList_->Points().size()))
+                    .arg(QString::fromStdString(LoadPhrase(*advised_)));
+    }
+    return text;
 }
 
 ResultListModel::ColumnText CModuleDlg::KeyColumn() const {
@@ -218,7 +306,9 @@ SortOrder CModuleDlg::Order() const {
 
 void CModuleDlg::ClearCriteria() {
     list_.Clear();
-    ShowList();
+    listThot_.reset();
+    ShowPoints({}, std::nullopt);
+    ShowModulesTab();
     criteriaText_.clear();
     ResetInputs();
     ExchangeOut();
@@ -250,6 +340,9 @@ void CModuleDlg::Step(int delta) {
         RunSearch();
     }
     LayoutStepPages();
+    if (auto* page = qobject_cast<CStepDlg*>(ui_->pages->currentWidget())) {
+        page->FocusFirstField();
+    }
 }
 
 void CModuleDlg::ChangeThot(double kelvin) {
@@ -273,13 +366,17 @@ void CModuleDlg::ChangeThot(double kelvin) {
         }
     }
     ui_->resultList->AddPicks(rows);
-    // Operating points found at the old hot side no longer hold.
-    pointList_->SetPoints({});
+    // Operating points found at the old hot side no longer hold: they are
+    // worked out again at the new one.
+    if (advised_) {
+        const AdviceRequest request = *advised_;
+        ShowAdvice(request, RunAdvisor(base_, request));
+    }
+    stackList_->SetStacks({});
     Notify();
 }
 
-void CModuleDlg::ShowOperatingPoints() {
-    ExchangeIn();
+AdviceRequest CModuleDlg::SearchAdviceRequest() const {
     AdviceRequest request;
     request.criteria = criteria_;
     // Hidden supply boxes are no limit: in resistance mode the user set none.
@@ -287,18 +384,109 @@ void CModuleDlg::ShowOperatingPoints() {
         request.criteria.supplyVoltage = 0.0;
         request.criteria.supplyCurrent = 0.0;
     }
+    return request;
+}
+
+void CModuleDlg::ShowOperatingPoints() {
+    ExchangeIn();
+    AdviceRequest request = SearchAdviceRequest();
     page5_->Read(request);
     if (const auto fault = CheckAdviceRequest(request)) {
         QMessageBox::information(this, QStringLiteral("Vantiq"),
                                  QString::fromStdString(fault->message));
         return;
     }
-    const Advice advice = RunAdvisor(base_, request);
+    if (const auto currents = page5_->TwoStages()) {
+        ShowStacks(request, *currents);
+        return;
+    }
+    stackList_->hide();
+    ShowAdvice(request, RunAdvisor(base_, request));
+    ui_->listTabs->setCurrentWidget(ui_->pointsTab);
+}
+
+void CModuleDlg::ShowAdvice(const AdviceRequest& request, const Advice& advice) {
+    // A point chosen from an earlier run belongs to that run's list.
+    emit PointChosen(std::nullopt);
+    emit TemSelected();
     criteriaText_ = Utf8ToCp1251(AdviceCriteriaText(request, advice, base_.thot)).value_or("");
     ShowCriteriaText();
-    pointList_->SetPoints(advice.points);
-    pointList_->show();
-    pointList_->raise();
+    ShowPoints(advice.points, request);
+    if (advice.points.empty()) {
+        // What would work instead, with its figures, where the list is.
+        const std::string summary = RejectionSummary(request, advice);
+        const std::string text = (summary.empty() ? std::string() : summary + ".\r\n") +
+                                 ShortfallText(base_, request, FindShortfall(base_, request));
+        ShowWhy(QString::fromStdString(text));
+    }
+}
+
+void CModuleDlg::ShowPoints(std::vector<OperatingPoint> points,
+                            const std::optional<AdviceRequest>& request) {
+    std::vector<PullDown> pullDowns = request && request->coldMass
+                                          ? PointPullDowns(base_, *request, points)
+                                          : std::vector<PullDown>{};
+    pointList_->SetPoints(std::move(points), std::move(pullDowns));
+    advised_ = request;
+    ShowWhy(QString());
+    emit ListShown(static_cast<int>(list_.size()));
+}
+
+void CModuleDlg::ShowWhy(QString text) {
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    ui_->whyLabel->setText(text.trimmed());
+    ui_->whyLabel->setVisible(!text.isEmpty());
+}
+
+void CModuleDlg::ExplainSelected() {
+    if (!advised_ || pointList_->Points().empty() || base_.selected < 0) {
+        return;
+    }
+    const auto index = static_cast<std::uint32_t>(base_.selected);
+    const auto& points = pointList_->Points();
+    const bool listed = std::any_of(points.begin(), points.end(),
+                                    [index](const OperatingPoint& p) { return p.index == index; });
+    ShowWhy(listed ? QString()
+                   : QStringLiteral("%1 is not a result: %2")
+                         .arg(DisplayName(base_.records.at(index)),
+                              QString::fromStdString(WhyNotText(base_, *advised_, index))));
+}
+
+void CModuleDlg::ShowStacks(const AdviceRequest& request, StageCurrents currents) {
+    const StackRequest stacks{request, currents};
+    StackAdvice advice = FindStacks(base_, base_.thot, stacks);
+    SortStacks(base_, advice.stacks, {});
+    std::string text = AdviceCriteriaText(request, RunAdvisor(base_, request), base_.thot);
+    const std::size_t n = advice.stacks.size();
+    text += n == 0 ? NoStackText(base_, base_.thot, stacks) + ".\r\n"
+                   : "Two stages: " + std::to_string(n) +
+                         (n == 1 ? " stack carries" : " stacks carry") + " the load.\r\n";
+    criteriaText_ = Utf8ToCp1251(text).value_or("");
+    ShowCriteriaText();
+    stackList_->SetStacks(advice.stacks, request.coldMass
+                                             ? StackPullDowns(base_, stacks, advice.stacks)
+                                             : std::vector<StackPullDown>{});
+    stackList_->show();
+    stackList_->raise();
+}
+
+void CModuleDlg::SelectStack(int row) {
+    const auto& stacks = stackList_->Stacks();
+    if (row < 0 || static_cast<std::size_t>(row) >= stacks.size()) {
+        return;
+    }
+    const StackPoint& p = stacks[static_cast<std::size_t>(row)];
+    const auto stages = StageOperatingPoints(base_.records[p.top], base_.records[p.bottom], p);
+    base_.selected = static_cast<std::int32_t>(p.top);
+    compared_ = {};
+    for (const OperatingPoint& stage : stages) {
+        compared_.points.push_back(stage);
+        compared_.modules.push_back(static_cast<std::int32_t>(stage.index));
+    }
+    compared_.modules = ShownFirst(base_.selected, compared_.modules);
+    emit ComparedChosen(compared_.modules);
+    emit PointChosen(stages[0]);
+    emit TemSelected();
 }
 
 void CModuleDlg::SelectOperatingPoint(int row) {
@@ -323,6 +511,7 @@ void CModuleDlg::SelectOperatingPoint(int row) {
     emit ComparedChosen(compared_.modules);
     emit PointChosen(point);
     emit TemSelected();
+    ExplainSelected();
 }
 
 }  // namespace vantiq

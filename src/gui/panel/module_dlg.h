@@ -8,12 +8,14 @@
 
 #include <optional>
 
+#include "core/advisor/advice_request.h"
 #include "core/advisor/operating_point.h"
 #include "core/base/tem_base.h"
 #include "core/selection/comparison.h"
 #include "core/selection/result_list.h"
 #include "core/selection/search_criteria.h"
 #include "core/selection/sort_key.h"
+#include "core/stack/stack_point.h"
 #include "gui/panel/record_source.h"
 #include "gui/panel/result_list_view.h"
 
@@ -25,12 +27,14 @@ class ModuleDlg;
 
 namespace vantiq {
 
+struct Advice;
 class CStepDlg1;
 class CStepDlg2;
 class CStepDlg3;
 class CStepDlg4;
 class CStepDlg5;
 class OperatingPointList;
+class StackList;
 
 // The selection panel: the five wizard pages stacked at the top, the step,
 // search and name controls, the list of found modules with its sort
@@ -59,15 +63,25 @@ public:
     void LayoutStepPages();
     void UpdateElectricalControls();
     // "Operating points": runs the advisor with the wizard's Q, dT, supply,
-    // dimensions, name and step 5, lists the points in their own window and
-    // states the request and its outcome in the criteria box. A request it
+    // dimensions, name and step 5, lists the points in the tab beside the
+    // modules and states the request and its outcome in the criteria box. A request it
     // cannot run (no Q, a cold side not below ambient...) is explained in a
     // message box instead.
     void ShowOperatingPoints();
     // The modules listed, in the order shown.
     const ResultList& List() const { return list_; }
+    // What the two lists hold, for the status line: how the modules were
+    // listed (found at which hot side, and whether that side has changed
+    // since) and, when there are any, for which load the operating points
+    // were worked out.
+    QString ListsSummary() const;
     // The operating points listed (empty before the first run).
     const OperatingPointList& PointList() const { return *pointList_; }
+    // The stacks listed when step 5 asked for two stages.
+    const StackList& Stacks() const { return *stackList_; }
+    // Makes the top module of stack `row` of that list the selected one, at
+    // its stage's point, compared with the bottom module at its own.
+    void SelectStack(int row);
     // Makes the module of operating point `row` of that list the selected
     // one, at that point; the points picked beside it are compared with it.
     void SelectOperatingPoint(int row);
@@ -84,11 +98,15 @@ signals:
     // The modules now compared (Compared().modules); sent before TemSelected.
     void ComparedChosen(const std::vector<std::int32_t>& modules);
     // The list now shows `rows` modules (after a search, a sort, "Show all",
-    // "Clear" or a reload at another hot side).
+    // "Clear" or a reload at another hot side), or the operating points
+    // changed; ListsSummary() tells what both hold.
     void ListShown(int rows);
 
 private:
     void ConnectControls();
+    // The keys of the step, search and operating-point buttons, named in
+    // their tool tips.
+    void AddShortcuts();
     void ExchangeIn();
     void ExchangeOut();
     void ResetInputs();
@@ -96,6 +114,23 @@ private:
     void Step(int delta);
     void ChangeThot(double kelvin);
     void ShowCriteriaText();
+    void ShowStacks(const AdviceRequest& request, StageCurrents currents);
+    // The no-result notice; when operating points carry the same load, it
+    // counts them and offers to show them.
+    void ReportNothingFound();
+    // The request the search's own inputs make: one module at the fixed hot
+    // side, with the supply only in supply mode.
+    AdviceRequest SearchAdviceRequest() const;
+    void ShowAdvice(const AdviceRequest& request, const Advice& advice);
+    // Lists `points`, worked out for `request` (none: the list is cleared).
+    void ShowPoints(std::vector<OperatingPoint> points,
+                    const std::optional<AdviceRequest>& request);
+    // The wrapped note under the points: why nothing or why not this one.
+    void ShowWhy(QString text);
+    // Where points are listed and the selected module is not one of them,
+    // says why, with its figures.
+    void ExplainSelected();
+    void ShowModulesTab();
     void ClickRow(int row);
     // Tells the frame that the selected module was set, then writes the
     // members back into the controls.
@@ -117,12 +152,18 @@ private:
     CStepDlg4* page4_;
     CStepDlg5* page5_;
     OperatingPointList* pointList_;
+    StackList* stackList_;
     QButtonGroup* direction_;
 
     ResultList list_;
     Comparison compared_;
     SearchCriteria criteria_;
     std::string criteriaText_;
+    // The hot side (K) the listed modules were found at; none when the list
+    // holds every module, whatever the hot side.
+    std::optional<double> listThot_;
+    // The request the listed operating points answer.
+    std::optional<AdviceRequest> advised_;
     int sortKey_ = 0;
     int sortOrder_ = 0;
     int step_ = 1;

@@ -8,6 +8,8 @@ namespace vantiq {
 
 NameFilterEdit::NameFilterEdit(QWidget* parent) : QLineEdit(parent) {
     setMaxLength(kMaxChars);
+    setToolTip(QStringLiteral("Part of the module name, up to %1 characters (empty: any name)")
+                   .arg(kMaxChars));
     connect(this, &QLineEdit::textChanged, this, &NameFilterEdit::CheckEdit);
 }
 

@@ -1,9 +1,10 @@
 #include "gui/panel/operating_point_list.h"
 
 #include <QHeaderView>
+#include <QKeyEvent>
 
+#include "core/advisor/advice_table.h"
 #include "core/base/cp1251.h"
-#include "core/model/celsius.h"
 #include "gui/panel/row_picks.h"
 
 namespace vantiq {
@@ -15,19 +16,13 @@ constexpr AdviceKey kColumnKeys[] = {AdviceKey::Power,   AdviceKey::Name,    Adv
                                      AdviceKey::Cop,     AdviceKey::Thot};
 constexpr int kColumnCount = static_cast<int>(std::size(kColumnKeys));
 
-QString Number(double value, int decimals) {
-    return QString::number(value, 'f', decimals);
-}
-
 QStringList RowTexts(const TemBase& base, const OperatingPoint& p, int row) {
-    return {QString::number(row),
-            QString::fromStdString(Cp1251ToUtf8(base.records.at(p.index).Name())),
-            QString::number(p.modules),
-            Number(p.current, 3),
-            Number(p.voltage, 3),
-            Number(p.power, 2),
-            Number(p.cop, 3),
-            Number(p.thot - kCelsiusOffset, 1)};
+    QStringList texts = {QString::number(row),
+                         QString::fromStdString(Cp1251ToUtf8(base.records.at(p.index).Name()))};
+    for (const std::string& number : AdviceShownNumbers(p)) {
+        texts.append(QString::fromStdString(number));
+    }
+    return texts;
 }
 
 }  // namespace
@@ -47,8 +42,27 @@ OperatingPointList::OperatingPointList(const TemBase& base, QWidget* parent)
             [this](QTreeWidgetItem* item) { emit RowClicked(indexOfTopLevelItem(item)); });
 }
 
-void OperatingPointList::SetPoints(std::vector<OperatingPoint> points) {
+void OperatingPointList::keyPressEvent(QKeyEvent* event) {
+    const QTreeWidgetItem* before = currentItem();
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    QTreeWidget::keyPressEvent(event);
+    const int row = indexOfTopLevelItem(currentItem());
+    if (row >= 0 && (enter || currentItem() != before)) {
+        emit RowClicked(row);
+    }
+}
+
+void OperatingPointList::SetPoints(std::vector<OperatingPoint> points,
+                                   std::vector<PullDown> pullDowns) {
     points_ = std::move(points);
+    pullDowns_.clear();
+    for (std::size_t k = 0; k < pullDowns.size() && k < points_.size(); ++k) {
+        pullDowns_.emplace(points_[k].index, pullDowns[k]);
+    }
+    setColumnCount(kColumnCount + (pullDowns_.empty() ? 0 : 1));
+    if (!pullDowns_.empty()) {
+        headerItem()->setText(kColumnCount, QStringLiteral("Pull-down (s)"));
+    }
     sortColumn_ = 0;
     reversed_ = false;
     ShowRows();
@@ -69,10 +83,15 @@ void OperatingPointList::ShowRows() {
     QList<QTreeWidgetItem*> items;
     items.reserve(static_cast<qsizetype>(points_.size()));
     for (std::size_t row = 0; row < points_.size(); ++row) {
-        items.append(new QTreeWidgetItem(RowTexts(base_, points_[row], static_cast<int>(row))));
+        QStringList texts = RowTexts(base_, points_[row], static_cast<int>(row));
+        if (const auto found = pullDowns_.find(points_[row].index); found != pullDowns_.end()) {
+            const auto& seconds = found->second.seconds;
+            texts.append(seconds ? QString::number(*seconds, 'f', 1) : QStringLiteral("never"));
+        }
+        items.append(new QTreeWidgetItem(texts));
     }
     addTopLevelItems(items);
-    for (int column = 0; column < kColumnCount; ++column) {
+    for (int column = 0; column < columnCount(); ++column) {
         resizeColumnToContents(column);
     }
 }

@@ -12,6 +12,10 @@ class CStepDlg : public QWidget {
 public:
     using QWidget::QWidget;
 
+    // Puts the keyboard focus on the page's first enabled field, where a
+    // user arriving at the step starts typing.
+    void FocusFirstField();
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
 };

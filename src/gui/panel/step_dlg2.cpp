@@ -7,6 +7,10 @@ namespace vantiq {
 
 CStepDlg2::CStepDlg2(QWidget* parent) : CStepDlg(parent), ui_(std::make_unique<Ui::StepDlg2>()) {
     ui_->setupUi(this);
+    SetUpNumberBox(ui_->qEdit,
+                   QStringLiteral("Heat load to pump, W: above 0 (empty or 0: not asked)"));
+    SetUpNumberBox(ui_->dtEdit, QStringLiteral("Temperature difference Th - Tc, K: 0 or more "
+                                               "(empty or 0: not asked)"));
 }
 
 CStepDlg2::~CStepDlg2() = default;

@@ -15,6 +15,13 @@ constexpr std::array<int, 4> kTolerances = {1, 5, 10, 20};
 
 CStepDlg3::CStepDlg3(QWidget* parent) : CStepDlg(parent), ui_(std::make_unique<Ui::StepDlg3>()) {
     ui_->setupUi(this);
+    SetUpNumberBox(ui_->voltageEdit,
+                   QStringLiteral("Supply voltage, V: above 0 (empty or 0: no limit)"));
+    SetUpNumberBox(ui_->currentEdit,
+                   QStringLiteral("Supply current, A: above 0 (empty or 0: no limit)"));
+    SetUpNumberBox(
+        ui_->resistanceEdit,
+        QStringLiteral("Module resistance wanted, ohms: above 0 (empty or 0: not asked)"));
     connect(ui_->supplyRadio, &QRadioButton::clicked, this, &CStepDlg3::ModeClicked);
     connect(ui_->resistanceRadio, &QRadioButton::clicked, this, &CStepDlg3::ModeClicked);
 }

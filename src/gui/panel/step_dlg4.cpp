@@ -7,6 +7,12 @@ namespace vantiq {
 
 CStepDlg4::CStepDlg4(QWidget* parent) : CStepDlg(parent), ui_(std::make_unique<Ui::StepDlg4>()) {
     ui_->setupUi(this);
+    SetUpNumberBox(ui_->widthEdit,
+                   QStringLiteral("Largest module width, mm: above 0 (empty or 0: no limit)"));
+    SetUpNumberBox(ui_->lengthEdit,
+                   QStringLiteral("Largest module length, mm: above 0 (empty or 0: no limit)"));
+    SetUpNumberBox(ui_->heightEdit,
+                   QStringLiteral("Largest module height, mm: above 0 (empty or 0: no limit)"));
 }
 
 CStepDlg4::~CStepDlg4() = default;

@@ -11,6 +11,9 @@ ThotSpinBox::ThotSpinBox(QWidget* parent) : QSpinBox(parent) {
     setWrapping(false);
     setAlignment(Qt::AlignRight);
     setKeyboardTracking(false);
+    setToolTip(QStringLiteral("Hot side temperature, \u00B0C: %1 to %2")
+                   .arg(minimum() - kCelsiusOffsetWhole)
+                   .arg(maximum() - kCelsiusOffsetWhole));
 }
 
 QString ThotSpinBox::textFromValue(int kelvin) const {

@@ -57,16 +57,19 @@ void CChildView::DrawGraphs() {
     for (const TemRecord* record : records) {
         legend.push_back({DisplayName(*record), record->rated.imax});
     }
-    const int band = std::min(LegendBandHeight(records.size()), buffer_.height());
+    const int band = std::min(LegendBandHeight(legend, buffer_.width()), buffer_.height());
     const int width = buffer_.width();
     const int height = buffer_.height() - band;
     buffer_.fill(palette().color(QPalette::Window));
     QPainter painter(&buffer_);
-    DrawLegendBand(painter, width, legend, base_.thot, colors_);
-    DrawViewCross(painter, width, height, band);
     const bool marked = point_ && static_cast<std::int32_t>(point_->index) == base_.selected;
-    plotted_ = DrawModuleGraphs(painter, ViewQuadrants(width, height, band), records, base_.thot,
-                                colors_, kScreenGraphStyle, marked ? &*point_ : nullptr);
+    // A point found under a heat sink sits at a hot side of its own: the
+    // curves it is marked on are drawn there, and the band says so.
+    const double thot = marked ? point_->thot : base_.thot;
+    DrawLegendBand(painter, width, legend, thot, colors_);
+    DrawViewCross(painter, width, height, band);
+    plotted_ = DrawModuleGraphs(painter, ViewQuadrants(width, height, band), records, thot, colors_,
+                                kScreenGraphStyle, marked ? &*point_ : nullptr);
 }
 
 QString CChildView::ReadOutAt(QPoint at) const {

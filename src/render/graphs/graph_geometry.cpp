@@ -128,6 +128,30 @@ FamilyAxes FamilyGraphAxes(double xMin, double yMax) {
     return {RoundOutward(xMin, kAxisStep), std::isfinite(yHigh) ? yHigh : kSmallestValueLimit};
 }
 
+std::vector<std::optional<QPoint>> PlaceTickLabels(std::span<const QRect> boxes,
+                                                   const QRect& topBox, const QRect& sideBox) {
+    std::vector<std::optional<QPoint>> offsets;
+    std::vector<QRect> placed;
+    for (const QRect& box : boxes) {
+        QPoint offset;
+        if (box.intersects(topBox)) {
+            offset.ry() = topBox.bottom() + 1 - box.top();
+        }
+        if (box.translated(offset).intersects(sideBox)) {
+            offset.rx() = sideBox.right() + 1 - box.left();
+        }
+        const QRect moved = box.translated(offset);
+        const bool free = std::none_of(placed.begin(), placed.end(), [&moved](const QRect& other) {
+            return moved.intersects(other);
+        });
+        offsets.push_back(free ? std::optional(offset) : std::nullopt);
+        if (free) {
+            placed.push_back(moved);
+        }
+    }
+    return offsets;
+}
+
 int ScaledPixels(int pixels, double scale) {
     return std::max(1, static_cast<int>(std::lround(pixels * scale)));
 }

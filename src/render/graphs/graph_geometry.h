@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <optional>
+#include <span>
 #include <variant>
 #include <vector>
 
@@ -81,6 +82,14 @@ struct GraphLayout {
     QPoint topCaption;                 // centre-top of the horizontal caption
     QPoint sideCaption;                // centre-top of the rotated caption
 };
+
+// How far each label whose text box is `boxes[i]` (in drawing order) moves
+// so that tick labels never cover the axis titles, or nullopt when it is
+// left out: a label over the top caption's box moves down below it, one
+// over the side caption's box moves right of it; then a label that would
+// touch one placed before it is left out. On a large graph nothing moves.
+std::vector<std::optional<QPoint>> PlaceTickLabels(std::span<const QRect> boxes,
+                                                   const QRect& topBox, const QRect& sideBox);
 
 // Layout of the curve graph on a bitmap of `width` × `height`. `scale`
 // multiplies the fixed pixel offsets (the lift of the value labels), so a

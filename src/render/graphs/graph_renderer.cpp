@@ -1,5 +1,6 @@
 #include "render/graphs/graph_renderer.h"
 
+#include <QFontMetrics>
 #include <QPainter>
 #include <QPolygon>
 
@@ -69,6 +70,35 @@ void DrawCentredText(QPainter& painter, QPoint anchor, const QString& text) {
                      Qt::AlignHCenter | Qt::AlignTop | Qt::TextDontClip, text);
 }
 
+// `font` made smaller where `text` would be longer than `room` pixels, so a
+// long title on a small graph is drawn whole.
+QFont FittedFont(QFont font, const QString& text, int room, const QPaintDevice* device) {
+    const int length = QFontMetrics(font, device).horizontalAdvance(text);
+    if (length > room && room > 0 && font.pixelSize() > 0) {
+        font.setPixelSize(std::max(1, font.pixelSize() * room / length));
+    }
+    return font;
+}
+
+// The tick labels that fit, each centred on its anchor like DrawCentredText;
+// they are judged by their ink, as a reader sees them touch.
+void DrawTickLabels(QPainter& painter, const GraphLayout& layout) {
+    const QFontMetrics metrics(painter.font(), painter.device());
+    std::vector<QRect> boxes;
+    for (const GraphLabel& label : layout.labels) {
+        const QRect ink = metrics.tightBoundingRect(label.text);
+        const QPoint origin(label.anchor.x() - metrics.horizontalAdvance(label.text) / 2,
+                            label.anchor.y() + metrics.ascent());
+        boxes.push_back(ink.translated(origin));
+    }
+    const auto offsets = PlaceTickLabels(boxes, layout.topBox, layout.sideBox);
+    for (std::size_t i = 0; i < layout.labels.size(); ++i) {
+        if (offsets[i]) {
+            DrawCentredText(painter, layout.labels[i].anchor + *offsets[i], layout.labels[i].text);
+        }
+    }
+}
+
 void DrawCaptions(QPainter& painter, const GraphLayout& layout, const GraphCaptions& captions,
                   const GraphFonts& fonts, double scale) {
     const double radius = kBoxCornerRadius * scale;
@@ -77,12 +107,13 @@ void DrawCaptions(QPainter& painter, const GraphLayout& layout, const GraphCapti
     painter.drawRoundedRect(QRectF(layout.topBox), radius, radius);
     painter.drawRoundedRect(QRectF(layout.sideBox), radius, radius);
     painter.setPen(Qt::white);
-    painter.setFont(fonts.caption);
+    const QPaintDevice* device = painter.device();
+    painter.setFont(FittedFont(fonts.caption, captions.x, layout.bitmapWidth * 49 / 50, device));
     DrawCentredText(painter, layout.topCaption, captions.x);
     painter.save();
     painter.translate(layout.sideCaption);
     painter.rotate(-90.0);  // the side caption runs upward, its top to the left
-    painter.setFont(fonts.side);
+    painter.setFont(FittedFont(fonts.side, captions.y, layout.plotHeight * 49 / 50, device));
     DrawCentredText(painter, QPoint(0, 0), captions.y);
     painter.restore();
 }
@@ -139,9 +170,11 @@ void Graph::DrawFrame(const GraphLayout& layout, const GraphCaptions& captions, 
     DrawCaptions(painter, layout, captions, fonts, style.scale);
     painter.setPen(Qt::black);
     painter.setFont(fonts.label);
-    for (const GraphLabel& label : layout.labels) {
-        DrawCentredText(painter, label.anchor, label.text);
-    }
+    DrawTickLabels(painter, layout);
+}
+
+QPen MarkCurvePen(const GraphStyle& style) {
+    return QPen(kMarkColor, style.penWidth, Qt::DashLine, Qt::FlatCap, Qt::RoundJoin);
 }
 
 Qt::PenStyle ModuleLineStyle(std::size_t module) {
@@ -177,8 +210,7 @@ void Graph::DrawMark(const GraphLayout& layout, const FamilyAxes& axes, const Gr
             line << *point;
         }
     }
-    QPen dashed(kMarkColor, style.penWidth, Qt::DashLine, Qt::FlatCap, Qt::RoundJoin);
-    painter.setPen(dashed);
+    painter.setPen(MarkCurvePen(style));
     painter.drawPolyline(line);
     const auto centre = FamilyGraphPoint(layout, axes, mark.x, mark.y);
     if (!centre) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QPen>
 #include <QString>
 
 #include <optional>
@@ -43,6 +44,9 @@ struct GraphMark {
 
 // Graphs overlay the curves of at most this many modules.
 inline constexpr std::size_t kMaxOverlaidModules = 3;
+
+// The dashed purple pen of an operating point's curve in `style`.
+QPen MarkCurvePen(const GraphStyle& style);
 
 // The line style of the curves of the `module`-th of several overlaid
 // modules: solid, dashed, dotted (solid beyond the third).

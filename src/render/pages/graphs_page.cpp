@@ -63,7 +63,9 @@ const std::array<FamilyGraph, 3> kFamilyGraphs = {{
 }  // namespace
 
 GraphStyle PrintGraphStyle(double dpi) {
-    constexpr GraphStyle kAtReference{4, 25};
+    // A 60-pixel cell at 600 dpi holds type of about 6.5 pt, readable on
+    // paper; the scale keeps that size at any printer resolution.
+    constexpr GraphStyle kAtReference{4, 60};
     const double scale = dpi > 0.0 ? dpi / kPrintReferenceDpi : 1.0;
     return {ScaledPixels(kAtReference.penWidth, scale),
             ScaledPixels(kAtReference.fontHeight, scale), scale};

@@ -7,6 +7,7 @@
 #include "render/pages/page_font.h"
 #include "render/pages/page_texts.h"
 #include "render/pages/print_layout.h"
+#include "render/pages/print_legend.h"
 
 namespace vantiq {
 namespace {
@@ -97,7 +98,12 @@ void PrintGraphsPage(QPainter& painter, int width, int height, const TemRecord& 
     }
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawImage(page.headerPicture, DrawHeaderPicture());
-    DrawModuleGraphs(painter, page.graphCells, record, thot, colors, PrintGraphStyle(dpi), point);
+    // The rated values are the catalogue's at `thot`; the graphs a point is
+    // marked on are drawn at the point's own hot side.
+    const GraphStyle style = PrintGraphStyle(dpi);
+    DrawPrintLegend(painter, page.legendBand, record.rated.imax, colors, point, style);
+    DrawModuleGraphs(painter, page.graphCells, record, point ? point->thot : thot, colors, style,
+                     point);
     painter.restore();
     DrawDatasheetStrip(painter, width, height);
 }

@@ -67,6 +67,8 @@ GraphsPageLayout LayOutGraphsPage(int w, int h) {
     page.headerPicture = QRect(Part(0.65, w), Part(0.015, h), Part(0.14, w), Part(0.06, h));
     page.titleMaxWidth = page.headerPicture.left() - page.title.x() - Part(0.01, w);
     page.graphCells = LayOutCells(w, h);
+    const int legendTop = page.graphsHeading.y() + page.headingFont.height + Part(0.005, h);
+    page.legendBand = Edges(Part(0.1, w), legendTop, Part(0.9, w), Part(0.29, h));
     return page;
 }
 

@@ -51,6 +51,8 @@ struct GraphsPageLayout {
     QPoint pointLine;  // the operating point's line under the table, when there is one
     PageFontSpec pointFont;
     QRect headerPicture;
+    // The band between the graphs heading and the graphs, for the legend.
+    QRect legendBand;
     // Top-left, top-right, bottom-left, bottom-right; neighbours share a border.
     GraphCells graphCells{};
 };

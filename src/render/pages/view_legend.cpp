@@ -3,9 +3,12 @@
 #include <QFontMetrics>
 #include <QPainter>
 
+#include <algorithm>
+
 #include "core/model/curve_tables.h"
 #include "render/graphs/graph_fonts.h"
 #include "render/graphs/graph_renderer.h"
+#include "render/pages/legend_flow.h"
 #include "render/pages/page_texts.h"
 
 namespace vantiq {
@@ -17,48 +20,66 @@ constexpr int kMargin = 4;
 constexpr int kSwatchPen = 2;
 const QColor kRuleColor(140, 140, 170);
 
-// The swatch's length, the gap after it and the gap after the text.
-struct EntrySpacing {
-    int swatch = 24;
-    int gap = 6;
-    int after = 18;
-};
 // For a row that would not fit the window's width with the roomy spacing.
-constexpr EntrySpacing kCompactSpacing{14, 4, 10};
+constexpr LegendSpacing kCompactSpacing{14, 4, 10};
+
+QFont LegendFont() {
+    return MakeGraphFont(kFontHeight, 400);
+}
 
 // A short line in `pen` with `text` after it, starting at `x` on the row
-// whose top is `top`; returns where the next entry may start.
-int DrawEntry(QPainter& painter, int x, int top, const QPen& pen, const QString& text,
-              EntrySpacing spacing = {}) {
+// whose top is `top`.
+void DrawEntry(QPainter& painter, int x, int top, const QPen& pen, const QString& text,
+               LegendSpacing spacing = {}) {
     const int middle = top + kRowHeight / 2;
     painter.setPen(pen);
     painter.drawLine(x, middle, x + spacing.swatch, middle);
     x += spacing.swatch + spacing.gap;
     painter.setPen(Qt::black);
     painter.drawText(QRect(x, top, 100000, kRowHeight), Qt::AlignLeft | Qt::AlignVCenter, text);
-    return x + painter.fontMetrics().horizontalAdvance(text) + spacing.after;
 }
 
-void DrawColourRow(QPainter& painter, int top, int width, std::span<const LegendModule> modules,
-                   const ColorSettings& colors) {
+// The curve texts, largest current first, as people read the curves from the top.
+QStringList ColourTexts(std::span<const LegendModule> modules) {
     const std::optional<double> imax =
         modules.size() == 1 ? std::optional(modules.front().imax) : std::nullopt;
     QStringList texts;
-    // Largest current first, as people read the curves from the top.
     for (std::size_t k = kCurveFactors.size(); k-- > 0;) {
         texts.append(CurrentLegendText(k, imax));
     }
-    const EntrySpacing roomy;
-    int needed = kMargin;
-    for (const QString& text : texts) {
-        needed +=
-            roomy.swatch + roomy.gap + painter.fontMetrics().horizontalAdvance(text) + roomy.after;
+    return texts;
+}
+
+struct ColourLayout {
+    LegendSpacing spacing;
+    std::vector<LegendSlot> places;
+};
+
+// The roomy spacing on one row where it fits, otherwise the compact one,
+// wrapped onto as many rows as the width needs.
+ColourLayout LayOutColours(std::span<const LegendModule> modules, int width) {
+    const QFontMetrics metrics(LegendFont());
+    std::vector<int> widths;
+    for (const QString& text : ColourTexts(modules)) {
+        widths.push_back(metrics.horizontalAdvance(text));
     }
-    const EntrySpacing spacing = needed - roomy.after <= width ? roomy : kCompactSpacing;
-    int x = kMargin;
+    const int right = width - kMargin;
+    ColourLayout layout{LegendSpacing{}, FlowLegend(widths, kMargin, right, LegendSpacing{})};
+    if (LegendRows(layout.places) > 1) {
+        layout = {kCompactSpacing, FlowLegend(widths, kMargin, right, kCompactSpacing)};
+    }
+    return layout;
+}
+
+void DrawColourRows(QPainter& painter, int top, int width, std::span<const LegendModule> modules,
+                    const ColorSettings& colors) {
+    const QStringList texts = ColourTexts(modules);
+    const ColourLayout layout = LayOutColours(modules, width);
     for (qsizetype i = 0; i < texts.size(); ++i) {
         const std::size_t k = kCurveFactors.size() - 1 - static_cast<std::size_t>(i);
-        x = DrawEntry(painter, x, top, QPen(colors.ForCurve(k), kSwatchPen), texts[i], spacing);
+        const LegendSlot slot = layout.places[static_cast<std::size_t>(i)];
+        DrawEntry(painter, slot.x, top + slot.row * kRowHeight,
+                  QPen(colors.ForCurve(k), kSwatchPen), texts[i], layout.spacing);
     }
 }
 
@@ -88,9 +109,10 @@ QString CurrentLegendText(std::size_t factor, std::optional<double> imax) {
                : name;
 }
 
-int LegendBandHeight(std::size_t modules) {
-    const std::size_t rows = 2 + (modules > 1 ? modules : 0);
-    return static_cast<int>(rows) * kRowHeight + 2 * kMargin + 1;
+int LegendBandHeight(std::span<const LegendModule> modules, int width) {
+    const int colourRows = std::max(1, LegendRows(LayOutColours(modules, width).places));
+    const int rows = 1 + colourRows + static_cast<int>(modules.size() > 1 ? modules.size() : 0);
+    return rows * kRowHeight + 2 * kMargin + 1;
 }
 
 void DrawLegendBand(QPainter& painter, int width, std::span<const LegendModule> modules,
@@ -98,7 +120,7 @@ void DrawLegendBand(QPainter& painter, int width, std::span<const LegendModule> 
     if (modules.empty()) {
         return;
     }
-    const int height = LegendBandHeight(modules.size());
+    const int height = LegendBandHeight(modules, width);
     painter.save();
     painter.fillRect(0, 0, width, height - 1, Qt::white);
     painter.fillRect(0, height - 1, width, 1, kRuleColor);
@@ -108,10 +130,11 @@ void DrawLegendBand(QPainter& painter, int width, std::span<const LegendModule> 
     painter.setPen(Qt::black);
     painter.drawText(QRect(kMargin, kMargin, width - 2 * kMargin, kRowHeight),
                      Qt::AlignLeft | Qt::AlignVCenter, GraphHeaderText(modules, thot));
-    painter.setFont(MakeGraphFont(kFontHeight, 400));
-    DrawColourRow(painter, kMargin + kRowHeight, width, modules, colors);
+    painter.setFont(LegendFont());
+    DrawColourRows(painter, kMargin + kRowHeight, width, modules, colors);
     if (modules.size() > 1) {
-        DrawModuleRows(painter, kMargin + 2 * kRowHeight, modules);
+        const int colourRows = LegendRows(LayOutColours(modules, width).places);
+        DrawModuleRows(painter, kMargin + (1 + colourRows) * kRowHeight, modules);
     }
     painter.restore();
 }

@@ -27,9 +27,10 @@ QString GraphHeaderText(std::span<const LegendModule> modules, double thot);
 QString CurrentLegendText(std::size_t factor, std::optional<double> imax);
 
 // The height in pixels of the band above the view's graphs for `modules`
-// modules: the header, the row of curve colours and, when several are
-// overlaid, one row per module with its line style.
-int LegendBandHeight(std::size_t modules);
+// across `width` pixels: the header, the curve colours (on as many rows as
+// that width needs) and, when several are overlaid, one row per module
+// with its line style.
+int LegendBandHeight(std::span<const LegendModule> modules, int width);
 
 // Draws that band across `width` pixels at the painter's origin: white, with
 // a one-pixel rule along its bottom. Nothing is drawn for no module.

@@ -54,6 +54,10 @@ TEST(AdviceCheck, NamesTheFirstFaultyInputOrNone) {
         {"64 modules", [](AdviceRequest& r) { r.modules = 64; }, std::nullopt},
         {"65 modules", [](AdviceRequest& r) { r.modules = 65; }, AdviceInput::Modules},
         {"-1 modules", [](AdviceRequest& r) { r.modules = -1; }, AdviceInput::Modules},
+        {"no cold mass", [](AdviceRequest& r) { r.coldMass = 0.0; }, std::nullopt},
+        {"negative cold mass", [](AdviceRequest& r) { r.coldMass = -1e-9; }, AdviceInput::ColdMass},
+        {"infinite cold mass", [](AdviceRequest& r) { r.coldMass = HUGE_VAL; },
+         AdviceInput::ColdMass},
         {"the load before the count",
          [](AdviceRequest& r) {
              r.modules = 65;

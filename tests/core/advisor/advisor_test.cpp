@@ -195,6 +195,19 @@ TEST(RejectionSummary, CountsEachReasonInOrder) {
     EXPECT_EQ(RejectionSummary(request, advice),
               "1 module cannot pump 20.0 W even as 16 modules with the cold side at 10.0 \u00B0C; "
               "2 need a better heat sink than 0.25 K/W");
+    // Past every module's dTmax at a fixed hot side the way out is a second
+    // stage; the same reach under a sink, whose hot side is not yet known,
+    // says nothing.
+    advice.candidates = 3;
+    advice.deepest = 72.44;
+    EXPECT_EQ(RejectionSummary(request, advice).find("two-stage"), std::string::npos);
+    request = Fixed(2.0, 80.0);
+    advice.rejected = {3, 0, 0, 0};
+    EXPECT_EQ(RejectionSummary(request, advice),
+              "3 modules cannot pump 2.0 W at dT 80 K; no single module reaches dT 80 K (the "
+              "most is 72.4 K): a two-stage stack is needed");
+    advice.deepest = 80.0;
+    EXPECT_EQ(RejectionSummary(request, advice), "3 modules cannot pump 2.0 W at dT 80 K");
 }
 
 }  // namespace

@@ -24,6 +24,31 @@ TEST(BaseFile, HoldsTheFileExclusivelyUntilReleased) {
     EXPECT_TRUE(BaseFile::OpenExclusive(path)) << "closing must release the lock";
 }
 
+// Readers share the file; a writer's exclusive hold and any other exclude
+// each other, whichever came first.
+TEST(BaseFile, ReadersShareTheFileAndAWriterHoldsItAlone) {
+    test::TempDir dir;
+    const auto path = dir.File("Base.tmb");
+    test::WriteBytes(path, {1, 2, 3, 4, 5});
+    using Open = std::optional<BaseFile> (*)(const std::string&);
+    const struct {
+        const char* what;
+        Open first;
+        Open second;
+        bool both;
+    } cases[] = {
+        {"two readers", BaseFile::OpenShared, BaseFile::OpenShared, true},
+        {"a writer while a reader holds it", BaseFile::OpenShared, BaseFile::OpenExclusive, false},
+        {"a reader while a writer holds it", BaseFile::OpenExclusive, BaseFile::OpenShared, false},
+    };
+    for (const auto& c : cases) {
+        auto first = c.first(path);
+        ASSERT_TRUE(first) << c.what;
+        EXPECT_EQ(c.second(path).has_value(), c.both) << c.what;
+        EXPECT_EQ(first->Size(), 5u) << c.what;
+    }
+}
+
 TEST(BaseFile, RefusesMissingFilesAndFolders) {
     test::TempDir dir;
     EXPECT_FALSE(BaseFile::OpenExclusive(dir.File("absent.tmb")));

@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstdint>
 
+#include "core/base/base_file.h"
 #include "core/base/base_layout.h"
 #include "core/model/rated_values.h"
 #include "module_generator.h"
@@ -32,7 +33,9 @@ protected:
     TemBase base_;
 };
 
-TEST_F(BaseLoaderTest, MissingOrHeldFileIsNotFound) {
+// Readers (the window and the command line) open the same catalogue side by
+// side; a file held for writing is refused.
+TEST_F(BaseLoaderTest, MissingOrHeldForWritingFileIsNotFound) {
     Status opened = OpenBase(base_, dir_.File("Base.tmb"));
     ASSERT_FALSE(opened.ok());
     EXPECT_EQ(opened.error().message, "File not found or it's buzy by another process.");
@@ -40,10 +43,16 @@ TEST_F(BaseLoaderTest, MissingOrHeldFileIsNotFound) {
     const auto path = Catalogue({WorkedExampleModule()});
     ASSERT_TRUE(OpenBase(base_, path).ok());
     TemBase second;
-    opened = OpenBase(second, path);
+    EXPECT_TRUE(OpenBase(second, path).ok()) << "a second reader";
+    base_ = TemBase();
+    second = TemBase();
+    auto writer = BaseFile::OpenExclusive(path);
+    ASSERT_TRUE(writer);
+    TemBase third;
+    opened = OpenBase(third, path);
     ASSERT_FALSE(opened.ok());
     EXPECT_EQ(opened.error().message, "File not found or it's buzy by another process.");
-    EXPECT_FALSE(second.isOpen);
+    EXPECT_FALSE(third.isOpen);
 }
 
 class RecordingProgress : public LoadProgress {

@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "core/base/base_error.h"
+#include "core/base/base_file.h"
 #include "core/base/data_folders.h"
 #include "test_support.h"
 
@@ -69,8 +70,8 @@ TEST_F(CatalogueFinderTest, NamesEveryPathTriedWhenNoneIsThere) {
 TEST_F(CatalogueFinderTest, AHeldOrDamagedFileStopsTheSearch) {
     PutCatalogue("current");
     PutCatalogue("installed");
-    TemBase holder;
-    ASSERT_TRUE(OpenFirstBase(holder, {{Base("current")}}).ok());
+    const auto writer = BaseFile::OpenExclusive(Base("current"));  // a writer holds it
+    ASSERT_TRUE(writer);
     auto found = OpenFirstBase(base_, Candidates());
     ASSERT_FALSE(found.ok());
     EXPECT_EQ(found.error().message.substr(0, found.error().message.find('\n')),

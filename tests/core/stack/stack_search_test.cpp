@@ -4,25 +4,12 @@
 
 #include "core/advisor/advisor.h"
 #include "core/model/performance_model.h"
-#include "core/model/rated_values.h"
-#include "module_generator.h"
 #include "test_support.h"
 
 namespace vantiq {
 namespace {
 
 constexpr double kTh = 298.0;
-
-TemBase Generated(std::size_t count, std::uint64_t seed) {
-    TemBase base;
-    base.records = test::GeneratedModules(count, seed);
-    base.records.push_back(test::WorkedExampleModule());
-    for (auto& r : base.records) {
-        DeriveRatedValues(r, kTh);
-    }
-    base.count = static_cast<std::uint32_t>(base.records.size());
-    return base;
-}
 
 struct StackCase {
     const char* name;
@@ -70,6 +57,12 @@ void ExpectBalanced(const TemBase& base, const StackPoint& p, const StackCase& c
     EXPECT_NEAR(p.cop, c.q / power, 1e-9);
     EXPECT_GE(m * bottom.file.width * bottom.file.length,
               n * top.file.width * top.file.length * (1 - 1e-9));
+    // Each stage on its own is an operating point between its two sides.
+    const auto stages = StageOperatingPoints(top, bottom, p);
+    EXPECT_NEAR(stages[0].thot - stages[0].dt, tc, 1e-9);
+    EXPECT_NEAR(stages[0].thot, stages[1].thot - stages[1].dt, 1e-9);
+    EXPECT_NEAR(stages[1].heatRejected - stages[1].power, rejected, 1e-6 * rejected);
+    EXPECT_NEAR(stages[0].power + stages[1].power, p.power, 1e-9 * p.power);
     if (c.currents == StageCurrents::Shared) {
         EXPECT_EQ(p.upper.current, p.lower.current);
         EXPECT_LE(n * p.upper.voltage + m * p.lower.voltage, c.volts > 0 ? c.volts : 1e300);
@@ -104,7 +97,7 @@ void ExpectLeastPower(const TemBase& base, const StackPoint& p, const StackCase&
 // every stack must balance, and past what one stage reaches stacks still
 // carry the load.
 TEST(FindStacks, PrunedScanMatchesEveryPairAndEveryStackBalances) {
-    const TemBase base = Generated(36, 26);
+    const TemBase base = test::GeneratedBase(36, 26, kTh);
     const StackCase cases[] = {
         {"beyond one stage", 2.0, 80.0, StageCurrents::Separate},
         {"beyond one stage on one current", 2.0, 80.0, StageCurrents::Shared},

@@ -5,6 +5,7 @@
 #include <QTreeView>
 
 #include <filesystem>
+#include <functional>
 
 #include "app_fixture.h"
 #include "core/base/base_file.h"
@@ -26,9 +27,9 @@ protected:
     int ListedRows() const {
         return Find<QTreeView>(Frame().Panel(), "resultList")->model()->rowCount();
     }
-    // Picks `path` in File > "Open catalogue..."; the message boxes shown.
-    std::vector<ModalWatcher::Box> OpenThroughMenu(const QString& path) {
-        ModalWatcher watcher([path](QDialog* dialog) {
+    // Answers an open-file dialog with `path`.
+    static std::function<void(QDialog*)> ChooseFile(const QString& path) {
+        return [path](QDialog* dialog) {
             if (auto* files = qobject_cast<QFileDialog*>(dialog)) {
                 QTimer::singleShot(0, files, [files, path] {
                     // selectFile() leaves the name box alone while it has
@@ -37,7 +38,11 @@ protected:
                     static_cast<QDialog*>(files)->accept();  // QFileDialog's own is protected
                 });
             }
-        });
+        };
+    }
+    // Picks `path` in File > "Open catalogue..."; the message boxes shown.
+    std::vector<ModalWatcher::Box> OpenThroughMenu(const QString& path) {
+        ModalWatcher watcher(ChooseFile(path));
         Command(QStringLiteral("Open catalogue..."))->trigger();
         ProcessEvents();
         return watcher.Boxes();
@@ -83,18 +88,30 @@ TEST_F(CatalogueSwitchTest, ACatalogueThatFailsLeavesTheOneInUse) {
     EXPECT_TRUE(RememberedCatalogue().isEmpty()) << "a failed open is not remembered";
 }
 
-TEST_F(CatalogueSwitchTest, StartUpNamesEveryPlaceItLookedIn) {
+// Without a catalogue the start names every place it looked in, then offers
+// the open dialog: cancelled, the program ends; a file chosen there opens
+// and is tried first next time.
+TEST_F(CatalogueSwitchTest, StartUpNamesEveryPlaceItLookedInAndOffersToOpenOne) {
     std::filesystem::remove(dir_.path() / "Base.tmb");
-    ModalWatcher watcher;
-    EXPECT_FALSE(Start());
-    ASSERT_EQ(watcher.Boxes().size(), 1u);
-    const QString text = watcher.Boxes()[0].text;
-    EXPECT_TRUE(text.startsWith(QLatin1String(kNotFound)));
-    for (const std::string& path :
-         {dir_.File("Base.tmb"), dir_.File("data/Kestrin/Vantiq/Base.tmb")}) {
-        EXPECT_TRUE(text.contains(QString::fromStdString(path + ": not found")))
-            << text.toStdString();
+    {
+        ModalWatcher watcher;  // cancels the open dialog
+        EXPECT_FALSE(Start());
+        ASSERT_EQ(watcher.Boxes().size(), 1u);
+        const QString text = watcher.Boxes()[0].text;
+        EXPECT_TRUE(text.startsWith(QLatin1String(kNotFound)));
+        for (const std::string& path :
+             {dir_.File("Base.tmb"), dir_.File("data/Kestrin/Vantiq/Base.tmb")}) {
+            EXPECT_TRUE(text.contains(QString::fromStdString(path + ": not found")))
+                << text.toStdString();
+        }
     }
+    const QString small = SmallCatalogue("chosen.tmb", 3);
+    ModalWatcher watcher(ChooseFile(small));
+    ASSERT_TRUE(Start());
+    EXPECT_EQ(watcher.Boxes().size(), 1u);
+    EXPECT_EQ(Base().count, 3u);
+    EXPECT_EQ(Frame().CataloguePath(), small);
+    EXPECT_EQ(RememberedCatalogue(), small);
 }
 
 TEST_F(CatalogueSwitchTest, ACatalogueNamedAtStartIsOpenedWhereverItIs) {

@@ -47,7 +47,8 @@ TEST_F(MainFrameTest, FirstDisplayListsTheWholeBaseAndShowsItsFirstModule) {
     EXPECT_FALSE(Find<QLineEdit>(panel, "resistanceEdit")->isEnabled());
     EXPECT_FALSE(Find<QComboBox>(panel, "toleranceCombo")->isEnabled());
     EXPECT_EQ(Find<QComboBox>(panel, "sortCombo")->currentText(), "Sort by name");
-    EXPECT_EQ(Find<QPushButton>(panel, "searchButton")->toolTip(), "Start a new search");
+    EXPECT_EQ(Find<QPushButton>(panel, "searchButton")->toolTip(),
+              "Start a new search (Ctrl+Return)");
     EXPECT_EQ(Find<QPushButton>(panel, "showAllButton")->toolTip(), "Show all TEMs in the base");
     EXPECT_EQ(Find<QPushButton>(panel, "clearButton")->toolTip(),
               "Set all of TEM parameters to \"0\" to perform a new search");
@@ -82,7 +83,8 @@ TEST_F(MainFrameTest, MenuBarOffersFileViewSettingsAndHelp) {
     EXPECT_EQ(bar[2]->menu(), nullptr) << "Settings is a command, not a menu";
     EXPECT_EQ(
         Texts(bar[0]->menu()->actions()),
-        QStringList({"Open catalogue...", "-", "Print datasheet", "Print graphs", "-",
+        QStringList({"Open catalogue...", "Add module from datasheet...",
+                     "Import modules from CSV...", "-", "Print datasheet", "Print graphs", "-",
                      "Export graphs page as PDF...", "Export datasheet as PDF...",
                      "Export list as CSV...", "Export operating points as CSV...", "-", "Exit"}));
     EXPECT_EQ(Texts(bar[1]->menu()->actions()),

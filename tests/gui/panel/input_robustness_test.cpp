@@ -104,6 +104,35 @@ INSTANTIATE_TEST_SUITE_P(
         NumberCase{"Tiny", "qEdit", "1e-300", 1e-300, &SearchCriteria::requiredQ}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// Keys that cannot make a number are refused where they are typed, so the
+// box never holds text that would silently read as 0; every prefix of a
+// number is kept, and an emptied box is the unset value.
+TEST_F(InputRobustnessTest, KeysThatCannotMakeANumberAreRefusedAsTheyAreTyped) {
+    const struct {
+        const char* box;
+        const char* typed;
+        const char* kept;
+    } cases[] = {
+        {"qEdit", "abc", ""},
+        {"dtEdit", "nan", ""},
+        {"voltageEdit", "12a.5", "12.5"},
+        {"lengthEdit", " 40.25mm", "40.25"},
+        {"widthEdit", "1.2.3", "1.23"},
+        {"heightEdit", "-5", "-5"},
+        {"qEdit", "1e-3", "1e-3"},
+        {"currentEdit", "6,0", "60"},
+    };
+    for (const auto& c : cases) {
+        QLineEdit* box = Find<QLineEdit>(panel_, c.box);
+        box->clear();
+        TypeOver(box, QString::fromLatin1(c.typed));
+        EXPECT_EQ(box->text(), QString::fromLatin1(c.kept)) << c.box << " " << c.typed;
+    }
+    Find<QLineEdit>(panel_, "qEdit")->clear();
+    Search();
+    EXPECT_EQ(Text("qEdit"), QStringLiteral("0.0")) << "empty is the unset value";
+}
+
 TEST_F(InputRobustnessTest, HugeNumbersSurviveARoundTripThroughTheirBoxes) {
     Type("widthEdit", QStringLiteral("1.7976931348623157e308"));
     Search();

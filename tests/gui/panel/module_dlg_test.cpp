@@ -4,6 +4,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QStackedWidget>
@@ -253,6 +254,52 @@ TEST_F(ModuleDlgTest, AStepArrivingDuringAReloadIsDropped) {
     EXPECT_EQ(Frame().Catalogue().LoadCount(), loads + 1);
     EXPECT_EQ(Base().thot, 299.0);
     EXPECT_EQ(spin->text(), "26");
+}
+
+// What a user of any step meets: the window within the screen, every
+// label and button whole, every input with a tooltip, and the focus on the
+// first field of each step the keys lead to.
+void ExpectNothingCutAndEveryInputExplained(const QWidget* page) {
+    for (const QWidget* w : page->findChildren<QWidget*>()) {
+        if (!w->isVisible()) {
+            continue;
+        }
+        const auto* label = qobject_cast<const QLabel*>(w);
+        if (qobject_cast<const QAbstractButton*>(w) || (label && !label->wordWrap())) {
+            EXPECT_GE(w->width(), w->minimumSizeHint().width()) << w->objectName().toStdString();
+        }
+        const bool input = qobject_cast<const QAbstractSpinBox*>(w) ||
+                           (qobject_cast<const QLineEdit*>(w) &&
+                            !qobject_cast<const QAbstractSpinBox*>(w->parentWidget()));
+        if (input) {
+            EXPECT_FALSE(w->toolTip().isEmpty()) << w->objectName().toStdString();
+        }
+    }
+}
+
+TEST_F(ModuleDlgTest, TheStepKeysFocusEachStepsFirstFieldAndNothingIsCut) {
+    ModalWatcher watcher;  // the searches on the way may find nothing
+    Frame().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&Frame()));
+    EXPECT_TRUE(Frame().screen()->availableGeometry().contains(Frame().frameGeometry()))
+        << Frame().frameGeometry().width() << "x" << Frame().frameGeometry().height();
+    const auto press = [this](Qt::Key key) {
+        QTest::keyClick(Frame().focusWidget(), key, Qt::AltModifier);
+        ProcessEvents();
+    };
+    ExpectNothingCutAndEveryInputExplained(panel_);
+    for (const char* field : {"qEdit", "voltageEdit", "widthEdit", "modulesSpin"}) {
+        press(Qt::Key_Right);
+        EXPECT_EQ(Frame().focusWidget(), Find<QWidget>(panel_, field)) << field;
+        ExpectNothingCutAndEveryInputExplained(panel_);
+    }
+    EXPECT_EQ(ShownStep(), 5);
+    press(Qt::Key_Left);
+    EXPECT_EQ(ShownStep(), 4);
+    EXPECT_EQ(Frame().focusWidget(), Find<QWidget>(panel_, "widthEdit"));
+    EXPECT_TRUE(Find<QPushButton>(panel_, "nextButton")->toolTip().endsWith("(Alt+Right)"));
+    EXPECT_TRUE(
+        Find<QPushButton>(panel_, "adviseButton")->toolTip().endsWith("(Ctrl+Shift+Return)"));
 }
 
 TEST_F(ModuleDlgTest, NoResultShowsTheNoticeAndDisablesTheDirection) {

@@ -18,7 +18,13 @@
 namespace vantiq::test {
 namespace {
 
-void CloseBox(QMessageBox* box) {
+void CloseBox(QMessageBox* box, const QString& press) {
+    for (QAbstractButton* button : box->buttons()) {
+        if (!press.isEmpty() && button->text() == press) {
+            button->click();
+            return;
+        }
+    }
     if (QAbstractButton* button = box->defaultButton()) {
         button->click();
     } else if (QAbstractButton* escape = box->escapeButton()) {
@@ -39,12 +45,16 @@ ModalWatcher::ModalWatcher(std::function<void(QDialog*)> onDialog)
 void ModalWatcher::Poll() {
     QWidget* modal = QApplication::activeModalWidget();
     if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-        boxes_.push_back({box->windowTitle(), box->text(), box->icon()});
-        CloseBox(box);
+        boxes_.push_back({box->windowTitle(), box->text(), box->icon(), box->informativeText()});
+        CloseBox(box, press_);
         return;
     }
     auto* dialog = qobject_cast<QDialog*>(modal);
-    if (!dialog || !onDialog_ || std::count(seen_.begin(), seen_.end(), dialog) > 0) {
+    if (dialog && !onDialog_) {
+        dialog->reject();  // a dialog no test answers is cancelled
+        return;
+    }
+    if (!dialog || std::count(seen_.begin(), seen_.end(), dialog) > 0) {
         return;
     }
     seen_.emplace_back(dialog);

@@ -19,18 +19,23 @@ class QLineEdit;
 namespace vantiq::test {
 
 // Answers the modal windows that open while it lives, as a user would.
-// Message boxes are recorded and closed with their default button; any other
+// Message boxes are recorded and closed with their default button (or the
+// button named by PressInBoxes, where a box has one); any other
 // dialog is handed once to `onDialog`, which must not block (schedule the
-// clicks with a zero timer instead).
+// clicks with a zero timer instead), or cancelled without one.
 class ModalWatcher {
 public:
     struct Box {
         QString title;
         QString text;
         QMessageBox::Icon icon;
+        QString informativeText;
     };
 
     explicit ModalWatcher(std::function<void(QDialog*)> onDialog = {});
+
+    // From now on a box with a button reading `text` is closed with it.
+    void PressInBoxes(const QString& text) { press_ = text; }
 
     const std::vector<Box>& Boxes() const { return boxes_; }
 
@@ -39,6 +44,7 @@ private:
 
     std::function<void(QDialog*)> onDialog_;
     std::vector<Box> boxes_;
+    QString press_;
     std::vector<QPointer<QWidget>> seen_;
     QTimer timer_;
 };

@@ -6,10 +6,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
+#include "core/advisor/operating_point.h"
 #include "core/base/base_loader.h"
 #include "gui/view/view_modes.h"
+#include "render/pages/page_texts.h"
 #include "render/pages/view_legend.h"
 #include "test_support.h"
 
@@ -101,11 +104,13 @@ TEST_F(ChildViewTest, AResizeRedrawsTheGraphsAtTheNewSize) {
 TEST_F(ChildViewTest, GraphsSitBelowABandNamingTheModuleAndItsHotSide) {
     base.selected = 0;
     view.OnUpdateView(DisplayMode::Graph);
-    const int band = LegendBandHeight(1);
+    const LegendModule shown[] = {{DisplayName(base.records[0]), base.records[0].rated.imax}};
+    const int band = LegendBandHeight(shown, view.Buffer().width());
+    const int middle = band + (401 - band) / 2;
     const PlottedPage& plotted = view.Plotted();
     ASSERT_EQ(plotted.graphs.size(), 4u);
-    EXPECT_EQ(plotted.graphs[0].plot.placement, (Placement{0, band, 250, band + 178}));
-    EXPECT_EQ(plotted.graphs[3].plot.placement, (Placement{251, band + 179, 501, 401}));
+    EXPECT_EQ(plotted.graphs[0].plot.placement, (Placement{0, band, 250, middle}));
+    EXPECT_EQ(plotted.graphs[3].plot.placement, (Placement{251, middle + 1, 501, 401}));
     const QImage& page = view.Buffer();
     EXPECT_EQ(page.pixelColor(250, band + 10), kCross);
     EXPECT_EQ(page.pixelColor(250, band / 2), QColor(Qt::white)) << "the band spans the width";
@@ -117,6 +122,45 @@ TEST_F(ChildViewTest, GraphsSitBelowABandNamingTheModuleAndItsHotSide) {
         }
     }
     EXPECT_GT(ink, 500);
+}
+
+// The curves of `page` with a current factor, graph by graph.
+std::vector<Curve> FamilyCurves(const PlottedPage& page) {
+    std::vector<Curve> curves;
+    for (const PlottedGraph& graph : page.graphs) {
+        for (const PlottedCurve& curve : graph.curves) {
+            if (curve.factor) {
+                curves.push_back(curve.points);
+            }
+        }
+    }
+    return curves;
+}
+
+bool SameCurves(const std::vector<Curve>& a, const std::vector<Curve>& b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [](const Curve& p, const Curve& q) { return p.x == q.x && p.y == q.y; });
+}
+
+TEST_F(ChildViewTest, AMarkedPointsGraphsAreDrawnAtItsHotSide) {
+    base.selected = 0;
+    const TemRecord& record = base.records[0];
+    const double th = 315.3;  // where a heat sink let the set settle
+    const auto point =
+        SetPointAt(record, 0.3 * record.rated.qmax, 1, Wiring::Series, th - 20.0, th);
+    ASSERT_TRUE(point.has_value());
+    view.OnUpdateView(DisplayMode::Graph);
+    const std::vector<Curve> atBase = FamilyCurves(view.Plotted());
+    view.SetPoint(point);
+    view.OnUpdateView(DisplayMode::Graph);
+    const std::vector<Curve> marked = FamilyCurves(view.Plotted());
+    // The same rated values drawn at the point's hot side, without the mark.
+    view.SetPoint(std::nullopt);
+    base.thot = th;
+    view.OnUpdateView(DisplayMode::Graph);
+    ASSERT_FALSE(marked.empty());
+    EXPECT_TRUE(SameCurves(marked, FamilyCurves(view.Plotted())));
+    EXPECT_FALSE(SameCurves(marked, atBase));
 }
 
 TEST_F(ChildViewTest, TheMouseOverAGraphReadsOutTheNearestCurvePoint) {

@@ -125,5 +125,42 @@ TEST(GraphPoints, MapDataOntoThePlotAndSkipWhatIsNotDrawn) {
     EXPECT_FALSE(FamilyGraphPoint(familyLayout, family, -40.0, std::nan("")));
 }
 
+// Whatever the graph's size, no placed tick label covers a caption box or
+// another label; a graph of the window's usual size keeps its labels where
+// the layout puts them.
+TEST(TickLabels, NeverCoverTheCaptionsOrEachOtherAndStayPutWhereThereIsRoom) {
+    constexpr int kFont = 12;
+    const FamilyAxes axes = FamilyGraphAxes(-90.0, 76.0);
+    for (const QSize size : {QSize(500, 330), QSize(260, 150), QSize(180, 110)}) {
+        SCOPED_TRACE(size.width());
+        const GraphLayout layout =
+            FamilyGraphLayout(size.width(), size.height(), axes, kFont, 28, 14);
+        std::vector<QRect> boxes;
+        for (const GraphLabel& label : layout.labels) {
+            const int width = 7 * static_cast<int>(label.text.size());
+            boxes.emplace_back(label.anchor.x() - width / 2, label.anchor.y() + 2, width,
+                               kFont - 3);
+        }
+        const auto offsets = PlaceTickLabels(boxes, layout.topBox, layout.sideBox);
+        std::vector<QRect> placed;
+        for (std::size_t i = 0; i < boxes.size(); ++i) {
+            if (size.width() == 500 && offsets[i]) {
+                EXPECT_EQ(*offsets[i], QPoint(0, 0)) << i;
+            }
+            if (!offsets[i]) {
+                continue;
+            }
+            const QRect box = boxes[i].translated(*offsets[i]);
+            EXPECT_FALSE(box.intersects(layout.topBox) || box.intersects(layout.sideBox)) << i;
+            for (const QRect& other : placed) {
+                EXPECT_FALSE(box.intersects(other)) << i;
+            }
+            placed.push_back(box);
+        }
+        EXPECT_GE(placed.size(), size.width() == 500 ? boxes.size() - 1 : boxes.size() / 2)
+            << "only the corner label that meets the other axis's may go";
+    }
+}
+
 }  // namespace
 }  // namespace vantiq

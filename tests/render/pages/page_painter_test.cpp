@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include "core/advisor/operating_point.h"
 #include "core/model/rated_values.h"
 #include "page_probe.h"
+#include "render/graphs/graph_fonts.h"
+#include "render/pages/graphs_page.h"
 #include "render/pages/header_picture.h"
 #include "render/pages/print_layout.h"
 #include "test_support.h"
@@ -34,7 +37,8 @@ protected:
         QImage page = BlankPage();
         page.fill(kUnpainted);  // the page must paint its own white ground
         QPainter painter(&page);
-        PrintGraphsPage(painter, kWidth, kHeight, Module(), 298.0, ColorSettings{}, 600);
+        // A 4 × 5.7 inch page at 300 dpi.
+        PrintGraphsPage(painter, kWidth, kHeight, Module(), 298.0, ColorSettings{}, 300);
         return page;
     }
 };
@@ -157,6 +161,34 @@ TEST_F(PagePainterTest, GraphsPageDrawsAGraphInEachCell) {
     }
     EXPECT_EQ(test::CountPixels(page, QRect(0, 510, 120, 1020), Qt::white), 120 * 1020)
         << "nothing left of the cells";
+}
+
+// On paper the graphs' type must stay readable: at least 6 pt whatever the
+// printer's resolution; and the empty band over the graphs carries the
+// legend of the five currents and of the operating point.
+TEST_F(PagePainterTest, GraphsPageTypeIsReadableAtAnyResolutionAndTheLegendSitsOverTheGraphs) {
+    for (const double dpi : {72.0, 150.0, 300.0, 600.0, 1200.0, 2400.0}) {
+        const GraphFonts fonts(PrintGraphStyle(dpi).fontHeight);
+        for (const QFont& font : {fonts.label, fonts.caption}) {
+            EXPECT_GE(font.pixelSize() * 72.0 / dpi, 6.0) << dpi;
+        }
+    }
+    constexpr double kDpi = 150.0;  // A4's printable area at that resolution
+    const int width = static_cast<int>(7.8 * kDpi);
+    const int height = static_cast<int>(11.2 * kDpi);
+    QImage page(width, height, QImage::Format_RGB32);
+    const TemRecord record = Module();
+    const auto point = SetPointAt(record, 0.3 * record.rated.qmax, 1, Wiring::Series, 278.0, 298.0);
+    ASSERT_TRUE(point);
+    QPainter painter(&page);
+    PrintGraphsPage(painter, width, height, record, 298.0, ColorSettings{}, kDpi, &*point);
+    painter.end();
+    const QRect band = LayOutGraphsPage(width, height).legendBand;
+    for (std::size_t k = 0; k < 5; ++k) {
+        EXPECT_GT(test::CountPixels(page, band, ColorSettings{}.ForCurve(k), 30), 20) << k;
+    }
+    EXPECT_GT(test::CountPixels(page, band, QColor(160, 0, 160), 30), 10) << "the point's entry";
+    EXPECT_GT(test::CountPixels(page, band, Qt::black, 60), 200) << "the currents' texts";
 }
 
 TEST_F(PagePainterTest, HeaderPictureHasItsResourceSize) {

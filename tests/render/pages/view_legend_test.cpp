@@ -39,28 +39,31 @@ protected:
         {QStringLiteral("M1"), 6.12}, {QStringLiteral("M2"), 3.0}, {QStringLiteral("M3"), 8.5}};
 };
 
-TEST_F(LegendBandTest, OneModuleShowsEveryCurveColourInTheRowUnderTheHeader) {
+TEST_F(LegendBandTest, OneModuleShowsEveryCurveColourUnderTheHeaderWrappingWhereNarrow) {
     // 760 pixels is the view of the window at its first size: the row closes
-    // up there, so its last entry is not cut at the edge.
-    for (const int width : {900, 760}) {
+    // up there, so its last entry is not cut at the edge; narrower, the
+    // entries wrap onto more rows and the band grows to hold them.
+    for (const int width : {900, 760, 300}) {
         const QImage band = Band(std::span(modules_, 1), width);
-        const int height = LegendBandHeight(1);
+        const int height = LegendBandHeight(std::span(modules_, 1), width);
+        EXPECT_EQ(height > LegendBandHeight(std::span(modules_, 1), 900), width == 300) << width;
         EXPECT_EQ(band.pixelColor(0, height - 1), QColor(140, 140, 170)) << "the rule";
         EXPECT_EQ(band.pixelColor(0, height), QColor(1, 2, 3)) << "nothing below the band";
-        const QRect colourRow(0, height / 2, band.width(), height / 2 - 1);
+        const QRect colourRows(0, 24, band.width(), height - 25);
         for (std::size_t k = 0; k < 5; ++k) {
-            EXPECT_GE(test::CountPixels(band, colourRow, ColorSettings{}.ForCurve(k)), 14)
+            EXPECT_GE(test::CountPixels(band, colourRows, ColorSettings{}.ForCurve(k)), 14)
                 << width << " " << k;
         }
-        const QRect edge(width - 4, colourRow.top(), 4, colourRow.height());
+        const QRect edge(width - 4, colourRows.top(), 4, colourRows.height());
         EXPECT_EQ(test::CountPixels(band, edge, Qt::white), 4 * edge.height()) << width;
     }
 }
 
 TEST_F(LegendBandTest, SeveralModulesGetARowEachWithTheirLineStyle) {
     const QImage band = Band(modules_);
-    const int row = LegendBandHeight(3) - LegendBandHeight(2);
-    const int first = LegendBandHeight(1) - 5;  // the band's margin and rule below the rows
+    const int row = LegendBandHeight(modules_, 900) - LegendBandHeight(std::span(modules_, 2), 900);
+    const int first = LegendBandHeight(std::span(modules_, 1), 900) -
+                      5;  // the band's margin and rule below the rows
     std::array<int, 3> ink{};
     for (int m = 0; m < 3; ++m) {
         // The swatch at the left of the module's row: solid, dashed, dotted.

@@ -5,7 +5,11 @@
 #include <sstream>
 
 #include "basetool/basetool_app.h"
+#include "basetool/ratings_csv.h"
+#include "basetool/source_text.h"
 #include "core/base/base_layout.h"
+#include "core/base/catalogue_reader.h"
+#include "core/model/celsius.h"
 #include "test_support.h"
 
 namespace vantiq {
@@ -50,12 +54,12 @@ TEST(BaseToolRoundTrip, PackOfADumpGivesTheSameFile) {
     for (const auto& [name, picture] : modules) {
         entries.push_back({test::WorkedExampleModule(name), Bytes(picture)});
     }
-    TemRecord& odd = entries[1].record;
-    odd.file.nominalCurrent = 0.1 + 0.2;
-    odd.file.pelletCount = 4294967295u;
-    odd.file.width = -0.0;
-    odd.file.seebeckCoefficient = 1e-300;
-    odd.file.thermalConductivity = 1.7976931348623157e308;
+    FileFields& odd = entries[1].record.file;
+    odd.nominalCurrent = 0.1 + 0.2;
+    odd.pelletCount = 4294967295u;
+    odd.width = 4.9406564584124654e-324;  // the least positive double
+    odd.seebeckCoefficient = 1e-300;
+    odd.thermalConductivity = 1.7976931348623157e308;
     const auto original = test::WriteCatalogue(dir.File("Base.tmb"), entries);
 
     const ToolRun dump = Tool({"dump", original, "--pictures", dir.File("pictures")});
@@ -152,6 +156,12 @@ TEST(BaseToolPack, ErrorsNameTheRowAndWriteNothing) {
          ": row 1: picture 'a.png' is named but no --pictures folder is given\n"},
         {"A" + kFields + "\nB,x" + kFields.substr(2) + "\n", true,
          ": row 2: nominal_current is not a number: 'x'\n"},
+        {"A,6,0,0.0016,0.0014,40,40,3.8,1e5,2e-4,1.5,\n", true,
+         ": row 1: pellet_count must be at least 1\n"},
+        {"A" + kFields + "\nB,6,127,0.0016,0,40,40,3.8,1e5,2e-4,1.5,\n", true,
+         ": row 2: pellet_side must be a positive number, found 0\n"},
+        {"A,6,127,0.0016,0.0014,40,40,3.8,1e5,-2e-4,1.5,\n", true,
+         ": row 1: seebeck_coefficient must be a positive number, found -2e-04\n"},
     };
     for (const auto& c : cases) {
         WriteText(dir.File("catalogue.csv"), kHeader + c.rows);
@@ -172,6 +182,71 @@ TEST(BaseToolPack, ErrorsNameTheRowAndWriteNothing) {
     EXPECT_EQ(noFolder.err, "vantiq-basetool: " + dir.File("catalogue.csv") +
                                 ": the pictures folder " + dir.File("nowhere") +
                                 " does not exist\n");
+}
+
+const std::string kRatingsHeader =
+    "name,couples,rated_thot_c,imax,umax,dtmax,qmax,width,length,height,ac_resistance\n";
+const std::string kRatings =
+    "R6,127,25,6.4,15.4,66,57,40,40,3.8,1.98\nR15,128,25,15.4,15.8,68,151,50,50,4.0,\n";
+
+// A datasheet's ratings pack into the very catalogue that packing the fit's
+// material form gives, beside a source of the material form in the same run;
+// a row that cannot be fitted is named and nothing is written.
+TEST(BaseToolFit, PackTakesRatingsAsTheFitWritesThem) {
+    test::TempDir dir;
+    WriteText(dir.File("ratings.csv"), kRatingsHeader + kRatings);
+    WriteText(dir.File("material.csv"), kHeader + "A" + kFields + "\n");
+    const ToolRun fit = Tool({"fit", dir.File("ratings.csv"), "-o", dir.File("fitted.csv")});
+    ASSERT_EQ(fit.status, 0) << fit.err;
+    EXPECT_NE(fit.out.find("R6,Imax (A),6.400,6.400,+0.0 %,\"legs assumed: 1.48 mm square"),
+              std::string::npos)
+        << fit.out;
+    EXPECT_NE(fit.out.find("R6,AC resistance (ohm),1.9800,"), std::string::npos) << fit.out;
+    EXPECT_NE(fit.out.find("R15,AC resistance (ohm),,"), std::string::npos) << fit.out;
+    for (const auto& [source, base] :
+         {std::pair{"ratings.csv", "direct.tmb"}, std::pair{"fitted.csv", "fitted.tmb"}}) {
+        const ToolRun pack =
+            Tool({"pack", dir.File(source), dir.File("material.csv"), "-o", dir.File(base)});
+        ASSERT_EQ(pack.status, 0) << pack.err;
+    }
+    const auto packed = test::ReadBytes(dir.File("direct.tmb"));
+    EXPECT_EQ(packed, test::ReadBytes(dir.File("fitted.tmb")));
+    EXPECT_EQ(packed[0], 3);
+
+    WriteText(dir.File("bad.csv"),
+              kRatingsHeader + kRatings + "PELLETS,254,25,6.4,15.4,66,57,40,40,3.8,\n");
+    for (const char* command : {"fit", "pack"}) {
+        const ToolRun run = Tool({command, dir.File("bad.csv"), "-o", dir.File("out")});
+        EXPECT_EQ(run.status, 1) << command;
+        EXPECT_EQ(run.err, "vantiq-basetool: " + dir.File("bad.csv") +
+                               ": row 3: Umax is 0.061 V per couple, far outside 0.08...0.18 V: "
+                               "were pellets counted instead of couples?\n")
+            << command;
+        EXPECT_FALSE(std::filesystem::exists(dir.File("out"))) << command;
+    }
+}
+
+// The shipped sample is the tests' catalogue followed by the datasheet
+// modules, each of which the program derives back to its ratings.
+TEST(SampleCatalogue, EndsWithTheDatasheetModulesAtTheirRatings) {
+    const auto shipped = ReadCatalogue(VANTIQ_SHIPPED_SAMPLE);
+    const auto tests = ReadCatalogue(VANTIQ_SAMPLE_BASE);
+    const auto ratings = ParseRatingsCsv(ReadSourceText(VANTIQ_SAMPLE_RATINGS).value());
+    ASSERT_TRUE(shipped.ok() && tests.ok() && ratings.ok());
+    ASSERT_EQ(shipped->count, tests->count + ratings->size());
+    for (std::uint32_t i = 0; i < tests->count; ++i) {
+        EXPECT_EQ(shipped->entries[i].record.Name(), tests->entries[i].record.Name());
+    }
+    for (std::size_t k = 0; k < ratings->size(); ++k) {
+        const RatingsRow& row = (*ratings)[k];
+        TemRecord record = shipped->entries[tests->count + k].record;
+        EXPECT_EQ(record.Name(), row.name);
+        ASSERT_TRUE(DeriveRatedValues(record, row.ratings.ratedThotC + kCelsiusOffset));
+        EXPECT_NEAR(record.rated.imax / row.ratings.imax, 1, 0.005) << row.name;
+        EXPECT_NEAR(record.rated.umax / row.ratings.umax, 1, 0.005) << row.name;
+        EXPECT_NEAR(-record.rated.dtMax, row.ratings.dtMax, 0.1) << row.name;
+        EXPECT_FALSE(shipped->entries[tests->count + k].picture.empty()) << row.name;
+    }
 }
 
 TEST(BaseToolArgs, UsageErrorsAreNamed) {

@@ -108,6 +108,23 @@ TEST(CheckCommand, ReportsEveryProblemWithTheModule) {
     }
 }
 
+TEST(CheckCommand, NamesConstantsAndSizesTypedInTheWrongUnit) {
+    CatalogueEntry slipped = Module("SLIPPED");
+    slipped.record.file.pelletLength = 1.6;
+    slipped.record.file.seebeckCoefficient = 200;
+    test::TempDir dir;
+    test::WriteBytes(dir.File("Base.tmb"), Catalogue({Module("A"), slipped}));
+    std::ostringstream out, err;
+    EXPECT_EQ(RunBaseTool({"check", dir.File("Base.tmb"), "--thot-step", "150"}, out, err), 3);
+    for (const char* line :
+         {"module 1 'SLIPPED': pellet_length 1.6 m lies outside 0.0001...0.01 m: millimetres "
+          "typed as metres?\n",
+          "module 1 'SLIPPED': seebeck_coefficient 200 V/K lies outside 1e-05...0.001 V/K: µV/K "
+          "typed as V/K?\n"})
+        EXPECT_NE(out.str().find(line), std::string::npos) << out.str();
+    EXPECT_EQ(out.str().find("module 0"), std::string::npos) << out.str();
+}
+
 TEST(CheckCommand, EndsWithASummary) {
     test::TempDir dir;
     test::WriteBytes(dir.File("Base.tmb"), Catalogue({Module("A"), Module("A")}));

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <sstream>
 
 #include "cli/cli_app.h"
@@ -97,14 +98,19 @@ TEST(AdviseCommand, WhyGivesTheRowOrTheReason) {
 
     const AdviseRun all = Advise({"--q", "20", "--dt", "30"});
     std::string refused;
+    char needs[96] = "";
     for (const auto& row : Rows(all)) {
         if (std::stod(row[6]) > 12.0 && refused.empty()) {
             refused = row[2];
+            // The reason carries the figures of that module's own row.
+            std::snprintf(needs, sizeof needs, "%.1f V at %.2f A, %.1f W", std::stod(row[6]),
+                          std::stod(row[5]), std::stod(row[7]));
         }
     }
     ASSERT_FALSE(refused.empty());
     asked.back() = refused;
-    EXPECT_EQ(Advise(asked).out, refused + " is not a result: it needs more than 12.0 V\n");
+    EXPECT_EQ(Advise(asked).out, refused + " is not a result: it needs more than 12.0 V: " + needs +
+                                     "; the supply gives 12.0 V\n");
     asked.insert(asked.end(), {"--width", "1"});
     EXPECT_EQ(Advise(asked).out,
               refused + " is not a result: it exceeds the largest dimensions given\n");
@@ -138,10 +144,70 @@ TEST(AdviseCommand, StacksReachWhereOneStageCannot) {
         EXPECT_EQ(f[14] + "," + f[15] + "," + f[16], "25,80,separate");
         lastPower = power;
     }
-    EXPECT_EQ(Rows(Advise({"--q", "2", "--dt", "80"})).size(), 0u);
+    const AdviseRun single = Advise({"--q", "2", "--dt", "80"});
+    EXPECT_EQ(Rows(single).size(), 0u);
+    EXPECT_NE(single.err.find("; no single module reaches dT 80 K (the most is "),
+              std::string::npos)
+        << single.err;
+    EXPECT_TRUE(single.err.ends_with("): a two-stage stack is needed\n")) << single.err;
+    const AdviseRun why = Advise({"--q", "2", "--dt", "80", "--why", rows[0][2]});
+    EXPECT_TRUE(
+        why.out.ends_with("cannot pump 2.0 W at dT 80 K; no single module reaches dT 80 K "
+                          "(the most is " +
+                          single.err.substr(single.err.find("most is ") + 8)))
+        << why.out;
     const AdviseRun none = Advise({"--q", "20", "--dt", "110", "--stages", "2"});
     EXPECT_EQ(none.err,
               "No stack can carry this load within these limits: the best dT found is 104.8 K\n");
+}
+
+// A cold mass adds the pull-down columns to every row of one stage, of
+// stacks and of --why, leaving the other columns as they were; the times
+// grow with the mass, and a row whose current cannot get there says never.
+TEST(AdviseCommand, ColdMassAddsThePullDownToEveryRow) {
+    struct Case {
+        std::vector<std::string> request;
+        std::size_t columns;
+    };
+    const Case cases[] = {
+        {{"--q", "20", "--dt", "40", "--modules", "auto"}, 13},
+        {{"--q", "2", "--dt", "80", "--stages", "2", "--currents", "shared"}, 17},
+    };
+    std::size_t never = 0;
+    for (const Case& c : cases) {
+        const auto plain = Rows(Advise(c.request));
+        auto heavy = c.request;
+        heavy.insert(heavy.end(), {"--mass-j-per-k", "300"});
+        auto light = c.request;
+        light.insert(light.end(), {"--mass-j-per-k", "100"});
+        const AdviseRun run = Advise(heavy);
+        ASSERT_EQ(run.status, 0) << run.err;
+        const std::string header = run.out.substr(0, run.out.find('\r'));
+        EXPECT_TRUE(header.ends_with(c.columns == 13
+                                         ? ",pull_down_current,pull_down_s"
+                                         : ",pull_down_current,pull_down_current_bottom,"
+                                           "pull_down_s"));
+        const auto rows = Rows(run);
+        const auto lighter = Rows(Advise(light));
+        ASSERT_EQ(rows.size(), plain.size());
+        ASSERT_GT(rows.size(), 10u);
+        for (std::size_t k = 0; k < rows.size(); ++k) {
+            EXPECT_EQ(CsvRow(rows[k].begin(), rows[k].begin() + c.columns), plain[k]);
+            const std::string& seconds = rows[k].back();
+            if (seconds == "never") {
+                ++never;
+                EXPECT_EQ(lighter[k].back(), "never");
+            } else {
+                EXPECT_NEAR(std::stod(seconds), 3 * std::stod(lighter[k].back()),
+                            1e-9 * std::stod(seconds));
+            }
+        }
+    }
+    EXPECT_GT(never, 0u);
+    const auto rows = Rows(Advise({"--q", "20", "--dt", "40", "--mass-j-per-k", "300"}));
+    const AdviseRun why =
+        Advise({"--q", "20", "--dt", "40", "--mass-j-per-k", "300", "--why", rows[2][2]});
+    EXPECT_EQ(why.out.substr(why.out.find('\n') + 1), FormatCsvRow(rows[2]));
 }
 
 TEST(AdviseCommand, BadRequestsAreOneLineNamingTheOption) {
@@ -169,6 +235,8 @@ TEST(AdviseCommand, BadRequestsAreOneLineNamingTheOption) {
         {{"--q", "5", "--dt", "3", "--stages", "3"}, "--stages"},
         {{"--q", "5", "--dt", "3", "--currents", "shared"}, "--currents"},
         {{"--q", "5", "--dt", "3", "--stages", "2", "--wiring", "series"}, "--wiring"},
+        {{"--q", "5", "--dt", "3", "--mass-j-per-k", "-1"}, "--mass-j-per-k"},
+        {{"--q", "5", "--dt", "3", "--mass-j-per-k", "heavy"}, "--mass-j-per-k"},
     };
     for (const auto& [options, name] : cases) {
         const AdviseRun run = Advise(options);

@@ -1,0 +1,35 @@
+#include "gui/editing/fit_table_html.h"
+
+#include "core/report/fit_table.h"
+
+namespace vantiq {
+namespace {
+
+QString Cell(const std::string& text, const char* tag = "td") {
+    return QStringLiteral("<%1 style='padding: 0 8px'>%2</%1>")
+        .arg(QLatin1String(tag), QString::fromStdString(text).toHtmlEscaped());
+}
+
+}  // namespace
+
+QString FitTableHtml(const std::string& name, const Ratings& ratings, const RatingFit& fit) {
+    if (!fit.problem.empty()) {
+        return QStringLiteral("<p style='color: #b00000'>%1</p>")
+            .arg(QString::fromStdString(fit.problem).toHtmlEscaped());
+    }
+    const auto rows = FitTableRows(name, ratings, fit);
+    QString html = QStringLiteral("<table><tr>");
+    for (const char* head : {"", "rated", "derived", "deviation"})
+        html += Cell(head, "th");
+    html += QStringLiteral("</tr>");
+    for (const auto& row : rows)
+        html += QStringLiteral("<tr>") + Cell(row[1]) + Cell(row[2]) + Cell(row[3]) + Cell(row[4]) +
+                QStringLiteral("</tr>");
+    html += QStringLiteral("</table>");
+    if (!rows.empty() && !rows.front()[5].empty())
+        html += QStringLiteral("<p>%1</p>")
+                    .arg(QString::fromStdString(rows.front()[5]).toHtmlEscaped());
+    return html;
+}
+
+}  // namespace vantiq

@@ -1,0 +1,104 @@
+#include "core/advisor/pull_down.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+
+#include "core/advisor/advisor.h"
+#include "core/model/performance_model.h"
+#include "fine_pull_down.h"
+#include "test_support.h"
+
+namespace vantiq {
+namespace {
+
+constexpr double kTh = 298.0;
+
+struct PullDownCase {
+    const char* name;
+    double q;
+    double dt;
+    double volts = 0.0;
+    double amps = 0.0;
+    std::int32_t modules = 1;
+    Wiring wiring = Wiring::Series;
+    std::optional<HeatSink> sink = std::nullopt;
+};
+
+// The current is the largest the module and the supply allow: within Imax,
+// the supply's current and its voltage from the hot side down to the row's
+// cold side, and at one of those bounds.
+void ExpectLargestCurrent(const TemRecord& r, const OperatingPoint& p, const PullDownCase& c,
+                          double current) {
+    const bool series = p.wiring == Wiring::Series;
+    const double n = p.modules;
+    const double amps = c.amps > 0 ? (series ? c.amps : c.amps / n) : r.rated.imax;
+    const double volts = c.volts > 0 ? (series ? c.volts / n : c.volts) : 1e300;
+    double highest = 0.0;
+    for (int k = 0; k <= 100; ++k) {
+        const double tc = p.thot - p.dt * k / 100;
+        highest = std::max(highest, ModuleVoltage(r, current, tc, p.thot));
+    }
+    EXPECT_LE(current, std::min(amps, r.rated.imax));
+    EXPECT_LE(highest, volts * (1 + 1e-6));
+    const bool atCurrent = current == std::min(amps, r.rated.imax);
+    const bool atVoltage = std::abs(highest - volts) < 1e-6 * volts;
+    EXPECT_TRUE(atCurrent || atVoltage) << current;
+}
+
+// Every row's pull-down time agrees within 1e-4 with the cooling stepped in
+// time through the model's own cold-side heat, rows that stall say so, and
+// the mix holds easy and tight margins, sinks, supplies and wirings.
+TEST(PointPullDown, AgreesWithAFineIntegrationOfTheModel) {
+    const TemBase base = test::GeneratedBase(40, 7, kTh);
+    const PullDownCase cases[] = {
+        {"light load", 2.0, 20.0},
+        {"heavy load near what the modules pump", 20.0, 40.0},
+        {"current just above the rows'", 6.0, 30.0, 0.0, 2.5},
+        {"voltage-limited", 6.0, 30.0, 8.0},
+        {"three parallel modules", 30.0, 45.0, 12.0, 12.0, 3, Wiring::Parallel},
+        {"under a heat sink", 8.0, 0.0, 0.0, 0.0, 2, Wiring::Series,
+         HeatSink{298.0, 0.3, 298.0 - 30.0}},
+    };
+    constexpr double kMass = 150.0;
+    int reached = 0;
+    int stalled = 0;
+    for (const PullDownCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        AdviceRequest request;
+        request.criteria.requiredQ = c.q;
+        request.criteria.requiredDT = c.dt;
+        request.criteria.supplyVoltage = c.volts;
+        request.criteria.supplyCurrent = c.amps;
+        request.modules = c.modules;
+        request.wiring = c.wiring;
+        request.sink = c.sink;
+        request.coldMass = kMass;
+        const Advice advice = RunAdvisor(base, request);
+        ASSERT_FALSE(advice.points.empty());
+        const auto pullDowns = PointPullDowns(base, request, advice.points);
+        ASSERT_EQ(pullDowns.size(), advice.points.size());
+        for (std::size_t k = 0; k < pullDowns.size(); ++k) {
+            const OperatingPoint& p = advice.points[k];
+            const TemRecord& r = base.records[p.index];
+            const PullDown& d = pullDowns[k];
+            ExpectLargestCurrent(r, p, c, d.current);
+            const auto net = [&](double tc) {
+                return p.modules * ColdSideHeat(r, d.current, tc, p.thot) - c.q;
+            };
+            const double tc = p.thot - p.dt;
+            const auto fine = test::FinePullDown(net, tc, p.thot, kMass, d.seconds.value_or(1.0));
+            ASSERT_EQ(d.seconds.has_value(), fine.has_value()) << r.Name();
+            if (fine) {
+                EXPECT_NEAR(*d.seconds, *fine, 1e-4 * *fine) << r.Name();
+            }
+            (fine ? reached : stalled) += 1;
+        }
+    }
+    EXPECT_GT(reached, 40);
+    EXPECT_GT(stalled, 0);
+}
+
+}  // namespace
+}  // namespace vantiq
