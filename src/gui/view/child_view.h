@@ -8,6 +8,7 @@
 
 #include "core/advisor/operating_point.h"
 #include "core/base/tem_base.h"
+#include "core/selection/comparison.h"
 #include "gui/view/view_modes.h"
 #include "render/colors/color_settings.h"
 #include "render/pages/graphs_page.h"
@@ -41,7 +42,13 @@ public:
     // The modules picked for comparing (base indexes, in list order). While
     // the selected module is one of them, its graphs overlay theirs; the
     // selected module is drawn first (solid), the others dashed and dotted.
-    void SetCompared(const std::vector<std::int32_t>& modules) { compared_ = modules; }
+    // When they were picked at operating points (the stages of a stack, or
+    // points picked together) and the first is Point(), each is drawn at
+    // its own point's hot side with its point marked.
+    void SetCompared(const Comparison& compared) { compared_ = compared; }
+    // The points drawn beside Point(), each on its own module's curves (the
+    // other stage of a stack, points picked with it); empty when none are.
+    std::vector<OperatingPoint> PointsAlongside() const;
     // The graphs as last drawn (none before the first drawing in Graph mode).
     const PlottedPage& Plotted() const { return plotted_; }
     // The read-out of the curve point nearest to `at` (client pixels) in
@@ -68,8 +75,10 @@ private:
     // In Graph mode with a module selected, draws the page anew: the legend
     // band, the cross and the graphs below it.
     void DrawGraphs();
-    // The selected module, then the other compared ones; empty without a selection.
-    std::vector<const TemRecord*> ShownRecords() const;
+    // The selected module, then the other compared ones, each at its hot
+    // side and point; empty without a selection.
+    std::vector<GraphedModule> ShownModules() const;
+    std::vector<GraphedModule> ShownPoints() const;
     void ShowReadOut(const QString& text, QPoint globalAt);
 
     const TemBase& base_;
@@ -77,7 +86,7 @@ private:
     QImage buffer_;
     QImage picture_;
     PlottedPage plotted_;
-    std::vector<std::int32_t> compared_;
+    Comparison compared_;
     QString readOut_;
     DisplayMode mode_ = DisplayMode::None;
     std::optional<OperatingPoint> point_;
