@@ -31,7 +31,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "core/base/base_loader.h"
+#include "core/model/base_derivation.h"
 #include "core/base/base_writer.h"
 #include "gui/app/load_progress_dialog.h"
 #include "gui/app/main_frame.h"

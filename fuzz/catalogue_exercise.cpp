@@ -7,7 +7,7 @@
 
 #include "core/base/base_error.h"
 #include "core/base/base_layout.h"
-#include "core/base/base_loader.h"
+#include "core/model/base_derivation.h"
 #include "core/base/picture_reader.h"
 #include "core/model/curve_tables.h"
 #include "core/model/module_inputs.h"

@@ -2,7 +2,7 @@
 
 #include <QMessageBox>
 
-#include "core/base/base_loader.h"
+#include "core/model/base_derivation.h"
 #include "core/base/catalogue_finder.h"
 #include "gui/app/error_box.h"
 #include "gui/app/load_progress_dialog.h"

@@ -5,7 +5,7 @@
 #include <cstdio>
 
 #include "allocation_meter.h"
-#include "core/base/base_loader.h"
+#include "core/model/base_derivation.h"
 #include "core/base/picture_reader.h"
 #include "load_step_counter.h"
 #include "test_support.h"

@@ -10,7 +10,7 @@
 #include <filesystem>
 
 #include "core/advisor/operating_point.h"
-#include "core/base/base_loader.h"
+#include "core/model/base_derivation.h"
 #include "gui/view/view_modes.h"
 #include "render/pages/page_texts.h"
 #include "render/pages/view_legend.h"
