@@ -23,7 +23,7 @@
 #include "core/advisor/shortfall.h"
 #include "core/advisor/why_not_text.h"
 #include "core/base/cp1251.h"
-#include "core/selection/comparison.h"
+#include "core/advisor/comparison.h"
 #include "core/stack/stack_pull_down.h"
 #include "core/stack/stack_search.h"
 #include "gui/app/csv_export.h"
