@@ -9,7 +9,7 @@
 #include "core/base/file_replace.h"
 #include "core/base/safe_text.h"
 #include "core/editing/catalogue_names.h"
-#include "core/report/fit_table.h"
+#include "core/fit/fit_table.h"
 
 namespace vantiq {
 namespace {
