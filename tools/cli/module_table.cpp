@@ -3,10 +3,10 @@
 #include <ostream>
 
 #include "core/base/base_error.h"
-#include "core/model/base_derivation.h"
 #include "core/base/catalogue_finder.h"
 #include "core/base/cp1251.h"
 #include "core/base/safe_text.h"
+#include "core/model/base_derivation.h"
 #include "core/model/module_inputs.h"
 
 namespace vantiq {

@@ -2,8 +2,8 @@
 
 #include <QMessageBox>
 
-#include "core/model/base_derivation.h"
 #include "core/base/catalogue_finder.h"
+#include "core/model/base_derivation.h"
 #include "gui/app/error_box.h"
 #include "gui/app/load_progress_dialog.h"
 #include "render/text/cp1251_text.h"

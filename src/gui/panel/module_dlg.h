@@ -9,9 +9,9 @@
 #include <optional>
 
 #include "core/advisor/advice_request.h"
+#include "core/advisor/comparison.h"
 #include "core/advisor/operating_point.h"
 #include "core/base/tem_base.h"
-#include "core/advisor/comparison.h"
 #include "core/selection/result_list.h"
 #include "core/selection/search_criteria.h"
 #include "core/selection/sort_key.h"
