@@ -11,6 +11,7 @@
 #include "core/advisor/advisor.h"
 #include "core/advisor/pull_down.h"
 #include "core/base/base_loader.h"
+#include "core/base/cp1251.h"
 #include "core/model/celsius.h"
 #include "core/selection/list_actions.h"
 #include "core/stack/stack_order.h"
@@ -69,7 +70,8 @@ Catalogue::Catalogue(std::string path, const std::string& thotC) : path_(std::mo
     skipped_ = Trimmed(err.str());
 }
 
-void Catalogue::SetThotC(const std::string& thotC) {
+std::string Catalogue::SetThotC(const std::string& thotC) {
+    const std::unique_lock lock(mutex_);
     const double before = base_.thot;
     base_.thot = Parse(path_, thotC, "list", {}).global.thot;
     const Result<LoadReport> loaded = LoadBase(base_);
@@ -78,10 +80,40 @@ void Catalogue::SetThotC(const std::string& thotC) {
         throw CatalogueFault{std::string(kBaseErrorCaption) + " " + loaded.error().message};
     }
     skipped_ = UnderivableMessage(base_, loaded->underivable);
+    return skipped_;
+}
+
+std::size_t Catalogue::Size() const {
+    const std::shared_lock lock(mutex_);
+    return base_.records.size();
+}
+
+std::vector<std::string> Catalogue::Names() const {
+    const std::shared_lock lock(mutex_);
+    std::vector<std::string> names;
+    for (const auto& record : base_.records) {
+        names.push_back(Cp1251ToUtf8(record.Name()));
+    }
+    return names;
+}
+
+std::vector<ModuleValueArray> Catalogue::Values() const {
+    const std::shared_lock lock(mutex_);
+    std::vector<ModuleValueArray> values;
+    for (const auto& record : base_.records) {
+        values.push_back(ModuleValues(record));
+    }
+    return values;
 }
 
 double Catalogue::ThotC() const {
+    const std::shared_lock lock(mutex_);
     return base_.thot - kCelsiusOffset;
+}
+
+std::string Catalogue::Skipped() const {
+    const std::shared_lock lock(mutex_);
+    return skipped_;
 }
 
 std::vector<std::size_t> Catalogue::Search(const Options& options) {
@@ -91,6 +123,7 @@ std::vector<std::size_t> Catalogue::Search(const Options& options) {
         throw ArgumentFault{error};
     }
     ResultList list;
+    const std::unique_lock lock(mutex_);  // the search selects its first row
     ListSearchResult(base_, request.criteria, request.key, request.order, list);
     const auto modules = list.Modules(base_);
     return {modules.begin(), modules.end()};
@@ -102,6 +135,7 @@ Catalogue::Rows Catalogue::Advise(const Options& options, std::string& why) cons
     if (const auto error = ReadAdviseRequest(args, request); !error.empty()) {
         throw ArgumentFault{error};
     }
+    const std::shared_lock lock(mutex_);
     const Advice advice = RunAdvisor(base_, request.advice, request.order);
     if (!request.why.empty()) {
         std::ostringstream out, err;
@@ -142,6 +176,7 @@ Catalogue::Rows Catalogue::StackRows(const AdviseRequest& request, bool pullDown
 }
 
 Catalogue::Families Catalogue::Curves(std::size_t index, unsigned steps) const {
+    const std::shared_lock lock(mutex_);
     if (index >= base_.records.size()) {
         throw ArgumentFault{"no module at index " + std::to_string(index)};
     }

@@ -5,10 +5,8 @@
 #include <pybind11/stl.h>
 
 #include <charconv>
-#include <cmath>
 
 #include "catalogue.h"
-#include "core/base/cp1251.h"
 
 namespace py = pybind11;
 using vantiq::python::ArgumentFault;
@@ -38,24 +36,20 @@ py::array_t<double> Array(const std::vector<double>& values) {
 
 // The rated values and the file fields, one array per column of `list`.
 py::dict Rated(const Catalogue& cat) {
-    const auto& records = cat.Base().records;
-    const double nan = std::nan("");
-    std::vector<std::vector<double>> columns(9);
-    for (const auto& r : records) {
-        const double rated[] = {r.imax, r.umax, std::fabs(r.dtMax), r.qmax, r.acResistance};
-        for (std::size_t c = 0; c < 5; ++c) {
-            columns[c].push_back(r.derivable ? rated[c] : nan);
-        }
-        columns[5].push_back(r.pelletCount);
-        columns[6].push_back(r.width);
-        columns[7].push_back(r.length);
-        columns[8].push_back(r.height);
+    std::vector<vantiq::ModuleValueArray> values;
+    {
+        py::gil_scoped_release release;
+        values = cat.Values();
     }
-    const char* names[] = {"imax",    "umax",  "dtmax",  "qmax",  "ac_resistance",
-                           "pellets", "width", "length", "height"};
+    const auto header = vantiq::ModuleValueHeader();
     py::dict out;
-    for (std::size_t c = 0; c < columns.size(); ++c) {
-        out[names[c]] = Array(columns[c]);
+    for (std::size_t c = 0; c < header.size(); ++c) {
+        py::array_t<double> column(static_cast<py::ssize_t>(values.size()));
+        auto cells = column.mutable_unchecked<1>();
+        for (std::size_t r = 0; r < values.size(); ++r) {
+            cells(static_cast<py::ssize_t>(r)) = values[r][c];
+        }
+        out[header[c].c_str()] = std::move(column);
     }
     out["pellets"] = out["pellets"].attr("astype")("uint32");
     return out;
@@ -132,19 +126,20 @@ py::dict Curves(const Catalogue& cat, std::size_t index, unsigned steps) {
 
 // Names the modules that could not be derived, as the command does on
 // standard error.
-void WarnSkipped(const Catalogue& cat) {
-    if (!cat.Skipped().empty() && PyErr_WarnEx(PyExc_UserWarning, cat.Skipped().c_str(), 1) < 0) {
+void WarnSkipped(const std::string& skipped) {
+    if (!skipped.empty() && PyErr_WarnEx(PyExc_UserWarning, skipped.c_str(), 1) < 0) {
         throw py::error_already_set();
     }
 }
 
 void SetThot(Catalogue& cat, double thotC) {
     const std::string thot = py::str(py::float_(thotC));
+    std::string skipped;
     {
         py::gil_scoped_release release;
-        cat.SetThotC(thot);
+        skipped = cat.SetThotC(thot);
     }
-    WarnSkipped(cat);
+    WarnSkipped(skipped);
 }
 
 // What Python holds.
@@ -159,7 +154,7 @@ std::unique_ptr<Catalogue> Open(const std::optional<std::string>& path, double t
         py::gil_scoped_release release;
         cat = std::make_unique<Catalogue>(path.value_or(""), thot);
     }
-    WarnSkipped(*cat);
+    WarnSkipped(cat->Skipped());
     return cat;
 }
 
@@ -192,17 +187,10 @@ PYBIND11_MODULE(vantiq, m) {
              "cannot be derived are named in a UserWarning. The file stays held, as the window "
              "holds it, until the catalogue is garbage-collected.")
         .def(
-            "__len__", [](const Held& h) { return h.cat->Base().records.size(); },
+            "__len__", [](const Held& h) { return h.cat->Size(); },
             "The number of modules in the file.")
         .def_property_readonly(
-            "names",
-            [](const Held& h) {
-                std::vector<std::string> names;
-                for (const auto& r : h.cat->Base().records) {
-                    names.push_back(vantiq::Cp1251ToUtf8(r.Name()));
-                }
-                return names;
-            },
+            "names", [](const Held& h) { return h.cat->Names(); },
             "The module names in file order, decoded from Windows-1251.")
         .def_property(
             "thot_c", [](const Held& h) { return h.cat->ThotC(); },

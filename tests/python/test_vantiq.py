@@ -6,6 +6,7 @@ import math
 import os
 import shutil
 import subprocess
+import threading
 
 import numpy as np
 import pytest
@@ -149,3 +150,29 @@ def test_curves_meet_the_rated_values(cat):
     for index, steps in [(len(cat), 200), (index, 0), (index, 10**6)]:
         with pytest.raises(ValueError):
             cat.curves(index, steps)
+
+
+def test_a_hot_side_set_from_another_thread_never_mixes_into_an_answer(tmp_path):
+    own = str(tmp_path / "Base.tmb")
+    shutil.copyfile(SAMPLE, own)
+    cat = vantiq.Catalogue(own)
+    load = {"q": 10, "dt": 30}
+    answers = []
+    for thot_c in (25, 60):
+        cat.thot_c = thot_c
+        answers.append((cat.advise(**load), cat.rated()["qmax"].tolist()))
+    done = threading.Event()
+
+    def swing():
+        while not done.is_set():
+            cat.thot_c = 25 if cat.thot_c == 60 else 60
+
+    swinger = threading.Thread(target=swing)
+    swinger.start()
+    try:
+        for _ in range(60):
+            assert cat.advise(**load) in [a for a, _ in answers]
+            assert str(cat.rated()["qmax"].tolist()) in [str(q) for _, q in answers]
+    finally:
+        done.set()
+        swinger.join()
