@@ -40,6 +40,9 @@ ParsedArgs Parse(const std::string& path, const std::string& thotC, const std::s
     if (!args.error.empty()) {
         throw ArgumentFault{args.error};
     }
+    if (args.help) {  // Python's own help() describes the calls
+        throw ArgumentFault{"unknown option --help"};
+    }
     return args;
 }
 
@@ -175,22 +178,23 @@ Catalogue::Rows Catalogue::StackRows(const AdviseRequest& request, bool pullDown
     return rows;
 }
 
-Catalogue::Families Catalogue::Curves(std::size_t index, unsigned steps) const {
+Catalogue::Families Catalogue::Curves(long long index, long long steps) const {
     const std::shared_lock lock(mutex_);
-    if (index >= base_.records.size()) {
+    if (index < 0 || static_cast<std::size_t>(index) >= base_.records.size()) {
         throw ArgumentFault{"no module at index " + std::to_string(index)};
     }
     if (steps < 2 || steps > kMostCurveSteps) {
         throw ArgumentFault{"steps takes 2 to " + std::to_string(kMostCurveSteps) + ", not " +
                             std::to_string(steps)};
     }
-    const TemRecord& record = base_.records[index];
+    const TemRecord& record = base_.records[static_cast<std::size_t>(index)];
     if (!record.derivable) {
         throw CatalogueFault{"module " + std::to_string(index) + " cannot be derived"};
     }
     const double th = base_.thot;
-    return {BuildDeltaTCurve(record, th, steps, steps), BuildHeatCurves(record, th, steps),
-            BuildVoltageCurves(record, th, steps), BuildCopCurves(record, th, steps)};
+    const auto n = static_cast<unsigned>(steps);
+    return {BuildDeltaTCurve(record, th, n, n), BuildHeatCurves(record, th, n),
+            BuildVoltageCurves(record, th, n), BuildCopCurves(record, th, n)};
 }
 
 }  // namespace vantiq::python

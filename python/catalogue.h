@@ -58,14 +58,15 @@ public:
     Rows Advise(const Options& options, std::string& why) const;
 
     // The module's four curve families at the held hot side, `steps`
-    // samples per curve.
+    // samples per curve. An index or a step count out of range is an
+    // ArgumentFault, a module that cannot be derived a CatalogueFault.
     struct Families {
         Curve deltaT;
         CurveFamily heat;
         CurveFamily voltage;
         CurveFamily cop;
     };
-    Families Curves(std::size_t index, unsigned steps) const;
+    Families Curves(long long index, long long steps) const;
 
 private:
     Rows StackRows(const AdviseRequest& request, bool pullDown) const;

@@ -3,12 +3,43 @@
 #include <pybind11/numpy.h>
 #include <pybind11/pybind11.h>
 #include <pybind11/stl.h>
+#include <pybind11/stl/filesystem.h>
 
 #include <charconv>
+#include <climits>
+#include <filesystem>
 
 #include "catalogue.h"
 
 namespace py = pybind11;
+
+// A whole number as Python passes one: an int or a NumPy integer. One beyond
+// long long is held as that limit, which every range then refuses by value
+// rather than as an argument of the wrong type.
+struct Whole {
+    long long value = 0;
+};
+
+namespace pybind11::detail {
+template <>
+struct type_caster<Whole> {
+    PYBIND11_TYPE_CASTER(Whole, const_name("int"));
+    bool load(handle source, bool) {
+        const auto whole = reinterpret_steal<object>(PyNumber_Index(source.ptr()));
+        if (!whole) {
+            PyErr_Clear();
+            return false;
+        }
+        int overflow = 0;
+        const long long number = PyLong_AsLongLongAndOverflow(whole.ptr(), &overflow);
+        value.value = overflow > 0 ? LLONG_MAX : overflow < 0 ? LLONG_MIN : number;
+        return true;
+    }
+    static handle cast(Whole whole, return_value_policy, handle) {
+        return PyLong_FromLongLong(whole.value);
+    }
+};
+}  // namespace pybind11::detail
 using vantiq::python::ArgumentFault;
 using vantiq::python::Catalogue;
 using vantiq::python::CatalogueFault;
@@ -94,7 +125,7 @@ py::object Advise(const Catalogue& cat, const py::kwargs& kwargs) {
     return out;
 }
 
-py::dict Family(const vantiq::CurveFamily& family) {
+py::list Family(const vantiq::CurveFamily& family) {
     py::list curves;
     for (const auto& c : family.curves) {
         py::dict curve;
@@ -104,23 +135,21 @@ py::dict Family(const vantiq::CurveFamily& family) {
         curve["value"] = Array(c.points.y);
         curves.append(curve);
     }
-    py::dict out;
-    out["curves"] = curves;
-    return out;
+    return curves;
 }
 
-py::dict Curves(const Catalogue& cat, std::size_t index, unsigned steps) {
+py::dict Curves(const Catalogue& cat, Whole index, Whole steps) {
     Catalogue::Families families;
     {
         py::gil_scoped_release release;
-        families = cat.Curves(index, steps);
+        families = cat.Curves(index.value, steps.value);
     }
     py::dict out;
     out["delta_t"] = py::dict(py::arg("current") = Array(families.deltaT.x),
                               py::arg("dt") = Array(families.deltaT.y));
-    out["heat"] = Family(families.heat)["curves"];
-    out["voltage"] = Family(families.voltage)["curves"];
-    out["cop"] = Family(families.cop)["curves"];
+    out["heat"] = Family(families.heat);
+    out["voltage"] = Family(families.voltage);
+    out["cop"] = Family(families.cop);
     return out;
 }
 
@@ -147,12 +176,12 @@ struct Held {
     std::unique_ptr<Catalogue> cat;
 };
 
-std::unique_ptr<Catalogue> Open(const std::optional<std::string>& path, double thotC) {
+std::unique_ptr<Catalogue> Open(const std::optional<std::filesystem::path>& path, double thotC) {
     const std::string thot = py::str(py::float_(thotC));
     std::unique_ptr<Catalogue> cat;
     {
         py::gil_scoped_release release;
-        cat = std::make_unique<Catalogue>(path.value_or(""), thot);
+        cat = std::make_unique<Catalogue>(path ? path->string() : std::string(), thot);
     }
     WarnSkipped(cat->Skipped());
     return cat;
@@ -178,7 +207,7 @@ PYBIND11_MODULE(vantiq, m) {
         }
     });
     py::class_<Held>(m, "Catalogue", "A catalogue of modules derived at a hot-side temperature.")
-        .def(py::init([](std::optional<std::string> path, double thotC) {
+        .def(py::init([](const std::optional<std::filesystem::path>& path, double thotC) {
                  return Held{Open(path, thotC)};
              }),
              py::arg("path") = py::none(), py::arg("thot_c") = 25.0,
@@ -215,20 +244,23 @@ PYBIND11_MODULE(vantiq, m) {
         .def(
             "advise",
             [](const Held& h, const py::kwargs& kwargs) { return Advise(*h.cat, kwargs); },
-            "The operating points as dicts with the columns of `vantiq-cli advise` (row, index, "
-            "name, modules, wiring, current, voltage, power, cop, heat_rejected, thot, dt, "
-            "qmax_at_dt). Keywords are the command's options: q, dt, cold_c, ambient_c, "
-            "sink_rth, supply_voltage, supply_current, modules, wiring, width, length, height, "
-            "name, sort, order, stages, currents, mass_j_per_k (adding pull_down_current and "
-            "pull_down_s, a float or 'never'); with stages=2 the stacks' rows; with why=NAME the "
-            "command's text for that module instead.")
+            "The operating points as a list of dicts with the columns of `vantiq-cli advise` "
+            "(row, index, name, modules, wiring, current, voltage, power, cop, heat_rejected, "
+            "thot, dt, qmax_at_dt). Keywords are the command's options: q, dt, cold_c, "
+            "ambient_c, sink_rth, supply_voltage, supply_current, modules, wiring, width, "
+            "length, height, name, sort, order, stages, currents, mass_j_per_k (adding "
+            "pull_down_current and pull_down_s, a float or 'never'); with stages=2 the stacks' "
+            "rows; with why=NAME the command's text for that module instead. q is required; a "
+            "bad value raises ValueError with the command's message.")
         .def(
             "curves",
-            [](const Held& h, std::size_t index, unsigned steps) {
-                return Curves(*h.cat, index, steps);
-            },
+            [](const Held& h, Whole index, Whole steps) { return Curves(*h.cat, index, steps); },
             py::arg("index"), py::arg("steps") = 200,
-            "The module's performance curves at the hot side: 'delta_t' (dt against current) and "
-            "'heat', 'voltage', 'cop' (five curves each, one per current 0.2 to 1.0 x imax, each "
-            "a dict of factor, current and the arrays dt and value).");
+            "The performance curves of the module at `index` (a position in file order) at the "
+            "hot side, `steps` samples each: 'delta_t', a dict of the arrays current (A) and "
+            "dt (K, the zero-load cold minus hot side), and 'heat' (Qc, W), 'voltage' (V) and "
+            "'cop', five curves each, one per current 0.2, 0.4, ... 1.0 x imax, each a dict of "
+            "factor, current and the arrays dt (K, cold minus hot side) and value. An index or "
+            "steps (2 to 100000) out of range raises ValueError, a module that cannot be "
+            "derived CatalogueError.");
 }

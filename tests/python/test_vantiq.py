@@ -4,6 +4,7 @@ import csv
 import io
 import math
 import os
+import pathlib
 import shutil
 import subprocess
 import threading
@@ -56,7 +57,7 @@ def test_rated_values_are_the_lists_at_every_hot_side(cat, tmp_path):
     assert_rated_as_listed(cat, 25.0)
     own = str(tmp_path / "Base.tmb")
     shutil.copyfile(SAMPLE, own)
-    other = vantiq.Catalogue(own, thot_c=25.0)
+    other = vantiq.Catalogue(pathlib.Path(own), thot_c=25.0)
     other.thot_c = 60.5
     assert other.thot_c == pytest.approx(60.5)
     assert_rated_as_listed(other, 60.5)
@@ -115,9 +116,11 @@ def test_why_is_the_commands_text(cat):
     (lambda c: c.search(q="ten"), ["search", "--q", "ten"]),
     (lambda c: c.advise(dt=10), ["advise", "--dt", "10"]),
     (lambda c: c.advise(q=5, dt=10, colour=1), ["advise", "--q", "5", "--dt", "10", "--colour", "1"]),
+    (lambda c: c.search(q=float("nan")), ["search", "--q", "nan"]),
+    (lambda c: c.search(help=1), "unknown option --help"),  # not the help text as an answer
 ])
 def test_bad_arguments_raise_the_commands_message(cat, call, words):
-    message = cli(*words).stderr.strip()
+    message = words if isinstance(words, str) else cli(*words).stderr.strip()
     with pytest.raises(ValueError) as raised:
         call(cat)
     assert str(raised.value) in message
@@ -147,7 +150,9 @@ def test_curves_meet_the_rated_values(cat):
     assert -heat["dt"].min() == pytest.approx(rated["dtmax"][index], abs=(298 - 80) / 200)
     assert curves["delta_t"]["dt"].max() <= 0 < curves["delta_t"]["current"].max()
     assert [c["factor"] for c in curves["cop"]] == [0.2, 0.4, 0.6, 0.8, 1.0]
-    for index, steps in [(len(cat), 200), (index, 0), (index, 10**6)]:
+    assert len(cat.curves(np.int64(index), steps=np.int32(20))["heat"]) == 5
+    for index, steps in [(len(cat), 200), (-1, 200), (10**20, 200), (index, 0), (index, -1),
+                         (index, 10**6), (index, 2**32 + 200)]:
         with pytest.raises(ValueError):
             cat.curves(index, steps)
 
