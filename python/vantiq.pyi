@@ -1,4 +1,4 @@
-"""Thermoelectric module catalogues: rated values, search and operating points."""
+"""Thermoelectric module catalogues: rated values, search, operating points, datasheet fit."""
 
 import os
 from typing import Any, Optional, Union
@@ -63,3 +63,20 @@ class Catalogue:
         why: str = ...,
     ) -> Union[list[dict[str, Union[int, float, str]]], str]: ...
     def curves(self, index: int, steps: int = 200) -> dict[str, Any]: ...
+
+def fit_ratings(
+    *,
+    couples: int,
+    imax: float,
+    umax: float,
+    dtmax: float,
+    width: float,
+    length: float,
+    height: float,
+    qmax: Optional[float] = None,
+    rated_thot_c: float = 25.0,
+    pellet_length: Optional[float] = None,
+    pellet_side: Optional[float] = None,
+    ac_resistance: Optional[float] = None,
+    mode: str = "imax-umax-dtmax",
+) -> dict[str, Any]: ...

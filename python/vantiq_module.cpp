@@ -6,40 +6,14 @@
 #include <pybind11/stl/filesystem.h>
 
 #include <charconv>
-#include <climits>
 #include <filesystem>
 
 #include "catalogue.h"
+#include "fit_binding.h"
+#include "whole_number.h"
 
 namespace py = pybind11;
 
-// A whole number as Python passes one: an int or a NumPy integer. One beyond
-// long long is held as that limit, which every range then refuses by value
-// rather than as an argument of the wrong type.
-struct Whole {
-    long long value = 0;
-};
-
-namespace pybind11::detail {
-template <>
-struct type_caster<Whole> {
-    PYBIND11_TYPE_CASTER(Whole, const_name("int"));
-    bool load(handle source, bool) {
-        const auto whole = reinterpret_steal<object>(PyNumber_Index(source.ptr()));
-        if (!whole) {
-            PyErr_Clear();
-            return false;
-        }
-        int overflow = 0;
-        const long long number = PyLong_AsLongLongAndOverflow(whole.ptr(), &overflow);
-        value.value = overflow > 0 ? LLONG_MAX : overflow < 0 ? LLONG_MIN : number;
-        return true;
-    }
-    static handle cast(Whole whole, return_value_policy, handle) {
-        return PyLong_FromLongLong(whole.value);
-    }
-};
-}  // namespace pybind11::detail
 using vantiq::python::ArgumentFault;
 using vantiq::python::Catalogue;
 using vantiq::python::CatalogueFault;
@@ -192,7 +166,8 @@ std::unique_ptr<Catalogue> Open(const std::optional<std::filesystem::path>& path
 PYBIND11_MODULE(vantiq, m) {
     m.doc() =
         "Thermoelectric module catalogues: rated values, search and operating points, "
-        "answered exactly as vantiq-cli answers them.";
+        "answered exactly as vantiq-cli answers them, and the datasheet fit of "
+        "vantiq-basetool.";
     static py::exception<CatalogueFault> catalogueError(m, "CatalogueError", PyExc_RuntimeError);
     catalogueError.doc() = "The catalogue cannot be found, read or derived.";
     py::register_exception_translator([](std::exception_ptr p) {
@@ -263,4 +238,5 @@ PYBIND11_MODULE(vantiq, m) {
             "factor, current and the arrays dt (K, cold minus hot side) and value. An index or "
             "steps (2 to 100000) out of range raises ValueError, a module that cannot be "
             "derived CatalogueError.");
+    vantiq::python::BindFit(m);
 }
