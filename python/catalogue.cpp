@@ -62,6 +62,13 @@ std::string Trimmed(std::string text) {
     return text;
 }
 
+// The command names itself before a message; Python's exception says
+// where it came from.
+std::string WithoutProgramName(std::string message) {
+    const std::string name = "vantiq-cli: ";
+    return message.rfind(name, 0) == 0 ? message.substr(name.size()) : message;
+}
+
 }  // namespace
 
 Catalogue::Catalogue(std::string path, const std::string& thotC) : path_(std::move(path)) {
@@ -139,18 +146,18 @@ Catalogue::Rows Catalogue::Advise(const Options& options, std::string& why) cons
         throw ArgumentFault{error};
     }
     const std::shared_lock lock(mutex_);
+    const bool pullDown = request.advice.coldMass.has_value();
+    if (request.stages == 2) {
+        return StackRows(request, pullDown);
+    }
     const Advice advice = RunAdvisor(base_, request.advice, request.order);
     if (!request.why.empty()) {
         std::ostringstream out, err;
         if (ExplainAdvice(base_, request, advice, out, err) != kExitOk) {
-            throw ArgumentFault{Trimmed(err.str())};
+            throw ArgumentFault{WithoutProgramName(Trimmed(err.str()))};
         }
         why = out.str();
         return {};
-    }
-    const bool pullDown = request.advice.coldMass.has_value();
-    if (request.stages == 2) {
-        return StackRows(request, pullDown);
     }
     const auto pullDowns =
         pullDown ? PointPullDowns(base_, request.advice, advice.points) : std::vector<PullDown>{};
