@@ -26,14 +26,14 @@ def cli_copy(tmp_path_factory):
     shutil.copyfile(SAMPLE, CLI_BASE)
 
 
-def cli(*words, thot_c=25.0):
-    done = subprocess.run([CLI, "--base", CLI_BASE, "--thot-c", str(thot_c), *words],
+def cli(*words, thot_c=25.0, base=None):
+    done = subprocess.run([CLI, "--base", base or CLI_BASE, "--thot-c", str(thot_c), *words],
                           capture_output=True, text=True, encoding="utf-8")
     return done
 
 
-def cli_rows(*words, thot_c=25.0):
-    done = cli(*words, thot_c=thot_c)
+def cli_rows(*words, thot_c=25.0, base=None):
+    done = cli(*words, thot_c=thot_c, base=base)
     assert done.returncode == 0, done.stderr
     return list(csv.DictReader(io.StringIO(done.stdout, newline="")))
 
@@ -43,8 +43,8 @@ def cat():
     return vantiq.Catalogue(SAMPLE)
 
 
-def assert_rated_as_listed(cat, thot_c):
-    rows = cli_rows("list", thot_c=thot_c)
+def assert_rated_as_listed(cat, thot_c, base=None):
+    rows = cli_rows("list", thot_c=thot_c, base=base)
     rated = cat.rated()
     assert cat.names == [r["name"] for r in rows]
     assert len(cat) == len(rows)
@@ -61,6 +61,28 @@ def test_rated_values_are_the_lists_at_every_hot_side(cat, tmp_path):
     other.thot_c = 60.5
     assert other.thot_c == pytest.approx(60.5)
     assert_rated_as_listed(other, 60.5)
+
+
+def test_a_module_without_balance_is_nan_named_in_a_warning_and_never_answered(tmp_path):
+    source = tmp_path / "leaky.csv"
+    source.write_text(
+        "name,nominal_current,pellet_count,pellet_length,pellet_side,width,length,height,"
+        "electrical_conductivity,seebeck_coefficient,thermal_conductivity,picture\n"
+        "GOOD,7.97,31,0.00115,0.0016,23.0,23.0,3.15,1.015e+05,0.0002013,1.468,\n"
+        "LEAKY,7.97,31,0.00115,0.0016,23.0,23.0,3.15,1.015e+05,0.0002013,1e300,\n")
+    base, copy = str(tmp_path / "Base.tmb"), str(tmp_path / "Copy.tmb")
+    subprocess.run([os.environ["VANTIQ_BASETOOL"], "pack", str(source), "-o", base], check=True)
+    shutil.copyfile(base, copy)
+    with pytest.warns(UserWarning) as warned:
+        cat = vantiq.Catalogue(base)
+    assert [str(w.message) for w in warned] == [cli("list", base=copy).stderr.strip()]
+    assert "LEAKY" in str(warned[0].message)
+    assert_rated_as_listed(cat, 25.0, base=copy)
+    assert math.isnan(cat.rated()["qmax"][1]) and cat.rated()["pellets"][1] == 31
+    assert cat.search() == [0]
+    assert [p["name"] for p in cat.advise(q=1, dt=10)] == ["GOOD"]
+    with pytest.raises(vantiq.CatalogueError, match="cannot be derived"):
+        cat.curves(1)
 
 
 SEARCHES = [
