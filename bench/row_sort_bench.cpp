@@ -18,13 +18,13 @@ TemBase TiedBase(std::size_t rows) {
     TemBase base;
     for (std::size_t i = 0; i < rows; ++i) {
         TemRecord r;
-        std::snprintf(r.name.data(), r.name.size(), "VQ-%03u-%u", pellets[random() % 8],
+        std::snprintf(r.file.name.data(), r.file.name.size(), "VQ-%03u-%u", pellets[random() % 8],
                       static_cast<unsigned>(random() % 5000));
-        r.pelletCount = pellets[random() % 8];
-        r.qmax = 0.5 * static_cast<double>(random() % 200);
-        r.imax = 0.1 * static_cast<double>(random() % 120);
-        r.umax = 0.1 * static_cast<double>(random() % 300);
-        r.derivable = true;
+        r.file.pelletCount = pellets[random() % 8];
+        r.rated.qmax = 0.5 * static_cast<double>(random() % 200);
+        r.rated.imax = 0.1 * static_cast<double>(random() % 120);
+        r.rated.umax = 0.1 * static_cast<double>(random() % 300);
+        r.rated.derivable = true;
         base.records.push_back(r);
     }
     base.count = static_cast<std::uint32_t>(base.records.size());

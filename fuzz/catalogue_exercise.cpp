@@ -32,8 +32,9 @@ std::string CheckOpened(const TemBase& base) {
 }
 
 bool RatedValuesFinite(const TemRecord& r) {
-    return std::isfinite(r.imax) && std::isfinite(r.umax) && std::isfinite(r.dtMax) &&
-           std::isfinite(r.qmax) && std::isfinite(r.acResistance);
+    return std::isfinite(r.rated.imax) && std::isfinite(r.rated.umax) &&
+           std::isfinite(r.rated.dtMax) && std::isfinite(r.rated.qmax) &&
+           std::isfinite(r.rated.acResistance);
 }
 
 bool AllFinite(const Curve& curve) {
@@ -71,9 +72,10 @@ std::optional<TemRecord> FirstEntry(const TemBase& base) {
 }
 
 bool SameRatedValues(const TemRecord& a, const TemRecord& b) {
-    return a.derivable == b.derivable &&
-           (!a.derivable || (a.imax == b.imax && a.umax == b.umax && a.dtMax == b.dtMax &&
-                             a.qmax == b.qmax && a.acResistance == b.acResistance));
+    return a.rated.derivable == b.rated.derivable &&
+           (!a.rated.derivable || (a.rated.imax == b.rated.imax && a.rated.umax == b.rated.umax &&
+                                   a.rated.dtMax == b.rated.dtMax && a.rated.qmax == b.rated.qmax &&
+                                   a.rated.acResistance == b.rated.acResistance));
 }
 
 // The loaded rated values of the first module are the straightforward
@@ -105,13 +107,13 @@ std::string CheckRecords(const TemBase& base, std::uint32_t underivable) {
         if (r.Name().size() >= kNameSize) {
             return "a name without its terminator was loaded";
         }
-        if (r.derivable && !RatedValuesFinite(r)) {
+        if (r.rated.derivable && !RatedValuesFinite(r)) {
             return "a derivable module has a rated value that is not finite";
         }
-        if (r.derivable && !CurvesFinite(r, base.thot)) {
+        if (r.rated.derivable && !CurvesFinite(r, base.thot)) {
             return "a derivable module has a curve point that is not finite";
         }
-        notDerived += r.derivable ? 0 : 1;
+        notDerived += r.rated.derivable ? 0 : 1;
     }
     if (notDerived != underivable) {
         return "the modules reported underivable do not match";

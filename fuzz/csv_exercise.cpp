@@ -21,7 +21,7 @@ std::array<unsigned char, kEntrySize> Stored(const TemRecord& record) {
 
 std::string CheckRow(const CatalogueRow& row) {
     const TemRecord& record = row.entry.record;
-    if (std::memchr(record.name.data(), '\0', kNameSize) == nullptr) {
+    if (std::memchr(record.file.name.data(), '\0', kNameSize) == nullptr) {
         return "an accepted name has no terminator within its 30 bytes";
     }
     const auto stored = Stored(record);

@@ -195,7 +195,7 @@ Catalogue::Families Catalogue::Curves(long long index, long long steps) const {
                             std::to_string(steps)};
     }
     const TemRecord& record = base_.records[static_cast<std::size_t>(index)];
-    if (!record.derivable) {
+    if (!record.rated.derivable) {
         throw CatalogueFault{"module " + std::to_string(index) + " cannot be derived"};
     }
     const double th = base_.thot;

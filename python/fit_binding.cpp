@@ -60,9 +60,9 @@ py::dict FiveRatings(double imax, double umax, double dtmax, double qmax, double
 // columns, what the derivation gives at the rated hot side and how far that
 // lies from the ratings.
 py::dict Fitted(const Ratings& ratings, const RatingFit& fit) {
-    const TemRecord& r = fit.record;
+    const FileFields& r = fit.record.file;
     py::dict out;
-    out["nominal_current"] = r.imax;
+    out["nominal_current"] = r.nominalCurrent;
     out["pellet_count"] = r.pelletCount;
     out["pellet_length"] = r.pelletLength;
     out["pellet_side"] = r.pelletSide;

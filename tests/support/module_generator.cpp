@@ -18,10 +18,10 @@ double Uniform(std::mt19937_64& engine, double lo, double hi) {
 // the constant-property approximation: Tc = (√(1 + 2·Z·Th) − 1)/Z and
 // I = 2α·Tc/r for one couple of resistance r.
 double OptimumCurrent(const TemRecord& r) {
-    const double area = r.pelletSide * r.pelletSide;
-    const double resistance = 2 * r.pelletLength / (r.electricalConductivity * area);
-    const double conductance = 2 * r.thermalConductivity * area / r.pelletLength;
-    const double alpha = 2 * r.seebeckCoefficient;
+    const double area = r.file.pelletSide * r.file.pelletSide;
+    const double resistance = 2 * r.file.pelletLength / (r.file.electricalConductivity * area);
+    const double conductance = 2 * r.file.thermalConductivity * area / r.file.pelletLength;
+    const double alpha = 2 * r.file.seebeckCoefficient;
     const double z = alpha * alpha / (resistance * conductance);
     const double coldest = (std::sqrt(1 + 2 * z * 298.0) - 1) / z;
     return alpha * coldest / resistance;
@@ -29,18 +29,18 @@ double OptimumCurrent(const TemRecord& r) {
 
 TemRecord OneModule(std::mt19937_64& engine, std::size_t index) {
     TemRecord r;
-    std::snprintf(r.name.data(), r.name.size(), "GEN-%05zu", index);
-    r.pelletCount = static_cast<std::uint32_t>(Uniform(engine, 17, 242));
-    r.pelletSide = Uniform(engine, 0.6e-3, 2.0e-3);
-    r.pelletLength = Uniform(engine, 0.8e-3, 2.5e-3);
-    r.electricalConductivity = Uniform(engine, 0.8e5, 1.2e5);
-    r.seebeckCoefficient = Uniform(engine, 1.8e-4, 2.2e-4);
-    r.thermalConductivity = Uniform(engine, 1.3, 1.7);
-    const double side = std::sqrt(2.0 * r.pelletCount) * r.pelletSide * 1e3 * 1.8;
-    r.width = std::round(side);
-    r.length = std::round(side);
-    r.height = std::round((2 * r.pelletLength * 1e3 + 1.5) * 100) / 100;
-    r.imax = std::round(OptimumCurrent(r) * Uniform(engine, 0.7, 1.4) * 100) / 100;
+    std::snprintf(r.file.name.data(), r.file.name.size(), "GEN-%05zu", index);
+    r.file.pelletCount = static_cast<std::uint32_t>(Uniform(engine, 17, 242));
+    r.file.pelletSide = Uniform(engine, 0.6e-3, 2.0e-3);
+    r.file.pelletLength = Uniform(engine, 0.8e-3, 2.5e-3);
+    r.file.electricalConductivity = Uniform(engine, 0.8e5, 1.2e5);
+    r.file.seebeckCoefficient = Uniform(engine, 1.8e-4, 2.2e-4);
+    r.file.thermalConductivity = Uniform(engine, 1.3, 1.7);
+    const double side = std::sqrt(2.0 * r.file.pelletCount) * r.file.pelletSide * 1e3 * 1.8;
+    r.file.width = std::round(side);
+    r.file.length = std::round(side);
+    r.file.height = std::round((2 * r.file.pelletLength * 1e3 + 1.5) * 100) / 100;
+    r.file.nominalCurrent = std::round(OptimumCurrent(r) * Uniform(engine, 0.7, 1.4) * 100) / 100;
     return r;
 }
 

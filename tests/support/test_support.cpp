@@ -22,17 +22,17 @@ namespace vantiq::test {
 
 TemRecord WorkedExampleModule(const std::string& name) {
     TemRecord r;
-    std::strncpy(r.name.data(), name.c_str(), r.name.size() - 1);
-    r.imax = 6.0;
-    r.pelletCount = 127;
-    r.pelletLength = 0.0016;
-    r.pelletSide = 0.0014;
-    r.width = 40.0;
-    r.length = 40.0;
-    r.height = 3.8;
-    r.electricalConductivity = 100000.0;
-    r.seebeckCoefficient = 0.0002;
-    r.thermalConductivity = 1.5;
+    std::strncpy(r.file.name.data(), name.c_str(), r.file.name.size() - 1);
+    r.file.nominalCurrent = 6.0;
+    r.file.pelletCount = 127;
+    r.file.pelletLength = 0.0016;
+    r.file.pelletSide = 0.0014;
+    r.file.width = 40.0;
+    r.file.length = 40.0;
+    r.file.height = 3.8;
+    r.file.electricalConductivity = 100000.0;
+    r.file.seebeckCoefficient = 0.0002;
+    r.file.thermalConductivity = 1.5;
     return r;
 }
 

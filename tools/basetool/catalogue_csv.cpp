@@ -31,7 +31,7 @@ Status ReadName(const std::string& utf8, TemRecord& record) {
     if (!bytes.ok()) {
         return bytes.error();
     }
-    std::memcpy(record.name.data(), bytes->data(), bytes->size());
+    std::memcpy(record.file.name.data(), bytes->data(), bytes->size());
     return {};
 }
 
@@ -44,16 +44,16 @@ Status ReadRow(const CsvRow& fields, CatalogueRow& row) {
     if (const Status name = ReadName(fields[0], r); !name.ok()) {
         return name;
     }
-    double* numbers[] = {&r.imax,
+    double* numbers[] = {&r.file.nominalCurrent,
                          nullptr,
-                         &r.pelletLength,
-                         &r.pelletSide,
-                         &r.width,
-                         &r.length,
-                         &r.height,
-                         &r.electricalConductivity,
-                         &r.seebeckCoefficient,
-                         &r.thermalConductivity};
+                         &r.file.pelletLength,
+                         &r.file.pelletSide,
+                         &r.file.width,
+                         &r.file.length,
+                         &r.file.height,
+                         &r.file.electricalConductivity,
+                         &r.file.seebeckCoefficient,
+                         &r.file.thermalConductivity};
     for (std::size_t i = 0; i < std::size(numbers); ++i) {
         const auto value = ParseStrictNumber(fields[i + 1]);
         if (!value) {
@@ -66,7 +66,7 @@ Status ReadRow(const CsvRow& fields, CatalogueRow& row) {
                    *value != static_cast<std::uint32_t>(*value)) {
             return Error{"pellet_count must be a whole number from 0 to 4294967295"};
         } else {
-            r.pelletCount = static_cast<std::uint32_t>(*value);
+            r.file.pelletCount = static_cast<std::uint32_t>(*value);
         }
     }
     row.pictureFile = fields[kColumnCount - 1];
@@ -80,9 +80,11 @@ CsvRow CatalogueCsvHeader() {
 }
 
 CsvRow CatalogueCsvRow(const TemRecord& r, const std::string& picture) {
-    CsvRow row = {Cp1251ToUtf8(r.Name()), FormatShortest(r.imax), std::to_string(r.pelletCount)};
-    for (double value : {r.pelletLength, r.pelletSide, r.width, r.length, r.height,
-                         r.electricalConductivity, r.seebeckCoefficient, r.thermalConductivity}) {
+    CsvRow row = {Cp1251ToUtf8(r.Name()), FormatShortest(r.file.nominalCurrent),
+                  std::to_string(r.file.pelletCount)};
+    for (double value :
+         {r.file.pelletLength, r.file.pelletSide, r.file.width, r.file.length, r.file.height,
+          r.file.electricalConductivity, r.file.seebeckCoefficient, r.file.thermalConductivity}) {
         row.push_back(FormatShortest(value));
     }
     row.push_back(picture);

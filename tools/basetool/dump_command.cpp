@@ -34,8 +34,9 @@ Result<std::string> WritePicture(const fs::path& dir, std::uint32_t index,
 }
 
 bool AllFinite(const TemRecord& r) {
-    for (double value : {r.imax, r.pelletLength, r.pelletSide, r.width, r.length, r.height,
-                         r.electricalConductivity, r.seebeckCoefficient, r.thermalConductivity}) {
+    for (double value : {r.file.nominalCurrent, r.file.pelletLength, r.file.pelletSide,
+                         r.file.width, r.file.length, r.file.height, r.file.electricalConductivity,
+                         r.file.seebeckCoefficient, r.file.thermalConductivity}) {
         if (!std::isfinite(value)) {
             return false;
         }

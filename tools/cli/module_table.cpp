@@ -43,7 +43,7 @@ bool LoadAndSelect(const GlobalOptions& options, const std::string& name, TemBas
         err << "vantiq-cli: no module named " << EscapeControls(name) << "\n";
         return false;
     }
-    if (!base.Selected()->derivable) {
+    if (!base.Selected()->rated.derivable) {
         err << "vantiq-cli: module " << EscapeControls(name)
             << (HasPhysicalInputs(*base.Selected())
                     ? " has no balance point at this hot-side temperature\n"

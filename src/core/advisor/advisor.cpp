@@ -8,7 +8,7 @@
 namespace vantiq {
 
 std::optional<Exclusion> CandidateExclusion(const TemRecord& record, const AdviceRequest& request) {
-    if (!record.derivable) {
+    if (!record.rated.derivable) {
         return Exclusion::NotDerivable;
     }
     if (!MeetsDimensions(record, request.criteria)) {
@@ -39,7 +39,7 @@ Advice RunAdvisor(const TemBase& base, const AdviceRequest& request, AdviceOrder
             continue;
         }
         ++advice.candidates;
-        advice.deepest = std::max(advice.deepest, -base.records[i].dtMax);
+        advice.deepest = std::max(advice.deepest, -base.records[i].rated.dtMax);
         if (slot->point) {
             advice.points.push_back(*slot->point);
         } else {

@@ -29,7 +29,7 @@ double PullDownCurrent(const TemRecord& record, const OperatingPoint& point,
                        const SearchCriteria& supply) {
     const double n = point.modules;
     const bool series = point.wiring == Wiring::Series;
-    double current = record.imax;
+    double current = record.rated.imax;
     if (IsSet(supply.supplyCurrent)) {
         current = std::min(current, series ? supply.supplyCurrent : supply.supplyCurrent / n);
     }

@@ -29,20 +29,20 @@ void WriteDouble(double value, unsigned char* bytes) {
 }
 
 // Entry offsets of the doubles after the pellet count, in field order.
-constexpr std::size_t kImaxOffset = 32;
+constexpr std::size_t kNominalCurrentOffset = 32;
 constexpr std::size_t kPelletCountOffset = 40;
 constexpr std::size_t kGeometryOffset = 48;
 
 template <typename Visit>
 void ForEachGeometryField(Visit visit, auto& record) {
-    visit(record.pelletLength, 0);
-    visit(record.pelletSide, 1);
-    visit(record.width, 2);
-    visit(record.length, 3);
-    visit(record.height, 4);
-    visit(record.electricalConductivity, 5);
-    visit(record.seebeckCoefficient, 6);
-    visit(record.thermalConductivity, 7);
+    visit(record.file.pelletLength, 0);
+    visit(record.file.pelletSide, 1);
+    visit(record.file.width, 2);
+    visit(record.file.length, 3);
+    visit(record.file.height, 4);
+    visit(record.file.electricalConductivity, 5);
+    visit(record.file.seebeckCoefficient, 6);
+    visit(record.file.thermalConductivity, 7);
 }
 
 }  // namespace
@@ -60,9 +60,9 @@ void WriteU32(std::uint32_t value, unsigned char* bytes) {
 
 TemRecord DecodeEntry(const unsigned char* entry) {
     TemRecord record;
-    std::memcpy(record.name.data(), entry, kNameSize);
-    record.imax = ReadDouble(entry + kImaxOffset);
-    record.pelletCount = ReadU32(entry + kPelletCountOffset);
+    std::memcpy(record.file.name.data(), entry, kNameSize);
+    record.file.nominalCurrent = ReadDouble(entry + kNominalCurrentOffset);
+    record.file.pelletCount = ReadU32(entry + kPelletCountOffset);
     ForEachGeometryField(
         [entry](double& field, std::size_t i) {
             field = ReadDouble(entry + kGeometryOffset + 8 * i);
@@ -73,9 +73,9 @@ TemRecord DecodeEntry(const unsigned char* entry) {
 
 void EncodeEntry(const TemRecord& record, unsigned char* entry) {
     std::memset(entry, 0, kEntrySize);
-    std::memcpy(entry, record.name.data(), kNameSize);
-    WriteDouble(record.imax, entry + kImaxOffset);
-    WriteU32(record.pelletCount, entry + kPelletCountOffset);
+    std::memcpy(entry, record.file.name.data(), kNameSize);
+    WriteDouble(record.file.nominalCurrent, entry + kNominalCurrentOffset);
+    WriteU32(record.file.pelletCount, entry + kPelletCountOffset);
     ForEachGeometryField(
         [entry](const double& field, std::size_t i) {
             WriteDouble(field, entry + kGeometryOffset + 8 * i);

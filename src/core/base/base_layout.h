@@ -25,8 +25,8 @@ constexpr std::uint64_t PicturesOffset(std::uint32_t count) {
     return 4 + (4 + kEntrySize) * std::uint64_t{count};
 }
 
-// Copies the file fields of one entry into a fresh record; the padding and
-// the rated values are left alone.
+// Copies the file fields of one entry into a fresh record, which is not
+// rated; the padding is skipped.
 TemRecord DecodeEntry(const unsigned char* entry);
 
 // Writes the file fields of `record` into `entry` (kEntrySize bytes); the

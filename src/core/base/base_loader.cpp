@@ -78,27 +78,6 @@ Status DeriveEntries(const TemBase& base, LoadProgress* progress,
     return {};
 }
 
-// What a derivation writes into a record. A load at another hot side stages
-// only this beside the records in use, a third of their size, so that they
-// stay whole should the file fail to read.
-struct DerivedPart {
-    RatedValues values;  // for a module that is not derivable, as read
-    bool derivable;
-};
-
-DerivedPart DerivedPartOf(const TemRecord& r) {
-    return {{r.imax, r.umax, r.dtMax, r.qmax, r.acResistance}, r.derivable};
-}
-
-void ApplyDerivedPart(TemRecord& record, const DerivedPart& part) {
-    record.imax = part.values.imax;
-    record.umax = part.values.umax;
-    record.dtMax = part.values.dtMax;
-    record.qmax = part.values.qmax;
-    record.acResistance = part.values.acResistance;
-    record.derivable = part.derivable;
-}
-
 // The first load of a base: the records are built beside the (empty) ones in
 // use and replace them.
 Status LoadFresh(TemBase& base, LoadProgress* progress) {
@@ -116,13 +95,13 @@ Status LoadFresh(TemBase& base, LoadProgress* progress) {
 // derived again, as on the first load; its file fields equal those held (the
 // file is held open exclusively), so only the derived part is taken over.
 Status LoadAgain(TemBase& base, LoadProgress* progress) {
-    std::vector<DerivedPart> parts;
+    std::vector<ModuleRating> parts;
     parts.reserve(base.count);
-    const Status read = DeriveEntries(
-        base, progress, [&](const TemRecord& r) { parts.push_back(DerivedPartOf(r)); });
+    const Status read =
+        DeriveEntries(base, progress, [&](const TemRecord& r) { parts.push_back(r.rated); });
     if (read.ok()) {
         for (std::size_t i = 0; i < parts.size(); ++i) {
-            ApplyDerivedPart(base.records[i], parts[i]);
+            base.records[i].rated = parts[i];
         }
     }
     return read;
@@ -168,7 +147,7 @@ Result<LoadReport> LoadBase(TemBase& base, LoadProgress* progress) {
         return read.error();
     }
     for (std::uint32_t i = 0; i < base.count; ++i) {
-        if (!base.records[i].derivable) {
+        if (!base.records[i].rated.derivable) {
             report.underivable.push_back(i);
         }
     }

@@ -8,8 +8,9 @@
 
 namespace vantiq {
 
-// A module as the catalogue file stores it: its file fields (`imax` holding
-// the nominal current) and its encoded picture, possibly empty.
+// A module as the catalogue file stores it: its file fields (`record.file`;
+// the rated part is neither read nor written) and its encoded picture,
+// possibly empty.
 struct CatalogueEntry {
     TemRecord record;
     std::vector<unsigned char> picture;

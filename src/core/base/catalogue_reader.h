@@ -12,7 +12,7 @@
 namespace vantiq {
 
 // A catalogue file as stored, read without deriving anything: each entry's
-// file fields (`imax` holding the nominal current), its name's 30 bytes as
+// file fields (in `record.file`; nothing is rated), its name's 30 bytes as
 // they are (a name without NUL keeps all 30), and its picture.
 struct StoredCatalogue {
     // Whether the header and the size can be used; when they cannot (the

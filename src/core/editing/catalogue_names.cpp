@@ -39,12 +39,13 @@ Status CheckDistinctNames(const std::vector<CatalogueEntry>& entries) {
     return {};
 }
 
-Status CheckPositiveFields(const TemRecord& r) {
+Status CheckPositiveFields(const TemRecord& record) {
+    const FileFields& r = record.file;
     if (r.pelletCount == 0) {
         return Error{"pellet_count must be at least 1"};
     }
     const std::pair<const char*, double> fields[] = {
-        {"nominal_current", r.imax},
+        {"nominal_current", r.nominalCurrent},
         {"pellet_length", r.pelletLength},
         {"pellet_side", r.pelletSide},
         {"width", r.width},
@@ -70,8 +71,8 @@ Result<CatalogueEntry> BuildCatalogueEntry(std::string_view utf8, const TemRecor
         return name.error();
     }
     CatalogueEntry entry{fields, std::move(picture)};
-    entry.record.name.fill('\0');
-    std::memcpy(entry.record.name.data(), name->data(), name->size());
+    entry.record.file.name.fill('\0');
+    std::memcpy(entry.record.file.name.data(), name->data(), name->size());
     return entry;
 }
 

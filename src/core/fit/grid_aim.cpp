@@ -11,9 +11,9 @@ namespace vantiq {
 namespace {
 
 TemRecord WithConstants(TemRecord record, const Vec3& p) {
-    record.seebeckCoefficient = std::exp(p[0]);
-    record.electricalConductivity = std::exp(p[1]);
-    record.thermalConductivity = std::exp(p[2]);
+    record.file.seebeckCoefficient = std::exp(p[0]);
+    record.file.electricalConductivity = std::exp(p[1]);
+    record.file.thermalConductivity = std::exp(p[2]);
     return record;
 }
 

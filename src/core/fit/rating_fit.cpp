@@ -42,9 +42,9 @@ std::string Format(const char* format, double a, double b = 0, double c = 0) {
 }
 
 TemRecord WithConstants(TemRecord record, const Vec3& p) {
-    record.seebeckCoefficient = std::exp(p[0]);
-    record.electricalConductivity = std::exp(p[1]);
-    record.thermalConductivity = std::exp(p[2]);
+    record.file.seebeckCoefficient = std::exp(p[0]);
+    record.file.electricalConductivity = std::exp(p[1]);
+    record.file.thermalConductivity = std::exp(p[2]);
     return record;
 }
 
@@ -59,7 +59,7 @@ double ModuleResistance(const Ratings& r) {
 // length that gives bismuth telluride's conductivity; only σ·A/L and κ·A/L
 // matter to the model, so the length only keeps the constants familiar.
 void ChooseLegs(const Ratings& r, RatingFit& fit) {
-    TemRecord& g = fit.record;
+    FileFields& g = fit.record.file;
     fit.legsAssumed = !(r.pelletLength > 0 && r.pelletSide > 0);
     if (!fit.legsAssumed) {
         g.pelletLength = r.pelletLength;
@@ -87,7 +87,7 @@ Vec3 ClosedFormStart(const Ratings& r, const TemRecord& g) {
     const double resistance = ModuleResistance(r);
     const double z = 2 * r.dtMax / (tc * tc);
     const double conductance = moduleSeebeck * moduleSeebeck / (resistance * z);
-    const double shape = g.pelletLength / (g.pelletSide * g.pelletSide);
+    const double shape = g.file.pelletLength / (g.file.pelletSide * g.file.pelletSide);
     const double alpha = moduleSeebeck / (n * (2 + 0.0036 * m));
     const double rhoSum = resistance / (n * shape);  // ρ1 + ρ2
     const double sigma = (1 / (1 - 0.004 * m) + 1 / (1 - 0.006 * m)) / rhoSum;
@@ -226,8 +226,7 @@ Attempt Reaim(const TemRecord& g, double th, const Slopes& slopes, Vec3 p, const
         TemRecord record = WithConstants(g, p);
         if (!DeriveRatedValues(record, th))
             break;
-        const RatedValues derived{record.imax, record.umax, record.dtMax, record.qmax,
-                                  record.acResistance};
+        const RatedValues derived = record.rated;
         const double miss = Miss(derived, target, rows);
         if (miss < best.miss)
             best = {p, derived, miss};
@@ -239,7 +238,7 @@ Attempt Reaim(const TemRecord& g, double th, const Slopes& slopes, Vec3 p, const
             break;
         p = {p[0] + (*step)[0], p[1] + (*step)[1], p[2] + (*step)[2]};
     }
-    best.nominal = g.imax;
+    best.nominal = g.file.nominalCurrent;
     return best;
 }
 
@@ -250,7 +249,7 @@ Attempt AimedAttempt(const Ratings& r, TemRecord g, double th, const SmoothSolut
     const bool keepVoltage = rows[1] == kU;
     const GridAim aim{r.imax, r.imax / 100, NearestCell(th - r.dtMax), keepVoltage ? r.umax : 0,
                       r.qmax};
-    g.imax = r.imax;
+    g.file.nominalCurrent = r.imax;
     const auto p = AimAtGrid(g, th, start.p, aim);
     return p ? Reaim(g, th, start.slopes, *p, RatedCoords(r), rows, 1) : Attempt{};
 }
@@ -267,7 +266,7 @@ Attempt MeetThroughDerivation(const Ratings& r, TemRecord g, double th, const Sm
     for (int steps : kSteps) {
         if (rows.size() == 3 && best.miss <= 1)
             break;
-        g.imax = r.imax * 100 / steps;
+        g.file.nominalCurrent = r.imax * 100 / steps;
         const Attempt attempt = Reaim(g, th, start.slopes, p, target, rows, 4);
         if (attempt.miss < best.miss)
             best = attempt;
@@ -292,14 +291,14 @@ Rows SmoothRows(const Ratings& r, FitMode mode) {
 // Given legs must give the stated resistance with a conductivity that
 // bismuth telluride can have.
 std::string LegFitProblem(const RatingFit& fit) {
-    const double sigma = fit.record.electricalConductivity;
+    const double sigma = fit.record.file.electricalConductivity;
     if (fit.legsAssumed || (sigma >= kLowestConductivity && sigma <= kHighestConductivity))
         return {};
     char text[200];
     std::snprintf(text, sizeof text,
                   "the legs (%.2f mm side, %.2f mm long) are too %s for the stated resistance: "
                   "they would need %.3g S/m",
-                  fit.record.pelletSide * 1e3, fit.record.pelletLength * 1e3,
+                  fit.record.file.pelletSide * 1e3, fit.record.file.pelletLength * 1e3,
                   sigma > kHighestConductivity ? "thin" : "thick", sigma);
     return text;
 }
@@ -310,7 +309,7 @@ std::string Unreached(const RatedValues& best) {
 }
 
 void PrepareRecord(const Ratings& r, RatingFit& fit) {
-    TemRecord& g = fit.record;
+    FileFields& g = fit.record.file;
     g.pelletCount = r.couples;
     g.width = r.width;
     g.length = r.length;
@@ -341,7 +340,7 @@ RatingFit FitRatings(const Ratings& r, FitMode mode) {
     }
     const Attempt best = MeetThroughDerivation(r, fit.record, th, *smooth, rows);
     fit.record = WithConstants(fit.record, best.p);
-    fit.record.imax = best.nominal;
+    fit.record.file.nominalCurrent = best.nominal;
     fit.derived = best.derived;
     if (!std::isfinite(best.miss))
         fit.problem = "the model cannot reach these ratings";

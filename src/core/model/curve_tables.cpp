@@ -31,10 +31,10 @@ double FamilyStep(double th, unsigned steps) {
 // (Th − 80) − 2·step, … by repeated subtraction, returned in ascending order.
 std::vector<double> ColdContinuation(const TemRecord& record, double th, double step) {
     std::vector<double> temperatures;
-    if (!(record.dtMax < -kFamilySpan)) {
+    if (!(record.rated.dtMax < -kFamilySpan)) {
         return temperatures;
     }
-    const double coldest = th + record.dtMax;
+    const double coldest = th + record.rated.dtMax;
     for (double tc = (th - kFamilySpan) - step; tc >= coldest;) {
         temperatures.push_back(tc);
         const double next = tc - step;
@@ -81,7 +81,7 @@ Curve BuildCurve(double th, const std::vector<double>& before, double start, dou
 enum class FamilyStart { kSpan, kDtMax };
 
 double StartOf(FamilyStart start, const TemRecord& record, double th) {
-    return start == FamilyStart::kSpan ? th - kFamilySpan : th + record.dtMax;
+    return start == FamilyStart::kSpan ? th - kFamilySpan : th + record.rated.dtMax;
 }
 
 std::vector<double> ContinuationOf(FamilyStart start, const TemRecord& record, double th,
@@ -100,7 +100,7 @@ CurveFamily BuildFamily(const TemRecord& record, double th, unsigned steps, Fami
     for (std::size_t k = 0; k < kCurveFactors.size(); ++k) {
         TypedCurve& curve = family.curves[k];
         curve.factor = kCurveFactors[k];
-        curve.current = kCurveFactors[k] * record.imax;
+        curve.current = kCurveFactors[k] * record.rated.imax;
         curve.points = BuildCurve(th, before, start, step, curve.current, point);
     }
     return family;
@@ -112,7 +112,7 @@ CurveFamily BuildFamily(const TemRecord& record, double th, unsigned steps, Fami
 template <typename Point>
 Curve BuildImaxCurve(const TemRecord& record, double th, unsigned steps, FamilyStart from,
                      double xLow, double xHigh, Point point) {
-    const double current = kCurveFactors[kImaxCurve] * record.imax;
+    const double current = kCurveFactors[kImaxCurve] * record.rated.imax;
     const double step = FamilyStep(th, steps);
     const double margin = 1e-9 * (1 + std::fabs(th) + std::fabs(xLow) + std::fabs(xHigh));
     Curve curve;
@@ -170,7 +170,7 @@ double CurveFamily::MaxY() const {
 Curve BuildDeltaTCurve(const TemRecord& record, double th, unsigned currentSteps,
                        unsigned temperatureSteps) {
     Curve curve;
-    const double range = kDeltaTCurveCurrentRange * record.imax;
+    const double range = kDeltaTCurveCurrentRange * record.rated.imax;
     if (!(range > 0)) {
         return curve;
     }

@@ -80,8 +80,8 @@ public:
           th_(th),
           grid_(BalanceGrid()),
           low_(LowBalanceGrid()),
-          currents_(ScanCurrents(record.imax)),
-          mayBalanceBelow_(MayBalanceBelowStart(record, th, record.imax)) {}
+          currents_(ScanCurrents(record.file.nominalCurrent)),
+          mayBalanceBelow_(MayBalanceBelowStart(record, th, record.file.nominalCurrent)) {}
 
     std::optional<RatedValues> Derive();
 
@@ -160,7 +160,7 @@ std::optional<RatedValues> FastScan::Derive() {
 
 std::optional<RatedValues> DeriveFast(const TemRecord& record, double th) {
     const auto& grid = BalanceGrid();
-    if (!SaneNominal(record.imax) ||
+    if (!SaneNominal(record.file.nominalCurrent) ||
         !HeatSlope::Applies(record, th, LowBalanceGrid().front(), grid.back())) {
         return DeriveReference(record, th);
     }

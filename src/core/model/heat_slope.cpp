@@ -44,9 +44,9 @@ double ResistanceSlope(double x) {
 }  // namespace
 
 bool HeatSlope::Applies(const TemRecord& r, double th, double tFirst, double tLast) {
-    if (!std::isfinite(th) || r.pelletCount == 0 || !Sane(r.pelletLength) || !Sane(r.pelletSide) ||
-        !Sane(r.electricalConductivity) || !Sane(r.thermalConductivity) ||
-        !SaneOrZero(r.seebeckCoefficient)) {
+    if (!std::isfinite(th) || r.file.pelletCount == 0 || !Sane(r.file.pelletLength) ||
+        !Sane(r.file.pelletSide) || !Sane(r.file.electricalConductivity) ||
+        !Sane(r.file.thermalConductivity) || !SaneOrZero(r.file.seebeckCoefficient)) {
         return false;
     }
     // The factors are linear in x, so the ends of the range decide.
@@ -55,12 +55,12 @@ bool HeatSlope::Applies(const TemRecord& r, double th, double tFirst, double tLa
 
 HeatSlope::HeatSlope(const TemRecord& r, double th, double current, double tFirst, double tLast)
     : th_(th) {
-    const double n = static_cast<double>(r.pelletCount);
-    const double area = r.pelletSide * r.pelletSide;
+    const double n = static_cast<double>(r.file.pelletCount);
+    const double area = r.file.pelletSide * r.file.pelletSide;
     const double i2 = current * current;
-    peltier_ = n * current * r.seebeckCoefficient;
-    conduction_ = 2 * r.thermalConductivity * n * area / r.pelletLength;
-    joule_ = 0.5 * i2 * n * (r.pelletLength / area) / r.electricalConductivity;
+    peltier_ = n * current * r.file.seebeckCoefficient;
+    conduction_ = 2 * r.file.thermalConductivity * n * area / r.file.pelletLength;
+    joule_ = 0.5 * i2 * n * (r.file.pelletLength / area) / r.file.electricalConductivity;
 
     const double xMax = std::max(std::fabs(tFirst - th), std::fabs(tLast - th)) + 1;
     const double tMax = std::max(std::fabs(tFirst), std::fabs(tLast)) + 1;

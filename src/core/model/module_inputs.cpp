@@ -23,11 +23,12 @@ bool DimensionOrUnknown(double value) {
 }  // namespace
 
 bool HasPhysicalInputs(const TemRecord& r) {
-    return r.pelletCount > 0 && PositiveFinite(r.imax) && PositiveNormal(r.pelletLength) &&
-           PositiveNormal(r.pelletSide) && PositiveNormal(r.electricalConductivity) &&
-           PositiveNormal(r.seebeckCoefficient) && PositiveNormal(r.thermalConductivity) &&
-           DimensionOrUnknown(r.width) && DimensionOrUnknown(r.length) &&
-           DimensionOrUnknown(r.height);
+    return r.file.pelletCount > 0 && PositiveFinite(r.file.nominalCurrent) &&
+           PositiveNormal(r.file.pelletLength) && PositiveNormal(r.file.pelletSide) &&
+           PositiveNormal(r.file.electricalConductivity) &&
+           PositiveNormal(r.file.seebeckCoefficient) &&
+           PositiveNormal(r.file.thermalConductivity) && DimensionOrUnknown(r.file.width) &&
+           DimensionOrUnknown(r.file.length) && DimensionOrUnknown(r.file.height);
 }
 
 }  // namespace vantiq

@@ -7,7 +7,7 @@ namespace {
 
 struct Range {
     const char* field;
-    double TemRecord::*value;
+    double FileFields::*value;
     double low;
     double high;
     const char* unit;
@@ -18,16 +18,16 @@ struct Range {
 // ranges leave a factor of ten on either side, so only a slipped unit or a
 // wrong column falls outside.
 constexpr Range kRanges[] = {
-    {"pellet_length", &TemRecord::pelletLength, 1e-4, 1e-2, "m", "millimetres typed as metres?"},
-    {"pellet_side", &TemRecord::pelletSide, 1e-4, 1e-2, "m", "millimetres typed as metres?"},
-    {"width", &TemRecord::width, 1, 500, "mm", "metres typed as millimetres?"},
-    {"length", &TemRecord::length, 1, 500, "mm", "metres typed as millimetres?"},
-    {"height", &TemRecord::height, 0.5, 50, "mm", "metres typed as millimetres?"},
-    {"electrical_conductivity", &TemRecord::electricalConductivity, kLowestConductivity,
+    {"pellet_length", &FileFields::pelletLength, 1e-4, 1e-2, "m", "millimetres typed as metres?"},
+    {"pellet_side", &FileFields::pelletSide, 1e-4, 1e-2, "m", "millimetres typed as metres?"},
+    {"width", &FileFields::width, 1, 500, "mm", "metres typed as millimetres?"},
+    {"length", &FileFields::length, 1, 500, "mm", "metres typed as millimetres?"},
+    {"height", &FileFields::height, 0.5, 50, "mm", "metres typed as millimetres?"},
+    {"electrical_conductivity", &FileFields::electricalConductivity, kLowestConductivity,
      kHighestConductivity, "S/m", "resistivity typed as conductivity?"},
-    {"seebeck_coefficient", &TemRecord::seebeckCoefficient, 1e-5, 1e-3, "V/K",
+    {"seebeck_coefficient", &FileFields::seebeckCoefficient, 1e-5, 1e-3, "V/K",
      "µV/K typed as V/K?"},
-    {"thermal_conductivity", &TemRecord::thermalConductivity, 0.1, 10, "W/(m·K)",
+    {"thermal_conductivity", &FileFields::thermalConductivity, 0.1, 10, "W/(m·K)",
      "a module's conductance typed as the material's?"},
 };
 
@@ -43,7 +43,7 @@ std::string Describe(const Range& range, double value) {
 std::vector<std::string> ImplausibleInputs(const TemRecord& record) {
     std::vector<std::string> problems;
     for (const Range& range : kRanges) {
-        const double value = record.*range.value;
+        const double value = record.file.*range.value;
         if (!(value >= range.low && value <= range.high))
             problems.push_back(Describe(range, value));
     }

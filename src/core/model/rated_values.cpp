@@ -19,7 +19,7 @@ bool AllFinite(const RatedValues& v) {
 }  // namespace
 
 std::optional<RatedValues> DeriveReference(const TemRecord& record, double th) {
-    const double nominal = record.imax;
+    const double nominal = record.file.nominalCurrent;
     const double currentStep = nominal / 100;
     bool found = false;
     double bestDt = 400.0;
@@ -57,19 +57,12 @@ std::optional<RatedValues> RatedValuesAt(const TemRecord& record, double th, dou
 }
 
 void ApplyRatedValues(TemRecord& record, const std::optional<RatedValues>& values) {
-    record.derivable = values.has_value();
-    if (values) {
-        record.imax = values->imax;
-        record.umax = values->umax;
-        record.dtMax = values->dtMax;
-        record.qmax = values->qmax;
-        record.acResistance = values->acResistance;
-    }
+    record.rated = values ? ModuleRating{*values, true} : ModuleRating{};
 }
 
 bool DeriveRatedValues(TemRecord& record, double th) {
     ApplyRatedValues(record, HasPhysicalInputs(record) ? DeriveFast(record, th) : std::nullopt);
-    return record.derivable;
+    return record.rated.derivable;
 }
 
 }  // namespace vantiq

@@ -32,16 +32,17 @@ std::string Millimetres(double value) {
 
 CsvRow SheetFields(const TemRecord& r) {
     CsvRow fields;
-    if (r.derivable) {
-        fields = {FormatFixed(r.imax, 2), FormatFixed(r.umax, 2),
-                  FormatFixed(std::fabs(r.dtMax), 1), FormatFixed(r.qmax, 1),
-                  FormatFixed(r.acResistance, std::fabs(r.acResistance) < 1.0 ? 3 : 2)};
+    const ModuleRating& v = r.rated;
+    if (v.derivable) {
+        fields = {FormatFixed(v.imax, 2), FormatFixed(v.umax, 2),
+                  FormatFixed(std::fabs(v.dtMax), 1), FormatFixed(v.qmax, 1),
+                  FormatFixed(v.acResistance, std::fabs(v.acResistance) < 1.0 ? 3 : 2)};
     } else {
         fields.resize(5);
     }
-    fields.push_back(std::to_string(r.pelletCount));
-    for (double v : {r.width, r.length, r.height}) {
-        fields.push_back(Millimetres(v));
+    fields.push_back(std::to_string(r.file.pelletCount));
+    for (double size : {r.file.width, r.file.length, r.file.height}) {
+        fields.push_back(Millimetres(size));
     }
     return fields;
 }

@@ -20,7 +20,7 @@ std::string Fixed(const char* format, double value) {
 
 std::string Size(const TemRecord& r) {
     char text[96];
-    std::snprintf(text, sizeof text, "%g × %g × %g", r.width, r.length, r.height);
+    std::snprintf(text, sizeof text, "%g × %g × %g", r.file.width, r.file.length, r.file.height);
     return text;
 }
 
@@ -35,12 +35,13 @@ struct RecordRow {
 
 const RecordRow kRecordRows[] = {
     {"TEM name", [](const TemRecord& r) { return Cp1251ToUtf8(r.Name()); }, false},
-    {"Imax, A", [](const TemRecord& r) { return Fixed("%.2f", r.imax); }, true},
-    {"Umax, V", [](const TemRecord& r) { return Fixed("%.2f", r.umax); }, true},
-    {"dTmax, K", [](const TemRecord& r) { return Fixed("%.1f", std::fabs(r.dtMax)); }, true},
-    {"Qmax, W", [](const TemRecord& r) { return Fixed("%.1f", r.qmax); }, true},
-    {"AC resistance, Ω", [](const TemRecord& r) { return Fixed("%.3f", r.acResistance); }, true},
-    {"Pellets number, pcs", [](const TemRecord& r) { return std::to_string(r.pelletCount); },
+    {"Imax, A", [](const TemRecord& r) { return Fixed("%.2f", r.rated.imax); }, true},
+    {"Umax, V", [](const TemRecord& r) { return Fixed("%.2f", r.rated.umax); }, true},
+    {"dTmax, K", [](const TemRecord& r) { return Fixed("%.1f", std::fabs(r.rated.dtMax)); }, true},
+    {"Qmax, W", [](const TemRecord& r) { return Fixed("%.1f", r.rated.qmax); }, true},
+    {"AC resistance, Ω", [](const TemRecord& r) { return Fixed("%.3f", r.rated.acResistance); },
+     true},
+    {"Pellets number, pcs", [](const TemRecord& r) { return std::to_string(r.file.pelletCount); },
      false},
     {"Width × length × height, mm", Size, false},
 };
@@ -102,7 +103,8 @@ std::vector<ComparisonRow> ComparisonTable(const TemBase& base, const Comparison
     for (const RecordRow& line : kRecordRows) {
         ComparisonRow& row = rows.emplace_back(ComparisonRow{line.label, {}});
         for (const TemRecord* record : columns) {
-            row.values.push_back(line.rated && !record->derivable ? kNoValue : line.text(*record));
+            row.values.push_back(line.rated && !record->rated.derivable ? kNoValue
+                                                                        : line.text(*record));
         }
     }
     for (const auto& [label, text] : kPointRows) {

@@ -65,7 +65,7 @@ bool HeatTest(const TemRecord& r, double thot, const SearchCriteria& c, CurveRea
 }
 
 bool VoltageTest(const TemRecord& r, double thot, const SearchCriteria& c, CurveReading reading) {
-    if (!(RoundToStep(r.imax, kValueStep) <= RoundToStep(c.supplyCurrent, kValueStep))) {
+    if (!(RoundToStep(r.rated.imax, kValueStep) <= RoundToStep(c.supplyCurrent, kValueStep))) {
         return false;
     }
     const double u = RoundToStep(c.supplyVoltage, kValueStep);
@@ -76,8 +76,8 @@ bool VoltageTest(const TemRecord& r, double thot, const SearchCriteria& c, Curve
 // The band is laid around the module's resistance, not the required one.
 bool ResistanceTest(const TemRecord& r, const SearchCriteria& c) {
     const double t = c.tolerancePercent;
-    const double low = (kPercent - t) * r.acResistance / kPercent;
-    const double high = (kPercent + t) * r.acResistance / kPercent;
+    const double low = (kPercent - t) * r.rated.acResistance / kPercent;
+    const double high = (kPercent + t) * r.rated.acResistance / kPercent;
     return low <= c.requiredResistance && c.requiredResistance <= high;
 }
 
@@ -94,21 +94,21 @@ bool CurveTest(const TemRecord& r, double thot, const SearchCriteria& c, CurveRe
 }
 
 bool RatedValuesPass(const TemRecord& r, const SearchCriteria& c) {
-    if (IsSet(c.requiredQ) && r.qmax < c.requiredQ) {
+    if (IsSet(c.requiredQ) && r.rated.qmax < c.requiredQ) {
         return false;
     }
-    if (IsSet(c.requiredDT) && !IsSet(c.requiredQ) && std::fabs(r.dtMax) < c.requiredDT) {
+    if (IsSet(c.requiredDT) && !IsSet(c.requiredQ) && std::fabs(r.rated.dtMax) < c.requiredDT) {
         return false;
     }
-    return !(IsSet(c.supplyVoltage) && IsSet(c.supplyCurrent) && r.umax < c.supplyVoltage);
+    return !(IsSet(c.supplyVoltage) && IsSet(c.supplyCurrent) && r.rated.umax < c.supplyVoltage);
 }
 
 }  // namespace
 
 bool MeetsDimensions(const TemRecord& r, const SearchCriteria& c) {
-    return !(IsSet(c.maxWidth) && r.width > c.maxWidth) &&
-           !(IsSet(c.maxLength) && r.length > c.maxLength) &&
-           !(IsSet(c.maxHeight) && r.height > c.maxHeight);
+    return !(IsSet(c.maxWidth) && r.file.width > c.maxWidth) &&
+           !(IsSet(c.maxLength) && r.file.length > c.maxLength) &&
+           !(IsSet(c.maxHeight) && r.file.height > c.maxHeight);
 }
 
 bool MeetsName(const TemRecord& r, const SearchCriteria& c) {
@@ -129,7 +129,7 @@ bool HeatTestAloneApplies(const SearchCriteria& c) {
 
 bool RecordMatches(const TemRecord& record, double thot, const SearchCriteria& criteria,
                    CurveReading reading) {
-    if (!record.derivable || !RatedValuesPass(record, criteria)) {
+    if (!record.rated.derivable || !RatedValuesPass(record, criteria)) {
         return false;
     }
     if (CurveTestApplies(criteria) && !CurveTest(record, thot, criteria, reading)) {

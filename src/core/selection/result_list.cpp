@@ -9,7 +9,7 @@ namespace vantiq {
 namespace {
 
 bool Listable(const TemBase& base, std::int32_t module) {
-    return module >= 0 && base.records[static_cast<std::size_t>(module)].derivable;
+    return module >= 0 && base.records[static_cast<std::size_t>(module)].rated.derivable;
 }
 
 }  // namespace

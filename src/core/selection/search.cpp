@@ -35,7 +35,7 @@ std::vector<std::uint32_t> RunSearchSequential(const TemBase& base,
 std::vector<std::uint32_t> ShowAllModules(const TemBase& base) {
     std::vector<std::uint32_t> all;
     for (std::size_t i = 0; i < base.records.size(); ++i) {
-        if (base.records[i].derivable) {
+        if (base.records[i].rated.derivable) {
             all.push_back(static_cast<std::uint32_t>(i));
         }
     }

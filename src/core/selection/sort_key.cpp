@@ -22,7 +22,7 @@ std::optional<std::string> KeyColumnHeader(SortKey key) {
 std::string KeyColumnText(const TemRecord& record, SortKey key) {
     switch (key) {
         case SortKey::Pellets:
-            return std::to_string(record.pelletCount);
+            return std::to_string(record.file.pelletCount);
         case SortKey::Qmax:
         case SortKey::Imax:
         case SortKey::Umax:
@@ -35,13 +35,13 @@ std::string KeyColumnText(const TemRecord& record, SortKey key) {
 double NumericKey(const TemRecord& record, SortKey key) {
     switch (key) {
         case SortKey::Qmax:
-            return record.qmax;
+            return record.rated.qmax;
         case SortKey::Pellets:
-            return static_cast<double>(record.pelletCount);
+            return static_cast<double>(record.file.pelletCount);
         case SortKey::Imax:
-            return record.imax;
+            return record.rated.imax;
         case SortKey::Umax:
-            return record.umax;
+            return record.rated.umax;
         default:
             return 0.0;
     }

@@ -66,7 +66,8 @@ double PlateSurplus(const TemRecord& top, const TemRecord& bottom, const StackPo
 StackPullDown PullDownCurrents(const TemRecord& top, const TemRecord& bottom, const StackPoint& p,
                                const StackDuty& duty) {
     const double amps = Limit(duty.supplyCurrent);
-    StackPullDown d{std::min(top.imax, amps), std::min(bottom.imax, amps), std::nullopt};
+    StackPullDown d{std::min(top.rated.imax, amps), std::min(bottom.rated.imax, amps),
+                    std::nullopt};
     if (p.currents == StageCurrents::Shared) {
         d.current = d.currentBottom = std::min(d.current, d.currentBottom);
     }

@@ -54,12 +54,13 @@ void PrepareBottoms(const TemBase& base, const StackDuty& duty, Candidates& c) {
 
 // The fewest bottom modules whose footprint covers the top set's.
 std::int32_t FootprintCount(const TemRecord& top, std::int32_t n, const TemRecord& bottom) {
-    const double ratio = n * top.width * top.length / (bottom.width * bottom.length);
+    const double ratio =
+        n * top.file.width * top.file.length / (bottom.file.width * bottom.file.length);
     return std::max<std::int32_t>(1, static_cast<std::int32_t>(std::ceil(ratio - 1e-9)));
 }
 
 bool FitsHeight(const TemRecord& top, const TemRecord& bottom, const SearchCriteria& c) {
-    return !IsSet(c.maxHeight) || top.height + bottom.height <= c.maxHeight;
+    return !IsSet(c.maxHeight) || top.file.height + bottom.file.height <= c.maxHeight;
 }
 
 bool Better(const StackPoint& a, const std::optional<StackPoint>& b) {

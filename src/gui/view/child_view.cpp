@@ -55,7 +55,7 @@ void CChildView::DrawGraphs() {
     }
     std::vector<LegendModule> legend;
     for (const TemRecord* record : records) {
-        legend.push_back({DisplayName(*record), record->imax});
+        legend.push_back({DisplayName(*record), record->rated.imax});
     }
     const int band = std::min(LegendBandHeight(legend, buffer_.width()), buffer_.height());
     const int width = buffer_.width();

@@ -127,12 +127,7 @@ void DrawGraphSection(QPainter& painter, const TemRecord& record,
         return;
     }
     TemRecord derived = record;
-    derived.imax = rated->imax;
-    derived.umax = rated->umax;
-    derived.dtMax = rated->dtMax;
-    derived.qmax = rated->qmax;
-    derived.acResistance = rated->acResistance;
-    derived.derivable = true;
+    derived.rated = ModuleRating{*rated, true};
     DrawDatasheetGraph(painter, area, derived);
 }
 
@@ -172,9 +167,7 @@ std::vector<unsigned char> DatasheetPng(const TemRecord& record) {
     TemRecord derived = record;
     const bool ok = DeriveRatedValues(derived, kDatasheetThot);
     const std::optional<RatedValues> rated =
-        ok ? std::optional<RatedValues>(RatedValues{derived.imax, derived.umax, derived.dtMax,
-                                                    derived.qmax, derived.acResistance})
-           : std::nullopt;
+        ok ? std::optional<RatedValues>(derived.rated) : std::nullopt;
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);

@@ -53,9 +53,9 @@ void DrawTopView(QPainter& painter, const QRectF& view, const TemRecord& record)
 
 // The legs of one row across the width, alternately p and n, between the plates.
 void DrawLegs(QPainter& painter, const QRectF& space, const TemRecord& record, double scale) {
-    const double legs = std::ceil(std::sqrt(2.0 * record.pelletCount));
+    const double legs = std::ceil(std::sqrt(2.0 * record.file.pelletCount));
     const double pitch = space.width() / std::max(legs, 1.0);
-    const double legWidth = std::min(record.pelletSide * 1000.0 * scale, pitch * 0.8);
+    const double legWidth = std::min(record.file.pelletSide * 1000.0 * scale, pitch * 0.8);
     if (!(legWidth >= 1.5)) {
         painter.fillRect(space, QBrush(kLegP, Qt::BDiagPattern));
         return;
@@ -69,7 +69,8 @@ void DrawLegs(QPainter& painter, const QRectF& space, const TemRecord& record, d
 }
 
 void DrawSideView(QPainter& painter, const QRectF& view, const TemRecord& record, double scale) {
-    const double legHeight = std::clamp(record.pelletLength * 1000.0 * scale, 0.0, view.height());
+    const double legHeight =
+        std::clamp(record.file.pelletLength * 1000.0 * scale, 0.0, view.height());
     const double plate = (view.height() - legHeight) / 2.0;
     const QRectF legSpace(view.left(), view.top() + plate, view.width(), legHeight);
     DrawLegs(painter, legSpace, record, scale);
@@ -100,17 +101,17 @@ void DrawDimensions(QPainter& painter, const OutlineLayout& layout, const TemRec
                             top.topRight(),
                             {0.0, -1.0},
                             kDimensionDistance,
-                            FormatMillimetres(record.width)});
+                            FormatMillimetres(record.file.width)});
     DrawDimension(painter, {top.topLeft(),
                             top.bottomLeft(),
                             {-1.0, 0.0},
                             kDimensionDistance,
-                            FormatMillimetres(record.length)});
+                            FormatMillimetres(record.file.length)});
     DrawDimension(painter, {side.topRight(),
                             side.bottomRight(),
                             {1.0, 0.0},
                             kDimensionDistance,
-                            FormatMillimetres(record.height)});
+                            FormatMillimetres(record.file.height)});
 }
 
 }  // namespace
@@ -118,7 +119,8 @@ void DrawDimensions(QPainter& painter, const OutlineLayout& layout, const TemRec
 void DrawModuleOutline(QPainter& painter, const QRectF& box, const TemRecord& record) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
-    const OutlineLayout layout = FitOutline(record.width, record.length, record.height, box, kRoom);
+    const OutlineLayout layout =
+        FitOutline(record.file.width, record.file.length, record.file.height, box, kRoom);
     if (layout.scale <= 0.0) {
         painter.setPen(kMutedTextColour);
         painter.setFont(DatasheetFont(24, false, true));

@@ -40,16 +40,16 @@ QString FormatMillimetres(double value) {
 
 std::vector<DatasheetRow> CatalogueRows(const TemRecord& r) {
     return {
-        {Label("Pellets number, pcs"), QString::number(r.pelletCount)},
-        {Label("Pellet side, mm"), FormatMillimetres(r.pelletSide * 1000.0)},
-        {Label("Pellet length, mm"), FormatMillimetres(r.pelletLength * 1000.0)},
-        {Label("Width × length × height, mm"), FormatMillimetres(r.width) + Label(" × ") +
-                                                   FormatMillimetres(r.length) + Label(" × ") +
-                                                   FormatMillimetres(r.height)},
-        {Label("Nominal current, A"), FormatTrimmed(r.imax, 2)},
-        {Label("Electrical conductivity σ, S/m"), FormatTrimmed(r.electricalConductivity, 0)},
-        {Label("Seebeck coefficient α, µV/K"), FormatTrimmed(r.seebeckCoefficient * 1e6, 2)},
-        {Label("Thermal conductivity κ, W/(m·K)"), FormatTrimmed(r.thermalConductivity, 3)},
+        {Label("Pellets number, pcs"), QString::number(r.file.pelletCount)},
+        {Label("Pellet side, mm"), FormatMillimetres(r.file.pelletSide * 1000.0)},
+        {Label("Pellet length, mm"), FormatMillimetres(r.file.pelletLength * 1000.0)},
+        {Label("Width × length × height, mm"), FormatMillimetres(r.file.width) + Label(" × ") +
+                                                   FormatMillimetres(r.file.length) + Label(" × ") +
+                                                   FormatMillimetres(r.file.height)},
+        {Label("Nominal current, A"), FormatTrimmed(r.file.nominalCurrent, 2)},
+        {Label("Electrical conductivity σ, S/m"), FormatTrimmed(r.file.electricalConductivity, 0)},
+        {Label("Seebeck coefficient α, µV/K"), FormatTrimmed(r.file.seebeckCoefficient * 1e6, 2)},
+        {Label("Thermal conductivity κ, W/(m·K)"), FormatTrimmed(r.file.thermalConductivity, 3)},
     };
 }
 

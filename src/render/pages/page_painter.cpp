@@ -101,7 +101,7 @@ void PrintGraphsPage(QPainter& painter, int width, int height, const TemRecord& 
     // The rated values are the catalogue's at `thot`; the graphs a point is
     // marked on are drawn at the point's own hot side.
     const GraphStyle style = PrintGraphStyle(dpi);
-    DrawPrintLegend(painter, page.legendBand, record.imax, colors, point, style);
+    DrawPrintLegend(painter, page.legendBand, record.rated.imax, colors, point, style);
     DrawModuleGraphs(painter, page.graphCells, record, point ? point->thot : thot, colors, style,
                      point);
     painter.restore();

@@ -33,11 +33,11 @@ QString GraphsPageTitle(const TemRecord& record) {
 
 std::array<PerformanceRow, 5> PerformanceRows(const TemRecord& r) {
     return {{
-        {QStringLiteral("Imax, Ampers"), Fixed("%3.1f", r.imax)},
-        {QStringLiteral("Vmax, Volts"), Fixed("%3.1f", r.umax)},
-        {QStringLiteral("dTmax, °C"), Fixed("%3.1f", std::fabs(r.dtMax))},
-        {QStringLiteral("Qmax, Watts"), Fixed("%3.1f", r.qmax)},
-        {QStringLiteral("AC resistance, ohms"), Fixed("%3.2f", r.acResistance)},
+        {QStringLiteral("Imax, Ampers"), Fixed("%3.1f", r.rated.imax)},
+        {QStringLiteral("Vmax, Volts"), Fixed("%3.1f", r.rated.umax)},
+        {QStringLiteral("dTmax, °C"), Fixed("%3.1f", std::fabs(r.rated.dtMax))},
+        {QStringLiteral("Qmax, Watts"), Fixed("%3.1f", r.rated.qmax)},
+        {QStringLiteral("AC resistance, ohms"), Fixed("%3.2f", r.rated.acResistance)},
     }};
 }
 

@@ -104,8 +104,8 @@ TEST(AdviseModule, FewestModulesIsTheFewestThatWork) {
 TEST(RunAdvisor, CandidatesPassTheSearchsDimensionAndNameTests) {
     TemBase base = Generated();
     for (std::size_t i = 0; i < base.records.size(); ++i) {
-        base.records[i].width = 10.0 + static_cast<double>(i % 40);
-        base.records[i].height = 3.0 + static_cast<double>(i % 7) * 0.5;
+        base.records[i].file.width = 10.0 + static_cast<double>(i % 40);
+        base.records[i].file.height = 3.0 + static_cast<double>(i % 7) * 0.5;
     }
     AdviceRequest request = Fixed(5.0, 20.0);
     request.criteria.maxWidth = 35.0;
@@ -136,7 +136,7 @@ TEST(RunAdvisor, CandidatesPassTheSearchsDimensionAndNameTests) {
 // count and hot side keys all ties) in base order.
 TEST(RunAdvisor, OrdersByEveryKeyWithTiesInBaseOrder) {
     TemBase base = Generated();
-    base.records[5].name = base.records[3].name;
+    base.records[5].file.name = base.records[3].file.name;
     const AdviceRequest request = Fixed(4.0, 25.0);
     for (const AdviceKey key :
          {AdviceKey::Power, AdviceKey::Cop, AdviceKey::Current, AdviceKey::Margin, AdviceKey::Name,

@@ -33,16 +33,16 @@ void ExpectLargestCurrent(const TemRecord& r, const OperatingPoint& p, const Pul
                           double current) {
     const bool series = p.wiring == Wiring::Series;
     const double n = p.modules;
-    const double amps = c.amps > 0 ? (series ? c.amps : c.amps / n) : r.imax;
+    const double amps = c.amps > 0 ? (series ? c.amps : c.amps / n) : r.rated.imax;
     const double volts = c.volts > 0 ? (series ? c.volts / n : c.volts) : 1e300;
     double highest = 0.0;
     for (int k = 0; k <= 100; ++k) {
         const double tc = p.thot - p.dt * k / 100;
         highest = std::max(highest, ModuleVoltage(r, current, tc, p.thot));
     }
-    EXPECT_LE(current, std::min(amps, r.imax));
+    EXPECT_LE(current, std::min(amps, r.rated.imax));
     EXPECT_LE(highest, volts * (1 + 1e-6));
-    const bool atCurrent = current == std::min(amps, r.imax);
+    const bool atCurrent = current == std::min(amps, r.rated.imax);
     const bool atVoltage = std::abs(highest - volts) < 1e-6 * volts;
     EXPECT_TRUE(atCurrent || atVoltage) << current;
 }

@@ -91,7 +91,7 @@ TEST(FindShortfall, TwoStagesOnlyBeyondTheLargestDtMax) {
     const TemBase base = GeneratedBase();
     double largest = 0.0;
     for (const TemRecord& r : base.records) {
-        largest = std::max(largest, r.derivable ? std::fabs(r.dtMax) : 0.0);
+        largest = std::max(largest, r.rated.derivable ? std::fabs(r.rated.dtMax) : 0.0);
     }
     for (const double dt : {largest - 0.5, largest + 0.5}) {
         const AdviceRequest request = Supplied(0.5, dt, 0.0, 0.0);

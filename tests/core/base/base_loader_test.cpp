@@ -64,7 +64,7 @@ public:
 
 TEST_F(BaseLoaderTest, LoadsEveryRecordWithOneStepEach) {
     auto slim = WorkedExampleModule("SLIM");
-    slim.pelletCount = 31;
+    slim.file.pelletCount = 31;
     ASSERT_TRUE(OpenBase(base_, Catalogue({WorkedExampleModule(), slim})).ok());
     RecordingProgress progress;
     const auto result = LoadBase(base_, &progress);
@@ -72,9 +72,9 @@ TEST_F(BaseLoaderTest, LoadsEveryRecordWithOneStepEach) {
     EXPECT_EQ(progress.events, (std::vector<int>{-2, 1, 2}));
     ASSERT_EQ(base_.records.size(), 2u);
     EXPECT_EQ(base_.records[1].Name(), "SLIM");
-    EXPECT_EQ(base_.records[1].pelletCount, 31u);
-    EXPECT_TRUE(base_.records[0].derivable);
-    EXPECT_NEAR(base_.records[0].imax, 6.12, 1e-9);
+    EXPECT_EQ(base_.records[1].file.pelletCount, 31u);
+    EXPECT_TRUE(base_.records[0].rated.derivable);
+    EXPECT_NEAR(base_.records[0].rated.imax, 6.12, 1e-9);
 }
 
 TEST_F(BaseLoaderTest, ReloadAtAnotherHotSideReadsTheFileAgain) {
@@ -83,27 +83,28 @@ TEST_F(BaseLoaderTest, ReloadAtAnotherHotSideReadsTheFileAgain) {
     const TemRecord atStart = base_.records[0];
     base_.thot = 330.0;
     LoadBase(base_);
-    EXPECT_NE(base_.records[0].dtMax, atStart.dtMax);
-    EXPECT_EQ(base_.records[0].acResistance, atStart.acResistance);
+    EXPECT_NE(base_.records[0].rated.dtMax, atStart.rated.dtMax);
+    EXPECT_EQ(base_.records[0].rated.acResistance, atStart.rated.acResistance);
     base_.thot = 298.0;
     LoadBase(base_);
-    EXPECT_EQ(base_.records[0].imax, atStart.imax) << "the nominal current must come from the file";
+    EXPECT_EQ(base_.records[0].rated.imax, atStart.rated.imax)
+        << "the nominal current must come from the file";
 }
 
 TEST_F(BaseLoaderTest, ModuleWithoutBalanceIsSkippedNotFatal) {
     auto dead = WorkedExampleModule("DEAD");
-    dead.imax = 0.0;
+    dead.file.nominalCurrent = 0.0;
     auto broken = WorkedExampleModule("NAN\x1b[2J");
-    broken.thermalConductivity = std::nan("");
+    broken.file.thermalConductivity = std::nan("");
     auto leaky = WorkedExampleModule("LEAKY");
-    leaky.thermalConductivity = 1e300;  // heat leaks back faster than any current pumps it
+    leaky.file.thermalConductivity = 1e300;  // heat leaks back faster than any current pumps it
     ASSERT_TRUE(OpenBase(base_, Catalogue({WorkedExampleModule("A"), leaky, dead, broken,
                                            WorkedExampleModule("B")}))
                     .ok());
     const auto result = LoadBase(base_);
     ASSERT_TRUE(result.ok());
     EXPECT_EQ(result->underivable, (std::vector<std::uint32_t>{1, 2, 3}));
-    EXPECT_TRUE(base_.records[4].derivable) << "later modules must still be derived";
+    EXPECT_TRUE(base_.records[4].rated.derivable) << "later modules must still be derived";
     EXPECT_EQ(UnderivableMessage(base_, result->underivable),
               "These entries do not describe a physical module (no pellets, or a size, current or "
               "material constant that is zero, negative or not a number) and are left out of "
@@ -115,14 +116,16 @@ TEST_F(BaseLoaderTest, ModuleWithoutBalanceIsSkippedNotFatal) {
 
 // Every field's bits, so that equal means identical.
 std::vector<std::uint64_t> RecordBits(const TemRecord& r) {
-    std::vector<std::uint64_t> bits(r.name.begin(), r.name.end());
-    for (double value : {r.imax, r.umax, r.dtMax, r.qmax, r.acResistance, r.pelletLength,
-                         r.pelletSide, r.width, r.length, r.height, r.electricalConductivity,
-                         r.seebeckCoefficient, r.thermalConductivity}) {
+    std::vector<std::uint64_t> bits(r.file.name.begin(), r.file.name.end());
+    for (double value :
+         {r.rated.imax, r.rated.umax, r.rated.dtMax, r.rated.qmax, r.rated.acResistance,
+          r.file.nominalCurrent, r.file.pelletLength, r.file.pelletSide, r.file.width,
+          r.file.length, r.file.height, r.file.electricalConductivity, r.file.seebeckCoefficient,
+          r.file.thermalConductivity}) {
         bits.push_back(std::bit_cast<std::uint64_t>(value));
     }
-    bits.push_back(r.pelletCount);
-    bits.push_back(r.derivable);
+    bits.push_back(r.file.pelletCount);
+    bits.push_back(r.rated.derivable);
     return bits;
 }
 
@@ -130,7 +133,7 @@ std::vector<std::uint64_t> RecordBits(const TemRecord& r) {
 std::vector<TemRecord> ManyModules() {
     auto modules = test::GeneratedModules(5000, 11);
     for (std::size_t i = 3; i < modules.size(); i += 700) {
-        modules[i].imax = 0.0;
+        modules[i].file.nominalCurrent = 0.0;
     }
     return modules;
 }
@@ -192,15 +195,18 @@ TEST_F(BaseLoaderTest, AReloadThatCannotReadKeepsTheRecordsInUse) {
 
 // The rated values' bits and the verdict, so that equal means identical.
 std::array<std::uint64_t, 6> RatedBits(const TemRecord& r) {
-    return {std::bit_cast<std::uint64_t>(r.imax),         std::bit_cast<std::uint64_t>(r.umax),
-            std::bit_cast<std::uint64_t>(r.dtMax),        std::bit_cast<std::uint64_t>(r.qmax),
-            std::bit_cast<std::uint64_t>(r.acResistance), r.derivable};
+    return {std::bit_cast<std::uint64_t>(r.rated.imax),
+            std::bit_cast<std::uint64_t>(r.rated.umax),
+            std::bit_cast<std::uint64_t>(r.rated.dtMax),
+            std::bit_cast<std::uint64_t>(r.rated.qmax),
+            std::bit_cast<std::uint64_t>(r.rated.acResistance),
+            r.rated.derivable};
 }
 
 TEST_F(BaseLoaderTest, ParallelLoadEqualsTheReferenceInBaseOrder) {
     auto modules = test::GeneratedModules(120, 5);
     for (std::size_t i = 7; i < modules.size(); i += 25) {
-        modules[i].imax = 0.0;
+        modules[i].file.nominalCurrent = 0.0;
     }
     ASSERT_TRUE(OpenBase(base_, Catalogue(modules)).ok());
     base_.thot = 330.0;

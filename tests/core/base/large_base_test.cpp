@@ -27,7 +27,7 @@ std::vector<CatalogueEntry> LargeCatalogue(std::uint32_t count) {
     for (std::uint32_t i = 0; i < count; ++i) {
         entries[i].record = test::WorkedExampleModule(ModuleName(i));
         if (i % 10000 != 0) {
-            entries[i].record.imax = 5e-324;
+            entries[i].record.file.nominalCurrent = 5e-324;
         }
     }
     entries.back().picture = {1, 2, 3};
@@ -58,7 +58,7 @@ TEST_P(LargeBase, LoadsEveryModuleWithProgressInProportionalMemory) {
     EXPECT_TRUE(progress.SteppedThrough(count)) << progress.steps << " steps";
     EXPECT_TRUE(result->underivable.empty());
     ASSERT_EQ(base.records.size(), count);
-    EXPECT_NEAR(base.records[(count - 1) / 10000 * 10000].imax, 6.12, 1e-9);
+    EXPECT_NEAR(base.records[(count - 1) / 10000 * 10000].rated.imax, 6.12, 1e-9);
     EXPECT_EQ(base.FindByName(ModuleName(count - 1)), static_cast<std::int32_t>(count - 1));
     EXPECT_EQ(ReadPicture(base, count - 1), (std::vector<unsigned char>{1, 2, 3}));
     // The entries' read buffer and the records, never more than three times

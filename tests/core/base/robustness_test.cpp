@@ -116,11 +116,11 @@ TEST(DamagedCatalogue, PictureClaimsBeyondTheFileReadNothing) {
 
 TEST(DamagedCatalogue, UnphysicalModulesLoadButAreNeverRated) {
     auto negative = test::WorkedExampleModule("NEG");
-    negative.pelletLength = -0.0016;
+    negative.file.pelletLength = -0.0016;
     auto nan = test::WorkedExampleModule("NAN");
-    nan.electricalConductivity = std::numeric_limits<double>::quiet_NaN();
+    nan.file.electricalConductivity = std::numeric_limits<double>::quiet_NaN();
     auto infinite = test::WorkedExampleModule("INF");
-    infinite.height = std::numeric_limits<double>::infinity();
+    infinite.file.height = std::numeric_limits<double>::infinity();
     const Bytes bytes = *EncodeBase(
         {{negative, {}}, {test::WorkedExampleModule("GOOD"), {}}, {nan, {}}, {infinite, {}}});
     test::TempDir dir;
@@ -130,7 +130,7 @@ TEST(DamagedCatalogue, UnphysicalModulesLoadButAreNeverRated) {
     const auto result = LoadBase(base);
     ASSERT_TRUE(result.ok());
     EXPECT_EQ(result->underivable, (std::vector<std::uint32_t>{0, 2, 3}));
-    EXPECT_TRUE(base.records[1].derivable);
+    EXPECT_TRUE(base.records[1].rated.derivable);
     EXPECT_EQ(UnderivableMessage(base, result->underivable),
               "These entries do not describe a physical module (no pellets, or a size, current or "
               "material constant that is zero, negative or not a number) and are left out of "

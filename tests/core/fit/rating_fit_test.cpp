@@ -25,7 +25,7 @@ const std::vector<Ratings> kClasses = {
 RatingDeviations Rederived(const Ratings& r, const RatingFit& fit) {
     TemRecord again = fit.record;
     EXPECT_TRUE(DeriveRatedValues(again, r.ratedThotC + kCelsiusOffset));
-    const RatedValues derived{again.imax, again.umax, again.dtMax, again.qmax, again.acResistance};
+    const RatedValues derived = again.rated;
     EXPECT_EQ(derived, fit.derived) << "the fit reports what the catalogue derives";
     return DeviationsOf(r, derived);
 }
@@ -73,19 +73,24 @@ TEST(RatingFit, ModulesRatedByTheModelFitBackToTheirConstants) {
     for (TemRecord m : test::GeneratedModules(40, 24)) {
         const TemRecord original = m;
         ASSERT_TRUE(DeriveRatedValues(m, 25 + kCelsiusOffset));
-        Ratings r{m.pelletCount, 25, m.imax, m.umax, -m.dtMax, m.qmax, m.width, m.length, m.height};
-        r.pelletLength = m.pelletLength;
-        r.pelletSide = m.pelletSide;
-        r.acResistance = m.acResistance;
+        const FileFields& f = m.file;
+        const ModuleRating& v = m.rated;
+        Ratings r{f.pelletCount, 25, v.imax, v.umax, -v.dtMax, v.qmax, f.width, f.length, f.height};
+        r.pelletLength = f.pelletLength;
+        r.pelletSide = f.pelletSide;
+        r.acResistance = v.acResistance;
         const RatingFit fit = FitRatings(r);
         ASSERT_EQ(fit.problem, "") << m.Name();
         EXPECT_FALSE(fit.legsAssumed);
         const RatingDeviations d = Rederived(r, fit);
         EXPECT_LE(std::fabs(d.qmax), 0.05) << m.Name();
         EXPECT_LE(std::fabs(d.acResistance), 0.01) << m.Name();
-        EXPECT_NEAR(fit.record.seebeckCoefficient / original.seebeckCoefficient, 1, 0.025);
-        EXPECT_NEAR(fit.record.electricalConductivity / original.electricalConductivity, 1, 0.01);
-        EXPECT_NEAR(fit.record.thermalConductivity / original.thermalConductivity, 1, 0.05);
+        EXPECT_NEAR(fit.record.file.seebeckCoefficient / original.file.seebeckCoefficient, 1,
+                    0.025);
+        EXPECT_NEAR(fit.record.file.electricalConductivity / original.file.electricalConductivity,
+                    1, 0.01);
+        EXPECT_NEAR(fit.record.file.thermalConductivity / original.file.thermalConductivity, 1,
+                    0.05);
     }
 }
 

@@ -50,11 +50,11 @@ TEST(HeatCurves, GenuinePointsAtMinusFiveStayInTheirCurve) {
             landsOnMinusFive = landsOnMinusFive || x == -5.0;
         }
         EXPECT_TRUE(landsOnMinusFive) << curve.factor;
-        EXPECT_EQ(curve.current, curve.factor * m.imax);
+        EXPECT_EQ(curve.current, curve.factor * m.rated.imax);
     }
     const auto& top = family.AtImax().points;
     EXPECT_EQ(top.x.back(), 0.0);
-    EXPECT_NEAR(top.y.back(), ColdSideHeat(m, m.imax, 330.0, 330.0), 1e-9);
+    EXPECT_NEAR(top.y.back(), ColdSideHeat(m, m.rated.imax, 330.0, 330.0), 1e-9);
 }
 
 TEST(VoltageCurves, EveryCurveStartsAtTheModulesLargestDifference) {
@@ -62,7 +62,7 @@ TEST(VoltageCurves, EveryCurveStartsAtTheModulesLargestDifference) {
     const auto family = BuildVoltageCurves(m, 298.0, 300);
     for (const auto& curve : family.curves) {
         ASSERT_FALSE(curve.points.empty());
-        EXPECT_DOUBLE_EQ(curve.points.x.front(), m.dtMax);
+        EXPECT_DOUBLE_EQ(curve.points.x.front(), m.rated.dtMax);
         EXPECT_LE(curve.points.x.back(), 0.0);
     }
 }
@@ -88,9 +88,9 @@ TEST(CopCurves, CoverTheHeatPointsWithPositiveHeat) {
 TEST(HeatCurves, ReachTheModulesLargestDifferenceBeyondEightyKelvin) {
     const double th = 373.0;
     const TemRecord m = DerivedExample(th);
-    ASSERT_LT(m.dtMax, -90.0);
+    ASSERT_LT(m.rated.dtMax, -90.0);
     TemRecord shallow = m;
-    shallow.dtMax = -80.0;  // a module reaching only 80 K keeps the written points alone
+    shallow.rated.dtMax = -80.0;  // a module reaching only 80 K keeps the written points alone
     const double step = (th - 80) / 300;
     for (const auto build : {BuildHeatCurves, BuildCopCurves}) {
         const auto deep = build(m, th, 300);
@@ -106,7 +106,7 @@ TEST(HeatCurves, ReachTheModulesLargestDifferenceBeyondEightyKelvin) {
                     EXPECT_EQ(all.y[i], tail.y[i - added]);
                 } else {
                     EXPECT_LT(all.x[i], -80.0);
-                    EXPECT_GE(all.x[i], m.dtMax);
+                    EXPECT_GE(all.x[i], m.rated.dtMax);
                     EXPECT_GT(all.y[i], 0.0);
                 }
                 if (i > 0) {
@@ -115,9 +115,9 @@ TEST(HeatCurves, ReachTheModulesLargestDifferenceBeyondEightyKelvin) {
             }
         }
         // At imax the curve now runs down to where the module stops pumping.
-        EXPECT_LT(deep.AtImax().points.x.front(), m.dtMax + 2 * step);
+        EXPECT_LT(deep.AtImax().points.x.front(), m.rated.dtMax + 2 * step);
     }
-    EXPECT_EQ(BuildVoltageCurves(m, th, 300).AtImax().points.x.front(), m.dtMax);
+    EXPECT_EQ(BuildVoltageCurves(m, th, 300).AtImax().points.x.front(), m.rated.dtMax);
 }
 
 TEST(CurveFamily, ExtentsKeepTheTraditionalMarkers) {
@@ -141,7 +141,7 @@ TEST(DeltaTCurve, SamplesCurrentsBelowTwoAndAHalfImax) {
     EXPECT_EQ(curve.x.front(), 0.0) << "zero current balances just below the hot side";
     EXPECT_LE(curve.y.front(), 0.0);
     for (std::size_t i = 0; i < curve.size(); ++i) {
-        EXPECT_LT(curve.x[i], 2.5 * m.imax);
+        EXPECT_LT(curve.x[i], 2.5 * m.rated.imax);
         // Far past imax the Joule heat keeps the cold side above the hot one.
         EXPECT_LT(curve.y[i], 373.0 - 298.0);
         EXPECT_GE(curve.y[i], 223.0 - 298.0);
@@ -153,10 +153,11 @@ TEST(DeltaTCurve, SamplesCurrentsBelowTwoAndAHalfImax) {
 TEST(DeltaTCurve, EveryStrongCurrentBalancesAtAColdHotSide) {
     for (double th : {223.0, 253.0}) {
         const TemRecord m = DerivedExample(th);
-        ASSERT_LT(th + m.dtMax, 223.0);
+        ASSERT_LT(th + m.rated.dtMax, 223.0);
         const auto curve = BuildDeltaTCurve(m, th, 100, 3000);
         std::size_t scanned = 0;
-        for (double current = 0; current < 2.5 * m.imax; current += 2.5 * m.imax / 100) {
+        for (double current = 0; current < 2.5 * m.rated.imax;
+             current += 2.5 * m.rated.imax / 100) {
             ++scanned;
         }
         ASSERT_EQ(curve.size(), scanned) << "one point per current at " << th;
@@ -164,7 +165,8 @@ TEST(DeltaTCurve, EveryStrongCurrentBalancesAtAColdHotSide) {
         for (double y : curve.y) {
             coldest = std::min(coldest, y);
         }
-        EXPECT_NEAR(coldest, m.dtMax, 0.5) << "the curve's lowest point is the module's dTmax";
+        EXPECT_NEAR(coldest, m.rated.dtMax, 0.5)
+            << "the curve's lowest point is the module's dTmax";
     }
 }
 
@@ -176,9 +178,9 @@ TEST(DeltaTCurve, DegenerateInputsEndQuickly) {
         heatPoints += curve.points.size();
     }
     EXPECT_LE(heatPoints, 5u);
-    m.imax = 0.0;
+    m.rated.imax = 0.0;
     EXPECT_TRUE(BuildDeltaTCurve(m, 298.0, 100, 100).empty());
-    m.imax = 1e-320;  // with 2^32 − 1 steps the current step is 0
+    m.rated.imax = 1e-320;  // with 2^32 − 1 steps the current step is 0
     EXPECT_LE(BuildDeltaTCurve(m, 298.0, 4294967295u, 100).size(), 1u);
 }
 

@@ -68,7 +68,8 @@ TEST(DeriveFast, AgreesWhereTheBestCurrentIsFarFromTheNominal) {
     const auto modules = test::GeneratedModules(kGeneratedModules / 20, 7);
     for (std::size_t i = 0; i < modules.size(); ++i) {
         TemRecord m = modules[i];
-        m.imax *= i % 2 ? 0.15 : 6.0;  // the optimum beyond the range, or far below it
+        m.file.nominalCurrent *=
+            i % 2 ? 0.15 : 6.0;  // the optimum beyond the range, or far below it
         EXPECT_TRUE(SameAsReference(m, kHotSides[i % 4]));
     }
 }
@@ -83,37 +84,37 @@ const double kInf = std::numeric_limits<double>::infinity();
 
 const Edge kEdges[] = {
     {"worked example", [](TemRecord&) {}},
-    {"nominal current 0", [](TemRecord& m) { m.imax = 0.0; }},
-    {"negative nominal current", [](TemRecord& m) { m.imax = -6.0; }},
-    {"NaN nominal current", [](TemRecord& m) { m.imax = kNaN; }},
-    {"infinite nominal current", [](TemRecord& m) { m.imax = kInf; }},
-    {"smallest nominal current", [](TemRecord& m) { m.imax = 5e-324; }},
-    {"tiny nominal current", [](TemRecord& m) { m.imax = 1e-6; }},
-    {"huge nominal current", [](TemRecord& m) { m.imax = 1e4; }},
-    {"negative Seebeck coefficient", [](TemRecord& m) { m.seebeckCoefficient *= -1; }},
-    {"zero Seebeck coefficient", [](TemRecord& m) { m.seebeckCoefficient = 0.0; }},
-    {"negative conductivity", [](TemRecord& m) { m.electricalConductivity *= -1; }},
-    {"negative thermal conductivity", [](TemRecord& m) { m.thermalConductivity *= -1; }},
-    {"negative leg length", [](TemRecord& m) { m.pelletLength *= -1; }},
-    {"zero leg side", [](TemRecord& m) { m.pelletSide = 0.0; }},
-    {"no couples", [](TemRecord& m) { m.pelletCount = 0; }},
-    {"NaN thermal conductivity", [](TemRecord& m) { m.thermalConductivity = kNaN; }},
-    {"infinite Seebeck coefficient", [](TemRecord& m) { m.seebeckCoefficient = kInf; }},
+    {"nominal current 0", [](TemRecord& m) { m.file.nominalCurrent = 0.0; }},
+    {"negative nominal current", [](TemRecord& m) { m.file.nominalCurrent = -6.0; }},
+    {"NaN nominal current", [](TemRecord& m) { m.file.nominalCurrent = kNaN; }},
+    {"infinite nominal current", [](TemRecord& m) { m.file.nominalCurrent = kInf; }},
+    {"smallest nominal current", [](TemRecord& m) { m.file.nominalCurrent = 5e-324; }},
+    {"tiny nominal current", [](TemRecord& m) { m.file.nominalCurrent = 1e-6; }},
+    {"huge nominal current", [](TemRecord& m) { m.file.nominalCurrent = 1e4; }},
+    {"negative Seebeck coefficient", [](TemRecord& m) { m.file.seebeckCoefficient *= -1; }},
+    {"zero Seebeck coefficient", [](TemRecord& m) { m.file.seebeckCoefficient = 0.0; }},
+    {"negative conductivity", [](TemRecord& m) { m.file.electricalConductivity *= -1; }},
+    {"negative thermal conductivity", [](TemRecord& m) { m.file.thermalConductivity *= -1; }},
+    {"negative leg length", [](TemRecord& m) { m.file.pelletLength *= -1; }},
+    {"zero leg side", [](TemRecord& m) { m.file.pelletSide = 0.0; }},
+    {"no couples", [](TemRecord& m) { m.file.pelletCount = 0; }},
+    {"NaN thermal conductivity", [](TemRecord& m) { m.file.thermalConductivity = kNaN; }},
+    {"infinite Seebeck coefficient", [](TemRecord& m) { m.file.seebeckCoefficient = kInf; }},
     {"tiny module",
      [](TemRecord& m) {
-         m.pelletCount = 1;
-         m.pelletSide = 1e-5;
-         m.pelletLength = 1e-5;
+         m.file.pelletCount = 1;
+         m.file.pelletSide = 1e-5;
+         m.file.pelletLength = 1e-5;
      }},
     {"huge module",
      [](TemRecord& m) {
-         m.pelletCount = 4000000000u;
-         m.pelletSide = 0.05;
-         m.pelletLength = 0.05;
-         m.imax = 300.0;
+         m.file.pelletCount = 4000000000u;
+         m.file.pelletSide = 0.05;
+         m.file.pelletLength = 0.05;
+         m.file.nominalCurrent = 300.0;
      }},
-    {"strong material", [](TemRecord& m) { m.seebeckCoefficient = 4e-4; }},
-    {"weak material", [](TemRecord& m) { m.seebeckCoefficient = 2e-5; }},
+    {"strong material", [](TemRecord& m) { m.file.seebeckCoefficient = 4e-4; }},
+    {"weak material", [](TemRecord& m) { m.file.seebeckCoefficient = 2e-5; }},
 };
 
 TEST(DeriveFast, AgreesOnEdgesAtEveryHotSide) {
@@ -140,7 +141,7 @@ TEST(HeatSlope, EnclosesTheHeatDifferences) {
     for (std::size_t i = 0; i < modules.size(); ++i) {
         const TemRecord& m = modules[i];
         const double th = kHotSides[i % 4];
-        const double current = m.imax * static_cast<double>(i % 8) / 4;
+        const double current = m.file.nominalCurrent * static_cast<double>(i % 8) / 4;
         ASSERT_TRUE(HeatSlope::Applies(m, th, grid.front(), grid.back()));
         const HeatSlope slope(m, th, current, grid.front(), grid.back());
         for (std::size_t j = 0; j + 20 < grid.size(); j += 97) {

@@ -50,7 +50,7 @@ TEST(DeriveReference, WorkedExample) {
 // twice it, for each the first Tc from 200 K by 0.05 K up to 400 K whose heat
 // lies within ±0.05 W, and the current whose Tc is coldest (the first on ties).
 RatedValues PlainDerivation(const TemRecord& m, double th) {
-    const double nominal = m.imax;
+    const double nominal = m.file.nominalCurrent;
     double bestDt = 400.0;
     double bestCurrent = 0.0;
     for (double current = 0.0; current < 2 * nominal; current += nominal / 100) {
@@ -92,9 +92,7 @@ TEST(DeriveRatedValues, WorkedExampleIsPinnedBitForBit) {
         EXPECT_EQ(DeriveReference(WorkedExampleModule(), c.th), c.expected) << "th " << c.th;
         TemRecord fast = WorkedExampleModule();
         ASSERT_TRUE(DeriveRatedValues(fast, c.th));
-        EXPECT_EQ((RatedValues{fast.imax, fast.umax, fast.dtMax, fast.qmax, fast.acResistance}),
-                  c.expected)
-            << "th " << c.th;
+        EXPECT_EQ(RatedValues(fast.rated), c.expected) << "th " << c.th;
     }
 }
 
@@ -112,31 +110,31 @@ TEST(DeriveReference, ModulesWithoutBalanceAreNotDerivable) {
     const double inf = std::numeric_limits<double>::infinity();
     struct Case {
         const char* what;
-        double TemRecord::*field;
+        double FileFields::*field;
         double value;
     };
     const Case cases[] = {
-        {"nominal current 0", &TemRecord::imax, 0.0},
-        {"negative nominal current", &TemRecord::imax, -3.0},
-        {"NaN nominal current", &TemRecord::imax, nan},
-        {"zero leg length", &TemRecord::pelletLength, 0.0},
-        {"zero leg side", &TemRecord::pelletSide, 0.0},
-        {"zero conductivity", &TemRecord::electricalConductivity, 0.0},
-        {"NaN Seebeck coefficient", &TemRecord::seebeckCoefficient, nan},
-        {"infinite thermal conductivity", &TemRecord::thermalConductivity, inf},
+        {"nominal current 0", &FileFields::nominalCurrent, 0.0},
+        {"negative nominal current", &FileFields::nominalCurrent, -3.0},
+        {"NaN nominal current", &FileFields::nominalCurrent, nan},
+        {"zero leg length", &FileFields::pelletLength, 0.0},
+        {"zero leg side", &FileFields::pelletSide, 0.0},
+        {"zero conductivity", &FileFields::electricalConductivity, 0.0},
+        {"NaN Seebeck coefficient", &FileFields::seebeckCoefficient, nan},
+        {"infinite thermal conductivity", &FileFields::thermalConductivity, inf},
     };
     for (const auto& c : cases) {
         TemRecord m = WorkedExampleModule();
-        m.*c.field = c.value;
+        m.file.*c.field = c.value;
         EXPECT_FALSE(DeriveReference(m, 298.0)) << c.what;
         EXPECT_FALSE(DeriveRatedValues(m, 298.0)) << c.what;
-        EXPECT_FALSE(m.derivable) << c.what;
+        EXPECT_FALSE(m.rated.derivable) << c.what;
     }
 }
 
 TEST(DeriveReference, TinyNominalCurrentEndsInsteadOfSpinning) {
     TemRecord m = WorkedExampleModule();
-    m.imax = 5e-324;  // a hundredth of it is 0, so the current would never advance
+    m.file.nominalCurrent = 5e-324;  // a hundredth of it is 0, so the current would never advance
     const auto v = DeriveReference(m, 298.0);
     ASSERT_TRUE(v);
     EXPECT_EQ(v->imax, 0.0);
@@ -146,11 +144,11 @@ TEST(DeriveReference, TinyNominalCurrentEndsInsteadOfSpinning) {
 // couples of 1.4 mm square, 2.5 mm long legs of good material.
 TemRecord LongLegModule() {
     TemRecord m = WorkedExampleModule("LONG-127");
-    m.pelletLength = 0.0025;
-    m.electricalConductivity = 1.092e5;
-    m.seebeckCoefficient = 2.197e-4;
-    m.thermalConductivity = 1.315;
-    m.imax = 3.58;
+    m.file.pelletLength = 0.0025;
+    m.file.electricalConductivity = 1.092e5;
+    m.file.seebeckCoefficient = 2.197e-4;
+    m.file.thermalConductivity = 1.315;
+    m.file.nominalCurrent = 3.58;
     return m;
 }
 
@@ -159,7 +157,7 @@ TemRecord LongLegModule() {
 // to the next.
 TEST(DeriveRatedValues, ColdHotSidesRiseSmoothly) {
     TemRecord strong = WorkedExampleModule("STRONG");
-    strong.seebeckCoefficient = 2.4e-4;
+    strong.file.seebeckCoefficient = 2.4e-4;
     for (const TemRecord& module : {WorkedExampleModule(), LongLegModule(), strong}) {
         std::optional<RatedValues> previous;
         for (double th : {223.0, 233.0, 243.0, 253.0}) {
@@ -207,17 +205,17 @@ TEST(DeriveReference, NothingChangesWhereNoBalanceLiesBelowTheScan) {
         EXPECT_EQ(DeriveReference(c.module, c.th), c.values) << c.what;
         TemRecord derived = c.module;
         ASSERT_TRUE(DeriveRatedValues(derived, c.th)) << c.what;
-        EXPECT_EQ(derived.dtMax, c.values.dtMax) << c.what;
-        EXPECT_EQ(derived.imax, c.values.imax) << c.what;
+        EXPECT_EQ(derived.rated.dtMax, c.values.dtMax) << c.what;
+        EXPECT_EQ(derived.rated.imax, c.values.imax) << c.what;
     }
 }
 
 TEST(DeriveRatedValues, WritesIntoTheRecord) {
     TemRecord m = WorkedExampleModule();
     ASSERT_TRUE(DeriveRatedValues(m, 298.0));
-    EXPECT_TRUE(m.derivable);
-    EXPECT_EQ(m.imax, DeriveReference(WorkedExampleModule(), 298.0)->imax);
-    EXPECT_LT(m.dtMax, 0.0);
+    EXPECT_TRUE(m.rated.derivable);
+    EXPECT_EQ(m.rated.imax, DeriveReference(WorkedExampleModule(), 298.0)->imax);
+    EXPECT_LT(m.rated.dtMax, 0.0);
 }
 
 }  // namespace

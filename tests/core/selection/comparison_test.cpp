@@ -31,7 +31,7 @@ protected:
     void SetUp() override {
         base_.records = {test::WorkedExampleModule("A"), test::WorkedExampleModule("B")};
         DeriveRatedValues(base_.records[0], 298.0);
-        base_.records[1].derivable = false;
+        base_.records[1].rated.derivable = false;
     }
     TemBase base_;
 };

@@ -11,9 +11,9 @@ using Rows = std::vector<std::string>;
 
 TemRecord Module(const char* name, double qmax, bool derivable = true) {
     TemRecord r;
-    std::strcpy(r.name.data(), name);
-    r.qmax = qmax;
-    r.derivable = derivable;
+    std::strcpy(r.file.name.data(), name);
+    r.rated.qmax = qmax;
+    r.rated.derivable = derivable;
     return r;
 }
 
@@ -87,7 +87,7 @@ TEST(ResultList, ARowWhoseModuleCannotBeDerivedSelectsNoModule) {
     TemBase base = Base({Module("A", 1), Module("B", 5)});
     ResultList list;
     list.Fill(base, {0, 1});
-    base.records[1].derivable = false;  // as a reload at another hot side can leave it
+    base.records[1].rated.derivable = false;  // as a reload at another hot side can leave it
     list.Select(base, 1);
     EXPECT_EQ(list.Mark(), 1);
     EXPECT_EQ(base.selected, -1);
@@ -104,9 +104,9 @@ TEST(ResultList, RederivedDropsTheUnderivableResortsAndKeepsTheMarkedModule) {
     list.Select(base, 2);  // C
 
     // At the new hot side B cannot be derived and the values change places.
-    base.records[1].derivable = false;
-    base.records[0].qmax = 9;
-    base.records[2].qmax = 2;
+    base.records[1].rated.derivable = false;
+    base.records[0].rated.qmax = 9;
+    base.records[2].rated.qmax = 2;
     list.Rederived(base, SortKey::Qmax, SortOrder::Descending);
     EXPECT_EQ(list.Rows(), (Rows{"A", "D", "C"}));
     EXPECT_EQ(list.Mark(), 2);
@@ -114,7 +114,7 @@ TEST(ResultList, RederivedDropsTheUnderivableResortsAndKeepsTheMarkedModule) {
     EXPECT_EQ(ModuleKeyText(base, list.Modules(base).front(), SortKey::Qmax), "9.0");
 
     // Once the marked module itself goes, nothing is marked or selected.
-    base.records[2].derivable = false;
+    base.records[2].rated.derivable = false;
     list.Rederived(base, SortKey::Qmax, SortOrder::Descending);
     EXPECT_EQ(list.Rows(), (Rows{"A", "D"}));
     EXPECT_EQ(list.Mark(), -1);

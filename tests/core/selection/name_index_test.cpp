@@ -15,7 +15,8 @@ TemBase BaseNamed(const std::vector<std::string>& names) {
     TemBase base;
     for (const auto& name : names) {
         TemRecord record;
-        std::memcpy(record.name.data(), name.data(), std::min(name.size(), record.name.size()));
+        std::memcpy(record.file.name.data(), name.data(),
+                    std::min(name.size(), record.file.name.size()));
         base.records.push_back(record);
     }
     base.count = static_cast<std::uint32_t>(base.records.size());

@@ -28,7 +28,7 @@ TemBase GeneratedBase(double thot) {
     base.records = test::GeneratedModules(kModules, 11);
     for (std::size_t i = 0; i < base.records.size(); ++i) {
         if (i % 37 == 5) {
-            base.records[i].imax = 0.0;
+            base.records[i].file.nominalCurrent = 0.0;
         }
         DeriveRatedValues(base.records[i], thot);
     }

@@ -18,16 +18,16 @@ constexpr double kThot = 298.0;
 // curve test on it fails, so a match proves the curve test did not apply.
 TemRecord HandMadeModule() {
     TemRecord r;
-    std::strcpy(r.name.data(), "XABCY-127");
-    r.qmax = 10;
-    r.dtMax = -60;
-    r.umax = 12;
-    r.imax = 3;
-    r.acResistance = 2;
-    r.width = 40;
-    r.length = 30;
-    r.height = 3.8;
-    r.derivable = true;
+    std::strcpy(r.file.name.data(), "XABCY-127");
+    r.rated.qmax = 10;
+    r.rated.dtMax = -60;
+    r.rated.umax = 12;
+    r.rated.imax = 3;
+    r.rated.acResistance = 2;
+    r.file.width = 40;
+    r.file.length = 30;
+    r.file.height = 3.8;
+    r.rated.derivable = true;
     return r;
 }
 
@@ -82,13 +82,13 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(RecordMatches, ModuleThatCannotBeDerivedNeverMatches) {
     TemRecord r = HandMadeModule();
-    r.derivable = false;
+    r.rated.derivable = false;
     EXPECT_FALSE(RecordMatches(r, kThot, SearchCriteria{}));
 }
 
 TEST(RecordMatches, CyrillicNamesCompareByExactBytes) {
     TemRecord r = HandMadeModule();
-    std::strcpy(r.name.data(), "\xD2\xDD\xCC 127");  // ТЭМ 127
+    std::strcpy(r.file.name.data(), "\xD2\xDD\xCC 127");  // ТЭМ 127
     SearchCriteria criteria;
     criteria.nameFilter = "\xDD\xCC";
     EXPECT_TRUE(RecordMatches(r, kThot, criteria));
@@ -179,7 +179,7 @@ class ResistanceBandTest : public ::testing::TestWithParam<BandCase> {};
 TEST_P(ResistanceBandTest, FivePercentAroundTheModule) {
     TemRecord r = test::WorkedExampleModule();
     ASSERT_TRUE(DeriveRatedValues(r, kThot));
-    r.acResistance = 2.0;
+    r.rated.acResistance = 2.0;
     SearchCriteria criteria = Resistance(30.2, 30, GetParam().resistance);
     criteria.tolerancePercent = 5;
     EXPECT_EQ(RecordMatches(r, kThot, criteria), GetParam().matches);
@@ -197,15 +197,15 @@ INSTANTIATE_TEST_SUITE_P(
 // follows it down to its own dTmax, and no further.
 TEST(RecordMatches, DtBeyondEightyKelvinPassesUpToTheModulesReach) {
     TemRecord r = test::WorkedExampleModule();
-    r.seebeckCoefficient = 0.0003;
-    r.thermalConductivity = 1.0;
+    r.file.seebeckCoefficient = 0.0003;
+    r.file.thermalConductivity = 1.0;
     ASSERT_TRUE(DeriveRatedValues(r, kThot));
-    ASSERT_GT(-r.dtMax, 90);
-    SearchCriteria criteria = Resistance(0.1, 80.4, r.acResistance);
+    ASSERT_GT(-r.rated.dtMax, 90);
+    SearchCriteria criteria = Resistance(0.1, 80.4, r.rated.acResistance);
     EXPECT_TRUE(RecordMatches(r, kThot, criteria));
     criteria.requiredDT = 85;
     EXPECT_TRUE(RecordMatches(r, kThot, criteria));
-    criteria.requiredDT = std::round(-r.dtMax) + 2;
+    criteria.requiredDT = std::round(-r.rated.dtMax) + 2;
     EXPECT_FALSE(RecordMatches(r, kThot, criteria));
 }
 

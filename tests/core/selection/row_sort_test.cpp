@@ -16,12 +16,12 @@ using Rows = std::vector<std::string>;
 
 TemRecord Module(const std::string& name, std::uint32_t pellets, double qmax = 0) {
     TemRecord r;
-    std::strncpy(r.name.data(), name.c_str(), r.name.size() - 1);
-    r.pelletCount = pellets;
-    r.qmax = qmax;
-    r.imax = qmax / 10;
-    r.umax = pellets / 10.0;
-    r.derivable = true;
+    std::strncpy(r.file.name.data(), name.c_str(), r.file.name.size() - 1);
+    r.file.pelletCount = pellets;
+    r.rated.qmax = qmax;
+    r.rated.imax = qmax / 10;
+    r.rated.umax = pellets / 10.0;
+    r.rated.derivable = true;
     return r;
 }
 
@@ -71,10 +71,10 @@ TEST(SortRows, AnUnknownNameSortsAsTheSmallestValue) {
 Rows ReferenceSort(const TemBase& base, Rows rows, SortKey key, SortOrder order) {
     auto value = [&](const std::string& name) {
         const auto& r = base.records[static_cast<std::size_t>(base.FindByName(name))];
-        return key == SortKey::Qmax      ? r.qmax
-               : key == SortKey::Pellets ? static_cast<double>(r.pelletCount)
-               : key == SortKey::Imax    ? r.imax
-                                         : r.umax;
+        return key == SortKey::Qmax      ? r.rated.qmax
+               : key == SortKey::Pellets ? static_cast<double>(r.file.pelletCount)
+               : key == SortKey::Imax    ? r.rated.imax
+                                         : r.rated.umax;
     };
     auto less = [&](const std::string& a, const std::string& b) {
         if (key == SortKey::Name) {
@@ -120,8 +120,8 @@ TEST(SortRows, AgreesWithTheReferenceOnRandomRowsWithManyTies) {
 
 TEST(KeyColumn, HeadersAndTextsOfTheThirdColumn) {
     TemRecord r = Module("M", 127, 53.35);
-    r.imax = 6.12;
-    r.umax = 14.25;
+    r.rated.imax = 6.12;
+    r.rated.umax = 14.25;
     EXPECT_EQ(KeyColumnHeader(SortKey::Name), std::nullopt);
     EXPECT_EQ(KeyColumnHeader(SortKey::Qmax), "Qmax, W");
     EXPECT_EQ(KeyColumnHeader(SortKey::Pellets), "Pellets number, pcs");

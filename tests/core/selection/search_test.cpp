@@ -17,7 +17,7 @@ TEST(Search, WithoutCriteriaListsEveryDerivableModuleInBaseOrder) {
     TemBase base;
     base.records.resize(4);
     for (std::size_t i : {0, 2, 3}) {
-        base.records[i].derivable = true;
+        base.records[i].rated.derivable = true;
     }
     base.count = 4;
     EXPECT_EQ(ShowAllModules(base), (std::vector<std::uint32_t>{0, 2, 3}));
@@ -49,7 +49,7 @@ std::vector<EdgeCase> EdgeCases(const TemRecord& file, double thot) {
         const double dt = std::fabs(heat.x[i]);
         const double inside = dt - std::floor(dt) - 0.5;
         const double q = RoundToStep(heat.y[i], 0.1);
-        if (inside < 0 || inside >= kEdge || q <= 0 || q > m.qmax) {
+        if (inside < 0 || inside >= kEdge || q <= 0 || q > m.rated.qmax) {
             continue;
         }
         bool alone = true;
@@ -62,7 +62,7 @@ std::vector<EdgeCase> EdgeCases(const TemRecord& file, double thot) {
             c.requiredQ = q;
             c.requiredDT = std::round(dt);
             c.electricalMode = ElectricalMode::Resistance;
-            c.requiredResistance = m.acResistance;
+            c.requiredResistance = m.rated.acResistance;
             cases.push_back({m, thot, c, inside});
         }
     }
@@ -73,7 +73,7 @@ TEST(Search, FindsAModuleWhoseOnlyPassingPointSitsOnARoundingEdge) {
     std::size_t found = 0;
     for (unsigned pellets : {31u, 71u, 127u, 241u}) {
         TemRecord file = test::WorkedExampleModule();
-        file.pelletCount = pellets;
+        file.file.pelletCount = pellets;
         for (double thot = 223.0; thot <= 373.0; thot += 25.0) {
             for (const EdgeCase& c : EdgeCases(file, thot)) {
                 TemBase base;

@@ -73,8 +73,8 @@ TEST(PullDownStack, AgreesWithAFineIntegrationOfTheModel) {
             const StackPullDown& d = pullDowns[k];
             const double tc = p.thot - p.dt;
             const double amps = c.amps > 0 ? c.amps : 1e300;
-            EXPECT_LE(d.current, std::min(top.imax, amps));
-            EXPECT_LE(d.currentBottom, std::min(bottom.imax, amps));
+            EXPECT_LE(d.current, std::min(top.rated.imax, amps));
+            EXPECT_LE(d.currentBottom, std::min(bottom.rated.imax, amps));
             if (c.currents == StageCurrents::Shared) {
                 EXPECT_EQ(d.current, d.currentBottom);
             }

@@ -55,7 +55,8 @@ void ExpectBalanced(const TemBase& base, const StackPoint& p, const StackCase& c
     const double power = rejected - c.q + m * p.lower.voltage * p.lower.current;
     EXPECT_NEAR(p.power, power, 1e-9 * power);
     EXPECT_NEAR(p.cop, c.q / power, 1e-9);
-    EXPECT_GE(m * bottom.width * bottom.length, n * top.width * top.length * (1 - 1e-9));
+    EXPECT_GE(m * bottom.file.width * bottom.file.length,
+              n * top.file.width * top.file.length * (1 - 1e-9));
     // Each stage on its own is an operating point between its two sides.
     const auto stages = StageOperatingPoints(top, bottom, p);
     EXPECT_NEAR(stages[0].thot - stages[0].dt, tc, 1e-9);

@@ -87,7 +87,8 @@ void WriteLargeCatalogue(const std::string& path, std::uint32_t count) {
     std::vector<CatalogueEntry> entries(count);
     for (std::uint32_t i = 0; i < count; ++i) {
         entries[i].record = WorkedExampleModule(ModuleName(i));
-        entries[i].record.imax = i % 10000 == 0 ? entries[i].record.imax : 5e-324;
+        entries[i].record.file.nominalCurrent =
+            i % 10000 == 0 ? entries[i].record.file.nominalCurrent : 5e-324;
     }
     WriteCatalogue(path, entries);
 }

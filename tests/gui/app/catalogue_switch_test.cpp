@@ -69,7 +69,7 @@ TEST_F(CatalogueSwitchTest, AnOpenedCatalogueReplacesTheOneInUseAndIsTriedFirstN
 TEST_F(CatalogueSwitchTest, ACatalogueThatFailsLeavesTheOneInUse) {
     ASSERT_TRUE(Start());
     const std::uint32_t count = Base().count;
-    const double firstImax = Base().records[0].imax;
+    const double firstImax = Base().records[0].rated.imax;
     const QString title = Frame().windowTitle();
     const QString damaged = QString::fromStdString(dir_.File("damaged.tmb"));
     WriteBytes(damaged.toStdString(), {0, 0, 0, 0});
@@ -80,7 +80,7 @@ TEST_F(CatalogueSwitchTest, ACatalogueThatFailsLeavesTheOneInUse) {
         ASSERT_EQ(boxes.size(), 1u);
         EXPECT_TRUE(boxes[0].text.contains(path)) << "the message names the file";
         EXPECT_EQ(Base().count, count);
-        EXPECT_EQ(Base().records[0].imax, firstImax);
+        EXPECT_EQ(Base().records[0].rated.imax, firstImax);
         EXPECT_EQ(ListedRows(), static_cast<int>(count));
         EXPECT_EQ(Frame().windowTitle(), title);
         EXPECT_FALSE(BaseFile::OpenExclusive(dir_.File("Base.tmb"))) << "still held";

@@ -175,7 +175,7 @@ TEST_F(MainFrameTest, AboutShowsTheNameVersionAndPicture) {
 
 TEST_F(MainFrameTest, UnderivableModulesAreNamedOnceAndNeverListed) {
     auto dead = WorkedExampleModule("DEAD");
-    dead.imax = 0.0;
+    dead.file.nominalCurrent = 0.0;
     WriteCatalogue((dir_.path() / "Base.tmb").string(),
                    {{WorkedExampleModule("A"), {}}, {dead, {}}, {WorkedExampleModule("B"), {}}});
     ModalWatcher watcher;

@@ -83,8 +83,8 @@ TEST_F(DatasheetDialog, AddsATypedModuleToTheOpenCatalogue) {
     ASSERT_EQ(Base().count, before + 1);
     const TemRecord& added = Base().records.back();
     EXPECT_EQ(added.Name(), "VQX-127");
-    EXPECT_TRUE(added.derivable);
-    EXPECT_NEAR(added.imax, 6.4, 0.032) << "derived at the rated 25 °C";
+    EXPECT_TRUE(added.rated.derivable);
+    EXPECT_NEAR(added.rated.imax, 6.4, 0.032) << "derived at the rated 25 °C";
     Shoot(&Frame(), "window-after-add.png");
 }
 

@@ -104,7 +104,7 @@ TEST_F(CompareTest, CompareShowsTheRatedValuesSideBySideAndFollowsThePicks) {
     EXPECT_EQ(table->item(0, 1)->text(), RowName(0));
     EXPECT_EQ(table->item(0, 2)->text(), RowName(1));
     EXPECT_EQ(table->verticalHeaderItem(1)->text(), "Imax, A");
-    EXPECT_EQ(table->item(1, 0)->text(), QString::number(Base().Selected()->imax, 'f', 2));
+    EXPECT_EQ(table->item(1, 0)->text(), QString::number(Base().Selected()->rated.imax, 'f', 2));
     EXPECT_EQ(table->rowCount(), 8) << "no operating-point rows for modules from the list";
 }
 

@@ -58,7 +58,7 @@ TEST_F(ModuleDlgTest, SearchFillsListAndCriteriaAndSelectsTheFirstRow) {
     Click("searchButton");
 
     const QStringList expected = NamesDescending(
-        Base(), [](const TemRecord& r) { return r.qmax >= 10.0 && r.width <= 40.0; });
+        Base(), [](const TemRecord& r) { return r.rated.qmax >= 10.0 && r.file.width <= 40.0; });
     ASSERT_FALSE(expected.isEmpty());
     EXPECT_EQ(ColumnTexts(list_, 1), expected);
     EXPECT_EQ(Find<QPlainTextEdit>(panel_, "criteriaBox")->toPlainText(),
@@ -75,8 +75,9 @@ TEST_F(ModuleDlgTest, NextStepSearchesAndTheStepButtonsHoldTheRange) {
     Type("qEdit", QStringLiteral("10"));
     Click("nextButton");
     EXPECT_EQ(ShownStep(), 2);
-    EXPECT_EQ(RowCount(list_),
-              NamesDescending(Base(), [](const TemRecord& r) { return r.qmax >= 10.0; }).size());
+    EXPECT_EQ(RowCount(list_), NamesDescending(Base(), [](const TemRecord& r) {
+                                   return r.rated.qmax >= 10.0;
+                               }).size());
     EXPECT_TRUE(Find<QPlainTextEdit>(panel_, "criteriaBox")->toPlainText().contains("Q >= 10.00"));
 
     Click("nextButton");
@@ -104,7 +105,7 @@ TEST_F(ModuleDlgTest, SortKeyAndDirectionReorderAndReselect) {
     auto imaxOfRow = [this](int row) {
         const std::string name =
             Utf8ToCp1251(CellText(list_, row, 1).toStdString()).value_or(std::string());
-        return Base().records[Base().FindByName(name)].imax;
+        return Base().records[Base().FindByName(name)].rated.imax;
     };
     for (int row = 1; row < RowCount(list_); ++row) {
         ASSERT_GE(imaxOfRow(row - 1), imaxOfRow(row)) << row;
@@ -186,7 +187,7 @@ TEST_F(ModuleDlgTest, TenSpinClicksAt95DegreesEndAt100WithFiveReloads) {
     spin->setValue(368);
     ASSERT_EQ(spin->text(), "95");
     const int loads = Frame().Catalogue().LoadCount();
-    const double qmaxBefore = Base().records[0].qmax;
+    const double qmaxBefore = Base().records[0].rated.qmax;
     spin->setFocus();
     for (int click = 0; click < 10; ++click) {
         QTest::keyClick(spin, Qt::Key_Up);
@@ -194,7 +195,7 @@ TEST_F(ModuleDlgTest, TenSpinClicksAt95DegreesEndAt100WithFiveReloads) {
     EXPECT_EQ(spin->text(), "100");
     EXPECT_EQ(Base().thot, 373.0);
     EXPECT_EQ(Frame().Catalogue().LoadCount(), loads + 5);
-    EXPECT_NE(Base().records[0].qmax, qmaxBefore);
+    EXPECT_NE(Base().records[0].rated.qmax, qmaxBefore);
 }
 
 TEST_F(ModuleDlgTest, AReloadRefreshesTheValueColumnAndTheGraphsOfTheModuleShown) {
@@ -216,7 +217,7 @@ TEST_F(ModuleDlgTest, AReloadRefreshesTheValueColumnAndTheGraphsOfTheModuleShown
         const std::string name =
             Utf8ToCp1251(CellText(list_, row, 1).toStdString()).value_or(std::string());
         const TemRecord& record = Base().records[Base().FindByName(name)];
-        ASSERT_EQ(CellText(list_, row, 2), QString::asprintf("%3.1f", record.qmax)) << row;
+        ASSERT_EQ(CellText(list_, row, 2), QString::asprintf("%3.1f", record.rated.qmax)) << row;
     }
     // The graphs are those of the module at 75 °C, as a fresh view draws them.
     CChildView fresh(Base(), Frame().Colors());

@@ -53,9 +53,9 @@ protected:
                 return std::nullopt;
             }
             PageContent content;
-            std::strncpy(content.record.name.data(), "\xD2\xDD\xCC 127", 29);
-            content.record.dtMax = -68.46;
-            content.record.acResistance = 1.236;
+            std::strncpy(content.record.file.name.data(), "\xD2\xDD\xCC 127", 29);
+            content.record.rated.dtMax = -68.46;
+            content.record.rated.acResistance = 1.236;
             return content;
         });
     }

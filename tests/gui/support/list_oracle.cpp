@@ -14,7 +14,7 @@ QStringList NamesDescending(const TemBase& base,
                             const std::function<bool(const TemRecord&)>& keep) {
     std::vector<std::string> names;
     for (const TemRecord& record : base.records) {
-        if (record.derivable && (!keep || keep(record))) {
+        if (record.rated.derivable && (!keep || keep(record))) {
             names.emplace_back(record.Name());
         }
     }

@@ -104,7 +104,7 @@ TEST_F(ChildViewTest, AResizeRedrawsTheGraphsAtTheNewSize) {
 TEST_F(ChildViewTest, GraphsSitBelowABandNamingTheModuleAndItsHotSide) {
     base.selected = 0;
     view.OnUpdateView(DisplayMode::Graph);
-    const LegendModule shown[] = {{DisplayName(base.records[0]), base.records[0].imax}};
+    const LegendModule shown[] = {{DisplayName(base.records[0]), base.records[0].rated.imax}};
     const int band = LegendBandHeight(shown, view.Buffer().width());
     const int middle = band + (401 - band) / 2;
     const PlottedPage& plotted = view.Plotted();
@@ -146,7 +146,8 @@ TEST_F(ChildViewTest, AMarkedPointsGraphsAreDrawnAtItsHotSide) {
     base.selected = 0;
     const TemRecord& record = base.records[0];
     const double th = 315.3;  // where a heat sink let the set settle
-    const auto point = SetPointAt(record, 0.3 * record.qmax, 1, Wiring::Series, th - 20.0, th);
+    const auto point =
+        SetPointAt(record, 0.3 * record.rated.qmax, 1, Wiring::Series, th - 20.0, th);
     ASSERT_TRUE(point.has_value());
     view.OnUpdateView(DisplayMode::Graph);
     const std::vector<Curve> atBase = FamilyCurves(view.Plotted());

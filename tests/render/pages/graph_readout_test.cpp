@@ -21,7 +21,7 @@ protected:
             std::string name = "M";
             name.append(std::to_string(m + 1));
             modules_[m] = test::WorkedExampleModule(name);
-            modules_[m].pelletCount = 71 + 56 * static_cast<std::uint32_t>(m);
+            modules_[m].file.pelletCount = 71 + 56 * static_cast<std::uint32_t>(m);
             DeriveRatedValues(modules_[m], 298.0);
         }
     }

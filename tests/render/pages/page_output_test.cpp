@@ -18,13 +18,13 @@ class PageOutputTest : public testing::Test {
 protected:
     static PageContent Content() {
         PageContent content;
-        std::strncpy(content.record.name.data(), "\xD2\xDD\xCC 127", 29);
-        content.record.imax = 6.12;
-        content.record.umax = 14.96;
-        content.record.dtMax = -68.46;
-        content.record.qmax = 45.04;
-        content.record.acResistance = 1.236;
-        content.record.derivable = true;
+        std::strncpy(content.record.file.name.data(), "\xD2\xDD\xCC 127", 29);
+        content.record.rated.imax = 6.12;
+        content.record.rated.umax = 14.96;
+        content.record.rated.dtMax = -68.46;
+        content.record.rated.qmax = 45.04;
+        content.record.rated.acResistance = 1.236;
+        content.record.rated.derivable = true;
         return content;
     }
 
@@ -76,7 +76,7 @@ TEST_F(PageOutputTest, PaintPageFillsTheWholeDevice) {
 TEST_F(PageOutputTest, NoSelectionGivesNoContent) {
     TemBase base;
     base.records.resize(2);
-    base.records[1].imax = 3.0;
+    base.records[1].rated.imax = 3.0;
     base.selected = -1;
     EXPECT_FALSE(SelectedPageContent(base, {}, {}).has_value());
     base.selected = 2;
@@ -85,16 +85,16 @@ TEST_F(PageOutputTest, NoSelectionGivesNoContent) {
     base.thot = 310.0;
     const auto content = SelectedPageContent(base, {}, {});
     ASSERT_TRUE(content.has_value());
-    EXPECT_EQ(content->record.imax, 3.0);
+    EXPECT_EQ(content->record.rated.imax, 3.0);
     EXPECT_EQ(content->thot, 310.0);
 }
 
 TEST_F(PageOutputTest, FileNamesKeepTheWholeNameAndOnlyWhatWindowsAccepts) {
     PageContent content = Content();
-    std::strncpy(content.record.name.data(), "\xD2\xDD\xCC 241-1.4-1.60", 29);
+    std::strncpy(content.record.file.name.data(), "\xD2\xDD\xCC 241-1.4-1.60", 29);
     EXPECT_EQ(PageFileName(PageKind::Graphs, content),
               QStringLiteral("ТЭМ 241-1.4-1.60 graphs.pdf"));
-    std::strncpy(content.record.name.data(), "a<b>c:d\"e/f\\g|h?i*j\tk", 29);
+    std::strncpy(content.record.file.name.data(), "a<b>c:d\"e/f\\g|h?i*j\tk", 29);
     EXPECT_EQ(PageFileName(PageKind::Datasheet, content),
               QStringLiteral("a_b_c_d_e_f_g_h_i_j_k datasheet.pdf"));
 }

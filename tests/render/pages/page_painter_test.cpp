@@ -178,7 +178,7 @@ TEST_F(PagePainterTest, GraphsPageTypeIsReadableAtAnyResolutionAndTheLegendSitsO
     const int height = static_cast<int>(11.2 * kDpi);
     QImage page(width, height, QImage::Format_RGB32);
     const TemRecord record = Module();
-    const auto point = SetPointAt(record, 0.3 * record.qmax, 1, Wiring::Series, 278.0, 298.0);
+    const auto point = SetPointAt(record, 0.3 * record.rated.qmax, 1, Wiring::Series, 278.0, 298.0);
     ASSERT_TRUE(point);
     QPainter painter(&page);
     PrintGraphsPage(painter, width, height, record, 298.0, ColorSettings{}, kDpi, &*point);

@@ -9,12 +9,12 @@ namespace {
 
 TemRecord Module(const char* name) {
     TemRecord record;
-    std::strncpy(record.name.data(), name, record.name.size() - 1);
-    record.imax = 6.12;
-    record.umax = 14.96;
-    record.dtMax = -68.46;
-    record.qmax = 45.04;
-    record.acResistance = 1.236;
+    std::strncpy(record.file.name.data(), name, record.file.name.size() - 1);
+    record.rated.imax = 6.12;
+    record.rated.umax = 14.96;
+    record.rated.dtMax = -68.46;
+    record.rated.qmax = 45.04;
+    record.rated.acResistance = 1.236;
     return record;
 }
 

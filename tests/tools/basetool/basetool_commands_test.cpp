@@ -54,8 +54,8 @@ TEST(BaseToolRoundTrip, PackOfADumpGivesTheSameFile) {
     for (const auto& [name, picture] : modules) {
         entries.push_back({test::WorkedExampleModule(name), Bytes(picture)});
     }
-    TemRecord& odd = entries[1].record;
-    odd.imax = 0.1 + 0.2;
+    FileFields& odd = entries[1].record.file;
+    odd.nominalCurrent = 0.1 + 0.2;
     odd.pelletCount = 4294967295u;
     odd.width = 4.9406564584124654e-324;  // the least positive double
     odd.seebeckCoefficient = 1e-300;
@@ -242,9 +242,9 @@ TEST(SampleCatalogue, EndsWithTheDatasheetModulesAtTheirRatings) {
         TemRecord record = shipped->entries[tests->count + k].record;
         EXPECT_EQ(record.Name(), row.name);
         ASSERT_TRUE(DeriveRatedValues(record, row.ratings.ratedThotC + kCelsiusOffset));
-        EXPECT_NEAR(record.imax / row.ratings.imax, 1, 0.005) << row.name;
-        EXPECT_NEAR(record.umax / row.ratings.umax, 1, 0.005) << row.name;
-        EXPECT_NEAR(-record.dtMax, row.ratings.dtMax, 0.1) << row.name;
+        EXPECT_NEAR(record.rated.imax / row.ratings.imax, 1, 0.005) << row.name;
+        EXPECT_NEAR(record.rated.umax / row.ratings.umax, 1, 0.005) << row.name;
+        EXPECT_NEAR(-record.rated.dtMax, row.ratings.dtMax, 0.1) << row.name;
         EXPECT_FALSE(shipped->entries[tests->count + k].picture.empty()) << row.name;
     }
 }
@@ -302,7 +302,7 @@ TEST(BaseToolDump, SaysWhatItCannotCarryOver) {
     test::TempDir dir;
     auto unassigned = test::WorkedExampleModule("C\x98");
     auto infinite = test::WorkedExampleModule("D");
-    infinite.width = INFINITY;
+    infinite.file.width = INFINITY;
     auto bytes = *EncodeBase({{test::WorkedExampleModule("A"), Bytes("0123456789")},
                               {test::WorkedExampleModule("B"), {}},
                               {unassigned, {}},

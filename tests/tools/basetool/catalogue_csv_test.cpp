@@ -18,11 +18,11 @@ TEST(CatalogueCsv, ReadsEveryFieldAndEncodesTheName) {
     ASSERT_EQ(source->size(), 1u);
     const TemRecord& r = (*source)[0].entry.record;
     EXPECT_EQ(r.Name(), "\xD2\xDD\xCC-127");
-    EXPECT_EQ(r.imax, 6.0);
-    EXPECT_EQ(r.pelletCount, 127u);
-    EXPECT_EQ(r.pelletSide, 0.0014);
-    EXPECT_EQ(r.height, 3.8);
-    EXPECT_EQ(r.thermalConductivity, 1.5);
+    EXPECT_EQ(r.file.nominalCurrent, 6.0);
+    EXPECT_EQ(r.file.pelletCount, 127u);
+    EXPECT_EQ(r.file.pelletSide, 0.0014);
+    EXPECT_EQ(r.file.height, 3.8);
+    EXPECT_EQ(r.file.thermalConductivity, 1.5);
     EXPECT_EQ((*source)[0].pictureFile, "a.png");
 }
 

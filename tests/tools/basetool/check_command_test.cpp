@@ -35,14 +35,14 @@ std::vector<unsigned char> PictureBeyondTheEnd() {
 
 std::vector<unsigned char> NotPhysical() {
     CatalogueEntry dead = Module("DEAD");
-    dead.record.imax = 0.0;
+    dead.record.file.nominalCurrent = 0.0;
     return Catalogue({Module("A"), dead});
 }
 
 // Heat leaks back through the legs faster than any current pumps it.
 std::vector<unsigned char> WithoutBalance() {
     CatalogueEntry leaky = Module("LEAKY");
-    leaky.record.thermalConductivity = 1e300;
+    leaky.record.file.thermalConductivity = 1e300;
     return Catalogue({Module("A"), leaky});
 }
 
@@ -110,8 +110,8 @@ TEST(CheckCommand, ReportsEveryProblemWithTheModule) {
 
 TEST(CheckCommand, NamesConstantsAndSizesTypedInTheWrongUnit) {
     CatalogueEntry slipped = Module("SLIPPED");
-    slipped.record.pelletLength = 1.6;
-    slipped.record.seebeckCoefficient = 200;
+    slipped.record.file.pelletLength = 1.6;
+    slipped.record.file.seebeckCoefficient = 200;
     test::TempDir dir;
     test::WriteBytes(dir.File("Base.tmb"), Catalogue({Module("A"), slipped}));
     std::ostringstream out, err;

@@ -24,7 +24,7 @@ CliRun Cli(const std::vector<std::string>& args) {
 TEST(ListCommand, PrintsEveryModuleWithItsRatedValues) {
     test::TempDir dir;
     auto dead = test::WorkedExampleModule("DEAD,ONE");
-    dead.imax = 0;
+    dead.file.nominalCurrent = 0;
     const auto path = test::WriteCatalogue(
         dir.File("Base.tmb"), {{test::WorkedExampleModule("\xD2\xDD\xCC-1"), {}}, {dead, {}}});
     const CliRun run = Cli({"--base", path, "list"});
@@ -41,7 +41,7 @@ TEST(ListCommand, PrintsEveryModuleWithItsRatedValues) {
 TEST(ListCommand, SkippedNamesAreShownInUtf8) {
     test::TempDir dir;
     auto dead = test::WorkedExampleModule("\xD2\xDD\xCC-0");
-    dead.pelletLength = -0.0016;
+    dead.file.pelletLength = -0.0016;
     const auto path = test::WriteCatalogue(dir.File("Base.tmb"), {{dead, {}}});
     const CliRun run = Cli({"--base", path, "list"});
     EXPECT_EQ(run.status, 0);
@@ -51,7 +51,7 @@ TEST(ListCommand, SkippedNamesAreShownInUtf8) {
 TEST(ListCommand, MessagesEscapeControlCharactersWhileTheCsvKeepsThem) {
     test::TempDir dir;
     auto dead = test::WorkedExampleModule("\x1b]0;owned\x07\x1b[2J");
-    dead.pelletCount = 0;
+    dead.file.pelletCount = 0;
     const std::string clear = "CLEAR\x1b[2J\r\n";
     const auto path = test::WriteCatalogue(dir.File("Base.tmb"),
                                            {{dead, {}}, {test::WorkedExampleModule(clear), {}}});
