@@ -58,6 +58,7 @@ bool CatalogueSession::OpenInstead(const std::string& path, QWidget* parent) {
     }
     base_ = std::move(fresh);
     named_ = trial.named_;
+    selected_ = 0;
     return true;
 }
 

@@ -40,7 +40,7 @@ class StackList;
 // search and name controls, the list of found modules with its sort
 // controls, and the criteria text. It asks `records` for the catalogue's
 // records (at start and at each new hot side), runs the searches, and makes
-// the module of the clicked (or first) row the base's selected one, telling
+// the module of the clicked (or first) row the session's selected one, telling
 // the frame through TemSelected.
 class CModuleDlg : public QWidget {
     Q_OBJECT
@@ -90,7 +90,7 @@ public:
     const Comparison& Compared() const { return compared_; }
 
 signals:
-    // The base's selected module was set (it may be -1).
+    // The session's selected module was set (it may be -1).
     void TemSelected();
     // The module is shown at this operating point, or (none) was chosen from
     // the search's list; sent before TemSelected.

@@ -26,22 +26,22 @@ CChildView::CChildView(const TemBase& base, const ColorSettings& colors, QWidget
 void CChildView::OnUpdateView(DisplayMode mode) {
     mode_ = mode;
     DrawGraphs();
-    picture_ = base_.Selected() != nullptr ? LoadModulePicture(base_, base_.selected) : QImage();
+    picture_ = RecordAt(base_, module_) != nullptr ? LoadModulePicture(base_, module_) : QImage();
     update();
 }
 
 std::vector<const TemRecord*> CChildView::ShownRecords() const {
-    const TemRecord* selected = base_.Selected();
+    const TemRecord* selected = RecordAt(base_, module_);
     if (selected == nullptr) {
         return {};
     }
     std::vector<const TemRecord*> records = {selected};
-    if (std::find(compared_.begin(), compared_.end(), base_.selected) == compared_.end()) {
+    if (std::find(compared_.begin(), compared_.end(), module_) == compared_.end()) {
         return records;
     }
     for (const std::int32_t index : compared_) {
         const bool valid = index >= 0 && static_cast<std::size_t>(index) < base_.records.size();
-        if (valid && index != base_.selected && records.size() < kMaxOverlaidModules) {
+        if (valid && index != module_ && records.size() < kMaxOverlaidModules) {
             records.push_back(&base_.records[static_cast<std::size_t>(index)]);
         }
     }
@@ -62,10 +62,10 @@ void CChildView::DrawGraphs() {
     const int height = buffer_.height() - band;
     buffer_.fill(palette().color(QPalette::Window));
     QPainter painter(&buffer_);
-    const bool marked = point_ && static_cast<std::int32_t>(point_->index) == base_.selected;
+    const bool marked = point_ && static_cast<std::int32_t>(point_->index) == module_;
     // A point found under a heat sink sits at a hot side of its own: the
     // curves it is marked on are drawn there, and the band says so.
-    const double thot = marked ? point_->thot : base_.thot;
+    const double thot = marked ? point_->thot : thot_;
     DrawLegendBand(painter, width, legend, thot, colors_);
     DrawViewCross(painter, width, height, band);
     plotted_ = DrawModuleGraphs(painter, ViewQuadrants(width, height, band), records, thot, colors_,

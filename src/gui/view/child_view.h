@@ -17,10 +17,10 @@ namespace vantiq {
 // The drawing area: the selected module's four performance graphs under a
 // band naming the module, the hot side and the curves, composed in a buffer
 // of the client size, or its datasheet picture. Modules picked for comparing
-// alongside the selected one are overlaid on its graphs. It reads the base's
-// selection and the colours, which the application owns and keeps alive
-// longer than the view. What it shows changes only through OnUpdateView;
-// painting never recomputes a graph. The mouse over a graph reads out the
+// alongside the selected one are overlaid on its graphs. It reads the base
+// and the colours, which the application owns and keeps alive longer than
+// the view; the session tells it the selected module through SetModule. What it shows changes only
+// through OnUpdateView; painting never recomputes a graph. The mouse over a graph reads out the
 // nearest curve point in a tooltip and through ReadOutChanged.
 class CChildView : public QWidget {
     Q_OBJECT
@@ -42,6 +42,12 @@ public:
     // the selected module is one of them, its graphs overlay theirs; the
     // selected module is drawn first (solid), the others dashed and dotted.
     void SetCompared(const std::vector<std::int32_t>& modules) { compared_ = modules; }
+    // The selected module (a base index, -1 for none) and the hot side (K)
+    // the base's records were derived at; shown at the next OnUpdateView.
+    void SetModule(std::int32_t module, double thot) {
+        module_ = module;
+        thot_ = thot;
+    }
     // The graphs as last drawn (none before the first drawing in Graph mode).
     const PlottedPage& Plotted() const { return plotted_; }
     // The read-out of the curve point nearest to `at` (client pixels) in
@@ -81,6 +87,8 @@ private:
     QString readOut_;
     DisplayMode mode_ = DisplayMode::None;
     std::optional<OperatingPoint> point_;
+    std::int32_t module_ = -1;
+    double thot_ = TemBase::kDefaultThot;
 };
 
 }  // namespace vantiq

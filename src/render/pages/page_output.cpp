@@ -17,14 +17,14 @@ constexpr double kPdfMarginMm = 5.0;
 
 }  // namespace
 
-std::optional<PageContent> SelectedPageContent(const TemBase& base, const ColorSettings& colors,
-                                               const QImage& picture,
+std::optional<PageContent> SelectedPageContent(const TemBase& base, std::int32_t selected,
+                                               const ColorSettings& colors, const QImage& picture,
                                                const std::optional<OperatingPoint>& point) {
-    const TemRecord* record = base.Selected();
+    const TemRecord* record = RecordAt(base, selected);
     if (record == nullptr) {
         return std::nullopt;
     }
-    const bool ours = point && static_cast<std::int32_t>(point->index) == base.selected;
+    const bool ours = point && static_cast<std::int32_t>(point->index) == selected;
     return PageContent{*record, base.thot, colors, picture,
                        ours ? point : std::optional<OperatingPoint>()};
 }

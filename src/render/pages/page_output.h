@@ -4,6 +4,7 @@
 #include <QPaintDevice>
 #include <QString>
 
+#include <cstdint>
 #include <optional>
 
 #include "core/advisor/operating_point.h"
@@ -25,10 +26,11 @@ struct PageContent {
     std::optional<OperatingPoint> point;  // the operating point the module was chosen at
 };
 
-// The content of the selected module, or nullopt when nothing is selected;
-// no record is read then. `point` is kept when it belongs to that module.
-std::optional<PageContent> SelectedPageContent(const TemBase& base, const ColorSettings& colors,
-                                               const QImage& picture,
+// The content of module `selected` (a record index, -1 for none), or nullopt
+// when the base holds no such module; no record is read then. `point` is kept
+// when it belongs to that module.
+std::optional<PageContent> SelectedPageContent(const TemBase& base, std::int32_t selected,
+                                               const ColorSettings& colors, const QImage& picture,
                                                const std::optional<OperatingPoint>& point = {});
 
 // The printer job name (also the PDF title) of the page.

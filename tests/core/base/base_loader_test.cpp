@@ -215,10 +215,8 @@ TEST(FindByName, ReturnsTheFirstExactMatch) {
     EXPECT_EQ(base.FindByName("B"), 1);
     EXPECT_EQ(base.FindByName("a"), -1);
     EXPECT_EQ(base.FindByName(""), -1);
-    base.selected = -1;
-    EXPECT_EQ(base.Selected(), nullptr);
-    base.selected = 3;
-    EXPECT_EQ(base.Selected(), nullptr);
+    EXPECT_EQ(RecordAt(base, -1), nullptr);
+    EXPECT_EQ(RecordAt(base, 3), nullptr);
 }
 
 }  // namespace
