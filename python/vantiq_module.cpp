@@ -6,6 +6,7 @@
 #include <pybind11/stl/filesystem.h>
 
 #include <charconv>
+#include <cstring>
 #include <filesystem>
 
 #include "catalogue.h"
@@ -145,10 +146,27 @@ void SetThot(Catalogue& cat, double thotC) {
     WarnSkipped(skipped);
 }
 
-// What Python holds.
+// What Python holds. `Catalogue.__new__(Catalogue)` without `__init__`
+// hands the methods storage that pybind11 allocates lazily through the
+// class's own operator new; zeroing it there makes `cat` a null pointer that
+// `Of` refuses, instead of garbage that crashes the interpreter.
 struct Held {
     std::unique_ptr<Catalogue> cat;
+
+    static void* operator new(std::size_t size) {
+        void* storage = ::operator new(size);
+        std::memset(storage, 0, size);
+        return storage;
+    }
+    static void operator delete(void* storage) { ::operator delete(storage); }
 };
+
+Catalogue& Of(const Held& held) {
+    if (!held.cat) {
+        throw py::type_error("Catalogue.__init__() was not called");
+    }
+    return *held.cat;
+}
 
 std::unique_ptr<Catalogue> Open(const std::optional<std::filesystem::path>& path, double thotC) {
     const std::string thot = py::str(py::float_(thotC));
@@ -191,17 +209,17 @@ PYBIND11_MODULE(vantiq, m) {
              "cannot be derived are named in a UserWarning. The file stays held, as the window "
              "holds it, until the catalogue is garbage-collected.")
         .def(
-            "__len__", [](const Held& h) { return h.cat->Size(); },
+            "__len__", [](const Held& h) { return Of(h).Size(); },
             "The number of modules in the file.")
         .def_property_readonly(
-            "names", [](const Held& h) { return h.cat->Names(); },
+            "names", [](const Held& h) { return Of(h).Names(); },
             "The module names in file order, decoded from Windows-1251.")
         .def_property(
-            "thot_c", [](const Held& h) { return h.cat->ThotC(); },
-            [](Held& h, double thotC) { SetThot(*h.cat, thotC); },
+            "thot_c", [](const Held& h) { return Of(h).ThotC(); },
+            [](Held& h, double thotC) { SetThot(Of(h), thotC); },
             "The hot-side temperature in degrees Celsius; setting it derives every module again.")
         .def(
-            "rated", [](const Held& h) { return Rated(*h.cat); },
+            "rated", [](const Held& h) { return Rated(Of(h)); },
             "The columns of `vantiq-cli list` as NumPy arrays in file order: imax, umax, dtmax, "
             "qmax, ac_resistance (NaN where a module cannot be derived), pellets, width, length, "
             "height.")
@@ -209,16 +227,16 @@ PYBIND11_MODULE(vantiq, m) {
             "search",
             [](Held& h, const py::kwargs& kwargs) {
                 const Options options = ToOptions(kwargs);
+                Catalogue& cat = Of(h);
                 py::gil_scoped_release release;
-                return h.cat->Search(options);
+                return cat.Search(options);
             },
             "The indexes of the modules that meet every requirement given, in the list's order. "
             "Keywords are the options of `vantiq-cli search`: q, dt, supply_voltage, "
             "supply_current, mode, resistance, tolerance, width, length, height, name, sort, "
             "order. A bad value raises ValueError with the command's message.")
         .def(
-            "advise",
-            [](const Held& h, const py::kwargs& kwargs) { return Advise(*h.cat, kwargs); },
+            "advise", [](const Held& h, const py::kwargs& kwargs) { return Advise(Of(h), kwargs); },
             "The operating points as a list of dicts with the columns of `vantiq-cli advise` "
             "(row, index, name, modules, wiring, current, voltage, power, cop, heat_rejected, "
             "thot, dt, qmax_at_dt). Keywords are the command's options: q, dt, cold_c, "
@@ -229,7 +247,7 @@ PYBIND11_MODULE(vantiq, m) {
             "bad value raises ValueError with the command's message.")
         .def(
             "curves",
-            [](const Held& h, Whole index, Whole steps) { return Curves(*h.cat, index, steps); },
+            [](const Held& h, Whole index, Whole steps) { return Curves(Of(h), index, steps); },
             py::arg("index"), py::arg("steps") = 200,
             "The performance curves of the module at `index` (a position in file order) at the "
             "hot side, `steps` samples each: 'delta_t', a dict of the arrays current (A) and "

@@ -160,6 +160,16 @@ def test_a_catalogue_fault_raises_and_is_worded_as_the_command(tmp_path):
         vantiq.Catalogue(SAMPLE, thot_c=150)
 
 
+@pytest.mark.parametrize("call", [
+    len, lambda c: c.names, lambda c: c.thot_c, lambda c: c.rated(), lambda c: c.search(),
+    lambda c: c.advise(q=1), lambda c: c.curves(0),
+])
+def test_an_object_never_initialised_raises_instead_of_crashing(call):
+    unopened = vantiq.Catalogue.__new__(vantiq.Catalogue)
+    with pytest.raises(TypeError, match="__init__"):
+        call(unopened)
+
+
 def test_curves_meet_the_rated_values(cat):
     rated = cat.rated()
     index = int(np.nanargmax(rated["qmax"]))
