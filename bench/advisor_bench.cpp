@@ -4,7 +4,7 @@
 #include <stdexcept>
 
 #include "core/advisor/advisor.h"
-#include "core/base/base_loader.h"
+#include "core/model/base_derivation.h"
 #include "stopwatch.h"
 
 namespace vantiq::bench {

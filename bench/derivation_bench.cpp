@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <stdexcept>
 
-#include "core/base/base_loader.h"
+#include "core/model/base_derivation.h"
 #include "core/model/fast_derivation.h"
 #include "core/model/rated_values.h"
 #include "core/parallel/parallel_for.h"

@@ -14,7 +14,7 @@
 #include "core/advisor/advice_table.h"
 #include "core/advisor/advisor.h"
 #include "core/advisor/pull_down.h"
-#include "core/base/base_loader.h"
+#include "core/model/base_derivation.h"
 #include "core/model/rated_values.h"
 #include "core/stack/stack_order.h"
 #include "core/stack/stack_pull_down.h"

@@ -7,8 +7,8 @@
 
 #include "core/base/base_error.h"
 #include "core/base/base_layout.h"
-#include "core/base/base_loader.h"
 #include "core/base/picture_reader.h"
+#include "core/model/base_derivation.h"
 #include "core/model/curve_tables.h"
 #include "core/model/module_inputs.h"
 #include "core/model/rated_values.h"

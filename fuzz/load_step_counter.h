@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "core/base/base_loader.h"
+#include "core/model/base_derivation.h"
 
 namespace vantiq {
 

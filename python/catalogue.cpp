@@ -10,7 +10,9 @@
 #include "core/advisor/advice_table.h"
 #include "core/advisor/advisor.h"
 #include "core/advisor/pull_down.h"
-#include "core/base/base_loader.h"
+#include "core/base/base_error.h"
+#include "core/base/cp1251.h"
+#include "core/model/base_derivation.h"
 #include "core/model/celsius.h"
 #include "core/selection/list_actions.h"
 #include "core/stack/stack_order.h"
@@ -39,6 +41,9 @@ ParsedArgs Parse(const std::string& path, const std::string& thotC, const std::s
     if (!args.error.empty()) {
         throw ArgumentFault{args.error};
     }
+    if (args.help) {  // Python's own help() describes the calls
+        throw ArgumentFault{"unknown option --help"};
+    }
     return args;
 }
 
@@ -58,6 +63,13 @@ std::string Trimmed(std::string text) {
     return text;
 }
 
+// The command names itself before a message; Python's exception says
+// where it came from.
+std::string WithoutProgramName(std::string message) {
+    const std::string name = "vantiq-cli: ";
+    return message.rfind(name, 0) == 0 ? message.substr(name.size()) : message;
+}
+
 }  // namespace
 
 Catalogue::Catalogue(std::string path, const std::string& thotC) : path_(std::move(path)) {
@@ -69,7 +81,8 @@ Catalogue::Catalogue(std::string path, const std::string& thotC) : path_(std::mo
     skipped_ = Trimmed(err.str());
 }
 
-void Catalogue::SetThotC(const std::string& thotC) {
+std::string Catalogue::SetThotC(const std::string& thotC) {
+    const std::unique_lock lock(mutex_);
     const double before = base_.thot;
     base_.thot = Parse(path_, thotC, "list", {}).global.thot;
     const Result<LoadReport> loaded = LoadBase(base_);
@@ -78,10 +91,40 @@ void Catalogue::SetThotC(const std::string& thotC) {
         throw CatalogueFault{std::string(kBaseErrorCaption) + " " + loaded.error().message};
     }
     skipped_ = UnderivableMessage(base_, loaded->underivable);
+    return skipped_;
+}
+
+std::size_t Catalogue::Size() const {
+    const std::shared_lock lock(mutex_);
+    return base_.records.size();
+}
+
+std::vector<std::string> Catalogue::Names() const {
+    const std::shared_lock lock(mutex_);
+    std::vector<std::string> names;
+    for (const auto& record : base_.records) {
+        names.push_back(Cp1251ToUtf8(record.Name()));
+    }
+    return names;
+}
+
+std::vector<ModuleValueArray> Catalogue::Values() const {
+    const std::shared_lock lock(mutex_);
+    std::vector<ModuleValueArray> values;
+    for (const auto& record : base_.records) {
+        values.push_back(ModuleValues(record));
+    }
+    return values;
 }
 
 double Catalogue::ThotC() const {
+    const std::shared_lock lock(mutex_);
     return base_.thot - kCelsiusOffset;
+}
+
+std::string Catalogue::Skipped() const {
+    const std::shared_lock lock(mutex_);
+    return skipped_;
 }
 
 std::vector<std::size_t> Catalogue::Search(const Options& options) {
@@ -91,6 +134,7 @@ std::vector<std::size_t> Catalogue::Search(const Options& options) {
         throw ArgumentFault{error};
     }
     ResultList list;
+    const std::unique_lock lock(mutex_);  // the search selects its first row
     ListSearchResult(base_, request.criteria, request.key, request.order, list);
     const auto modules = list.Modules(base_);
     return {modules.begin(), modules.end()};
@@ -102,18 +146,19 @@ Catalogue::Rows Catalogue::Advise(const Options& options, std::string& why) cons
     if (const auto error = ReadAdviseRequest(args, request); !error.empty()) {
         throw ArgumentFault{error};
     }
+    const std::shared_lock lock(mutex_);
+    const bool pullDown = request.advice.coldMass.has_value();
+    if (request.stages == 2) {
+        return StackRows(request, pullDown);
+    }
     const Advice advice = RunAdvisor(base_, request.advice, request.order);
     if (!request.why.empty()) {
         std::ostringstream out, err;
         if (ExplainAdvice(base_, request, advice, out, err) != kExitOk) {
-            throw ArgumentFault{Trimmed(err.str())};
+            throw ArgumentFault{WithoutProgramName(Trimmed(err.str()))};
         }
         why = out.str();
         return {};
-    }
-    const bool pullDown = request.advice.coldMass.has_value();
-    if (request.stages == 2) {
-        return StackRows(request, pullDown);
     }
     const auto pullDowns =
         pullDown ? PointPullDowns(base_, request.advice, advice.points) : std::vector<PullDown>{};
@@ -141,21 +186,23 @@ Catalogue::Rows Catalogue::StackRows(const AdviseRequest& request, bool pullDown
     return rows;
 }
 
-Catalogue::Families Catalogue::Curves(std::size_t index, unsigned steps) const {
-    if (index >= base_.records.size()) {
+Catalogue::Families Catalogue::Curves(long long index, long long steps) const {
+    const std::shared_lock lock(mutex_);
+    if (index < 0 || static_cast<std::size_t>(index) >= base_.records.size()) {
         throw ArgumentFault{"no module at index " + std::to_string(index)};
     }
     if (steps < 2 || steps > kMostCurveSteps) {
         throw ArgumentFault{"steps takes 2 to " + std::to_string(kMostCurveSteps) + ", not " +
                             std::to_string(steps)};
     }
-    const TemRecord& record = base_.records[index];
+    const TemRecord& record = base_.records[static_cast<std::size_t>(index)];
     if (!record.rated.derivable) {
         throw CatalogueFault{"module " + std::to_string(index) + " cannot be derived"};
     }
     const double th = base_.thot;
-    return {BuildDeltaTCurve(record, th, steps, steps), BuildHeatCurves(record, th, steps),
-            BuildVoltageCurves(record, th, steps), BuildCopCurves(record, th, steps)};
+    const auto n = static_cast<unsigned>(steps);
+    return {BuildDeltaTCurve(record, th, n, n), BuildHeatCurves(record, th, n),
+            BuildVoltageCurves(record, th, n), BuildCopCurves(record, th, n)};
 }
 
 }  // namespace vantiq::python

@@ -1,12 +1,15 @@
 #pragma once
 
 #include <map>
+#include <mutex>
+#include <shared_mutex>
 #include <string>
 #include <vector>
 
 #include "cli/advise_options.h"
 #include "core/base/tem_base.h"
 #include "core/model/curve_tables.h"
+#include "core/report/module_fields.h"
 
 namespace vantiq::python {
 
@@ -25,7 +28,9 @@ struct ArgumentFault {
 
 // The binding's catalogue: what vantiq-cli opens per command, held between
 // calls. Every option goes through the command line's own reading, so a call
-// is checked and answered exactly as the same command would be.
+// is checked and answered exactly as the same command would be. Calls from
+// several threads are answered one hot side at a time: a new hot side waits
+// for the answers under way, and an answer never mixes two.
 class Catalogue {
 public:
     // Opens and holds `path` (empty: looked for as vantiq-cli does), deriving it at
@@ -33,13 +38,15 @@ public:
     // modules that cannot be derived are named in Skipped().
     Catalogue(std::string path, const std::string& thotC);
 
-    // Derives every module again at `thotC`; the file stays held. On a fault
-    // the records stay those of the hot side before.
-    void SetThotC(const std::string& thotC);
+    // Derives every module again at `thotC`; the file stays held. Returns
+    // Skipped(). On a fault the records stay those of the hot side before.
+    std::string SetThotC(const std::string& thotC);
 
-    const TemBase& Base() const { return base_; }
+    std::size_t Size() const;
+    std::vector<std::string> Names() const;        // UTF-8, in file order
+    std::vector<ModuleValueArray> Values() const;  // the list's values, in file order
     double ThotC() const;
-    const std::string& Skipped() const { return skipped_; }
+    std::string Skipped() const;
 
     // The list's module indexes in list order.
     std::vector<std::size_t> Search(const Options& options);
@@ -51,18 +58,20 @@ public:
     Rows Advise(const Options& options, std::string& why) const;
 
     // The module's four curve families at the held hot side, `steps`
-    // samples per curve.
+    // samples per curve. An index or a step count out of range is an
+    // ArgumentFault, a module that cannot be derived a CatalogueFault.
     struct Families {
         Curve deltaT;
         CurveFamily heat;
         CurveFamily voltage;
         CurveFamily cop;
     };
-    Families Curves(std::size_t index, unsigned steps) const;
+    Families Curves(long long index, long long steps) const;
 
 private:
     Rows StackRows(const AdviseRequest& request, bool pullDown) const;
 
+    mutable std::shared_mutex mutex_;  // a search and a new hot side change the base
     std::string path_;
     TemBase base_;  // the list's sort keeps its own order here
     std::string skipped_;

@@ -1,11 +1,12 @@
-"""Thermoelectric module catalogues: rated values, search and operating points."""
+"""Thermoelectric module catalogues: rated values, search, operating points, datasheet fit."""
 
+import os
 from typing import Any, Optional, Union
 
 import numpy as np
 import numpy.typing as npt
 
-Number = Union[int, float]
+_Number = Union[int, float]
 
 class CatalogueError(RuntimeError):
     """The catalogue cannot be found, read or derived."""
@@ -13,7 +14,9 @@ class CatalogueError(RuntimeError):
 class Catalogue:
     """A catalogue of modules derived at a hot-side temperature."""
 
-    def __init__(self, path: Optional[str] = None, thot_c: float = 25.0) -> None: ...
+    def __init__(
+        self, path: Union[str, bytes, os.PathLike[str], None] = None, thot_c: float = 25.0
+    ) -> None: ...
     def __len__(self) -> int: ...
     @property
     def names(self) -> list[str]: ...
@@ -22,16 +25,16 @@ class Catalogue:
     def search(
         self,
         *,
-        q: Number = ...,
-        dt: Number = ...,
-        supply_voltage: Number = ...,
-        supply_current: Number = ...,
+        q: _Number = ...,
+        dt: _Number = ...,
+        supply_voltage: _Number = ...,
+        supply_current: _Number = ...,
         mode: str = ...,
-        resistance: Number = ...,
+        resistance: _Number = ...,
         tolerance: int = ...,
-        width: Number = ...,
-        length: Number = ...,
-        height: Number = ...,
+        width: _Number = ...,
+        length: _Number = ...,
+        height: _Number = ...,
         name: str = ...,
         sort: str = ...,
         order: str = ...,
@@ -39,24 +42,41 @@ class Catalogue:
     def advise(
         self,
         *,
-        q: Number,
-        dt: Number = ...,
-        cold_c: Number = ...,
-        ambient_c: Number = ...,
-        sink_rth: Number = ...,
-        supply_voltage: Number = ...,
-        supply_current: Number = ...,
+        q: _Number,
+        dt: _Number = ...,
+        cold_c: _Number = ...,
+        ambient_c: _Number = ...,
+        sink_rth: _Number = ...,
+        supply_voltage: _Number = ...,
+        supply_current: _Number = ...,
         modules: Union[int, str] = ...,
         wiring: str = ...,
-        width: Number = ...,
-        length: Number = ...,
-        height: Number = ...,
+        width: _Number = ...,
+        length: _Number = ...,
+        height: _Number = ...,
         name: str = ...,
         sort: str = ...,
         order: str = ...,
         stages: int = ...,
         currents: str = ...,
-        mass_j_per_k: Number = ...,
+        mass_j_per_k: _Number = ...,
         why: str = ...,
     ) -> Union[list[dict[str, Union[int, float, str]]], str]: ...
     def curves(self, index: int, steps: int = 200) -> dict[str, Any]: ...
+
+def fit_ratings(
+    *,
+    couples: int,
+    imax: float,
+    umax: float,
+    dtmax: float,
+    width: float,
+    length: float,
+    height: float,
+    qmax: Optional[float] = None,
+    rated_thot_c: float = 25.0,
+    pellet_length: Optional[float] = None,
+    pellet_side: Optional[float] = None,
+    ac_resistance: Optional[float] = None,
+    mode: str = "imax-umax-dtmax",
+) -> dict[str, Any]: ...

@@ -3,14 +3,18 @@
 #include <pybind11/numpy.h>
 #include <pybind11/pybind11.h>
 #include <pybind11/stl.h>
+#include <pybind11/stl/filesystem.h>
 
 #include <charconv>
-#include <cmath>
+#include <cstring>
+#include <filesystem>
 
 #include "catalogue.h"
-#include "core/base/cp1251.h"
+#include "fit_binding.h"
+#include "whole_number.h"
 
 namespace py = pybind11;
+
 using vantiq::python::ArgumentFault;
 using vantiq::python::Catalogue;
 using vantiq::python::CatalogueFault;
@@ -38,25 +42,20 @@ py::array_t<double> Array(const std::vector<double>& values) {
 
 // The rated values and the file fields, one array per column of `list`.
 py::dict Rated(const Catalogue& cat) {
-    const auto& records = cat.Base().records;
-    const double nan = std::nan("");
-    std::vector<std::vector<double>> columns(9);
-    for (const auto& r : records) {
-        const double rated[] = {r.rated.imax, r.rated.umax, std::fabs(r.rated.dtMax), r.rated.qmax,
-                                r.rated.acResistance};
-        for (std::size_t c = 0; c < 5; ++c) {
-            columns[c].push_back(r.rated.derivable ? rated[c] : nan);
-        }
-        columns[5].push_back(r.file.pelletCount);
-        columns[6].push_back(r.file.width);
-        columns[7].push_back(r.file.length);
-        columns[8].push_back(r.file.height);
+    std::vector<vantiq::ModuleValueArray> values;
+    {
+        py::gil_scoped_release release;
+        values = cat.Values();
     }
-    const char* names[] = {"imax",    "umax",  "dtmax",  "qmax",  "ac_resistance",
-                           "pellets", "width", "length", "height"};
+    const auto header = vantiq::ModuleValueHeader();
     py::dict out;
-    for (std::size_t c = 0; c < columns.size(); ++c) {
-        out[names[c]] = Array(columns[c]);
+    for (std::size_t c = 0; c < header.size(); ++c) {
+        py::array_t<double> column(static_cast<py::ssize_t>(values.size()));
+        auto cells = column.mutable_unchecked<1>();
+        for (std::size_t r = 0; r < values.size(); ++r) {
+            cells(static_cast<py::ssize_t>(r)) = values[r][c];
+        }
+        out[header[c].c_str()] = std::move(column);
     }
     out["pellets"] = out["pellets"].attr("astype")("uint32");
     return out;
@@ -101,7 +100,7 @@ py::object Advise(const Catalogue& cat, const py::kwargs& kwargs) {
     return out;
 }
 
-py::dict Family(const vantiq::CurveFamily& family) {
+py::list Family(const vantiq::CurveFamily& family) {
     py::list curves;
     for (const auto& c : family.curves) {
         py::dict curve;
@@ -111,56 +110,72 @@ py::dict Family(const vantiq::CurveFamily& family) {
         curve["value"] = Array(c.points.y);
         curves.append(curve);
     }
-    py::dict out;
-    out["curves"] = curves;
-    return out;
+    return curves;
 }
 
-py::dict Curves(const Catalogue& cat, std::size_t index, unsigned steps) {
+py::dict Curves(const Catalogue& cat, Whole index, Whole steps) {
     Catalogue::Families families;
     {
         py::gil_scoped_release release;
-        families = cat.Curves(index, steps);
+        families = cat.Curves(index.value, steps.value);
     }
     py::dict out;
     out["delta_t"] = py::dict(py::arg("current") = Array(families.deltaT.x),
                               py::arg("dt") = Array(families.deltaT.y));
-    out["heat"] = Family(families.heat)["curves"];
-    out["voltage"] = Family(families.voltage)["curves"];
-    out["cop"] = Family(families.cop)["curves"];
+    out["heat"] = Family(families.heat);
+    out["voltage"] = Family(families.voltage);
+    out["cop"] = Family(families.cop);
     return out;
 }
 
 // Names the modules that could not be derived, as the command does on
 // standard error.
-void WarnSkipped(const Catalogue& cat) {
-    if (!cat.Skipped().empty() && PyErr_WarnEx(PyExc_UserWarning, cat.Skipped().c_str(), 1) < 0) {
+void WarnSkipped(const std::string& skipped) {
+    if (!skipped.empty() && PyErr_WarnEx(PyExc_UserWarning, skipped.c_str(), 1) < 0) {
         throw py::error_already_set();
     }
 }
 
 void SetThot(Catalogue& cat, double thotC) {
     const std::string thot = py::str(py::float_(thotC));
+    std::string skipped;
     {
         py::gil_scoped_release release;
-        cat.SetThotC(thot);
+        skipped = cat.SetThotC(thot);
     }
-    WarnSkipped(cat);
+    WarnSkipped(skipped);
 }
 
-// What Python holds.
+// What Python holds. `Catalogue.__new__(Catalogue)` without `__init__`
+// hands the methods storage that pybind11 allocates lazily through the
+// class's own operator new; zeroing it there makes `cat` a null pointer that
+// `Of` refuses, instead of garbage that crashes the interpreter.
 struct Held {
     std::unique_ptr<Catalogue> cat;
+
+    static void* operator new(std::size_t size) {
+        void* storage = ::operator new(size);
+        std::memset(storage, 0, size);
+        return storage;
+    }
+    static void operator delete(void* storage) { ::operator delete(storage); }
 };
 
-std::unique_ptr<Catalogue> Open(const std::optional<std::string>& path, double thotC) {
+Catalogue& Of(const Held& held) {
+    if (!held.cat) {
+        throw py::type_error("Catalogue.__init__() was not called");
+    }
+    return *held.cat;
+}
+
+std::unique_ptr<Catalogue> Open(const std::optional<std::filesystem::path>& path, double thotC) {
     const std::string thot = py::str(py::float_(thotC));
     std::unique_ptr<Catalogue> cat;
     {
         py::gil_scoped_release release;
-        cat = std::make_unique<Catalogue>(path.value_or(""), thot);
+        cat = std::make_unique<Catalogue>(path ? path->string() : std::string(), thot);
     }
-    WarnSkipped(*cat);
+    WarnSkipped(cat->Skipped());
     return cat;
 }
 
@@ -169,7 +184,8 @@ std::unique_ptr<Catalogue> Open(const std::optional<std::string>& path, double t
 PYBIND11_MODULE(vantiq, m) {
     m.doc() =
         "Thermoelectric module catalogues: rated values, search and operating points, "
-        "answered exactly as vantiq-cli answers them.";
+        "answered exactly as vantiq-cli answers them, and the datasheet fit of "
+        "vantiq-basetool.";
     static py::exception<CatalogueFault> catalogueError(m, "CatalogueError", PyExc_RuntimeError);
     catalogueError.doc() = "The catalogue cannot be found, read or derived.";
     py::register_exception_translator([](std::exception_ptr p) {
@@ -184,7 +200,7 @@ PYBIND11_MODULE(vantiq, m) {
         }
     });
     py::class_<Held>(m, "Catalogue", "A catalogue of modules derived at a hot-side temperature.")
-        .def(py::init([](std::optional<std::string> path, double thotC) {
+        .def(py::init([](const std::optional<std::filesystem::path>& path, double thotC) {
                  return Held{Open(path, thotC)};
              }),
              py::arg("path") = py::none(), py::arg("thot_c") = 25.0,
@@ -193,24 +209,17 @@ PYBIND11_MODULE(vantiq, m) {
              "cannot be derived are named in a UserWarning. The file stays held, as the window "
              "holds it, until the catalogue is garbage-collected.")
         .def(
-            "__len__", [](const Held& h) { return h.cat->Base().records.size(); },
+            "__len__", [](const Held& h) { return Of(h).Size(); },
             "The number of modules in the file.")
         .def_property_readonly(
-            "names",
-            [](const Held& h) {
-                std::vector<std::string> names;
-                for (const auto& r : h.cat->Base().records) {
-                    names.push_back(vantiq::Cp1251ToUtf8(r.Name()));
-                }
-                return names;
-            },
+            "names", [](const Held& h) { return Of(h).Names(); },
             "The module names in file order, decoded from Windows-1251.")
         .def_property(
-            "thot_c", [](const Held& h) { return h.cat->ThotC(); },
-            [](Held& h, double thotC) { SetThot(*h.cat, thotC); },
+            "thot_c", [](const Held& h) { return Of(h).ThotC(); },
+            [](Held& h, double thotC) { SetThot(Of(h), thotC); },
             "The hot-side temperature in degrees Celsius; setting it derives every module again.")
         .def(
-            "rated", [](const Held& h) { return Rated(*h.cat); },
+            "rated", [](const Held& h) { return Rated(Of(h)); },
             "The columns of `vantiq-cli list` as NumPy arrays in file order: imax, umax, dtmax, "
             "qmax, ac_resistance (NaN where a module cannot be derived), pellets, width, length, "
             "height.")
@@ -218,30 +227,34 @@ PYBIND11_MODULE(vantiq, m) {
             "search",
             [](Held& h, const py::kwargs& kwargs) {
                 const Options options = ToOptions(kwargs);
+                Catalogue& cat = Of(h);
                 py::gil_scoped_release release;
-                return h.cat->Search(options);
+                return cat.Search(options);
             },
             "The indexes of the modules that meet every requirement given, in the list's order. "
             "Keywords are the options of `vantiq-cli search`: q, dt, supply_voltage, "
             "supply_current, mode, resistance, tolerance, width, length, height, name, sort, "
             "order. A bad value raises ValueError with the command's message.")
         .def(
-            "advise",
-            [](const Held& h, const py::kwargs& kwargs) { return Advise(*h.cat, kwargs); },
-            "The operating points as dicts with the columns of `vantiq-cli advise` (row, index, "
-            "name, modules, wiring, current, voltage, power, cop, heat_rejected, thot, dt, "
-            "qmax_at_dt). Keywords are the command's options: q, dt, cold_c, ambient_c, "
-            "sink_rth, supply_voltage, supply_current, modules, wiring, width, length, height, "
-            "name, sort, order, stages, currents, mass_j_per_k (adding pull_down_current and "
-            "pull_down_s, a float or 'never'); with stages=2 the stacks' rows; with why=NAME the "
-            "command's text for that module instead.")
+            "advise", [](const Held& h, const py::kwargs& kwargs) { return Advise(Of(h), kwargs); },
+            "The operating points as a list of dicts with the columns of `vantiq-cli advise` "
+            "(row, index, name, modules, wiring, current, voltage, power, cop, heat_rejected, "
+            "thot, dt, qmax_at_dt). Keywords are the command's options: q, dt, cold_c, "
+            "ambient_c, sink_rth, supply_voltage, supply_current, modules, wiring, width, "
+            "length, height, name, sort, order, stages, currents, mass_j_per_k (adding "
+            "pull_down_current and pull_down_s, a float or 'never'); with stages=2 the stacks' "
+            "rows; with why=NAME the command's text for that module instead. q is required; a "
+            "bad value raises ValueError with the command's message.")
         .def(
             "curves",
-            [](const Held& h, std::size_t index, unsigned steps) {
-                return Curves(*h.cat, index, steps);
-            },
+            [](const Held& h, Whole index, Whole steps) { return Curves(Of(h), index, steps); },
             py::arg("index"), py::arg("steps") = 200,
-            "The module's performance curves at the hot side: 'delta_t' (dt against current) and "
-            "'heat', 'voltage', 'cop' (five curves each, one per current 0.2 to 1.0 x imax, each "
-            "a dict of factor, current and the arrays dt and value).");
+            "The performance curves of the module at `index` (a position in file order) at the "
+            "hot side, `steps` samples each: 'delta_t', a dict of the arrays current (A) and "
+            "dt (K, the zero-load cold minus hot side), and 'heat' (Qc, W), 'voltage' (V) and "
+            "'cop', five curves each, one per current 0.2, 0.4, ... 1.0 x imax, each a dict of "
+            "factor, current and the arrays dt (K, cold minus hot side) and value. An index or "
+            "steps (2 to 100000) out of range raises ValueError, a module that cannot be "
+            "derived CatalogueError.");
+    vantiq::python::BindFit(m);
 }

@@ -4,8 +4,10 @@ import csv
 import io
 import math
 import os
+import pathlib
 import shutil
 import subprocess
+import threading
 
 import numpy as np
 import pytest
@@ -24,14 +26,14 @@ def cli_copy(tmp_path_factory):
     shutil.copyfile(SAMPLE, CLI_BASE)
 
 
-def cli(*words, thot_c=25.0):
-    done = subprocess.run([CLI, "--base", CLI_BASE, "--thot-c", str(thot_c), *words],
+def cli(*words, thot_c=25.0, base=None):
+    done = subprocess.run([CLI, "--base", base or CLI_BASE, "--thot-c", str(thot_c), *words],
                           capture_output=True, text=True, encoding="utf-8")
     return done
 
 
-def cli_rows(*words, thot_c=25.0):
-    done = cli(*words, thot_c=thot_c)
+def cli_rows(*words, thot_c=25.0, base=None):
+    done = cli(*words, thot_c=thot_c, base=base)
     assert done.returncode == 0, done.stderr
     return list(csv.DictReader(io.StringIO(done.stdout, newline="")))
 
@@ -41,8 +43,8 @@ def cat():
     return vantiq.Catalogue(SAMPLE)
 
 
-def assert_rated_as_listed(cat, thot_c):
-    rows = cli_rows("list", thot_c=thot_c)
+def assert_rated_as_listed(cat, thot_c, base=None):
+    rows = cli_rows("list", thot_c=thot_c, base=base)
     rated = cat.rated()
     assert cat.names == [r["name"] for r in rows]
     assert len(cat) == len(rows)
@@ -55,10 +57,32 @@ def test_rated_values_are_the_lists_at_every_hot_side(cat, tmp_path):
     assert_rated_as_listed(cat, 25.0)
     own = str(tmp_path / "Base.tmb")
     shutil.copyfile(SAMPLE, own)
-    other = vantiq.Catalogue(own, thot_c=25.0)
+    other = vantiq.Catalogue(pathlib.Path(own), thot_c=25.0)
     other.thot_c = 60.5
     assert other.thot_c == pytest.approx(60.5)
     assert_rated_as_listed(other, 60.5)
+
+
+def test_a_module_without_balance_is_nan_named_in_a_warning_and_never_answered(tmp_path):
+    source = tmp_path / "leaky.csv"
+    source.write_text(
+        "name,nominal_current,pellet_count,pellet_length,pellet_side,width,length,height,"
+        "electrical_conductivity,seebeck_coefficient,thermal_conductivity,picture\n"
+        "GOOD,7.97,31,0.00115,0.0016,23.0,23.0,3.15,1.015e+05,0.0002013,1.468,\n"
+        "LEAKY,7.97,31,0.00115,0.0016,23.0,23.0,3.15,1.015e+05,0.0002013,1e300,\n")
+    base, copy = str(tmp_path / "Base.tmb"), str(tmp_path / "Copy.tmb")
+    subprocess.run([os.environ["VANTIQ_BASETOOL"], "pack", str(source), "-o", base], check=True)
+    shutil.copyfile(base, copy)
+    with pytest.warns(UserWarning) as warned:
+        cat = vantiq.Catalogue(base)
+    assert [str(w.message) for w in warned] == [cli("list", base=copy).stderr.strip()]
+    assert "LEAKY" in str(warned[0].message)
+    assert_rated_as_listed(cat, 25.0, base=copy)
+    assert math.isnan(cat.rated()["qmax"][1]) and cat.rated()["pellets"][1] == 31
+    assert cat.search() == [0]
+    assert [p["name"] for p in cat.advise(q=1, dt=10)] == ["GOOD"]
+    with pytest.raises(vantiq.CatalogueError, match="cannot be derived"):
+        cat.curves(1)
 
 
 SEARCHES = [
@@ -114,12 +138,15 @@ def test_why_is_the_commands_text(cat):
     (lambda c: c.search(q="ten"), ["search", "--q", "ten"]),
     (lambda c: c.advise(dt=10), ["advise", "--dt", "10"]),
     (lambda c: c.advise(q=5, dt=10, colour=1), ["advise", "--q", "5", "--dt", "10", "--colour", "1"]),
+    (lambda c: c.search(q=float("nan")), ["search", "--q", "nan"]),
+    (lambda c: c.advise(q=5, dt=10, why="VQ"), ["advise", "--q", "5", "--dt", "10", "--why", "VQ"]),
+    (lambda c: c.search(help=1), "unknown option --help"),  # not the help text as an answer
 ])
 def test_bad_arguments_raise_the_commands_message(cat, call, words):
-    message = cli(*words).stderr.strip()
+    message = words if isinstance(words, str) else cli(*words).stderr.strip()
     with pytest.raises(ValueError) as raised:
         call(cat)
-    assert str(raised.value) in message
+    assert str(raised.value) in message and not str(raised.value).startswith("vantiq-cli")
 
 
 def test_a_catalogue_fault_raises_and_is_worded_as_the_command(tmp_path):
@@ -131,6 +158,16 @@ def test_a_catalogue_fault_raises_and_is_worded_as_the_command(tmp_path):
     assert str(raised.value) == expected
     with pytest.raises(ValueError):
         vantiq.Catalogue(SAMPLE, thot_c=150)
+
+
+@pytest.mark.parametrize("call", [
+    len, lambda c: c.names, lambda c: c.thot_c, lambda c: c.rated(), lambda c: c.search(),
+    lambda c: c.advise(q=1), lambda c: c.curves(0),
+])
+def test_an_object_never_initialised_raises_instead_of_crashing(call):
+    unopened = vantiq.Catalogue.__new__(vantiq.Catalogue)
+    with pytest.raises(TypeError, match="__init__"):
+        call(unopened)
 
 
 def test_curves_meet_the_rated_values(cat):
@@ -146,6 +183,34 @@ def test_curves_meet_the_rated_values(cat):
     assert -heat["dt"].min() == pytest.approx(rated["dtmax"][index], abs=(298 - 80) / 200)
     assert curves["delta_t"]["dt"].max() <= 0 < curves["delta_t"]["current"].max()
     assert [c["factor"] for c in curves["cop"]] == [0.2, 0.4, 0.6, 0.8, 1.0]
-    for index, steps in [(len(cat), 200), (index, 0), (index, 10**6)]:
+    assert len(cat.curves(np.int64(index), steps=np.int32(20))["heat"]) == 5
+    for index, steps in [(len(cat), 200), (-1, 200), (10**20, 200), (index, 0), (index, -1),
+                         (index, 10**6), (index, 2**32 + 200)]:
         with pytest.raises(ValueError):
             cat.curves(index, steps)
+
+
+def test_a_hot_side_set_from_another_thread_never_mixes_into_an_answer(tmp_path):
+    own = str(tmp_path / "Base.tmb")
+    shutil.copyfile(SAMPLE, own)
+    cat = vantiq.Catalogue(own)
+    load = {"q": 10, "dt": 30}
+    answers = []
+    for thot_c in (25, 60):
+        cat.thot_c = thot_c
+        answers.append((cat.advise(**load), cat.rated()["qmax"].tolist()))
+    done = threading.Event()
+
+    def swing():
+        while not done.is_set():
+            cat.thot_c = 25 if cat.thot_c == 60 else 60
+
+    swinger = threading.Thread(target=swing)
+    swinger.start()
+    try:
+        for _ in range(60):
+            assert cat.advise(**load) in [a for a, _ in answers]
+            assert str(cat.rated()["qmax"].tolist()) in [str(q) for _, q in answers]
+    finally:
+        done.set()
+        swinger.join()

@@ -9,7 +9,7 @@
 #include "core/base/file_replace.h"
 #include "core/base/safe_text.h"
 #include "core/editing/catalogue_names.h"
-#include "core/report/fit_table.h"
+#include "core/fit/fit_table.h"
 
 namespace vantiq {
 namespace {
@@ -43,13 +43,7 @@ FittedSource FitRows(const std::vector<RatingsRow>& rows, FitMode mode) {
 
 std::optional<FitMode> FitModeOption(const CommandArgs& args) {
     const std::string mode = args.Value("--mode");
-    if (mode.empty() || mode == "imax-umax-dtmax")
-        return FitMode::KeepImaxUmaxDtmax;
-    if (mode == "imax-dtmax-qmax")
-        return FitMode::KeepImaxDtmaxQmax;
-    if (mode == "balance")
-        return FitMode::BalanceAll;
-    return std::nullopt;
+    return mode.empty() ? FitMode::KeepImaxUmaxDtmax : FitModeNamed(mode);
 }
 
 int RunFitCommand(const CommandArgs& args, std::ostream& out, std::ostream& err) {

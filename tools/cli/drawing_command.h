@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <ostream>
 #include <string>
 
@@ -14,8 +16,9 @@ namespace vantiq {
 
 // The common course of the commands that draw one module into a file: read
 // the request (`read` returns a usage error or empty), load the catalogue with
-// `request.module` selected, start the Qt application drawing needs, and let
-// `write` produce `request.output` (false when the file cannot be written).
+// `request.module` found, start the Qt application drawing needs, and let
+// `write(base, module, request)` produce `request.output` for that module
+// (false when the file cannot be written).
 template <typename Request, typename Read, typename Write>
 int RunDrawingCommand(const ParsedArgs& args, std::ostream& err, Read read, Write write) {
     Request request;
@@ -24,11 +27,13 @@ int RunDrawingCommand(const ParsedArgs& args, std::ostream& err, Read read, Writ
         return kExitUsage;
     }
     TemBase base;
-    if (!LoadAndSelect(args.global, request.module, base, err)) {
+    const std::optional<std::int32_t> module =
+        LoadAndSelect(args.global, request.module, base, err);
+    if (!module) {
         return kExitFailure;
     }
     EnsureGuiApplication();
-    if (!write(base, request)) {
+    if (!write(base, *module, request)) {
         err << "vantiq-cli: cannot write " << EscapeControls(request.output) << "\n";
         return kExitFailure;
     }

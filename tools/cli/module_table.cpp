@@ -3,10 +3,10 @@
 #include <ostream>
 
 #include "core/base/base_error.h"
-#include "core/base/base_loader.h"
 #include "core/base/catalogue_finder.h"
 #include "core/base/cp1251.h"
 #include "core/base/safe_text.h"
+#include "core/model/base_derivation.h"
 #include "core/model/module_inputs.h"
 
 namespace vantiq {
@@ -32,25 +32,25 @@ bool OpenAndLoad(const GlobalOptions& options, TemBase& base, std::ostream& err)
     return true;
 }
 
-bool LoadAndSelect(const GlobalOptions& options, const std::string& name, TemBase& base,
-                   std::ostream& err) {
+std::optional<std::int32_t> LoadAndSelect(const GlobalOptions& options, const std::string& name,
+                                          TemBase& base, std::ostream& err) {
     if (!OpenAndLoad(options, base, err)) {
-        return false;
+        return std::nullopt;
     }
     const auto bytes = Utf8ToCp1251(name);
-    base.selected = bytes ? base.FindByName(*bytes) : -1;
-    if (base.Selected() == nullptr) {
+    const std::int32_t selected = bytes ? base.FindByName(*bytes) : -1;
+    const TemRecord* record = RecordAt(base, selected);
+    if (record == nullptr) {
         err << "vantiq-cli: no module named " << EscapeControls(name) << "\n";
-        return false;
+        return std::nullopt;
     }
-    if (!base.Selected()->rated.derivable) {
+    if (!record->rated.derivable) {
         err << "vantiq-cli: module " << EscapeControls(name)
-            << (HasPhysicalInputs(*base.Selected())
-                    ? " has no balance point at this hot-side temperature\n"
-                    : " does not describe a physical module\n");
-        return false;
+            << (HasPhysicalInputs(*record) ? " has no balance point at this hot-side temperature\n"
+                                           : " does not describe a physical module\n");
+        return std::nullopt;
     }
-    return true;
+    return selected;
 }
 
 }  // namespace vantiq

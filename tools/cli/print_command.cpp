@@ -45,18 +45,19 @@ std::string ReadRequest(const ParsedArgs& args, PrintRequest& request) {
     return {};
 }
 
-PageContent SelectedContent(const TemBase& base) {
-    return *SelectedPageContent(base, LoadStoredColors().value_or(ColorSettings{}),
-                                LoadModulePicture(base, base.selected));
+PageContent SelectedContent(const TemBase& base, std::int32_t module) {
+    return *SelectedPageContent(base, module, LoadStoredColors().value_or(ColorSettings{}),
+                                LoadModulePicture(base, module));
 }
 
 }  // namespace
 
 int RunPrintCommand(const ParsedArgs& args, std::ostream&, std::ostream& err) {
     return RunDrawingCommand<PrintRequest>(
-        args, err, ReadRequest, [](const TemBase& base, const PrintRequest& request) {
+        args, err, ReadRequest,
+        [](const TemBase& base, std::int32_t module, const PrintRequest& request) {
             return WritePagePdf(QString::fromStdString(request.output), request.kind,
-                                SelectedContent(base), request.dpi);
+                                SelectedContent(base, module), request.dpi);
         });
 }
 

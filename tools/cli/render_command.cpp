@@ -51,7 +51,7 @@ std::string ReadRequest(const ParsedArgs& args, RenderRequest& request) {
     return {};
 }
 
-QImage ComposeView(const TemBase& base, const RenderRequest& request) {
+QImage ComposeView(const TemBase& base, std::int32_t module, const RenderRequest& request) {
     QImage image(request.size, QImage::Format_RGB32);
     image.fill(QGuiApplication::palette().color(QPalette::Window));
     QPainter painter(&image);
@@ -59,10 +59,10 @@ QImage ComposeView(const TemBase& base, const RenderRequest& request) {
     const int h = request.size.height();
     if (request.graph) {
         DrawViewCross(painter, w, h);
-        DrawModuleGraphs(painter, ViewQuadrants(w, h), *base.Selected(), base.thot,
+        DrawModuleGraphs(painter, ViewQuadrants(w, h), *RecordAt(base, module), base.thot,
                          LoadStoredColors().value_or(ColorSettings{}), kScreenGraphStyle);
     } else {
-        DrawDatasheetPicture(painter, LoadModulePicture(base, base.selected), w, h);
+        DrawDatasheetPicture(painter, LoadModulePicture(base, module), w, h);
     }
     return image;
 }
@@ -71,8 +71,10 @@ QImage ComposeView(const TemBase& base, const RenderRequest& request) {
 
 int RunRenderCommand(const ParsedArgs& args, std::ostream& /*out*/, std::ostream& err) {
     return RunDrawingCommand<RenderRequest>(
-        args, err, ReadRequest, [](const TemBase& base, const RenderRequest& request) {
-            return ComposeView(base, request).save(QString::fromStdString(request.output), "PNG");
+        args, err, ReadRequest,
+        [](const TemBase& base, std::int32_t module, const RenderRequest& request) {
+            return ComposeView(base, module, request)
+                .save(QString::fromStdString(request.output), "PNG");
         });
 }
 

@@ -2,9 +2,7 @@
 
 #include <cstdint>
 #include <string>
-#include <vector>
 
-#include "core/base/base_error.h"
 #include "core/base/result.h"
 #include "core/base/tem_base.h"
 
@@ -18,41 +16,10 @@ inline constexpr const char* kDefaultBasePath = "Base.tmb";
 // closed and the error says why.
 Status OpenBase(TemBase& base, const std::string& path = kDefaultBasePath);
 
-// Told how a load advances. Started once with the count before any work,
-// Advanced once per derived record with the number done so far (1, 2, ...,
-// count). Both are called on the thread that called LoadBase.
-class LoadProgress {
-public:
-    virtual ~LoadProgress() = default;
-    virtual void Started(std::uint32_t count) = 0;
-    virtual void Advanced(std::uint32_t done) = 0;
-};
-
-// "%d base entries detected...decompressing..." for `count`.
-std::string CountLine(std::uint32_t count);
-
-// What a load found besides the records.
-struct LoadReport {
-    // Indexes of modules that could not be derived; they stay in the base
-    // but are never listed, searched or shown.
-    std::vector<std::uint32_t> underivable;
-};
-
-// Reads every entry of the open base, a block at a time, and derives all
-// records at `base.thot`, on all cores; the records come out as a derivation
-// in base order gives them, and `progress` is called on the calling thread
-// only. On success replaces `base.records` (a base whose records are loaded
-// keeps them and takes over their newly derived values, so that a load at
-// another hot side does not hold the catalogue twice); on failure (a damaged
-// entry, a read error) leaves the records as they were. Does nothing on a
-// base that is not open (and reports nothing).
-Result<LoadReport> LoadBase(TemBase& base, LoadProgress* progress = nullptr);
-
-// The message naming the modules that could not be derived, as UTF-8 with
-// control characters escaped: first the entries that describe no physical
-// module (no pellets, a size or constant that is zero, negative or not a
-// number), then the modules without a balance point at this hot side, each
-// group under its own sentence. Empty when all were derived.
-std::string UnderivableMessage(const TemBase& base, const std::vector<std::uint32_t>& indexes);
+// Reads the file fields of every entry of the open base, a block at a time,
+// into `base.records`; their rated part is left empty for a derivation
+// (`LoadBase`, core/model/base_derivation) to fill. On failure (a damaged
+// entry, a read error) leaves the records as they were.
+Status ReadRecords(TemBase& base);
 
 }  // namespace vantiq

@@ -11,11 +11,11 @@ std::int32_t TemBase::FindByName(std::string_view name) const {
     return -1;
 }
 
-const TemRecord* TemBase::Selected() const {
-    if (selected < 0 || static_cast<std::size_t>(selected) >= records.size()) {
+const TemRecord* RecordAt(const TemBase& base, std::int32_t index) {
+    if (index < 0 || static_cast<std::size_t>(index) >= base.records.size()) {
         return nullptr;
     }
-    return &records[static_cast<std::size_t>(selected)];
+    return &base.records[static_cast<std::size_t>(index)];
 }
 
 }  // namespace vantiq

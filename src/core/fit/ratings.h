@@ -1,6 +1,8 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
+#include <string_view>
 
 #include "core/model/rated_values.h"
 
@@ -30,6 +32,10 @@ enum class FitMode {
     KeepImaxDtmaxQmax,  // Umax and AC resistance are reported
     BalanceAll,         // least squares over every rating given
 };
+
+// The mode a word names, as every front end takes it: imax-umax-dtmax,
+// imax-dtmax-qmax or balance; nullopt for any other word.
+std::optional<FitMode> FitModeNamed(std::string_view word);
 
 // How far the derived values lie from the ratings: relative (0.01 = 1 %)
 // for Imax, Umax, Qmax and AC resistance, in kelvin for dTmax (derived

@@ -4,13 +4,14 @@
 
 namespace vantiq {
 
-bool ListSearchResult(TemBase& base, const SearchCriteria& criteria, SortKey key, SortOrder order,
-                      ResultList& list) {
+std::optional<std::int32_t> ListSearchResult(const TemBase& base, const SearchCriteria& criteria,
+                                             SortKey key, SortOrder order, ResultList& list) {
     list.Fill(base, RunSearch(base, criteria));
     return list.Sort(base, key, order);
 }
 
-bool ListAllModules(TemBase& base, SortKey key, SortOrder order, ResultList& list) {
+std::optional<std::int32_t> ListAllModules(const TemBase& base, SortKey key, SortOrder order,
+                                           ResultList& list) {
     list.Fill(base, ShowAllModules(base));
     return list.Sort(base, key, order);
 }

@@ -28,13 +28,12 @@ void ResultList::Clear() {
     mark_ = -1;
 }
 
-bool ResultList::Sort(TemBase& base, SortKey key, SortOrder order) {
+std::optional<std::int32_t> ResultList::Sort(const TemBase& base, SortKey key, SortOrder order) {
     if (rows_.empty()) {
-        return false;
+        return std::nullopt;
     }
     rows_ = SortRows(base, std::move(rows_), key, order);
-    Select(base, 0);
-    return true;
+    return Select(base, 0);
 }
 
 void ResultList::SetMark(std::ptrdiff_t row) {
@@ -50,16 +49,12 @@ std::int32_t ResultList::ModuleOf(const TemBase& base, std::ptrdiff_t row) const
     return Listable(base, module) ? module : -1;
 }
 
-void ResultList::SelectMarked(TemBase& base) const {
-    base.selected = ModuleOf(base, mark_);
-}
-
-void ResultList::Select(TemBase& base, std::ptrdiff_t row) {
+std::int32_t ResultList::Select(const TemBase& base, std::ptrdiff_t row) {
     SetMark(row);
-    SelectMarked(base);
+    return MarkedModule(base);
 }
 
-void ResultList::Rederived(TemBase& base, SortKey key, SortOrder order) {
+std::int32_t ResultList::Rederived(const TemBase& base, SortKey key, SortOrder order) {
     const std::string marked = mark_ < 0 ? std::string() : rows_[static_cast<std::size_t>(mark_)];
     {
         // The rows kept move up in place: a million rows are never held twice.
@@ -71,7 +66,7 @@ void ResultList::Rederived(TemBase& base, SortKey key, SortOrder order) {
     // Rows of one name all stand for the same module, so the first of them
     // carries the mark.
     const auto at = mark_ < 0 ? rows_.end() : std::find(rows_.begin(), rows_.end(), marked);
-    Select(base, at == rows_.end() ? -1 : at - rows_.begin());
+    return Select(base, at == rows_.end() ? -1 : at - rows_.begin());
 }
 
 std::vector<std::int32_t> ResultList::Modules(const TemBase& base) const {

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -28,31 +29,30 @@ public:
     std::size_t size() const { return rows_.size(); }
     const std::vector<std::string>& Rows() const { return rows_; }
 
-    // Sorts the rows from their current order (see SortRows), marks row 0 and
-    // selects its module. An empty list is left as it is and selects nothing.
-    // Returns whether a row was selected, that is whether the view must be told.
-    bool Sort(TemBase& base, SortKey key, SortOrder order);
+    // Sorts the rows from their current order (see SortRows) and marks row 0.
+    // Returns the module row 0 selects (see ModuleOf), or nullopt for an
+    // empty list, which is left as it is and selects nothing.
+    std::optional<std::int32_t> Sort(const TemBase& base, SortKey key, SortOrder order);
 
     // The selection mark; -1 when there is none.
     std::ptrdiff_t Mark() const { return mark_; }
     // Marks `row`; a row that does not exist leaves no mark.
     void SetMark(std::ptrdiff_t row);
-    // Makes the module of the marked row the selected one: `base.selected`
-    // becomes its index, or -1 when there is no mark, no record bears its
-    // name or that record cannot be derived.
-    void SelectMarked(TemBase& base) const;
+    // The module the marked row selects: its index, or -1 when there is no
+    // mark, no record bears its name or that record cannot be derived.
+    std::int32_t MarkedModule(const TemBase& base) const { return ModuleOf(base, mark_); }
     // The module that row `row` selects: the first record bearing its name
     // when that record has rated values, otherwise (and for no such row) -1.
     std::int32_t ModuleOf(const TemBase& base, std::ptrdiff_t row) const;
-    // SetMark(row), then SelectMarked.
-    void Select(TemBase& base, std::ptrdiff_t row);
+    // SetMark(row), then the module the mark selects (MarkedModule).
+    std::int32_t Select(const TemBase& base, std::ptrdiff_t row);
 
     // After the records were derived anew (at another hot side): drops the
     // rows whose module can no longer be derived, sorts the rest again by
     // `key` in `order` from their current order, and keeps the mark on the
-    // module it was on; the mark goes when its row went. Selects the marked
-    // module (-1 without a mark).
-    void Rederived(TemBase& base, SortKey key, SortOrder order);
+    // module it was on; the mark goes when its row went. Returns the module
+    // the mark selects (-1 without a mark).
+    std::int32_t Rederived(const TemBase& base, SortKey key, SortOrder order);
 
     // The module of every row, in row order (-1 for a name no record bears).
     std::vector<std::int32_t> Modules(const TemBase& base) const;

@@ -11,8 +11,7 @@ namespace vantiq {
 // Indexes of the records of `base` that meet `criteria`, in base order. The
 // one entry point of the search: callers never depend on how it walks the
 // base. It tests the records on all cores and reads only the curve points
-// its tests can accept, with the result of RunSearchSequential. Leaves
-// `base.selected` alone.
+// its tests can accept, with the result of RunSearchSequential.
 std::vector<std::uint32_t> RunSearch(const TemBase& base, const SearchCriteria& criteria);
 
 // The plain search: one record after the other on the calling thread. It is

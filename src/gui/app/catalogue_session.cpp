@@ -2,8 +2,8 @@
 
 #include <QMessageBox>
 
-#include "core/base/base_loader.h"
 #include "core/base/catalogue_finder.h"
+#include "core/model/base_derivation.h"
 #include "gui/app/error_box.h"
 #include "gui/app/load_progress_dialog.h"
 #include "render/text/cp1251_text.h"
@@ -58,6 +58,7 @@ bool CatalogueSession::OpenInstead(const std::string& path, QWidget* parent) {
     }
     base_ = std::move(fresh);
     named_ = trial.named_;
+    selected_ = 0;
     return true;
 }
 

@@ -37,11 +37,18 @@ public:
     // Number of loads run so far, failed ones included.
     int LoadCount() const { return loads_; }
 
+    std::int32_t SelectedModule() const override { return selected_; }
+    void SelectModule(std::int32_t module) override { selected_ = module; }
+    // The selected module's record; nullptr when none (or none loaded) is.
+    const TemRecord* SelectedRecord() const { return RecordAt(base_, selected_); }
+
 private:
     TemBase& base_;
     std::vector<std::uint32_t> named_;
     int loads_ = 0;
     bool loading_ = false;
+    // A fresh catalogue shows its first module until a list selects another.
+    std::int32_t selected_ = 0;
 };
 
 }  // namespace vantiq

@@ -5,7 +5,7 @@
 
 #include <memory>
 
-#include "core/base/base_loader.h"
+#include "core/model/base_derivation.h"
 
 namespace Ui {
 class LoadProgressDialog;

@@ -38,8 +38,7 @@
 namespace vantiq {
 namespace {
 
-QString TitleFor(const TemBase& base) {
-    const TemRecord* record = base.Selected();
+QString TitleFor(const TemBase& base, const TemRecord* record) {
     const QString name =
         record ? QString::fromStdString(EscapeControls(Cp1251ToUtf8(record->Name()))) : QString();
     return QStringLiteral("Vantiq : %1 <%2 TEMs in base total>").arg(name).arg(base.count);
@@ -164,8 +163,8 @@ void CMainFrame::CreateViewMenu() {
 }
 
 void CMainFrame::OnTemSelected() {
-    setWindowTitle(TitleFor(base_));
-    const bool hasModule = base_.Selected() != nullptr;
+    setWindowTitle(TitleFor(base_, catalogue_.SelectedRecord()));
+    const bool hasModule = catalogue_.SelectedRecord() != nullptr;
     for (QAction* page : {printDatasheet_, printGraphs_, exportGraphs_, exportDatasheet_}) {
         page->setEnabled(hasModule);
     }
@@ -175,6 +174,7 @@ void CMainFrame::OnTemSelected() {
         compare_->ShowRows(ComparisonTable(base_, panel_->Compared()));
     }
     CChildView* view = view_;
+    view->SetModule(catalogue_.SelectedModule(), base_.thot);
     const DisplayMode mode = viewMode_;
     QMetaObject::invokeMethod(
         view, [view, mode] { view->OnUpdateView(mode); }, Qt::QueuedConnection);
@@ -267,7 +267,7 @@ void CMainFrame::OnAppAbout() {
 }
 
 void CMainFrame::Print(int command) {
-    if (base_.Selected() != nullptr) {
+    if (catalogue_.SelectedRecord() != nullptr) {
         emit PrintRequested(command);
     }
 }

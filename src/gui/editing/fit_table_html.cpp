@@ -1,6 +1,6 @@
 #include "gui/editing/fit_table_html.h"
 
-#include "core/report/fit_table.h"
+#include "core/fit/fit_table.h"
 
 namespace vantiq {
 namespace {

@@ -6,7 +6,7 @@
 #include <QTableWidget>
 
 #include "core/editing/catalogue_names.h"
-#include "core/report/fit_table.h"
+#include "core/fit/fit_table.h"
 #include "render/datasheet/datasheet_drawing.h"
 #include "ui_import_dlg.h"
 

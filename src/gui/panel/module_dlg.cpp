@@ -168,10 +168,12 @@ void CModuleDlg::RunSearch() {
     LayoutStepPages();
     criteriaText_ = CriteriaText(criteria_);
     ExchangeOut();
-    const bool found = ListSearchResult(base_, criteria_, Key(), Order(), list_);
+    const std::optional<std::int32_t> found =
+        ListSearchResult(base_, criteria_, Key(), Order(), list_);
     listThot_ = base_.thot;
     ShowModulesTab();
     if (found) {
+        records_.SelectModule(*found);
         Notify();
     } else {
         ReportNothingFound();
@@ -206,24 +208,26 @@ void CModuleDlg::ReportNothingFound() {
 
 void CModuleDlg::ShowAllModules() {
     ExchangeIn();
-    const bool listed = ListAllModules(base_, Key(), Order(), list_);
+    const std::optional<std::int32_t> listed = ListAllModules(base_, Key(), Order(), list_);
     listThot_.reset();
     ShowModulesTab();
     if (listed) {
+        records_.SelectModule(*listed);
         Notify();
     }
 }
 
 void CModuleDlg::SortResultList() {
     ExchangeIn();
-    if (list_.Sort(base_, Key(), Order())) {
+    if (const auto sorted = list_.Sort(base_, Key(), Order())) {
+        records_.SelectModule(*sorted);
         ShowList();
         Notify();
     }
 }
 
 void CModuleDlg::SelectListedModule() {
-    list_.SelectMarked(base_);
+    records_.SelectModule(list_.MarkedModule(base_));
     Notify();
 }
 
@@ -232,7 +236,7 @@ void CModuleDlg::Notify() {
     for (const int row : ui_->resultList->Picked()) {
         picked.push_back(list_.ModuleOf(base_, row));
     }
-    compared_ = {ShownFirst(base_.selected, picked), {}};
+    compared_ = {ShownFirst(records_.SelectedModule(), picked), {}};
     emit ComparedChosen(compared_);
     emit PointChosen(std::nullopt);
     emit TemSelected();
@@ -362,7 +366,7 @@ void CModuleDlg::ChangeThot(double kelvin) {
     for (const int row : ui_->resultList->Picked()) {
         picked.push_back(list_.Rows()[static_cast<std::size_t>(row)]);
     }
-    list_.Rederived(base_, Key(), Order());
+    records_.SelectModule(list_.Rederived(base_, Key(), Order()));
     ShowList();
     std::vector<int> rows;
     for (std::size_t row = 0; row < list_.size(); ++row) {
@@ -448,10 +452,10 @@ void CModuleDlg::ShowWhy(QString text) {
 }
 
 void CModuleDlg::ExplainSelected() {
-    if (!advised_ || pointList_->Points().empty() || base_.selected < 0) {
+    if (!advised_ || pointList_->Points().empty() || records_.SelectedModule() < 0) {
         return;
     }
-    const auto index = static_cast<std::uint32_t>(base_.selected);
+    const auto index = static_cast<std::uint32_t>(records_.SelectedModule());
     const auto& points = pointList_->Points();
     const bool listed = std::any_of(points.begin(), points.end(),
                                     [index](const OperatingPoint& p) { return p.index == index; });
@@ -498,13 +502,13 @@ void CModuleDlg::SelectStack(int row) {
     }
     const StackPoint& p = stacks[static_cast<std::size_t>(row)];
     const auto stages = StageOperatingPoints(base_.records[p.top], base_.records[p.bottom], p);
-    base_.selected = static_cast<std::int32_t>(p.top);
+    records_.SelectModule(static_cast<std::int32_t>(p.top));
     compared_ = {};
     for (const OperatingPoint& stage : stages) {
         compared_.points.push_back(stage);
         compared_.modules.push_back(static_cast<std::int32_t>(stage.index));
     }
-    compared_.modules = ShownFirst(base_.selected, compared_.modules);
+    compared_.modules = ShownFirst(records_.SelectedModule(), compared_.modules);
     emit ComparedChosen(compared_);
     emit PointChosen(stages[0]);
     emit TemSelected();
@@ -521,14 +525,14 @@ void CModuleDlg::SelectOperatingPoint(int row) {
         return;
     }
     const OperatingPoint& point = points[static_cast<std::size_t>(row)];
-    base_.selected = static_cast<std::int32_t>(point.index);
+    records_.SelectModule(static_cast<std::int32_t>(point.index));
     compared_ = {};
     std::stable_partition(picked.begin(), picked.end(), [row](int r) { return r == row; });
     for (const int r : picked.empty() ? std::vector<int>{row} : picked) {
         compared_.points.push_back(points[static_cast<std::size_t>(r)]);
         compared_.modules.push_back(static_cast<std::int32_t>(compared_.points.back().index));
     }
-    compared_.modules = ShownFirst(base_.selected, compared_.modules);
+    compared_.modules = ShownFirst(records_.SelectedModule(), compared_.modules);
     emit ComparedChosen(compared_);
     emit PointChosen(point);
     emit TemSelected();

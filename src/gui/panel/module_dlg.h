@@ -9,9 +9,9 @@
 #include <optional>
 
 #include "core/advisor/advice_request.h"
+#include "core/advisor/comparison.h"
 #include "core/advisor/operating_point.h"
 #include "core/base/tem_base.h"
-#include "core/selection/comparison.h"
 #include "core/selection/result_list.h"
 #include "core/selection/search_criteria.h"
 #include "core/selection/sort_key.h"
@@ -41,7 +41,7 @@ class StackList;
 // search and name controls, the list of found modules with its sort
 // controls, and the criteria text. It asks `records` for the catalogue's
 // records (at start and at each new hot side), runs the searches, and makes
-// the module of the clicked (or first) row the base's selected one, telling
+// the module of the clicked (or first) row the session's selected one, telling
 // the frame through TemSelected.
 class CModuleDlg : public QWidget {
     Q_OBJECT
@@ -92,7 +92,7 @@ public:
     const Comparison& Compared() const { return compared_; }
 
 signals:
-    // The base's selected module was set (it may be -1).
+    // The session's selected module was set (it may be -1).
     void TemSelected();
     // The module is shown at this operating point, or (none) was chosen from
     // the search's list; sent before TemSelected.

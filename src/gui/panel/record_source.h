@@ -1,13 +1,16 @@
 #pragma once
 
+#include <cstdint>
+
 class QWidget;
 
 namespace vantiq {
 
 // What the selection panel asks of the catalogue it lists: the records
-// derived at the base's hot side, and the same records at another hot side.
-// The application's catalogue session answers; the panel never opens, reads
-// or reports on the catalogue file itself.
+// derived at the base's hot side, the same records at another hot side, and
+// the module the user looks at. The application's catalogue session answers
+// and holds that state; the panel never opens, reads or reports on the
+// catalogue file itself.
 class RecordSource {
 public:
     virtual ~RecordSource() = default;
@@ -21,6 +24,10 @@ public:
     // `kelvin`; on a failed load, or while another load runs, the records and
     // the base's hot side stay as they were and the answer is false.
     virtual bool ReloadAt(double kelvin, QWidget* parent) = 0;
+
+    // The selected module: a record index, -1 for none.
+    virtual std::int32_t SelectedModule() const = 0;
+    virtual void SelectModule(std::int32_t module) = 0;
 };
 
 }  // namespace vantiq

@@ -26,30 +26,30 @@ CChildView::CChildView(const TemBase& base, const ColorSettings& colors, QWidget
 void CChildView::OnUpdateView(DisplayMode mode) {
     mode_ = mode;
     DrawGraphs();
-    picture_ = base_.Selected() != nullptr ? LoadModulePicture(base_, base_.selected) : QImage();
+    picture_ = RecordAt(base_, module_) != nullptr ? LoadModulePicture(base_, module_) : QImage();
     update();
 }
 
 std::vector<GraphedModule> CChildView::ShownModules() const {
-    const TemRecord* selected = base_.Selected();
+    const TemRecord* selected = RecordAt(base_, module_);
     if (selected == nullptr) {
         return {};
     }
     if (std::vector<GraphedModule> points = ShownPoints(); !points.empty()) {
         return points;
     }
-    const bool marked = point_ && static_cast<std::int32_t>(point_->index) == base_.selected;
+    const bool marked = point_ && static_cast<std::int32_t>(point_->index) == module_;
     // A point found under a heat sink sits at a hot side of its own: the
     // curves it is marked on are drawn there.
-    const double thot = marked ? point_->thot : base_.thot;
+    const double thot = marked ? point_->thot : thot_;
     std::vector<GraphedModule> modules = {{selected, thot, marked ? &*point_ : nullptr}};
     const auto& compared = compared_.modules;
-    if (std::find(compared.begin(), compared.end(), base_.selected) == compared.end()) {
+    if (std::find(compared.begin(), compared.end(), module_) == compared.end()) {
         return modules;
     }
     for (const std::int32_t index : compared) {
         const bool valid = index >= 0 && static_cast<std::size_t>(index) < base_.records.size();
-        if (valid && index != base_.selected && modules.size() < kMaxOverlaidModules) {
+        if (valid && index != module_ && modules.size() < kMaxOverlaidModules) {
             modules.push_back({&base_.records[static_cast<std::size_t>(index)], thot, nullptr});
         }
     }
@@ -60,7 +60,7 @@ std::vector<GraphedModule> CChildView::ShownPoints() const {
     const auto& points = compared_.points;
     // The compared points belong to the chosen one's list while it leads them.
     if (points.empty() || !point_ || points.front().index != point_->index ||
-        static_cast<std::int32_t>(point_->index) != base_.selected) {
+        static_cast<std::int32_t>(point_->index) != module_) {
         return {};
     }
     std::vector<GraphedModule> modules;

@@ -6,9 +6,9 @@
 #include <optional>
 #include <vector>
 
+#include "core/advisor/comparison.h"
 #include "core/advisor/operating_point.h"
 #include "core/base/tem_base.h"
-#include "core/selection/comparison.h"
 #include "gui/view/view_modes.h"
 #include "render/colors/color_settings.h"
 #include "render/pages/graphs_page.h"
@@ -18,10 +18,10 @@ namespace vantiq {
 // The drawing area: the selected module's four performance graphs under a
 // band naming the module, the hot side and the curves, composed in a buffer
 // of the client size, or its datasheet picture. Modules picked for comparing
-// alongside the selected one are overlaid on its graphs. It reads the base's
-// selection and the colours, which the application owns and keeps alive
-// longer than the view. What it shows changes only through OnUpdateView;
-// painting never recomputes a graph. The mouse over a graph reads out the
+// alongside the selected one are overlaid on its graphs. It reads the base
+// and the colours, which the application owns and keeps alive longer than
+// the view; the session tells it the selected module through SetModule. What it shows changes only
+// through OnUpdateView; painting never recomputes a graph. The mouse over a graph reads out the
 // nearest curve point in a tooltip and through ReadOutChanged.
 class CChildView : public QWidget {
     Q_OBJECT
@@ -49,6 +49,12 @@ public:
     // The points drawn beside Point(), each on its own module's curves (the
     // other stage of a stack, points picked with it); empty when none are.
     std::vector<OperatingPoint> PointsAlongside() const;
+    // The selected module (a base index, -1 for none) and the hot side (K)
+    // the base's records were derived at; shown at the next OnUpdateView.
+    void SetModule(std::int32_t module, double thot) {
+        module_ = module;
+        thot_ = thot;
+    }
     // The graphs as last drawn (none before the first drawing in Graph mode).
     const PlottedPage& Plotted() const { return plotted_; }
     // The read-out of the curve point nearest to `at` (client pixels) in
@@ -90,6 +96,8 @@ private:
     QString readOut_;
     DisplayMode mode_ = DisplayMode::None;
     std::optional<OperatingPoint> point_;
+    std::int32_t module_ = -1;
+    double thot_ = TemBase::kDefaultThot;
 };
 
 }  // namespace vantiq

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "core/selection/comparison.h"
+#include "core/advisor/comparison.h"
 
 class QLabel;
 class QTableWidget;

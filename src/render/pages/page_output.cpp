@@ -17,15 +17,15 @@ constexpr double kPdfMarginMm = 5.0;
 
 }  // namespace
 
-std::optional<PageContent> SelectedPageContent(const TemBase& base, const ColorSettings& colors,
-                                               const QImage& picture,
+std::optional<PageContent> SelectedPageContent(const TemBase& base, std::int32_t selected,
+                                               const ColorSettings& colors, const QImage& picture,
                                                const std::optional<OperatingPoint>& point,
                                                std::span<const OperatingPoint> alongside) {
-    const TemRecord* record = base.Selected();
+    const TemRecord* record = RecordAt(base, selected);
     if (record == nullptr) {
         return std::nullopt;
     }
-    const bool ours = point && static_cast<std::int32_t>(point->index) == base.selected;
+    const bool ours = point && static_cast<std::int32_t>(point->index) == selected;
     PageContent content{
         *record, base.thot, colors, picture, ours ? point : std::optional<OperatingPoint>(), {}};
     for (const OperatingPoint& other : ours ? alongside : std::span<const OperatingPoint>()) {

@@ -4,6 +4,7 @@
 #include <QPaintDevice>
 #include <QString>
 
+#include <cstdint>
 #include <optional>
 #include <span>
 #include <vector>
@@ -30,11 +31,12 @@ struct PageContent {
     std::vector<PointedModule> alongside;
 };
 
-// The content of the selected module, or nullopt when nothing is selected;
-// no record is read then. `point` is kept when it belongs to that module,
-// and with it the points `alongside` it (of any of the base's modules).
-std::optional<PageContent> SelectedPageContent(const TemBase& base, const ColorSettings& colors,
-                                               const QImage& picture,
+// The content of module `selected` (a record index, -1 for none), or nullopt
+// when the base holds no such module; no record is read then. `point` is kept
+// when it belongs to that module, and with it the points `alongside` it (of
+// any of the base's modules).
+std::optional<PageContent> SelectedPageContent(const TemBase& base, std::int32_t selected,
+                                               const ColorSettings& colors, const QImage& picture,
                                                const std::optional<OperatingPoint>& point = {},
                                                std::span<const OperatingPoint> alongside = {});
 

@@ -5,8 +5,8 @@
 #include <cstdio>
 
 #include "allocation_meter.h"
-#include "core/base/base_loader.h"
 #include "core/base/picture_reader.h"
+#include "core/model/base_derivation.h"
 #include "load_step_counter.h"
 #include "test_support.h"
 

@@ -7,8 +7,8 @@
 
 #include "allocation_meter.h"
 #include "core/base/base_layout.h"
-#include "core/base/base_loader.h"
 #include "core/base/picture_reader.h"
+#include "core/model/base_derivation.h"
 #include "test_support.h"
 
 namespace vantiq {

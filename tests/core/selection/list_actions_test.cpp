@@ -28,10 +28,9 @@ TemBase SmallBase() {
 TEST(ListActions, ShowAllSortsAndSelectsTheFirstRow) {
     TemBase base = SmallBase();
     ResultList list;
-    EXPECT_TRUE(ListAllModules(base, SortKey::Qmax, SortOrder::Descending, list));
+    EXPECT_EQ(ListAllModules(base, SortKey::Qmax, SortOrder::Descending, list), 1);
     EXPECT_EQ(list.Rows(), (Rows{"B", "A", "A"}));
     EXPECT_EQ(list.Modules(base), (std::vector<std::int32_t>{1, 0, 0}));
-    EXPECT_EQ(base.selected, 1);
 }
 
 TEST(ListActions, SearchSelectsRowZeroOfTheSortedList) {
@@ -39,40 +38,36 @@ TEST(ListActions, SearchSelectsRowZeroOfTheSortedList) {
     ResultList list;
     SearchCriteria criteria;
     criteria.requiredQ = 3;
-    EXPECT_TRUE(ListSearchResult(base, criteria, SortKey::Name, SortOrder::Ascending, list));
+    EXPECT_EQ(ListSearchResult(base, criteria, SortKey::Name, SortOrder::Ascending, list), 0)
+        << "the row names the first record called A";
     EXPECT_EQ(list.Rows(), (Rows{"A", "B"}));
-    EXPECT_EQ(base.selected, 0) << "the row names the first record called A";
 }
 
 TEST(ListActions, SearchWithoutMatchKeepsTheModuleShown) {
     TemBase base = SmallBase();
     ResultList list;
-    ListAllModules(base, SortKey::Name, SortOrder::Descending, list);
-    ASSERT_EQ(base.selected, 1);
+    ASSERT_EQ(ListAllModules(base, SortKey::Name, SortOrder::Descending, list), 1);
     SearchCriteria criteria;
     criteria.requiredQ = 100;
-    EXPECT_FALSE(ListSearchResult(base, criteria, SortKey::Name, SortOrder::Descending, list));
+    EXPECT_EQ(ListSearchResult(base, criteria, SortKey::Name, SortOrder::Descending, list),
+              std::nullopt)
+        << "no module is chosen: the one shown stays";
     EXPECT_TRUE(list.empty());
-    EXPECT_EQ(base.selected, 1);
 }
 
 TEST(ResultList, EmptyListSortsToNothingAndSelectsNothing) {
     TemBase base = SmallBase();
-    base.selected = 3;
     ResultList list;
-    EXPECT_FALSE(list.Sort(base, SortKey::Qmax, SortOrder::Ascending));
-    EXPECT_EQ(base.selected, 3);
+    EXPECT_EQ(list.Sort(base, SortKey::Qmax, SortOrder::Ascending), std::nullopt);
 }
 
 TEST(ResultList, SelectingAMissingRowSelectsNoModule) {
     TemBase base = SmallBase();
     ResultList list;
     list.Fill(base, {1, 0});
-    list.Select(base, 1);
-    EXPECT_EQ(base.selected, 0);
+    EXPECT_EQ(list.Select(base, 1), 0);
     for (std::ptrdiff_t row : {-1, 2}) {
-        list.Select(base, row);
-        EXPECT_EQ(base.selected, -1) << row;
+        EXPECT_EQ(list.Select(base, row), -1) << row;
     }
 }
 
@@ -88,11 +83,9 @@ TEST(ResultList, ARowWhoseModuleCannotBeDerivedSelectsNoModule) {
     ResultList list;
     list.Fill(base, {0, 1});
     base.records[1].rated.derivable = false;  // as a reload at another hot side can leave it
-    list.Select(base, 1);
+    EXPECT_EQ(list.Select(base, 1), -1);
     EXPECT_EQ(list.Mark(), 1);
-    EXPECT_EQ(base.selected, -1);
-    list.Select(base, 0);
-    EXPECT_EQ(base.selected, 0);
+    EXPECT_EQ(list.Select(base, 0), 0);
 }
 
 TEST(ResultList, RederivedDropsTheUnderivableResortsAndKeepsTheMarkedModule) {
@@ -107,28 +100,24 @@ TEST(ResultList, RederivedDropsTheUnderivableResortsAndKeepsTheMarkedModule) {
     base.records[1].rated.derivable = false;
     base.records[0].rated.qmax = 9;
     base.records[2].rated.qmax = 2;
-    list.Rederived(base, SortKey::Qmax, SortOrder::Descending);
+    EXPECT_EQ(list.Rederived(base, SortKey::Qmax, SortOrder::Descending), 2) << "C stays selected";
     EXPECT_EQ(list.Rows(), (Rows{"A", "D", "C"}));
     EXPECT_EQ(list.Mark(), 2);
-    EXPECT_EQ(base.selected, 2) << "C stays selected";
     EXPECT_EQ(ModuleKeyText(base, list.Modules(base).front(), SortKey::Qmax), "9.0");
 
     // Once the marked module itself goes, nothing is marked or selected.
     base.records[2].rated.derivable = false;
-    list.Rederived(base, SortKey::Qmax, SortOrder::Descending);
+    EXPECT_EQ(list.Rederived(base, SortKey::Qmax, SortOrder::Descending), -1);
     EXPECT_EQ(list.Rows(), (Rows{"A", "D"}));
     EXPECT_EQ(list.Mark(), -1);
-    EXPECT_EQ(base.selected, -1);
 }
 
 TEST(ResultList, RederivedWithoutAMarkSelectsNothing) {
     TemBase base = Base({Module("A", 1), Module("B", 5)});
-    base.selected = 1;
     ResultList list;
     list.Fill(base, {0, 1});
-    list.Rederived(base, SortKey::Name, SortOrder::Ascending);
+    EXPECT_EQ(list.Rederived(base, SortKey::Name, SortOrder::Ascending), -1);
     EXPECT_EQ(list.Rows(), (Rows{"A", "B"}));
-    EXPECT_EQ(base.selected, -1);
 }
 
 }  // namespace

@@ -27,8 +27,8 @@ namespace {
 
 using MainFrameTest = AppFixture;
 
-QString ShownName(const TemBase& base) {
-    return QString::fromStdString(Cp1251ToUtf8(base.Selected()->Name()));
+QString ShownName(const CatalogueSession& session) {
+    return QString::fromStdString(Cp1251ToUtf8(session.SelectedRecord()->Name()));
 }
 
 TEST_F(MainFrameTest, FirstDisplayListsTheWholeBaseAndShowsItsFirstModule) {
@@ -60,7 +60,7 @@ TEST_F(MainFrameTest, FirstDisplayListsTheWholeBaseAndShowsItsFirstModule) {
     EXPECT_EQ(ColumnTexts(list, 1), expected);
     EXPECT_EQ(ColumnTexts(list, 0).first(), "0");
     EXPECT_EQ(list->model()->columnCount(), 2);
-    EXPECT_EQ(ShownName(Base()), expected.first());
+    EXPECT_EQ(ShownName(Session()), expected.first());
     EXPECT_EQ(Frame().windowTitle(), QStringLiteral("Vantiq : %1 <%2 TEMs in base total>")
                                          .arg(expected.first())
                                          .arg(Base().count));
@@ -144,7 +144,7 @@ TEST_F(MainFrameTest, PrintCommandsReachThePrintingOnlyWithAModuleSelected) {
     EXPECT_EQ(printed.at(1).at(0).toInt(), ID_FILE_PRINT_GRAPHS);
     EXPECT_EQ(printed.at(2).at(0).toInt(), ID_FILE_EXPORT_GRAPHS);
     EXPECT_EQ(printed.at(3).at(0).toInt(), ID_FILE_EXPORT_DATASHEET);
-    const QString name = ShownName(Base());
+    const QString name = ShownName(Session());
     EXPECT_EQ(asked,
               (std::vector<QString>{"Vantiq document(datasheet): " + name,
                                     "Vantiq document(performance graphs): " + name,
@@ -157,7 +157,7 @@ TEST_F(MainFrameTest, PrintCommandsReachThePrintingOnlyWithAModuleSelected) {
     auto* list = Find<QTreeView>(Frame().Panel(), "resultList");
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, QPoint(20, 20));
     ProcessEvents();
-    EXPECT_EQ(Base().selected, -1);
+    EXPECT_EQ(Session().SelectedModule(), -1);
     EXPECT_EQ(Frame().windowTitle(),
               QStringLiteral("Vantiq :  <%1 TEMs in base total>").arg(Base().count));
     EXPECT_FALSE(Command(QStringLiteral("Print datasheet"))->isEnabled());

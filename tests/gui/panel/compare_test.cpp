@@ -33,7 +33,7 @@ protected:
     }
     QString RowName(int row) const { return CellText(list_, row, 1); }
     QString ShownName() const {
-        return QString::fromStdString(Cp1251ToUtf8(Base().Selected()->Name()));
+        return QString::fromStdString(Cp1251ToUtf8(Session().SelectedRecord()->Name()));
     }
     std::vector<QString> Overlaid() const { return Frame().View()->Plotted().modules; }
 
@@ -104,7 +104,8 @@ TEST_F(CompareTest, CompareShowsTheRatedValuesSideBySideAndFollowsThePicks) {
     EXPECT_EQ(table->item(0, 1)->text(), RowName(0));
     EXPECT_EQ(table->item(0, 2)->text(), RowName(1));
     EXPECT_EQ(table->verticalHeaderItem(1)->text(), "Imax, A");
-    EXPECT_EQ(table->item(1, 0)->text(), QString::number(Base().Selected()->rated.imax, 'f', 2));
+    EXPECT_EQ(table->item(1, 0)->text(),
+              QString::number(Session().SelectedRecord()->rated.imax, 'f', 2));
     EXPECT_EQ(table->rowCount(), 8) << "no operating-point rows for modules from the list";
 }
 

@@ -40,7 +40,7 @@ protected:
     }
     QString Text(const char* box) const { return Find<QLineEdit>(panel_, box)->text(); }
     QString SelectedName() const {
-        const TemRecord* record = Base().Selected();
+        const TemRecord* record = Session().SelectedRecord();
         return record ? QString::fromStdString(Cp1251ToUtf8(record->Name())) : QString();
     }
     int ShownStep() const { return Find<QStackedWidget>(panel_, "pages")->currentIndex() + 1; }
@@ -223,6 +223,7 @@ TEST_F(ModuleDlgTest, AReloadRefreshesTheValueColumnAndTheGraphsOfTheModuleShown
     CChildView fresh(Base(), Frame().Colors());
     fresh.resize(Frame().View()->size());
     fresh.show();
+    fresh.SetModule(Session().SelectedModule(), Base().thot);
     fresh.OnUpdateView(DisplayMode::Graph);
     EXPECT_NE(Frame().View()->Buffer(), before);
     EXPECT_EQ(Frame().View()->Buffer(), fresh.Buffer());

@@ -20,10 +20,10 @@
 #include "core/advisor/advice_table.h"
 #include "core/advisor/advice_text.h"
 #include "core/advisor/advisor.h"
+#include "core/advisor/comparison.h"
 #include "core/advisor/shortfall.h"
 #include "core/advisor/why_not_text.h"
 #include "core/base/cp1251.h"
-#include "core/selection/comparison.h"
 #include "core/stack/stack_pull_down.h"
 #include "core/stack/stack_search.h"
 #include "gui/app/csv_export.h"
@@ -196,7 +196,7 @@ TEST_F(OperatingPointsTest, TheNoteSaysWhyNotWithFiguresForTheLoadAndForTheModul
     QTest::mouseClick(modules->viewport(), Qt::LeftButton, {},
                       modules->visualRect(modules->model()->index(row, 1)).center());
     ProcessEvents();
-    EXPECT_EQ(Base().selected, static_cast<std::int32_t>(outside));
+    EXPECT_EQ(Session().SelectedModule(), static_cast<std::int32_t>(outside));
     EXPECT_TRUE(note->isVisible()) << "beside the modules too";
     EXPECT_EQ(note->text(),
               name + QStringLiteral(" is not a result: ") +
@@ -221,7 +221,7 @@ TEST_F(OperatingPointsTest, HeaderClicksResortAndARowShowsItsPoint) {
     panel_->SelectOperatingPoint(2);
     ProcessEvents();
     const OperatingPoint chosen = List().Points()[2];
-    EXPECT_EQ(Base().selected, static_cast<std::int32_t>(chosen.index));
+    EXPECT_EQ(Session().SelectedModule(), static_cast<std::int32_t>(chosen.index));
     ASSERT_TRUE(Frame().View()->Point().has_value());
     EXPECT_EQ(Frame().View()->Point()->power, chosen.power);
 
@@ -240,7 +240,7 @@ TEST_F(OperatingPointsTest, ArrowKeysAndEnterChooseAPointAsAClickDoes) {
     list.setCurrentItem(list.topLevelItem(0));
     QTest::keyClick(&list, Qt::Key_Down);
     ProcessEvents();
-    EXPECT_EQ(Base().selected, static_cast<std::int32_t>(List().Points()[1].index));
+    EXPECT_EQ(Session().SelectedModule(), static_cast<std::int32_t>(List().Points()[1].index));
     EXPECT_EQ(shownPower(), List().Points()[1].power);
     list.setCurrentItem(list.topLevelItem(3));
     EXPECT_EQ(shownPower(), List().Points()[1].power)
@@ -263,7 +263,7 @@ TEST_F(OperatingPointsTest, PickedPointsAreOverlaidAndComparedWithTheirPoints) {
     clickRow(0, {});
     clickRow(1, Qt::ControlModifier);
     const OperatingPoint& shown = List().Points()[1];
-    EXPECT_EQ(Base().selected, static_cast<std::int32_t>(shown.index));
+    EXPECT_EQ(Session().SelectedModule(), static_cast<std::int32_t>(shown.index));
     ASSERT_EQ(panel_->Compared().points.size(), 2u);
     EXPECT_EQ(panel_->Compared().points[0].power, shown.power) << "the clicked point first";
     EXPECT_EQ(panel_->Compared().points[1].power, List().Points()[0].power);
@@ -328,7 +328,7 @@ TEST_F(OperatingPointsTest, TwoStagesListTheCoresStacksWithTheirPullDown) {
     rows.setCurrentItem(rows.topLevelItem(0));
     QTest::keyClick(&rows, Qt::Key_Return);
     ProcessEvents();
-    EXPECT_EQ(Base().selected, static_cast<std::int32_t>(first.top));
+    EXPECT_EQ(Session().SelectedModule(), static_cast<std::int32_t>(first.top));
     const Comparison& compared = panel_->Compared();
     ASSERT_EQ(compared.points.size(), 2u);
     EXPECT_EQ(compared.points[0].thot, first.between);

@@ -25,6 +25,7 @@ protected:
     bool Start();
     CMainFrame& Frame() const { return *app_->MainFrame(); }
     const TemBase& Base() const { return app_->Base(); }
+    const CatalogueSession& Session() const { return Frame().Catalogue(); }
     // The menu command whose text is `text`.
     QAction* Command(const QString& text) const;
 

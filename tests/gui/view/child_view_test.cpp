@@ -10,7 +10,7 @@
 #include <filesystem>
 
 #include "core/advisor/operating_point.h"
-#include "core/base/base_loader.h"
+#include "core/model/base_derivation.h"
 #include "gui/view/view_modes.h"
 #include "render/pages/page_texts.h"
 #include "render/pages/view_legend.h"
@@ -62,7 +62,7 @@ TEST_F(ChildViewTest, AFreshPageShowsOnlyTheCrossOnTheWindowColour) {
 }
 
 TEST_F(ChildViewTest, GraphModeDrawsTheFourGraphsAndPaintingCopiesThem) {
-    base.selected = 0;
+    view.SetModule(0, base.thot);
     view.OnUpdateView(DisplayMode::Graph);
     const QImage page = view.Buffer();
     for (const QPoint corner : {QPoint(1, 1), QPoint(252, 1), QPoint(1, 202), QPoint(252, 202)}) {
@@ -73,24 +73,24 @@ TEST_F(ChildViewTest, GraphModeDrawsTheFourGraphsAndPaintingCopiesThem) {
 }
 
 TEST_F(ChildViewTest, WithoutASelectionTheLastGraphsStayAndThePictureGoes) {
-    base.selected = 0;
+    view.SetModule(0, base.thot);
     view.OnUpdateView(DisplayMode::Graph);
     const QImage drawn = view.Buffer();
-    base.selected = -1;
+    view.SetModule(-1, base.thot);
     view.OnUpdateView(DisplayMode::Graph);
     EXPECT_EQ(view.Buffer(), drawn);
     EXPECT_TRUE(view.Picture().isNull());
 }
 
 TEST_F(ChildViewTest, DatasheetModeLeavesThePageAlone) {
-    base.selected = 0;
+    view.SetModule(0, base.thot);
     view.OnUpdateView(DisplayMode::Datasheet);
     EXPECT_EQ(view.Buffer().pixelColor(1, 1), view.palette().color(QPalette::Window));
     EXPECT_EQ(view.Mode(), DisplayMode::Datasheet);
 }
 
 TEST_F(ChildViewTest, AResizeRedrawsTheGraphsAtTheNewSize) {
-    base.selected = 0;
+    view.SetModule(0, base.thot);
     view.OnUpdateView(DisplayMode::Graph);
     for (const QSize size : {QSize(801, 601), QSize(401, 301)}) {
         view.resize(size);
@@ -102,7 +102,7 @@ TEST_F(ChildViewTest, AResizeRedrawsTheGraphsAtTheNewSize) {
 }
 
 TEST_F(ChildViewTest, GraphsSitBelowABandNamingTheModuleAndItsHotSide) {
-    base.selected = 0;
+    view.SetModule(0, base.thot);
     view.OnUpdateView(DisplayMode::Graph);
     const LegendModule shown[] = {{DisplayName(base.records[0]), base.records[0].rated.imax, {}}};
     const int band = LegendBandHeight(shown, view.Buffer().width());
@@ -143,7 +143,7 @@ bool SameCurves(const std::vector<Curve>& a, const std::vector<Curve>& b) {
 }
 
 TEST_F(ChildViewTest, AMarkedPointsGraphsAreDrawnAtItsHotSide) {
-    base.selected = 0;
+    view.SetModule(0, base.thot);
     const TemRecord& record = base.records[0];
     const double th = 315.3;  // where a heat sink let the set settle
     const auto point =
@@ -156,7 +156,7 @@ TEST_F(ChildViewTest, AMarkedPointsGraphsAreDrawnAtItsHotSide) {
     const std::vector<Curve> marked = FamilyCurves(view.Plotted());
     // The same rated values drawn at the point's hot side, without the mark.
     view.SetPoint(std::nullopt);
-    base.thot = th;
+    view.SetModule(0, th);
     view.OnUpdateView(DisplayMode::Graph);
     ASSERT_FALSE(marked.empty());
     EXPECT_TRUE(SameCurves(marked, FamilyCurves(view.Plotted())));
@@ -164,7 +164,7 @@ TEST_F(ChildViewTest, AMarkedPointsGraphsAreDrawnAtItsHotSide) {
 }
 
 TEST_F(ChildViewTest, TheMouseOverAGraphReadsOutTheNearestCurvePoint) {
-    base.selected = 0;
+    view.SetModule(0, base.thot);
     view.OnUpdateView(DisplayMode::Graph);
     QSignalSpy spy(&view, &CChildView::ReadOutChanged);
     const PlottedGraph& cop = view.Plotted().graphs[3];

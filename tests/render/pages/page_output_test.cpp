@@ -77,13 +77,10 @@ TEST_F(PageOutputTest, NoSelectionGivesNoContent) {
     TemBase base;
     base.records.resize(2);
     base.records[1].rated.imax = 3.0;
-    base.selected = -1;
-    EXPECT_FALSE(SelectedPageContent(base, {}, {}).has_value());
-    base.selected = 2;
-    EXPECT_FALSE(SelectedPageContent(base, {}, {}).has_value()) << "past the end";
-    base.selected = 1;
+    EXPECT_FALSE(SelectedPageContent(base, -1, {}, {}).has_value());
+    EXPECT_FALSE(SelectedPageContent(base, 2, {}, {}).has_value()) << "past the end";
     base.thot = 310.0;
-    const auto content = SelectedPageContent(base, {}, {});
+    const auto content = SelectedPageContent(base, 1, {}, {});
     ASSERT_TRUE(content.has_value());
     EXPECT_EQ(content->record.rated.imax, 3.0);
     EXPECT_EQ(content->thot, 310.0);

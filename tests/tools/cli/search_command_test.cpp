@@ -3,8 +3,8 @@
 #include <sstream>
 
 #include "cli/cli_app.h"
-#include "core/base/base_loader.h"
 #include "core/base/cp1251.h"
+#include "core/model/base_derivation.h"
 #include "core/selection/list_actions.h"
 #include "test_support.h"
 

@@ -1,4 +1,4 @@
-#include "core/report/fit_table.h"
+#include "core/fit/fit_table.h"
 
 #include <cmath>
 #include <cstdio>

@@ -1,4 +1,4 @@
-#include "core/selection/comparison.h"
+#include "core/advisor/comparison.h"
 
 #include <algorithm>
 #include <cmath>
