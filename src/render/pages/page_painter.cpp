@@ -18,18 +18,19 @@ void DrawTopLeft(QPainter& painter, QPointF origin, const QString& text) {
     painter.drawText(origin + QPointF(0, metrics.ascent()), text);
 }
 
-// The chosen point's line under the table, and one line below it for each
-// module overlaid at its own point, naming it.
+// The chosen point's line under the table; beside the table, each module
+// overlaid at its own point, named on a line above that point's.
 void DrawPointLines(QPainter& painter, const GraphsPageLayout& page, const OperatingPoint& point,
                     std::span<const PointedModule> alongside) {
     painter.setPen(Qt::black);
     painter.setFont(MakePageFont(page.pointFont, painter.device()));
     DrawTopLeft(painter, page.pointLine, OperatingPointLine(point));
     const double step = 1.3 * QFontMetricsF(painter.font(), painter.device()).height();
-    for (std::size_t k = 0; k < alongside.size(); ++k) {
-        DrawTopLeft(painter, page.pointLine + QPointF(0, step * static_cast<double>(k + 1)),
-                    QStringLiteral("%1, %2").arg(DisplayName(alongside[k].record),
-                                                 OperatingPointLine(alongside[k].point)));
+    QPointF line = page.alongsideLines;
+    for (const PointedModule& other : alongside) {
+        DrawTopLeft(painter, line, DisplayName(other.record));
+        DrawTopLeft(painter, line + QPointF(0, step), OperatingPointLine(other.point));
+        line += QPointF(0, 2.5 * step);
     }
 }
 

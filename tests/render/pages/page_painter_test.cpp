@@ -192,7 +192,8 @@ TEST_F(PagePainterTest, GraphsPageTypeIsReadableAtAnyResolutionAndTheLegendSitsO
 }
 
 // A stack's page overlays the bottom stage at its own point: every family
-// graph marks both stages' points, and a second line states the bottom's.
+// graph marks both stages' points, and lines beside the table state the
+// bottom's.
 TEST_F(PagePainterTest, AModuleAlongsideIsMarkedAtItsOwnPoint) {
     constexpr double kDpi = 150.0;
     const int width = static_cast<int>(7.8 * kDpi);
@@ -220,7 +221,7 @@ TEST_F(PagePainterTest, AModuleAlongsideIsMarkedAtItsOwnPoint) {
                   test::CountPixels(alone, area, QColor(160, 0, 160), 30) + 50)
             << cell;
     }
-    const QRect lines(page.pointLine, QSize(width / 2, height / 20));
+    const QRect lines(page.alongsideLines, QSize(width / 3, height / 20));
     EXPECT_GT(test::CountPixels(stacked, lines, Qt::black, 60),
               test::CountPixels(alone, lines, Qt::black, 60) + 100);
 }
