@@ -3,10 +3,12 @@
 // heat load of 5 W at a temperature difference of 30 K and a 14 V / 6 A
 // supply, searches, and writes the whole window in Datasheet and in Graph
 // mode to FOLDER; then lists the operating points, picks the first, and
-// writes the window again with the list's own window over its lower left.
+// writes the window again; last, it asks 2 W at 80 K of two stages with a
+// cold mass of 100 J/K and writes the window with the first stack chosen.
 // Needs no display: scripts/make_screenshots.sh runs it on Qt's offscreen
 // platform.
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -22,6 +24,7 @@
 #include "gui/app/main_frame.h"
 #include "gui/panel/module_dlg.h"
 #include "gui/panel/operating_point_list.h"
+#include "gui/panel/stack_list.h"
 
 namespace {
 
@@ -66,28 +69,29 @@ bool Save(vantiq::CMainFrame& frame, const QString& path) {
     return true;
 }
 
-// The operating-point list is a window of its own; it is drawn over the
-// main window's lower left, where it would float on a desktop.
-bool SavePoints(vantiq::CMainFrame& frame, const QString& path) {
-    auto* points = frame.findChild<vantiq::OperatingPointList*>();
-    if (points == nullptr || points->topLevelItemCount() == 0) {
-        std::fprintf(stderr, "vantiq-screenshot: no operating points were listed\n");
+// Chooses the first row of the advice's list, as a click on it does, and
+// writes the window with the chosen module in Graph mode.
+bool SaveFirstRow(vantiq::CMainFrame& frame, vantiq::SortableRowList& rows, const QString& path) {
+    if (rows.topLevelItemCount() == 0) {
+        std::fprintf(stderr, "vantiq-screenshot: the advice listed nothing for %s\n",
+                     qPrintable(path));
         return false;
     }
-    QTreeWidgetItem* first = points->topLevelItem(0);
-    points->setCurrentItem(first);
-    emit points->itemClicked(first, 0);
-    Settle();
-    QPixmap picture = frame.grab();
-    QPainter painter(&picture);
-    const QPixmap list = points->grab();
-    painter.drawPixmap(24, picture.height() - list.height() - 40, list);
-    painter.end();
-    if (!picture.save(path)) {
-        std::fprintf(stderr, "vantiq-screenshot: cannot write %s\n", qPrintable(path));
-        return false;
+    QTreeWidgetItem* first = rows.topLevelItem(0);
+    rows.setCurrentItem(first);
+    emit rows.itemClicked(first, 0);
+    return Save(frame, path);
+}
+
+void StateRequirements(const QWidget* panel, const char* q, const char* dt, const char* volts) {
+    Control<QPushButton>(panel, "clearButton")->click();
+    Type(panel, "qEdit", q);
+    Type(panel, "dtEdit", dt);
+    Type(panel, "voltageEdit", volts);
+    Type(panel, "currentEdit", "6");
+    for (int step = 1; step < 4; ++step) {
+        Control<QPushButton>(panel, "nextButton")->click();
     }
-    return true;
 }
 
 }  // namespace
@@ -110,13 +114,7 @@ int main(int argc, char* argv[]) {
     const QWidget* panel = frame.Panel();
     QTimer boxes;
     DismissMessageBoxes(boxes);
-    Type(panel, "qEdit", "5");
-    Type(panel, "dtEdit", "30");
-    Type(panel, "voltageEdit", "14");
-    Type(panel, "currentEdit", "6");
-    for (int step = 1; step < 4; ++step) {
-        Control<QPushButton>(panel, "nextButton")->click();
-    }
+    StateRequirements(panel, "5", "30", "14");
     Control<QPushButton>(panel, "searchButton")->click();
     const QDir folder(QString::fromLocal8Bit(argv[2]));
     bool saved = Save(frame, folder.filePath(QStringLiteral("window-datasheet.png")));
@@ -124,7 +122,18 @@ int main(int argc, char* argv[]) {
     saved = Save(frame, folder.filePath(QStringLiteral("window-graphs.png"))) && saved;
     Control<QPushButton>(panel, "nextButton")->click();
     Control<QPushButton>(panel, "adviseButton")->click();
+    auto* points = frame.findChild<vantiq::OperatingPointList*>();
+    saved = SaveFirstRow(frame, *points,
+                         folder.filePath(QStringLiteral("window-operating-points.png"))) &&
+            saved;
+    // Past what one stage reaches: two stages, and a cold mass to pull down.
+    StateRequirements(panel, "2", "80", "15");
+    Control<QPushButton>(panel, "nextButton")->click();
+    Control<QCheckBox>(panel, "stagesCheck")->setChecked(true);
+    Type(panel, "massEdit", "100");
+    Control<QPushButton>(panel, "adviseButton")->click();
+    auto* stacks = frame.findChild<vantiq::StackList*>();
     saved =
-        SavePoints(frame, folder.filePath(QStringLiteral("window-operating-points.png"))) && saved;
+        SaveFirstRow(frame, *stacks, folder.filePath(QStringLiteral("window-stacks.png"))) && saved;
     return saved ? EXIT_SUCCESS : EXIT_FAILURE;
 }

@@ -8,7 +8,8 @@ namespace vantiq {
 PagePrinting::PagePrinting(CMainFrame& frame, const TemBase& base)
     : QObject(&frame), dialogs_(&frame), commands_(dialogs_, [&frame, &base] {
           return SelectedPageContent(base, frame.Catalogue().SelectedModule(), frame.Colors(),
-                                     frame.View()->Picture(), frame.View()->Point());
+                                     frame.View()->Picture(), frame.View()->Point(),
+                                     frame.View()->PointsAlongside());
       }) {
     connect(&frame, &CMainFrame::PrintRequested, this, &PagePrinting::Run);
 }

@@ -64,10 +64,11 @@ CModuleDlg::CModuleDlg(TemBase& base, RecordSource& records, QWidget* parent)
     }
     pointList_->setObjectName(QStringLiteral("pointList"));
     ui_->pointsLayout->addWidget(pointList_);
+    // The answer to a request for two stages takes the points' place.
+    stackList_->setObjectName(QStringLiteral("stackList"));
+    ui_->pointsLayout->addWidget(stackList_);
+    stackList_->hide();
     ui_->whyLabel->hide();
-    stackList_->setWindowFlag(Qt::Tool);
-    stackList_->setWindowTitle(QStringLiteral("Two-stage stacks"));
-    stackList_->resize(900, 320);
     direction_->addButton(ui_->descendingRadio, 0);
     direction_->addButton(ui_->ascendingRadio, 1);
     ConnectControls();
@@ -236,7 +237,7 @@ void CModuleDlg::Notify() {
         picked.push_back(list_.ModuleOf(base_, row));
     }
     compared_ = {ShownFirst(records_.SelectedModule(), picked), {}};
-    emit ComparedChosen(compared_.modules);
+    emit ComparedChosen(compared_);
     emit PointChosen(std::nullopt);
     emit TemSelected();
     ExchangeOut();
@@ -285,6 +286,10 @@ QString CModuleDlg::ListsSummary() const {
         text += QStringLiteral(" · %1 operating points for %2")
                     .arg(static_cast<qsizetype>(pointList_->Points().size()))
                     .arg(QString::fromStdString(LoadPhrase(*advised_)));
+    } else if (stacked_) {
+        text += QStringLiteral(" · %1 two-stage stacks for %2")
+                    .arg(static_cast<qsizetype>(stackList_->Stacks().size()))
+                    .arg(QString::fromStdString(LoadPhrase(stacked_->advice)));
     }
     return text;
 }
@@ -375,8 +380,10 @@ void CModuleDlg::ChangeThot(double kelvin) {
     if (advised_) {
         const AdviceRequest request = *advised_;
         ShowAdvice(request, RunAdvisor(base_, request));
+    } else if (stacked_) {
+        const StackRequest request = *stacked_;
+        ShowStacks(request.advice, request.currents);
     }
-    stackList_->SetStacks({});
     Notify();
 }
 
@@ -404,7 +411,6 @@ void CModuleDlg::ShowOperatingPoints() {
         ShowStacks(request, *currents);
         return;
     }
-    stackList_->hide();
     ShowAdvice(request, RunAdvisor(base_, request));
     ui_->listTabs->setCurrentWidget(ui_->pointsTab);
 }
@@ -432,6 +438,9 @@ void CModuleDlg::ShowPoints(std::vector<OperatingPoint> points,
                                           : std::vector<PullDown>{};
     pointList_->SetPoints(std::move(points), std::move(pullDowns));
     advised_ = request;
+    stacked_.reset();
+    stackList_->SetStacks({});
+    ShowStackRows(false);
     ShowWhy(QString());
     emit ListShown(static_cast<int>(list_.size()));
 }
@@ -458,6 +467,11 @@ void CModuleDlg::ExplainSelected() {
 
 void CModuleDlg::ShowStacks(const AdviceRequest& request, StageCurrents currents) {
     const StackRequest stacks{request, currents};
+    // The points of an earlier request no longer answer this one, nor a
+    // stack chosen from it.
+    ShowPoints({}, std::nullopt);
+    emit PointChosen(std::nullopt);
+    emit TemSelected();
     StackAdvice advice = FindStacks(base_, base_.thot, stacks);
     SortStacks(base_, advice.stacks, {});
     std::string text = AdviceCriteriaText(request, RunAdvisor(base_, request), base_.thot);
@@ -470,8 +484,15 @@ void CModuleDlg::ShowStacks(const AdviceRequest& request, StageCurrents currents
     stackList_->SetStacks(advice.stacks, request.coldMass
                                              ? StackPullDowns(base_, stacks, advice.stacks)
                                              : std::vector<StackPullDown>{});
-    stackList_->show();
-    stackList_->raise();
+    stacked_ = stacks;
+    ShowStackRows(true);
+    emit ListShown(static_cast<int>(list_.size()));
+    ui_->listTabs->setCurrentWidget(ui_->pointsTab);
+}
+
+void CModuleDlg::ShowStackRows(bool stacks) {
+    stackList_->setVisible(stacks);
+    pointList_->setVisible(!stacks);
 }
 
 void CModuleDlg::SelectStack(int row) {
@@ -488,7 +509,7 @@ void CModuleDlg::SelectStack(int row) {
         compared_.modules.push_back(static_cast<std::int32_t>(stage.index));
     }
     compared_.modules = ShownFirst(records_.SelectedModule(), compared_.modules);
-    emit ComparedChosen(compared_.modules);
+    emit ComparedChosen(compared_);
     emit PointChosen(stages[0]);
     emit TemSelected();
 }
@@ -512,7 +533,7 @@ void CModuleDlg::SelectOperatingPoint(int row) {
         compared_.modules.push_back(static_cast<std::int32_t>(compared_.points.back().index));
     }
     compared_.modules = ShownFirst(records_.SelectedModule(), compared_.modules);
-    emit ComparedChosen(compared_.modules);
+    emit ComparedChosen(compared_);
     emit PointChosen(point);
     emit TemSelected();
     ExplainSelected();

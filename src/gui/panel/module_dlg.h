@@ -16,6 +16,7 @@
 #include "core/selection/search_criteria.h"
 #include "core/selection/sort_key.h"
 #include "core/stack/stack_point.h"
+#include "core/stack/stack_search.h"
 #include "gui/panel/record_source.h"
 #include "gui/panel/result_list_view.h"
 
@@ -77,7 +78,8 @@ public:
     QString ListsSummary() const;
     // The operating points listed (empty before the first run).
     const OperatingPointList& PointList() const { return *pointList_; }
-    // The stacks listed when step 5 asked for two stages.
+    // The stacks listed, in the operating points' tab in place of the
+    // points, when step 5 asked for two stages.
     const StackList& Stacks() const { return *stackList_; }
     // Makes the top module of stack `row` of that list the selected one, at
     // its stage's point, compared with the bottom module at its own.
@@ -95,8 +97,9 @@ signals:
     // The module is shown at this operating point, or (none) was chosen from
     // the search's list; sent before TemSelected.
     void PointChosen(const std::optional<OperatingPoint>& point);
-    // The modules now compared (Compared().modules); sent before TemSelected.
-    void ComparedChosen(const std::vector<std::int32_t>& modules);
+    // The modules now compared, at their points where they have them
+    // (Compared()); sent before TemSelected.
+    void ComparedChosen(const Comparison& compared);
     // The list now shows `rows` modules (after a search, a sort, "Show all",
     // "Clear" or a reload at another hot side), or the operating points
     // changed; ListsSummary() tells what both hold.
@@ -115,6 +118,8 @@ private:
     void ChangeThot(double kelvin);
     void ShowCriteriaText();
     void ShowStacks(const AdviceRequest& request, StageCurrents currents);
+    // The operating points' tab shows the stacks' rows, or the points'.
+    void ShowStackRows(bool stacks);
     // The no-result notice; when operating points carry the same load, it
     // counts them and offers to show them.
     void ReportNothingFound();
@@ -164,6 +169,8 @@ private:
     std::optional<double> listThot_;
     // The request the listed operating points answer.
     std::optional<AdviceRequest> advised_;
+    // The request for two stages the listed stacks answer.
+    std::optional<StackRequest> stacked_;
     int sortKey_ = 0;
     int sortOrder_ = 0;
     int step_ = 1;

@@ -1,25 +1,21 @@
 #pragma once
 
-#include <QTreeWidget>
-
-#include <unordered_map>
 #include <vector>
 
-#include "core/advisor/advice_order.h"
 #include "core/base/tem_base.h"
 #include "core/stack/stack_point.h"
 #include "core/stack/stack_pull_down.h"
+#include "gui/panel/sortable_row_list.h"
 
 namespace vantiq {
 
 // The two-stage stacks found, one row each: "№", "TEM name" (top / bottom),
 // "n", "I (A)" and "U (V)" (each per module, top / bottom), "P (W)", "COP",
 // "Tb (°C)" between the stages, "Th (°C)", "Currents", and with pull-down
-// times "Pull-down (s)" ("never" where the stack cannot get there). A click
-// on a column header sorts by power, COP, the top's current or the top's
-// name; "№" goes back to the order by power. Clicking a row chooses its
-// stack.
-class StackList : public QTreeWidget {
+// times "Pull-down (s)", sorted and chosen as every SortableRowList is. The
+// columns sort by power, COP, the top's current or the top's name; the
+// others as power.
+class StackList : public SortableRowList {
     Q_OBJECT
 
 public:
@@ -30,22 +26,17 @@ public:
     void SetStacks(std::vector<StackPoint> stacks, std::vector<StackPullDown> pullDowns = {});
     // The stacks in the order the rows show them.
     const std::vector<StackPoint>& Stacks() const { return stacks_; }
-    // Sorts the rows by `column`, as a click on its header does.
-    void SortByColumn(int column);
 
-signals:
-    // A row was clicked.
-    void RowClicked(int row);
+protected:
+    std::size_t RowCount() const override { return stacks_.size(); }
+    QStringList RowTexts(std::size_t row) const override;
+    // The top module, which heads one stack at most.
+    std::uint32_t RowModule(std::size_t row) const override { return stacks_[row].top; }
+    void SortRows(AdviceOrder order) override;
 
 private:
-    void ShowRows();
-
     const TemBase& base_;
     std::vector<StackPoint> stacks_;
-    // By top module, which heads one stack at most.
-    std::unordered_map<std::uint32_t, StackPullDown> pullDowns_;
-    int sortColumn_ = 0;
-    bool reversed_ = false;
 };
 
 }  // namespace vantiq

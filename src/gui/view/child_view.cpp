@@ -30,46 +30,75 @@ void CChildView::OnUpdateView(DisplayMode mode) {
     update();
 }
 
-std::vector<const TemRecord*> CChildView::ShownRecords() const {
+std::vector<GraphedModule> CChildView::ShownModules() const {
     const TemRecord* selected = RecordAt(base_, module_);
     if (selected == nullptr) {
         return {};
     }
-    std::vector<const TemRecord*> records = {selected};
-    if (std::find(compared_.begin(), compared_.end(), module_) == compared_.end()) {
-        return records;
+    if (std::vector<GraphedModule> points = ShownPoints(); !points.empty()) {
+        return points;
     }
-    for (const std::int32_t index : compared_) {
+    const bool marked = point_ && static_cast<std::int32_t>(point_->index) == module_;
+    // A point found under a heat sink sits at a hot side of its own: the
+    // curves it is marked on are drawn there.
+    const double thot = marked ? point_->thot : thot_;
+    std::vector<GraphedModule> modules = {{selected, thot, marked ? &*point_ : nullptr}};
+    const auto& compared = compared_.modules;
+    if (std::find(compared.begin(), compared.end(), module_) == compared.end()) {
+        return modules;
+    }
+    for (const std::int32_t index : compared) {
         const bool valid = index >= 0 && static_cast<std::size_t>(index) < base_.records.size();
-        if (valid && index != module_ && records.size() < kMaxOverlaidModules) {
-            records.push_back(&base_.records[static_cast<std::size_t>(index)]);
+        if (valid && index != module_ && modules.size() < kMaxOverlaidModules) {
+            modules.push_back({&base_.records[static_cast<std::size_t>(index)], thot, nullptr});
         }
     }
-    return records;
+    return modules;
+}
+
+std::vector<GraphedModule> CChildView::ShownPoints() const {
+    const auto& points = compared_.points;
+    // The compared points belong to the chosen one's list while it leads them.
+    if (points.empty() || !point_ || points.front().index != point_->index ||
+        static_cast<std::int32_t>(point_->index) != module_) {
+        return {};
+    }
+    std::vector<GraphedModule> modules;
+    for (const OperatingPoint& point : points) {
+        if (point.index < base_.records.size() && modules.size() < kMaxOverlaidModules) {
+            modules.push_back({&base_.records[point.index], point.thot, &point});
+        }
+    }
+    return modules;
+}
+
+std::vector<OperatingPoint> CChildView::PointsAlongside() const {
+    const std::vector<GraphedModule> shown = ShownPoints();
+    std::vector<OperatingPoint> points;
+    for (std::size_t k = 1; k < shown.size(); ++k) {
+        points.push_back(*shown[k].point);
+    }
+    return points;
 }
 
 void CChildView::DrawGraphs() {
-    const std::vector<const TemRecord*> records = ShownRecords();
-    if (mode_ != DisplayMode::Graph || records.empty() || buffer_.isNull()) {
+    const std::vector<GraphedModule> modules = ShownModules();
+    if (mode_ != DisplayMode::Graph || modules.empty() || buffer_.isNull()) {
         return;
     }
     std::vector<LegendModule> legend;
-    for (const TemRecord* record : records) {
-        legend.push_back({DisplayName(*record), record->rated.imax});
+    for (const GraphedModule& module : modules) {
+        legend.push_back({DisplayName(*module.record), module.record->rated.imax, module.thot});
     }
     const int band = std::min(LegendBandHeight(legend, buffer_.width()), buffer_.height());
     const int width = buffer_.width();
     const int height = buffer_.height() - band;
     buffer_.fill(palette().color(QPalette::Window));
     QPainter painter(&buffer_);
-    const bool marked = point_ && static_cast<std::int32_t>(point_->index) == module_;
-    // A point found under a heat sink sits at a hot side of its own: the
-    // curves it is marked on are drawn there, and the band says so.
-    const double thot = marked ? point_->thot : thot_;
-    DrawLegendBand(painter, width, legend, thot, colors_);
+    DrawLegendBand(painter, width, legend, modules.front().thot, colors_);
     DrawViewCross(painter, width, height, band);
-    plotted_ = DrawModuleGraphs(painter, ViewQuadrants(width, height, band), records, thot, colors_,
-                                kScreenGraphStyle, marked ? &*point_ : nullptr);
+    plotted_ = DrawModuleGraphs(painter, ViewQuadrants(width, height, band), modules, colors_,
+                                kScreenGraphStyle);
 }
 
 QString CChildView::ReadOutAt(QPoint at) const {

@@ -6,6 +6,7 @@
 #include <optional>
 #include <vector>
 
+#include "core/advisor/comparison.h"
 #include "core/advisor/operating_point.h"
 #include "core/base/tem_base.h"
 #include "gui/view/view_modes.h"
@@ -41,7 +42,13 @@ public:
     // The modules picked for comparing (base indexes, in list order). While
     // the selected module is one of them, its graphs overlay theirs; the
     // selected module is drawn first (solid), the others dashed and dotted.
-    void SetCompared(const std::vector<std::int32_t>& modules) { compared_ = modules; }
+    // When they were picked at operating points (the stages of a stack, or
+    // points picked together) and the first is Point(), each is drawn at
+    // its own point's hot side with its point marked.
+    void SetCompared(const Comparison& compared) { compared_ = compared; }
+    // The points drawn beside Point(), each on its own module's curves (the
+    // other stage of a stack, points picked with it); empty when none are.
+    std::vector<OperatingPoint> PointsAlongside() const;
     // The selected module (a base index, -1 for none) and the hot side (K)
     // the base's records were derived at; shown at the next OnUpdateView.
     void SetModule(std::int32_t module, double thot) {
@@ -74,8 +81,10 @@ private:
     // In Graph mode with a module selected, draws the page anew: the legend
     // band, the cross and the graphs below it.
     void DrawGraphs();
-    // The selected module, then the other compared ones; empty without a selection.
-    std::vector<const TemRecord*> ShownRecords() const;
+    // The selected module, then the other compared ones, each at its hot
+    // side and point; empty without a selection.
+    std::vector<GraphedModule> ShownModules() const;
+    std::vector<GraphedModule> ShownPoints() const;
     void ShowReadOut(const QString& text, QPoint globalAt);
 
     const TemBase& base_;
@@ -83,7 +92,7 @@ private:
     QImage buffer_;
     QImage picture_;
     PlottedPage plotted_;
-    std::vector<std::int32_t> compared_;
+    Comparison compared_;
     QString readOut_;
     DisplayMode mode_ = DisplayMode::None;
     std::optional<OperatingPoint> point_;

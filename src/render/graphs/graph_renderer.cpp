@@ -272,7 +272,7 @@ std::optional<GraphPlot> Graph::DrawFamilyGraph(const Placement& placement, QPai
                                                 std::span<const CurveFamily> families,
                                                 const ColorSettings& colors,
                                                 const GraphCaptions& captions, GraphStyle style,
-                                                const GraphMark* mark) {
+                                                std::span<const GraphMark> marks) {
     if (families.empty() || placement.Width() <= ScaledPixels(kFamilyRightBand, style.scale) ||
         placement.Height() <= 0) {
         return std::nullopt;
@@ -285,8 +285,8 @@ std::optional<GraphPlot> Graph::DrawFamilyGraph(const Placement& placement, QPai
     for (std::size_t k = 0; k < families.size(); ++k) {
         DrawFamilyLines(layout, axes, families[k], colors, style.penWidth, ModuleLineStyle(k));
     }
-    if (mark) {
-        DrawMark(layout, axes, *mark, style);
+    for (const GraphMark& mark : marks) {
+        DrawMark(layout, axes, mark, style);
     }
     target.drawImage(QPoint(placement.left, placement.top), bitmap_);
     return GraphPlot{placement, layout, axes};

@@ -75,19 +75,19 @@ public:
     // Five curves per module against the temperature difference (0 K at the
     // right), each in its colour from `colors`, read as the curve starts, and
     // in the module's line style. The axes span every family. The rightmost
-    // 10 pixels of the placement carry the background only. With `mark` the
-    // operating point is drawn over them (the axes stay the families').
+    // 10 pixels of the placement carry the background only. The operating
+    // points of `marks` are drawn over them (the axes stay the families').
     std::optional<GraphPlot> DrawFamilyGraph(const Placement& placement, QPainter& target,
                                              std::span<const CurveFamily> families,
                                              const ColorSettings& colors,
                                              const GraphCaptions& captions, GraphStyle style,
-                                             const GraphMark* mark = nullptr);
+                                             std::span<const GraphMark> marks = {});
     std::optional<GraphPlot> DrawFamilyGraph(const Placement& placement, QPainter& target,
                                              const CurveFamily& family, const ColorSettings& colors,
                                              const GraphCaptions& captions, GraphStyle style,
                                              const GraphMark* mark = nullptr) {
         return DrawFamilyGraph(placement, target, std::span(&family, 1), colors, captions, style,
-                               mark);
+                               mark ? std::span(mark, 1) : std::span<const GraphMark>());
     }
 
     // The last picture drawn (null before any).

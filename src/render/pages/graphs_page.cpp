@@ -85,21 +85,20 @@ void DrawViewCross(QPainter& painter, int width, int height, int top) {
 }
 
 PlottedPage DrawModuleGraphs(QPainter& painter, const GraphCells& cells,
-                             std::span<const TemRecord* const> records, double thot,
-                             const ColorSettings& colors, GraphStyle style,
-                             const OperatingPoint* point) {
-    records = records.first(std::min(records.size(), kMaxOverlaidModules));
+                             std::span<const GraphedModule> modules, const ColorSettings& colors,
+                             GraphStyle style) {
+    modules = modules.first(std::min(modules.size(), kMaxOverlaidModules));
     PlottedPage page;
-    if (records.empty()) {
+    if (modules.empty()) {
         return page;
     }
-    for (const TemRecord* record : records) {
-        page.modules.push_back(DisplayName(*record));
+    for (const GraphedModule& module : modules) {
+        page.modules.push_back(DisplayName(*module.record));
     }
     const Placement& first = cells[0];
     std::vector<Curve> deltaT;
-    for (const TemRecord* record : records) {
-        deltaT.push_back(BuildDeltaTCurve(*record, thot, Steps(0.85, first.Width()),
+    for (const GraphedModule& module : modules) {
+        deltaT.push_back(BuildDeltaTCurve(*module.record, module.thot, Steps(0.85, first.Width()),
                                           Steps(0.9, first.Height())));
     }
     if (const auto plot =
@@ -116,16 +115,17 @@ PlottedPage DrawModuleGraphs(QPainter& painter, const GraphCells& cells,
         const Placement& cell = cells[k + 1];
         const unsigned steps = Steps(0.9, cell.Height());
         std::vector<CurveFamily> families;
-        for (const TemRecord* record : records) {
-            families.push_back(kind.build(*record, thot, steps));
+        std::vector<GraphMark> marks;
+        for (const GraphedModule& module : modules) {
+            families.push_back(kind.build(*module.record, module.thot, steps));
+            if (module.point) {
+                marks.push_back(
+                    MarkOn(*module.record, *module.point, kind.graph, families.back(), steps));
+            }
         }
-        const std::optional<GraphMark> mark =
-            point ? std::optional(
-                        MarkOn(*records.front(), *point, kind.graph, families.front(), steps))
-                  : std::nullopt;
-        if (const auto plot = Graph().DrawFamilyGraph(cell, painter, families, colors,
-                                                      {TemperatureCaption(), kind.caption}, style,
-                                                      mark ? &*mark : nullptr)) {
+        if (const auto plot =
+                Graph().DrawFamilyGraph(cell, painter, families, colors,
+                                        {TemperatureCaption(), kind.caption}, style, marks)) {
             PlottedGraph& graph = page.graphs.emplace_back(
                 PlottedGraph{*plot, kTemperatureDifference, kind.quantity, {}});
             for (std::size_t m = 0; m < families.size(); ++m) {
@@ -136,6 +136,17 @@ PlottedPage DrawModuleGraphs(QPainter& painter, const GraphCells& cells,
         }
     }
     return page;
+}
+
+PlottedPage DrawModuleGraphs(QPainter& painter, const GraphCells& cells,
+                             std::span<const TemRecord* const> records, double thot,
+                             const ColorSettings& colors, GraphStyle style,
+                             const OperatingPoint* point) {
+    std::vector<GraphedModule> modules;
+    for (const TemRecord* record : records) {
+        modules.push_back({record, thot, modules.empty() ? point : nullptr});
+    }
+    return DrawModuleGraphs(painter, cells, modules, colors, style);
 }
 
 PlottedPage DrawModuleGraphs(QPainter& painter, const GraphCells& cells, const TemRecord& record,

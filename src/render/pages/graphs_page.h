@@ -73,12 +73,27 @@ struct PlottedPage {
     std::vector<PlottedGraph> graphs;
 };
 
-// Builds the four curve tables of each of `records` (at most
-// kMaxOverlaidModules; one line style each) at hot side `thot` (in kelvin),
-// sampled to the size of each cell, and draws each graph into its cell:
-// no-load dT against current, then Qc, U and COP against dT. With `point`
-// (an operating point of the first module) the last three also mark the
-// point and show the curve at its current dashed. Returns what was drawn.
+// A module as a graphs page shows it: its curves at hot side `thot` (K)
+// and, with `point` (one of its operating points at that hot side), the
+// point marked on them.
+struct GraphedModule {
+    const TemRecord* record = nullptr;
+    double thot = 0.0;
+    const OperatingPoint* point = nullptr;
+};
+
+// Builds the four curve tables of each of `modules` (at most
+// kMaxOverlaidModules; one line style each) at its own hot side, sampled to
+// the size of each cell, and draws each graph into its cell: no-load dT
+// against current, then Qc, U and COP against dT. The last three also mark
+// each module's point and show the curve at its current dashed. Returns
+// what was drawn.
+PlottedPage DrawModuleGraphs(QPainter& painter, const GraphCells& cells,
+                             std::span<const GraphedModule> modules, const ColorSettings& colors,
+                             GraphStyle style);
+
+// The same for `records` all at hot side `thot`, with `point` (an operating
+// point of the first module) marked.
 PlottedPage DrawModuleGraphs(QPainter& painter, const GraphCells& cells,
                              std::span<const TemRecord* const> records, double thot,
                              const ColorSettings& colors, GraphStyle style,

@@ -19,14 +19,21 @@ constexpr double kPdfMarginMm = 5.0;
 
 std::optional<PageContent> SelectedPageContent(const TemBase& base, std::int32_t selected,
                                                const ColorSettings& colors, const QImage& picture,
-                                               const std::optional<OperatingPoint>& point) {
+                                               const std::optional<OperatingPoint>& point,
+                                               std::span<const OperatingPoint> alongside) {
     const TemRecord* record = RecordAt(base, selected);
     if (record == nullptr) {
         return std::nullopt;
     }
     const bool ours = point && static_cast<std::int32_t>(point->index) == selected;
-    return PageContent{*record, base.thot, colors, picture,
-                       ours ? point : std::optional<OperatingPoint>()};
+    PageContent content{
+        *record, base.thot, colors, picture, ours ? point : std::optional<OperatingPoint>(), {}};
+    for (const OperatingPoint& other : ours ? alongside : std::span<const OperatingPoint>()) {
+        if (other.index < base.records.size()) {
+            content.alongside.push_back({base.records[other.index], other});
+        }
+    }
+    return content;
 }
 
 QString PageJobName(PageKind kind, const PageContent& content) {
@@ -57,7 +64,8 @@ bool PaintPage(QPaintDevice& device, PageKind kind, const PageContent& content) 
         PrintDatasheetPage(painter, width, height, content.picture);
     } else {
         PrintGraphsPage(painter, width, height, content.record, content.thot, content.colors,
-                        device.logicalDpiX(), content.point ? &*content.point : nullptr);
+                        device.logicalDpiX(), content.point ? &*content.point : nullptr,
+                        content.alongside);
     }
     return painter.end();
 }

@@ -6,10 +6,13 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
+#include <vector>
 
 #include "core/advisor/operating_point.h"
 #include "core/base/tem_base.h"
 #include "render/colors/color_settings.h"
+#include "render/pages/page_painter.h"
 
 namespace vantiq {
 
@@ -24,14 +27,18 @@ struct PageContent {
     ColorSettings colors;
     QImage picture;                       // the datasheet picture; null when the module has none
     std::optional<OperatingPoint> point;  // the operating point the module was chosen at
+    // The modules overlaid at their own points beside `point`.
+    std::vector<PointedModule> alongside;
 };
 
 // The content of module `selected` (a record index, -1 for none), or nullopt
 // when the base holds no such module; no record is read then. `point` is kept
-// when it belongs to that module.
+// when it belongs to that module, and with it the points `alongside` it (of
+// any of the base's modules).
 std::optional<PageContent> SelectedPageContent(const TemBase& base, std::int32_t selected,
                                                const ColorSettings& colors, const QImage& picture,
-                                               const std::optional<OperatingPoint>& point = {});
+                                               const std::optional<OperatingPoint>& point = {},
+                                               std::span<const OperatingPoint> alongside = {});
 
 // The printer job name (also the PDF title) of the page.
 QString PageJobName(PageKind kind, const PageContent& content);

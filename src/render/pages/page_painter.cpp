@@ -18,6 +18,22 @@ void DrawTopLeft(QPainter& painter, QPointF origin, const QString& text) {
     painter.drawText(origin + QPointF(0, metrics.ascent()), text);
 }
 
+// The chosen point's line under the table; beside the table, each module
+// overlaid at its own point, named on a line above that point's.
+void DrawPointLines(QPainter& painter, const GraphsPageLayout& page, const OperatingPoint& point,
+                    std::span<const PointedModule> alongside) {
+    painter.setPen(Qt::black);
+    painter.setFont(MakePageFont(page.pointFont, painter.device()));
+    DrawTopLeft(painter, page.pointLine, OperatingPointLine(point));
+    const double step = 1.3 * QFontMetricsF(painter.font(), painter.device()).height();
+    QPointF line = page.alongsideLines;
+    for (const PointedModule& other : alongside) {
+        DrawTopLeft(painter, line, DisplayName(other.record));
+        DrawTopLeft(painter, line + QPointF(0, step), OperatingPointLine(other.point));
+        line += QPointF(0, 2.5 * step);
+    }
+}
+
 void DrawTitleAndHeadings(QPainter& painter, const GraphsPageLayout& page, const TemRecord& record,
                           double thot) {
     painter.setPen(Qt::black);
@@ -83,7 +99,8 @@ void PrintDatasheetPage(QPainter& painter, int width, int height, const QImage& 
 }
 
 void PrintGraphsPage(QPainter& painter, int width, int height, const TemRecord& record, double thot,
-                     const ColorSettings& colors, double dpi, const OperatingPoint* point) {
+                     const ColorSettings& colors, double dpi, const OperatingPoint* point,
+                     std::span<const PointedModule> alongside) {
     const GraphsPageLayout page = LayOutGraphsPage(width, height);
     painter.save();
     painter.fillRect(QRect(0, 0, width, height), Qt::white);
@@ -92,9 +109,7 @@ void PrintGraphsPage(QPainter& painter, int width, int height, const TemRecord& 
     DrawPerformanceTable(painter, page, record);
     DrawTableRules(painter, page.rules);
     if (point) {
-        painter.setPen(Qt::black);
-        painter.setFont(MakePageFont(page.pointFont, painter.device()));
-        DrawTopLeft(painter, page.pointLine, OperatingPointLine(*point));
+        DrawPointLines(painter, page, *point, alongside);
     }
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawImage(page.headerPicture, DrawHeaderPicture());
@@ -102,8 +117,11 @@ void PrintGraphsPage(QPainter& painter, int width, int height, const TemRecord& 
     // marked on are drawn at the point's own hot side.
     const GraphStyle style = PrintGraphStyle(dpi);
     DrawPrintLegend(painter, page.legendBand, record.rated.imax, colors, point, style);
-    DrawModuleGraphs(painter, page.graphCells, record, point ? point->thot : thot, colors, style,
-                     point);
+    std::vector<GraphedModule> modules = {{&record, point ? point->thot : thot, point}};
+    for (const PointedModule& other : alongside) {
+        modules.push_back({&other.record, other.point.thot, &other.point});
+    }
+    DrawModuleGraphs(painter, page.graphCells, modules, colors, style);
     painter.restore();
     DrawDatasheetStrip(painter, width, height);
 }

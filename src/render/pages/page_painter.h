@@ -3,11 +3,19 @@
 #include <QImage>
 #include <QPainter>
 
+#include <span>
+
 #include "core/advisor/operating_point.h"
 #include "core/base/tem_record.h"
 #include "render/colors/color_settings.h"
 
 namespace vantiq {
+
+// A module at one of its operating points, copied for a page.
+struct PointedModule {
+    TemRecord record;
+    OperatingPoint point;
+};
 
 // The printed pages, drawn straight onto `painter` over a printable area of
 // `width` × `height` device pixels starting at the painter's origin. Nothing
@@ -28,9 +36,11 @@ void PrintDatasheetPage(QPainter& painter, int width, int height, const QImage& 
 // hot side in the curve colours `colors`, and the strip. The page's sizes are fractions of the
 // printable area; the graphs' pens and fonts follow `dpi`, the device's
 // resolution (see PrintGraphStyle). With `point` (an operating point of this
-// module) a line under the table states it and the graphs mark it.
+// module) a line under the table states it and the graphs mark it; the
+// modules `alongside` it (the other stage of a stack, points picked with
+// it) are overlaid at their own points, each stated on a line of its own.
 void PrintGraphsPage(QPainter& painter, int width, int height, const TemRecord& record, double thot,
-                     const ColorSettings& colors, double dpi,
-                     const OperatingPoint* point = nullptr);
+                     const ColorSettings& colors, double dpi, const OperatingPoint* point = nullptr,
+                     std::span<const PointedModule> alongside = {});
 
 }  // namespace vantiq

@@ -49,7 +49,9 @@ QString OperatingPointLine(const OperatingPoint& p) {
 }
 
 QString HotSideText(double thot) {
-    return QStringLiteral("Th = %1 °C").arg(thot - kCelsiusOffset);
+    // A hot side found by a balance (under a sink, between two stages) has
+    // digits no one reads; the ones the user types have two at most.
+    return QStringLiteral("Th = %1 °C").arg(std::round((thot - kCelsiusOffset) * 100.0) / 100.0);
 }
 
 QString HotSideLine(double thot) {

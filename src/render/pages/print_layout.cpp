@@ -64,6 +64,7 @@ GraphsPageLayout LayOutGraphsPage(int w, int h) {
     // In the gap between the table's bottom rule (0.187 H) and the graphs heading.
     page.pointLine = QPoint(Part(0.1, w), Part(0.189, h));
     page.pointFont = {Part(0.011, w), Part(0.0055, w)};
+    page.alongsideLines = QPoint(page.rules.right + Part(0.03, w), page.rules.top);
     page.headerPicture = QRect(Part(0.65, w), Part(0.015, h), Part(0.14, w), Part(0.06, h));
     page.titleMaxWidth = page.headerPicture.left() - page.title.x() - Part(0.01, w);
     page.graphCells = LayOutCells(w, h);

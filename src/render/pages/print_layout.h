@@ -49,6 +49,9 @@ struct GraphsPageLayout {
     PageFontSpec tableFont;
     TableRules rules;
     QPoint pointLine;  // the operating point's line under the table, when there is one
+    // Right of the table, level with its top: the modules overlaid at
+    // points of their own, each named on a line above its point's.
+    QPoint alongsideLines;
     PageFontSpec pointFont;
     QRect headerPicture;
     // The band between the graphs heading and the graphs, for the legend.

@@ -95,11 +95,17 @@ void DrawModuleRows(QPainter& painter, int top, std::span<const LegendModule> mo
 }  // namespace
 
 QString GraphHeaderText(std::span<const LegendModule> modules, double thot) {
+    const bool oneHotSide = std::all_of(
+        modules.begin(), modules.end(),
+        [thot](const LegendModule& module) { return module.thot.value_or(thot) == thot; });
     QStringList names;
     for (const LegendModule& module : modules) {
-        names.append(module.name);
+        names.append(oneHotSide ? module.name
+                                : QStringLiteral("%1 · %2").arg(
+                                      module.name, HotSideText(module.thot.value_or(thot))));
     }
-    return QStringLiteral("%1 · %2").arg(names.join(QStringLiteral(", ")), HotSideText(thot));
+    const QString joined = names.join(QStringLiteral(", "));
+    return oneHotSide ? QStringLiteral("%1 · %2").arg(joined, HotSideText(thot)) : joined;
 }
 
 QString CurrentLegendText(std::size_t factor, std::optional<double> imax) {

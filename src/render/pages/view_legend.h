@@ -16,10 +16,14 @@ namespace vantiq {
 struct LegendModule {
     QString name;
     double imax = 0.0;  // A
+    // The hot side its curves are drawn at (K), where it has one of its own.
+    std::optional<double> thot;
 };
 
 // The header of the graph view: the module and the hot side, "ТЭМ
-// 127-1.4-2.00 · Th = 25 °C"; several modules are joined by commas.
+// 127-1.4-2.00 · Th = 25 °C"; several modules are joined by commas. Modules
+// drawn at different hot sides each name their own: "A · Th = -5 °C, B · Th
+// = 25 °C".
 QString GraphHeaderText(std::span<const LegendModule> modules, double thot);
 
 // The legend text of curve `factor` (its place in kCurveFactors): "1.0 ×

@@ -294,8 +294,8 @@ TEST_F(OperatingPointsTest, ExportWritesTheCommandLineToolsCsv) {
 }
 
 // Past one stage, "two stages" lists the core's stacks with the cold mass's
-// pull-down times; a row shows the top module at its stage's point,
-// compared with the bottom module at its own.
+// pull-down times in the operating points' tab; a row shows the top module
+// at its stage's point, compared with the bottom module at its own.
 TEST_F(OperatingPointsTest, TwoStagesListTheCoresStacksWithTheirPullDown) {
     ToStep5(QStringLiteral("2"), QStringLiteral("80"), QStringLiteral("15"));
     Click("stagesCheck");
@@ -324,8 +324,10 @@ TEST_F(OperatingPointsTest, TwoStagesListTheCoresStacksWithTheirPullDown) {
     EXPECT_TRUE(Criteria().contains(QStringLiteral("no single module reaches dT 80 K")));
     EXPECT_TRUE(Criteria().endsWith(
         QStringLiteral("Two stages: %1 stacks carry the load.\n").arg(advice.stacks.size())));
-    QTest::mouseClick(const_cast<StackList&>(list).viewport(), Qt::LeftButton, {},
-                      list.visualItemRect(list.topLevelItem(0)).center());
+    auto& rows = const_cast<StackList&>(list);
+    // The row is wider than the list: click its name, not its middle.
+    QTest::mouseClick(rows.viewport(), Qt::LeftButton, {},
+                      rows.visualItemRect(rows.topLevelItem(0)).topLeft() + QPoint(40, 4));
     ProcessEvents();
     EXPECT_EQ(Session().SelectedModule(), static_cast<std::int32_t>(first.top));
     const Comparison& compared = panel_->Compared();
@@ -333,6 +335,27 @@ TEST_F(OperatingPointsTest, TwoStagesListTheCoresStacksWithTheirPullDown) {
     EXPECT_EQ(compared.points[0].thot, first.between);
     EXPECT_EQ(compared.points[1].index, first.bottom);
     EXPECT_EQ(compared.points[1].thot, first.thot);
+    // The graphs, and the printed page, overlay the bottom at its own point.
+    const std::vector<OperatingPoint> alongside = Frame().View()->PointsAlongside();
+    ASSERT_EQ(alongside.size(), 1u);
+    EXPECT_EQ(alongside[0].index, first.bottom);
+    EXPECT_EQ(alongside[0].thot, first.thot);
+
+    // The stacks answer in the points' own place, sorted as the points are;
+    // a request for one stage brings the points back there.
+    const auto* tabs = Find<QTabWidget>(panel_, "listTabs");
+    EXPECT_FALSE(list.isWindow());
+    EXPECT_TRUE(list.isVisible());
+    EXPECT_FALSE(List().isVisible());
+    EXPECT_EQ(tabs->currentWidget(), Find<QWidget>(panel_, "pointsTab"));
+    const_cast<StackList&>(list).SortByColumn(6);
+    EXPECT_GE(list.topLevelItem(0)->text(6).toDouble(),
+              list.topLevelItem(list.topLevelItemCount() - 1)->text(6).toDouble());
+    Click("stagesCheck");
+    Click("adviseButton");
+    EXPECT_FALSE(list.isVisible());
+    EXPECT_TRUE(List().isVisible());
+    EXPECT_EQ(list.topLevelItemCount(), 0);
 }
 
 }  // namespace

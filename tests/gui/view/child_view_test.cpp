@@ -104,7 +104,7 @@ TEST_F(ChildViewTest, AResizeRedrawsTheGraphsAtTheNewSize) {
 TEST_F(ChildViewTest, GraphsSitBelowABandNamingTheModuleAndItsHotSide) {
     view.SetModule(0, base.thot);
     view.OnUpdateView(DisplayMode::Graph);
-    const LegendModule shown[] = {{DisplayName(base.records[0]), base.records[0].rated.imax}};
+    const LegendModule shown[] = {{DisplayName(base.records[0]), base.records[0].rated.imax, {}}};
     const int band = LegendBandHeight(shown, view.Buffer().width());
     const int middle = band + (401 - band) / 2;
     const PlottedPage& plotted = view.Plotted();

@@ -191,6 +191,41 @@ TEST_F(PagePainterTest, GraphsPageTypeIsReadableAtAnyResolutionAndTheLegendSitsO
     EXPECT_GT(test::CountPixels(page, band, Qt::black, 60), 200) << "the currents' texts";
 }
 
+// A stack's page overlays the bottom stage at its own point: every family
+// graph marks both stages' points, and lines beside the table state the
+// bottom's.
+TEST_F(PagePainterTest, AModuleAlongsideIsMarkedAtItsOwnPoint) {
+    constexpr double kDpi = 150.0;
+    const int width = static_cast<int>(7.8 * kDpi);
+    const int height = static_cast<int>(11.2 * kDpi);
+    const TemRecord record = Module();
+    const auto top = SetPointAt(record, 0.2 * record.rated.qmax, 1, Wiring::Series, 263.0, 283.0);
+    const auto bottom =
+        SetPointAt(record, 0.5 * record.rated.qmax, 1, Wiring::Series, 283.0, 298.0);
+    ASSERT_TRUE(top && bottom);
+    const PointedModule alongside[] = {{record, *bottom}};
+    const auto draw = [&](std::span<const PointedModule> others) {
+        QImage page(width, height, QImage::Format_RGB32);
+        QPainter painter(&page);
+        PrintGraphsPage(painter, width, height, record, 298.0, ColorSettings{}, kDpi, &*top,
+                        others);
+        return page;
+    };
+    const QImage alone = draw({});
+    const QImage stacked = draw(alongside);
+    const GraphsPageLayout page = LayOutGraphsPage(width, height);
+    for (std::size_t cell = 1; cell < 4; ++cell) {
+        const Placement& p = page.graphCells[cell];
+        const QRect area(p.left, p.top, p.Width(), p.Height());
+        EXPECT_GT(test::CountPixels(stacked, area, QColor(160, 0, 160), 30),
+                  test::CountPixels(alone, area, QColor(160, 0, 160), 30) + 50)
+            << cell;
+    }
+    const QRect lines(page.alongsideLines, QSize(width / 3, height / 20));
+    EXPECT_GT(test::CountPixels(stacked, lines, Qt::black, 60),
+              test::CountPixels(alone, lines, Qt::black, 60) + 100);
+}
+
 TEST_F(PagePainterTest, HeaderPictureHasItsResourceSize) {
     const QImage picture = DrawHeaderPicture();
     EXPECT_EQ(picture.size(), QSize(1207, 818));

@@ -19,10 +19,14 @@ TEST(ViewLegend, NamesEachCurveByItsShareOfImaxAndItsCurrent) {
 }
 
 TEST(ViewLegend, HeaderNamesTheModulesAndTheHotSideInCelsius) {
-    const LegendModule one[] = {{QStringLiteral("ТЭМ 127-1.4-2.00"), 6.12}};
+    const LegendModule one[] = {{QStringLiteral("ТЭМ 127-1.4-2.00"), 6.12, {}}};
     EXPECT_EQ(GraphHeaderText(one, 298.0), QStringLiteral("ТЭМ 127-1.4-2.00 · Th = 25 °C"));
-    const LegendModule two[] = {{QStringLiteral("A"), 1.0}, {QStringLiteral("B"), 2.0}};
+    const LegendModule two[] = {{QStringLiteral("A"), 1.0, {}}, {QStringLiteral("B"), 2.0, {}}};
     EXPECT_EQ(GraphHeaderText(two, 353.5), QStringLiteral("A, B · Th = 80.5 °C"));
+    // The stages of a stack are drawn at hot sides of their own.
+    const LegendModule stages[] = {{QStringLiteral("A"), 1.0, 268.0},
+                                   {QStringLiteral("B"), 2.0, 298.0}};
+    EXPECT_EQ(GraphHeaderText(stages, 268.0), QStringLiteral("A · Th = -5 °C, B · Th = 25 °C"));
 }
 
 class LegendBandTest : public testing::Test {
@@ -35,8 +39,9 @@ protected:
         return image;
     }
 
-    const LegendModule modules_[3] = {
-        {QStringLiteral("M1"), 6.12}, {QStringLiteral("M2"), 3.0}, {QStringLiteral("M3"), 8.5}};
+    const LegendModule modules_[3] = {{QStringLiteral("M1"), 6.12, {}},
+                                      {QStringLiteral("M2"), 3.0, {}},
+                                      {QStringLiteral("M3"), 8.5, {}}};
 };
 
 TEST_F(LegendBandTest, OneModuleShowsEveryCurveColourUnderTheHeaderWrappingWhereNarrow) {
