@@ -36,25 +36,25 @@ AdviceRequest SinkWithFewest() {
 }
 
 // The advice without the worker threads, for the baseline.
-std::size_t SequentialResults(const TemBase& base, const AdviceRequest& request) {
+std::size_t SequentialResults(const TemBase& base, double th, const AdviceRequest& request) {
     std::size_t found = 0;
     for (std::size_t i = 0; i < base.records.size(); ++i) {
         const TemRecord& r = base.records[i];
         if (!CandidateExclusion(r, request)) {
-            found += AdviseModule(r, static_cast<std::uint32_t>(i), base.thot, request)
-                         .point.has_value();
+            found += AdviseModule(r, static_cast<std::uint32_t>(i), th, request).point.has_value();
         }
     }
     return found;
 }
 
-void BenchOne(FigureTable& table, const TemBase& base, const AdviceRequest& request,
+void BenchOne(FigureTable& table, const TemBase& base, double th, const AdviceRequest& request,
               const char* figure, double limit) {
     std::size_t sequential = 0;
     Advice advice;
     const double baseline =
-        BestTiming(kRepeats, [&] { sequential = SequentialResults(base, request); }).wall;
-    const double program = BestTiming(kRepeats, [&] { advice = RunAdvisor(base, request); }).wall;
+        BestTiming(kRepeats, [&] { sequential = SequentialResults(base, th, request); }).wall;
+    const double program =
+        BestTiming(kRepeats, [&] { advice = RunAdvisor(base, th, request); }).wall;
     if (advice.points.size() != sequential) {
         throw std::runtime_error("the advisor and its sequential baseline disagree");
     }
@@ -72,8 +72,7 @@ void OpenAndLoad(TemBase& base, const std::string& path, double th) {
     if (!OpenBase(base, path).ok()) {
         throw std::runtime_error("cannot open " + path);
     }
-    base.thot = th;
-    if (!LoadBase(base).ok()) {
+    if (!LoadBase(base, th).ok()) {
         throw std::runtime_error("cannot load " + path);
     }
 }
@@ -86,7 +85,7 @@ void BenchAdviceAgainstList(FigureTable& table, const std::string& path, double 
     Advice advice;
     const double advise = BestTiming(kRepeats, [&] {
                               OpenAndLoad(base, path, th);
-                              advice = RunAdvisor(base, SinkWithFewest());
+                              advice = RunAdvisor(base, th, SinkWithFewest());
                           }).wall;
     table.Share("advise: heat sink, auto count, with the load", list, advise, 1.5);
     char note[160];
@@ -96,9 +95,9 @@ void BenchAdviceAgainstList(FigureTable& table, const std::string& path, double 
     table.Note(note);
 }
 
-void BenchAdvisor(FigureTable& table, const TemBase& base) {
-    BenchOne(table, base, FixedHotSide(), "operating points, fixed hot side (wall)", 0.010);
-    BenchOne(table, base, SinkWithFewest(), "operating points, heat sink, auto count (wall)",
+void BenchAdvisor(FigureTable& table, const TemBase& base, double th) {
+    BenchOne(table, base, th, FixedHotSide(), "operating points, fixed hot side (wall)", 0.010);
+    BenchOne(table, base, th, SinkWithFewest(), "operating points, heat sink, auto count (wall)",
              0.100);
     table.Note("baseline: the same advice one module after the other on one thread");
 }

@@ -73,8 +73,7 @@ double Load(const std::string& basePath, double th) {
     if (!OpenBase(base, basePath).ok()) {
         throw std::runtime_error("cannot open " + basePath);
     }
-    base.thot = th;
-    return BestTiming(kRepeats, [&] { LoadBase(base); }).wall;
+    return BestTiming(kRepeats, [&] { LoadBase(base, th); }).wall;
 }
 
 }  // namespace

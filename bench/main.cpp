@@ -59,7 +59,6 @@ std::vector<TemRecord> FileRecords(const std::string& path) {
 // A base holding `records` derived at the benchmarks' hot side.
 TemBase Derived(std::vector<TemRecord> records) {
     TemBase base;
-    base.thot = kHotSide;
     for (auto& r : records) {
         DeriveRatedValues(r, kHotSide);
     }
@@ -91,7 +90,7 @@ void Run(const std::string& samplePath) {
                       " modules; the targets are set for 10,000)",
                   false);
     BenchDerivation(table, sample, kHotSide, samplePath);
-    BenchSearch(table, Derived(sample));
+    BenchSearch(table, Derived(sample), kHotSide);
 
     const auto generated = test::GeneratedModules(kGeneratedCount, kGeneratedSeed);
     const auto generatedPath = WriteGenerated(generated, "window");
@@ -99,8 +98,8 @@ void Run(const std::string& samplePath) {
         "Generated catalogue (10000 modules, seed " + std::to_string(kGeneratedSeed) + ")", true);
     const double referenceReload = BenchDerivation(table, generated, kHotSide, generatedPath);
     const TemBase derived = Derived(generated);
-    BenchSearch(table, derived);
-    BenchAdvisor(table, derived);
+    BenchSearch(table, derived, kHotSide);
+    BenchAdvisor(table, derived, kHotSide);
     const auto largerPath =
         WriteGenerated(test::GeneratedModules(kCommandLineCount, kGeneratedSeed), "cli");
     table.Section("Command line on a generated catalogue (30000 modules, seed " +

@@ -24,23 +24,23 @@ SearchCriteria SupplyCriteria() {
 }
 
 // How many modules pass the tests before the curve test, which therefore runs.
-std::size_t CurveTested(const TemBase& base, const SearchCriteria& c) {
+std::size_t CurveTested(const TemBase& base, double th, const SearchCriteria& c) {
     SearchCriteria before;
     before.requiredQ = c.requiredQ;
     before.supplyVoltage = c.supplyVoltage;
     before.supplyCurrent = c.supplyCurrent;
-    return RunSearchSequential(base, before).size();
+    return RunSearchSequential(base, th, before).size();
 }
 
 }  // namespace
 
-void BenchSearch(FigureTable& table, const TemBase& base) {
+void BenchSearch(FigureTable& table, const TemBase& base, double th) {
     const SearchCriteria criteria = SupplyCriteria();
     std::vector<std::uint32_t> sequential;
     std::vector<std::uint32_t> fast;
     const double baseline =
-        BestTiming(kRepeats, [&] { sequential = RunSearchSequential(base, criteria); }).wall;
-    const double program = BestTiming(kRepeats, [&] { fast = RunSearch(base, criteria); }).wall;
+        BestTiming(kRepeats, [&] { sequential = RunSearchSequential(base, th, criteria); }).wall;
+    const double program = BestTiming(kRepeats, [&] { fast = RunSearch(base, th, criteria); }).wall;
     if (fast != sequential) {
         throw std::runtime_error("the search and the sequential search listed different rows");
     }
@@ -49,7 +49,7 @@ void BenchSearch(FigureTable& table, const TemBase& base) {
     std::snprintf(note, sizeof note,
                   "Q 5 W, dT 30 K, 4 V, 8 A: %zu of %zu modules reach the curve test, %zu match; "
                   "baseline: the straightforward sequential search",
-                  CurveTested(base, criteria), base.records.size(), sequential.size());
+                  CurveTested(base, th, criteria), base.records.size(), sequential.size());
     table.Note(note);
 }
 

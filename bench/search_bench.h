@@ -6,9 +6,9 @@
 namespace vantiq::bench {
 
 // Times a search with the full curve test in supply mode over the derived
-// `base`: the straightforward sequential search as the baseline against the
+// `base`, derived at `th` (K): the straightforward sequential search as the baseline against the
 // search the program runs, both on the wall clock. Also notes how many
 // modules reached the curve test and how many matched.
-void BenchSearch(FigureTable& table, const TemBase& base);
+void BenchSearch(FigureTable& table, const TemBase& base, double th);
 
 }  // namespace vantiq::bench

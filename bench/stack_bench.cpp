@@ -47,7 +47,7 @@ TemBase Sample(const std::string& path) {
     if (const Status opened = OpenBase(base, path); !opened.ok()) {
         throw std::runtime_error(path + ": " + opened.error().message);
     }
-    if (const auto loaded = LoadBase(base); !loaded.ok()) {
+    if (const auto loaded = LoadBase(base, kHotSide); !loaded.ok()) {
         throw std::runtime_error(path + ": " + loaded.error().message);
     }
     return base;
@@ -93,7 +93,7 @@ void BenchScans(FigureTable& table, const TemBase& base, const StackRequest& req
 // A listing as `advise` makes it, from the search to the CSV text, with
 // pull-down times when the request has a cold mass.
 std::size_t ListPoints(const TemBase& base, const AdviceRequest& request) {
-    const Advice advice = RunAdvisor(base, request);
+    const Advice advice = RunAdvisor(base, kHotSide, request);
     if (!request.coldMass) {
         return AdviceCsv(base, advice.points).size();
     }

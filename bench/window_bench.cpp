@@ -73,8 +73,7 @@ double SpinStep(const std::string& cataloguePath) {
     if (!OpenBase(base, cataloguePath).ok()) {
         throw std::runtime_error("cannot open " + cataloguePath);
     }
-    base.thot = kHotSide;
-    CatalogueSession session(base);
+    CatalogueSession session(base);  // starts at the default hot side, kHotSide
     CModuleDlg panel(base, session);
     panel.resize(1000, 1000);
     panel.show();

@@ -10,6 +10,7 @@
 #include "core/base/picture_reader.h"
 #include "core/model/base_derivation.h"
 #include "core/model/curve_tables.h"
+#include "core/model/hot_side.h"
 #include "core/model/module_inputs.h"
 #include "core/model/rated_values.h"
 #include "load_step_counter.h"
@@ -87,13 +88,13 @@ std::string CheckAgainstReference(const TemBase& base) {
     if (!entry) {
         return "the first entry could not be read again";
     }
-    for (const double th : {base.thot, TemBase::kMinThot}) {
+    for (const double th : {kDefaultThot, kMinThot}) {
         TemRecord reference = *entry;
         ApplyRatedValues(reference,
                          HasPhysicalInputs(*entry) ? DeriveReference(*entry, th) : std::nullopt);
         TemRecord fast = *entry;
         DeriveRatedValues(fast, th);
-        const TemRecord& loaded = th == base.thot ? base.records.front() : fast;
+        const TemRecord& loaded = th == kDefaultThot ? base.records.front() : fast;
         if (!SameRatedValues(loaded, reference) || !SameRatedValues(fast, reference)) {
             return "the derivation differs from the straightforward one";
         }
@@ -110,7 +111,7 @@ std::string CheckRecords(const TemBase& base, std::uint32_t underivable) {
         if (r.rated.derivable && !RatedValuesFinite(r)) {
             return "a derivable module has a rated value that is not finite";
         }
-        if (r.rated.derivable && !CurvesFinite(r, base.thot)) {
+        if (r.rated.derivable && !CurvesFinite(r, kDefaultThot)) {
             return "a derivable module has a curve point that is not finite";
         }
         notDerived += r.rated.derivable ? 0 : 1;
@@ -123,7 +124,7 @@ std::string CheckRecords(const TemBase& base, std::uint32_t underivable) {
 
 std::string CheckLoad(TemBase& base, ExerciseReport& report) {
     LoadStepCounter progress;
-    const Result<LoadReport> result = LoadBase(base, &progress);
+    const Result<LoadReport> result = LoadBase(base, kDefaultThot, &progress);
     if (!result.ok()) {
         report.load = result.error();
         const bool clean = IsBaseMessage(result.error()) && base.records.empty();

@@ -78,18 +78,19 @@ Catalogue::Catalogue(std::string path, const std::string& thotC) : path_(std::mo
     if (!OpenAndLoad(args.global, base_, err)) {
         throw CatalogueFault{Trimmed(err.str())};
     }
+    thot_ = args.global.thot;
     skipped_ = Trimmed(err.str());
 }
 
 std::string Catalogue::SetThotC(const std::string& thotC) {
     const std::unique_lock lock(mutex_);
-    const double before = base_.thot;
-    base_.thot = Parse(path_, thotC, "list", {}).global.thot;
-    const Result<LoadReport> loaded = LoadBase(base_);
+    const double thot = Parse(path_, thotC, "list", {}).global.thot;
+    const Result<LoadReport> loaded = LoadBase(base_, thot);
     if (!loaded.ok()) {
-        base_.thot = before;  // the records are still the ones derived there
+        // The records are still the ones derived at the hot side before.
         throw CatalogueFault{std::string(kBaseErrorCaption) + " " + loaded.error().message};
     }
+    thot_ = thot;
     skipped_ = UnderivableMessage(base_, loaded->underivable);
     return skipped_;
 }
@@ -119,7 +120,7 @@ std::vector<ModuleValueArray> Catalogue::Values() const {
 
 double Catalogue::ThotC() const {
     const std::shared_lock lock(mutex_);
-    return base_.thot - kCelsiusOffset;
+    return thot_ - kCelsiusOffset;
 }
 
 std::string Catalogue::Skipped() const {
@@ -135,7 +136,7 @@ std::vector<std::size_t> Catalogue::Search(const Options& options) {
     }
     ResultList list;
     const std::unique_lock lock(mutex_);  // the search selects its first row
-    ListSearchResult(base_, request.criteria, request.key, request.order, list);
+    ListSearchResult(base_, thot_, request.criteria, request.key, request.order, list);
     const auto modules = list.Modules(base_);
     return {modules.begin(), modules.end()};
 }
@@ -151,10 +152,10 @@ Catalogue::Rows Catalogue::Advise(const Options& options, std::string& why) cons
     if (request.stages == 2) {
         return StackRows(request, pullDown);
     }
-    const Advice advice = RunAdvisor(base_, request.advice, request.order);
+    const Advice advice = RunAdvisor(base_, thot_, request.advice, request.order);
     if (!request.why.empty()) {
         std::ostringstream out, err;
-        if (ExplainAdvice(base_, request, advice, out, err) != kExitOk) {
+        if (ExplainAdvice(base_, thot_, request, advice, out, err) != kExitOk) {
             throw ArgumentFault{WithoutProgramName(Trimmed(err.str()))};
         }
         why = out.str();
@@ -173,7 +174,7 @@ Catalogue::Rows Catalogue::Advise(const Options& options, std::string& why) cons
 
 Catalogue::Rows Catalogue::StackRows(const AdviseRequest& request, bool pullDown) const {
     const StackRequest stacks{request.advice, request.currents};
-    StackAdvice advice = FindStacks(base_, base_.thot, stacks);
+    StackAdvice advice = FindStacks(base_, thot_, stacks);
     SortStacks(base_, advice.stacks, request.order);
     const auto pullDowns =
         pullDown ? StackPullDowns(base_, stacks, advice.stacks) : std::vector<StackPullDown>{};
@@ -199,7 +200,7 @@ Catalogue::Families Catalogue::Curves(long long index, long long steps) const {
     if (!record.rated.derivable) {
         throw CatalogueFault{"module " + std::to_string(index) + " cannot be derived"};
     }
-    const double th = base_.thot;
+    const double th = thot_;
     const auto n = static_cast<unsigned>(steps);
     return {BuildDeltaTCurve(record, th, n, n), BuildHeatCurves(record, th, n),
             BuildVoltageCurves(record, th, n), BuildCopCurves(record, th, n)};

@@ -9,6 +9,7 @@
 #include "cli/advise_options.h"
 #include "core/base/tem_base.h"
 #include "core/model/curve_tables.h"
+#include "core/model/hot_side.h"
 #include "core/report/module_fields.h"
 
 namespace vantiq::python {
@@ -73,7 +74,8 @@ private:
 
     mutable std::shared_mutex mutex_;  // a search and a new hot side change the base
     std::string path_;
-    TemBase base_;  // the list's sort keeps its own order here
+    TemBase base_;                // the list's sort keeps its own order here
+    double thot_ = kDefaultThot;  // K, the hot side the records are derived at
     std::string skipped_;
 };
 

@@ -2,15 +2,15 @@
 
 #include <algorithm>
 
-#include "core/base/tem_base.h"
+#include "core/model/hot_side.h"
 #include "core/model/rated_values.h"
 
 namespace vantiq {
 namespace {
 
-constexpr int kMinThot = static_cast<int>(TemBase::kMinThot);
-constexpr int kMaxThot = static_cast<int>(TemBase::kMaxThot);
-constexpr int kRoomThot = static_cast<int>(TemBase::kDefaultThot);
+constexpr int kLowestThot = static_cast<int>(kMinThot);
+constexpr int kHighestThot = static_cast<int>(kMaxThot);
+constexpr int kRoomThot = static_cast<int>(kDefaultThot);
 
 std::string Run(int first, int last) {
     return first == last ? std::to_string(first) + " K"
@@ -21,10 +21,10 @@ std::string Run(int first, int last) {
 
 std::vector<int> HotSideGrid(int step) {
     std::vector<int> grid;
-    for (int th = kMinThot; th <= kMaxThot; th += std::max(step, 1)) {
+    for (int th = kLowestThot; th <= kHighestThot; th += std::max(step, 1)) {
         grid.push_back(th);
     }
-    for (int th : {kRoomThot, kMaxThot}) {
+    for (int th : {kRoomThot, kHighestThot}) {
         if (std::find(grid.begin(), grid.end(), th) == grid.end()) {
             grid.push_back(th);
         }

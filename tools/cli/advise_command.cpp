@@ -22,8 +22,8 @@ constexpr const char* kNothing = "No module can carry this load within these lim
 
 }  // namespace
 
-int ExplainAdvice(const TemBase& base, const AdviseRequest& request, const Advice& advice,
-                  std::ostream& out, std::ostream& err) {
+int ExplainAdvice(const TemBase& base, double thot, const AdviseRequest& request,
+                  const Advice& advice, std::ostream& out, std::ostream& err) {
     const auto bytes = Utf8ToCp1251(request.why);
     const std::int32_t index = bytes ? base.FindByName(*bytes) : -1;
     if (index < 0) {
@@ -45,7 +45,7 @@ int ExplainAdvice(const TemBase& base, const AdviseRequest& request, const Advic
         CandidateExclusion(base.records[static_cast<std::size_t>(index)], request.advice);
     const std::string limit = exclusion ? "" : OneStageLimit(request.advice, advice);
     out << EscapeControls(request.why) << " is not a result: "
-        << WhyNotText(base, request.advice, static_cast<std::uint32_t>(index))
+        << WhyNotText(base, thot, request.advice, static_cast<std::uint32_t>(index))
         << (limit.empty() ? "" : "; " + limit) << "\n";
     return kExitOk;
 }
@@ -61,11 +61,11 @@ int RunAdviseCommand(const ParsedArgs& args, std::ostream& out, std::ostream& er
         return kExitFailure;
     }
     if (request.stages == 2) {
-        return AdviseStacks(base, base.thot, request, out, err);
+        return AdviseStacks(base, args.global.thot, request, out, err);
     }
-    const Advice advice = RunAdvisor(base, request.advice, request.order);
+    const Advice advice = RunAdvisor(base, args.global.thot, request.advice, request.order);
     if (!request.why.empty()) {
-        return ExplainAdvice(base, request, advice, out, err);
+        return ExplainAdvice(base, args.global.thot, request, advice, out, err);
     }
     if (advice.points.empty()) {
         err << kNothing << "\n";

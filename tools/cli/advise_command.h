@@ -16,10 +16,10 @@ namespace vantiq {
 // status.
 int RunAdviseCommand(const ParsedArgs& args, std::ostream& out, std::ostream& err);
 
-// --why on a derived base: the row of module `request.why` when `advice`
-// holds it, or one line saying why it is not a result. A name that is no
-// module's goes to `err` with kExitFailure.
-int ExplainAdvice(const TemBase& base, const AdviseRequest& request, const Advice& advice,
-                  std::ostream& out, std::ostream& err);
+// --why on a base derived at `thot` (K): the row of module `request.why`
+// when `advice` holds it, or one line saying why it is not a result. A name
+// that is no module's goes to `err` with kExitFailure.
+int ExplainAdvice(const TemBase& base, double thot, const AdviseRequest& request,
+                  const Advice& advice, std::ostream& out, std::ostream& err);
 
 }  // namespace vantiq

@@ -6,13 +6,14 @@
 #include <vector>
 
 #include "core/base/tem_base.h"
+#include "core/model/hot_side.h"
 
 namespace vantiq {
 
 // The options every command shares.
 struct GlobalOptions {
-    std::string basePath;                 // empty: looked for where the window program looks
-    double thot = TemBase::kDefaultThot;  // K
+    std::string basePath;        // empty: looked for where the window program looks
+    double thot = kDefaultThot;  // K
 };
 
 // The arguments sorted by the tool's syntax (see CliSyntax).

@@ -17,8 +17,8 @@ namespace vantiq {
 // The common course of the commands that draw one module into a file: read
 // the request (`read` returns a usage error or empty), load the catalogue with
 // `request.module` found, start the Qt application drawing needs, and let
-// `write(base, module, request)` produce `request.output` for that module
-// (false when the file cannot be written).
+// `write(base, module, thot, request)` produce `request.output` for that
+// module at the options' hot side (false when the file cannot be written).
 template <typename Request, typename Read, typename Write>
 int RunDrawingCommand(const ParsedArgs& args, std::ostream& err, Read read, Write write) {
     Request request;
@@ -33,7 +33,7 @@ int RunDrawingCommand(const ParsedArgs& args, std::ostream& err, Read read, Writ
         return kExitFailure;
     }
     EnsureGuiApplication();
-    if (!write(base, *module, request)) {
+    if (!write(base, *module, args.global.thot, request)) {
         err << "vantiq-cli: cannot write " << EscapeControls(request.output) << "\n";
         return kExitFailure;
     }

@@ -19,8 +19,7 @@ bool OpenAndLoad(const GlobalOptions& options, TemBase& base, std::ostream& err)
         err << kBaseErrorCaption << " " << found.error().message << "\n";
         return false;
     }
-    base.thot = options.thot;
-    const Result<LoadReport> loaded = LoadBase(base);
+    const Result<LoadReport> loaded = LoadBase(base, options.thot);
     if (!loaded.ok()) {
         err << kBaseErrorCaption << " " << loaded.error().message << "\n";
         return false;

@@ -45,8 +45,8 @@ std::string ReadRequest(const ParsedArgs& args, PrintRequest& request) {
     return {};
 }
 
-PageContent SelectedContent(const TemBase& base, std::int32_t module) {
-    return *SelectedPageContent(base, module, LoadStoredColors().value_or(ColorSettings{}),
+PageContent SelectedContent(const TemBase& base, std::int32_t module, double thot) {
+    return *SelectedPageContent(base, module, thot, LoadStoredColors().value_or(ColorSettings{}),
                                 LoadModulePicture(base, module));
 }
 
@@ -55,9 +55,9 @@ PageContent SelectedContent(const TemBase& base, std::int32_t module) {
 int RunPrintCommand(const ParsedArgs& args, std::ostream&, std::ostream& err) {
     return RunDrawingCommand<PrintRequest>(
         args, err, ReadRequest,
-        [](const TemBase& base, std::int32_t module, const PrintRequest& request) {
+        [](const TemBase& base, std::int32_t module, double thot, const PrintRequest& request) {
             return WritePagePdf(QString::fromStdString(request.output), request.kind,
-                                SelectedContent(base, module), request.dpi);
+                                SelectedContent(base, module, thot), request.dpi);
         });
 }
 

@@ -51,7 +51,8 @@ std::string ReadRequest(const ParsedArgs& args, RenderRequest& request) {
     return {};
 }
 
-QImage ComposeView(const TemBase& base, std::int32_t module, const RenderRequest& request) {
+QImage ComposeView(const TemBase& base, std::int32_t module, double thot,
+                   const RenderRequest& request) {
     QImage image(request.size, QImage::Format_RGB32);
     image.fill(QGuiApplication::palette().color(QPalette::Window));
     QPainter painter(&image);
@@ -59,7 +60,7 @@ QImage ComposeView(const TemBase& base, std::int32_t module, const RenderRequest
     const int h = request.size.height();
     if (request.graph) {
         DrawViewCross(painter, w, h);
-        DrawModuleGraphs(painter, ViewQuadrants(w, h), *RecordAt(base, module), base.thot,
+        DrawModuleGraphs(painter, ViewQuadrants(w, h), *RecordAt(base, module), thot,
                          LoadStoredColors().value_or(ColorSettings{}), kScreenGraphStyle);
     } else {
         DrawDatasheetPicture(painter, LoadModulePicture(base, module), w, h);
@@ -72,8 +73,8 @@ QImage ComposeView(const TemBase& base, std::int32_t module, const RenderRequest
 int RunRenderCommand(const ParsedArgs& args, std::ostream& /*out*/, std::ostream& err) {
     return RunDrawingCommand<RenderRequest>(
         args, err, ReadRequest,
-        [](const TemBase& base, std::int32_t module, const RenderRequest& request) {
-            return ComposeView(base, module, request)
+        [](const TemBase& base, std::int32_t module, double thot, const RenderRequest& request) {
+            return ComposeView(base, module, thot, request)
                 .save(QString::fromStdString(request.output), "PNG");
         });
 }

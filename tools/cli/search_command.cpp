@@ -28,7 +28,8 @@ int RunSearchCommand(const ParsedArgs& args, std::ostream& out, std::ostream& er
     }
     err << CriteriaTextUtf8(request.criteria);
     ResultList list;
-    if (!ListSearchResult(base, request.criteria, request.key, request.order, list)) {
+    if (!ListSearchResult(base, args.global.thot, request.criteria, request.key, request.order,
+                          list)) {
         err << kNoMatch << "\n";
     }
     WriteListCsv(base, list, out);

@@ -2,13 +2,13 @@
 
 #include <cmath>
 
-#include "core/base/tem_base.h"
+#include "core/model/hot_side.h"
 
 namespace vantiq {
 namespace {
 
 std::optional<AdviceFault> CheckSink(const HeatSink& sink) {
-    if (!(sink.ambient >= TemBase::kMinThot && sink.ambient <= TemBase::kMaxThot)) {
+    if (!(sink.ambient >= kMinThot && sink.ambient <= kMaxThot)) {
         return AdviceFault{AdviceInput::Ambient,
                            "The ambient temperature must be from -50 to 100 \u00B0C."};
     }

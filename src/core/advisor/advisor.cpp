@@ -20,7 +20,8 @@ std::optional<Exclusion> CandidateExclusion(const TemRecord& record, const Advic
     return std::nullopt;
 }
 
-Advice RunAdvisor(const TemBase& base, const AdviceRequest& request, AdviceOrder order) {
+Advice RunAdvisor(const TemBase& base, double thot, const AdviceRequest& request,
+                  AdviceOrder order) {
     if (!(request.criteria.requiredQ > 0.0)) {
         return {};
     }
@@ -29,7 +30,7 @@ Advice RunAdvisor(const TemBase& base, const AdviceRequest& request, AdviceOrder
     ParallelFor(base.records.size(), [&](std::size_t i) {
         const TemRecord& record = base.records[i];
         if (!CandidateExclusion(record, request)) {
-            slots[i] = AdviseModule(record, static_cast<std::uint32_t>(i), base.thot, request);
+            slots[i] = AdviseModule(record, static_cast<std::uint32_t>(i), thot, request);
         }
     });
     Advice advice;

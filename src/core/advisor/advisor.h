@@ -38,8 +38,10 @@ enum class Exclusion {
 // within the search's dimension and name tests; nullopt when it is.
 std::optional<Exclusion> CandidateExclusion(const TemRecord& record, const AdviceRequest& request);
 
-// Runs `request` over every candidate of `base` on all cores. The request's
-// Q must be positive; an unusable request simply finds nothing.
-Advice RunAdvisor(const TemBase& base, const AdviceRequest& request, AdviceOrder order = {});
+// Runs `request` over every candidate of `base`, whose records were derived
+// at hot side `thot` (K), on all cores. The request's Q must be positive; an
+// unusable request simply finds nothing.
+Advice RunAdvisor(const TemBase& base, double thot, const AdviceRequest& request,
+                  AdviceOrder order = {});
 
 }  // namespace vantiq

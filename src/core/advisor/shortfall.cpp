@@ -21,8 +21,9 @@ double Overshoot(const OperatingPoint& p, const SearchCriteria& c) {
     return share > 0.0 ? share : p.power;
 }
 
-std::vector<OperatingPoint> Closest(const TemBase& base, const AdviceRequest& request) {
-    std::vector<OperatingPoint> points = RunAdvisor(base, UnlimitedSupply(request)).points;
+std::vector<OperatingPoint> Closest(const TemBase& base, double thot,
+                                    const AdviceRequest& request) {
+    std::vector<OperatingPoint> points = RunAdvisor(base, thot, UnlimitedSupply(request)).points;
     const auto nearer = [&c = request.criteria](const OperatingPoint& a, const OperatingPoint& b) {
         return Overshoot(a, c) < Overshoot(b, c);
     };
@@ -33,12 +34,12 @@ std::vector<OperatingPoint> Closest(const TemBase& base, const AdviceRequest& re
     return points;
 }
 
-std::optional<OperatingPoint> Fewest(const TemBase& base, AdviceRequest request) {
+std::optional<OperatingPoint> Fewest(const TemBase& base, double thot, AdviceRequest request) {
     request.modules = AdviceRequest::kFewestModules;
     std::optional<OperatingPoint> best;
     for (const Wiring wiring : {Wiring::Series, Wiring::Parallel}) {
         request.wiring = wiring;
-        for (const OperatingPoint& p : RunAdvisor(base, request).points) {
+        for (const OperatingPoint& p : RunAdvisor(base, thot, request).points) {
             if (!best || p.modules < best->modules ||
                 (p.modules == best->modules && p.power < best->power)) {
                 best = p;
@@ -48,8 +49,9 @@ std::optional<OperatingPoint> Fewest(const TemBase& base, AdviceRequest request)
     return best;
 }
 
-void FindStrongest(const TemBase& base, const AdviceRequest& request, Shortfall& shortfall) {
-    const AskedSides sides = AskedSidesOf(request, base.thot);
+void FindStrongest(const TemBase& base, double thot, const AdviceRequest& request,
+                   Shortfall& shortfall) {
+    const AskedSides sides = AskedSidesOf(request, thot);
     std::vector<double> peaks(base.records.size(), 0.0);
     std::vector<char> candidate(base.records.size(), 0);
     ParallelFor(base.records.size(), [&](std::size_t i) {
@@ -88,14 +90,14 @@ AdviceRequest UnlimitedSupply(const AdviceRequest& request) {
     return unlimited;
 }
 
-Shortfall FindShortfall(const TemBase& base, const AdviceRequest& request) {
+Shortfall FindShortfall(const TemBase& base, double thot, const AdviceRequest& request) {
     Shortfall shortfall;
     if (!(request.criteria.requiredQ > 0.0)) {
         return shortfall;
     }
-    shortfall.closest = Closest(base, request);
-    shortfall.fewest = Fewest(base, request);
-    FindStrongest(base, request, shortfall);
+    shortfall.closest = Closest(base, thot, request);
+    shortfall.fewest = Fewest(base, thot, request);
+    FindStrongest(base, thot, request, shortfall);
     return shortfall;
 }
 

@@ -46,10 +46,10 @@ struct Shortfall {
     bool needsTwoStages = false;
 };
 
-// Works out the shortfall of `request` over `base` at its hot side. The
+// Works out the shortfall of `request` over `base`, derived at `thot`. The
 // request's Q must be positive; a request without candidates gives an
 // empty answer.
-Shortfall FindShortfall(const TemBase& base, const AdviceRequest& request);
+Shortfall FindShortfall(const TemBase& base, double thot, const AdviceRequest& request);
 
 // `request` without its supply limits, for one module: what a module needs
 // rather than what the supply allows.

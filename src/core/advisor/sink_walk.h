@@ -6,6 +6,7 @@
 
 #include "core/advisor/advice_request.h"
 #include "core/base/tem_base.h"
+#include "core/model/hot_side.h"
 
 namespace vantiq {
 
@@ -132,7 +133,7 @@ public:
     explicit GridWalk(const Pump& pump) : pump_(pump) {}
 
     SinkSettled<Point> Run() {
-        for (int k = 0; pump_.StepAt(k) <= TemBase::kMaxThot;) {
+        for (int k = 0; pump_.StepAt(k) <= kMaxThot;) {
             const Probe<Point> probe = pump_.At(pump_.StepAt(k));
             if (leapt_ && (!probe.point || probe.Held())) {
                 k = below_ + 1;

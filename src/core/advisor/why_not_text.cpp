@@ -70,18 +70,18 @@ std::string TwoStagesLine(const AdviceRequest& q, double thot) {
 
 // The figures behind a rejection of module `index`: what it needs of the
 // supply, or the most it pumps where the load is asked.
-std::string RejectionFigures(const TemBase& base, const AdviceRequest& q, std::uint32_t index,
-                             Rejection reason) {
+std::string RejectionFigures(const TemBase& base, double thot, const AdviceRequest& q,
+                             std::uint32_t index, Rejection reason) {
     const TemRecord& record = base.records.at(index);
     if (reason == Rejection::VoltageTooLow || reason == Rejection::CurrentTooLow) {
         AdviceRequest unlimited = UnlimitedSupply(q);
         unlimited.modules = q.modules;
-        if (const auto p = AdviseModule(record, index, base.thot, unlimited).point) {
+        if (const auto p = AdviseModule(record, index, thot, unlimited).point) {
             return WithSupply(": " + NeedPhrase(*p), q.criteria);
         }
     }
     if (reason == Rejection::CannotPump) {
-        const double peak = PeakHeat(record, AskedSidesOf(q, base.thot));
+        const double peak = PeakHeat(record, AskedSidesOf(q, thot));
         const char* where = q.sink ? " even with its hot side at the ambient" : " there";
         // A module that holds no difference there is told by the one-stage limit.
         return peak > 0.0 ? Format(": it pumps at most %.1f W", peak) + where : std::string();
@@ -118,7 +118,7 @@ std::string SupplyGivesPhrase(const SearchCriteria& c) {
            (amps ? Format("%.1f A", c.supplyCurrent) : std::string());
 }
 
-std::string ShortfallText(const TemBase& base, const AdviceRequest& request,
+std::string ShortfallText(const TemBase& base, double thot, const AdviceRequest& request,
                           const Shortfall& shortfall) {
     if (!shortfall.strongest) {
         return {};
@@ -126,7 +126,7 @@ std::string ShortfallText(const TemBase& base, const AdviceRequest& request,
     if (shortfall.needsTwoStages) {
         // At a fixed hot side the rejection summary already says so, with
         // the deepest difference reached.
-        return request.sink ? TwoStagesLine(request, base.thot) : std::string();
+        return request.sink ? TwoStagesLine(request, thot) : std::string();
     }
     std::string text = ClosestLines(base, request, shortfall);
     if (shortfall.closest.empty()) {
@@ -137,14 +137,15 @@ std::string ShortfallText(const TemBase& base, const AdviceRequest& request,
     return text + FewestLine(base, request, shortfall);
 }
 
-std::string WhyNotText(const TemBase& base, const AdviceRequest& request, std::uint32_t index) {
+std::string WhyNotText(const TemBase& base, double thot, const AdviceRequest& request,
+                       std::uint32_t index) {
     const TemRecord& record = base.records.at(index);
     if (const auto exclusion = CandidateExclusion(record, request)) {
         return ExclusionText(*exclusion, record, request);
     }
-    const Rejection reason = AdviseModule(record, index, base.thot, request).rejection;
+    const Rejection reason = AdviseModule(record, index, thot, request).rejection;
     return "it " + RejectionPhrase(request, reason, false) +
-           RejectionFigures(base, request, index, reason);
+           RejectionFigures(base, thot, request, index, reason);
 }
 
 }  // namespace vantiq

@@ -19,14 +19,15 @@ std::string SupplyGivesPhrase(const SearchCriteria& criteria);
 // single module holds the difference, that a two-stage stack is needed (at
 // a fixed hot side RejectionSummary says that). Names have their control
 // characters escaped. Empty for an empty shortfall.
-std::string ShortfallText(const TemBase& base, const AdviceRequest& request,
+std::string ShortfallText(const TemBase& base, double thot, const AdviceRequest& request,
                           const Shortfall& shortfall);
 
-// Why module `index` of `base` (at its hot side) carries no operating point
+// Why module `index` of `base` (derived at `thot`) carries no operating point
 // for `request`, after "NAME is not a result: ", in UTF-8: its exclusion
 // or its rejection, with the figures that show by how much ("it needs more
 // than 12.0 V: 13.1 V at 3.20 A, 42.0 W; the supply gives 12.0 V and
 // 6.0 A"). Meant for a module that is no result.
-std::string WhyNotText(const TemBase& base, const AdviceRequest& request, std::uint32_t index);
+std::string WhyNotText(const TemBase& base, double thot, const AdviceRequest& request,
+                       std::uint32_t index);
 
 }  // namespace vantiq

@@ -9,17 +9,12 @@
 
 namespace vantiq {
 
-// The loaded catalogue: the open file and its module records derived at
-// `thot`. Which module the user looks at is the session's, not the
-// catalogue's. One instance serves the whole run.
+// The loaded catalogue: the open file and its module records, derived at the
+// hot side the session chose. That hot side and the module the user looks at
+// are the session's, not the catalogue's. One instance serves the whole run.
 struct TemBase {
-    static constexpr double kDefaultThot = 298.0;
-    static constexpr double kMinThot = 223.0;
-    static constexpr double kMaxThot = 373.0;
-
     bool isOpen = false;
     std::uint32_t count = 0;
-    double thot = kDefaultThot;  // hot-side temperature, K
     std::vector<TemRecord> records;
     BaseFile file;
 

@@ -33,7 +33,7 @@ std::string CountLine(std::uint32_t count) {
     return line;
 }
 
-Result<LoadReport> LoadBase(TemBase& base, LoadProgress* progress) {
+Result<LoadReport> LoadBase(TemBase& base, double thot, LoadProgress* progress) {
     LoadReport report;
     if (!base.isOpen) {
         return report;
@@ -46,7 +46,7 @@ Result<LoadReport> LoadBase(TemBase& base, LoadProgress* progress) {
             return read.error();
         }
     }
-    DeriveRecords(base.records, base.thot, progress);
+    DeriveRecords(base.records, thot, progress);
     for (std::uint32_t i = 0; i < base.count; ++i) {
         if (!base.records[i].rated.derivable) {
             report.underivable.push_back(i);

@@ -30,14 +30,14 @@ struct LoadReport {
     std::vector<std::uint32_t> underivable;
 };
 
-// Derives every record of the open base at `base.thot`, on all cores; each
+// Derives every record of the open base at hot side `thot` (K), on all cores; each
 // record is derived from its file fields alone, so the result is that of a
 // derivation in base order, and `progress` is called on the calling thread
 // only. The first load reads the records (`ReadRecords`); a base whose
 // records are in place (a change of hot side) derives them again where they
 // are, without reading the file. On a read failure the records stay as they
 // were. Does nothing on a base that is not open (and reports nothing).
-Result<LoadReport> LoadBase(TemBase& base, LoadProgress* progress = nullptr);
+Result<LoadReport> LoadBase(TemBase& base, double thot, LoadProgress* progress = nullptr);
 
 // The message naming the modules that could not be derived, as UTF-8 with
 // control characters escaped: first the entries that describe no physical

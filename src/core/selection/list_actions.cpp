@@ -4,9 +4,10 @@
 
 namespace vantiq {
 
-std::optional<std::int32_t> ListSearchResult(const TemBase& base, const SearchCriteria& criteria,
-                                             SortKey key, SortOrder order, ResultList& list) {
-    list.Fill(base, RunSearch(base, criteria));
+std::optional<std::int32_t> ListSearchResult(const TemBase& base, double thot,
+                                             const SearchCriteria& criteria, SortKey key,
+                                             SortOrder order, ResultList& list) {
+    list.Fill(base, RunSearch(base, thot, criteria));
     return list.Sort(base, key, order);
 }
 

@@ -10,12 +10,14 @@
 
 namespace vantiq {
 
-// "Search": fills `list` with the modules that meet `criteria`, sorts it by
+// "Search": fills `list` with the modules of `base`, derived at `thot` (K),
+// that meet `criteria`, sorts it by
 // `key` in `order` and marks row 0. Returns the module row 0 selects; when
 // nothing matches, the list is left empty and the answer is nullopt: the
 // module selected before, the one the view still shows, stays selected.
-std::optional<std::int32_t> ListSearchResult(const TemBase& base, const SearchCriteria& criteria,
-                                             SortKey key, SortOrder order, ResultList& list);
+std::optional<std::int32_t> ListSearchResult(const TemBase& base, double thot,
+                                             const SearchCriteria& criteria, SortKey key,
+                                             SortOrder order, ResultList& list);
 
 // "Show all": fills `list` with every module that can be listed, sorts it and
 // marks row 0. Returns the module row 0 selects, or nullopt for an empty

@@ -18,7 +18,7 @@ bool CatalogueSession::LoadRecords(QWidget* parent) {
     loading_ = true;
     const Result<LoadReport> result = [this, parent] {
         LoadProgressDialog progress(parent);
-        return LoadBase(base_, &progress);
+        return LoadBase(base_, thot_, &progress);
     }();
     loading_ = false;
     if (!result.ok()) {
@@ -40,7 +40,6 @@ bool CatalogueSession::OpenInstead(const std::string& path, QWidget* parent) {
         return false;
     }
     TemBase fresh;
-    fresh.thot = base_.thot;
     const Result<std::string> found = OpenFirstBase(fresh, {{path}});
     if (!found.ok()) {
         ShowErrorBox(parent, CatalogueErrorCaption(), found.error());
@@ -49,6 +48,7 @@ bool CatalogueSession::OpenInstead(const std::string& path, QWidget* parent) {
     // The new catalogue is loaded beside the one in use, which therefore
     // stays whole when the load fails.
     CatalogueSession trial(fresh);
+    trial.thot_ = thot_;
     loading_ = true;
     const bool loaded = trial.LoadRecords(parent);
     loading_ = false;
@@ -66,12 +66,12 @@ bool CatalogueSession::ReloadAt(double kelvin, QWidget* parent) {
     if (loading_) {
         return false;
     }
-    const double previous = base_.thot;
-    base_.thot = kelvin;
+    const double previous = thot_;
+    thot_ = kelvin;
     // A failed load keeps the records derived at the previous temperature,
     // so the temperature goes back with them.
     if (!LoadRecords(parent)) {
-        base_.thot = previous;
+        thot_ = previous;
         return false;
     }
     return true;

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/base/tem_base.h"
+#include "core/model/hot_side.h"
 #include "gui/panel/record_source.h"
 
 namespace vantiq {
@@ -37,6 +38,7 @@ public:
     // Number of loads run so far, failed ones included.
     int LoadCount() const { return loads_; }
 
+    double Thot() const override { return thot_; }
     std::int32_t SelectedModule() const override { return selected_; }
     void SelectModule(std::int32_t module) override { selected_ = module; }
     // The selected module's record; nullptr when none (or none loaded) is.
@@ -47,6 +49,7 @@ private:
     std::vector<std::uint32_t> named_;
     int loads_ = 0;
     bool loading_ = false;
+    double thot_ = kDefaultThot;
     // A fresh catalogue shows its first module until a list selects another.
     std::int32_t selected_ = 0;
 };

@@ -174,7 +174,7 @@ void CMainFrame::OnTemSelected() {
         compare_->ShowRows(ComparisonTable(base_, panel_->Compared()));
     }
     CChildView* view = view_;
-    view->SetModule(catalogue_.SelectedModule(), base_.thot);
+    view->SetModule(catalogue_.SelectedModule(), catalogue_.Thot());
     const DisplayMode mode = viewMode_;
     QMetaObject::invokeMethod(
         view, [view, mode] { view->OnUpdateView(mode); }, Qt::QueuedConnection);
@@ -182,7 +182,7 @@ void CMainFrame::OnTemSelected() {
 
 void CMainFrame::ShowListStatus() {
     listStatus_->setText(
-        QStringLiteral("%1 · %2").arg(panel_->ListsSummary(), HotSideText(base_.thot)));
+        QStringLiteral("%1 · %2").arg(panel_->ListsSummary(), HotSideText(catalogue_.Thot())));
 }
 
 void CMainFrame::OnViewMode(DisplayMode mode) {

@@ -7,9 +7,9 @@ namespace vantiq {
 
 PagePrinting::PagePrinting(CMainFrame& frame, const TemBase& base)
     : QObject(&frame), dialogs_(&frame), commands_(dialogs_, [&frame, &base] {
-          return SelectedPageContent(base, frame.Catalogue().SelectedModule(), frame.Colors(),
-                                     frame.View()->Picture(), frame.View()->Point(),
-                                     frame.View()->PointsAlongside());
+          return SelectedPageContent(
+              base, frame.Catalogue().SelectedModule(), frame.Catalogue().Thot(), frame.Colors(),
+              frame.View()->Picture(), frame.View()->Point(), frame.View()->PointsAlongside());
       }) {
     connect(&frame, &CMainFrame::PrintRequested, this, &PagePrinting::Run);
 }

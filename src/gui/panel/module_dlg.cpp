@@ -116,7 +116,7 @@ void CModuleDlg::AddShortcuts() {
 }
 
 bool CModuleDlg::Initialise() {
-    page1_->SetThot(base_.thot);
+    page1_->SetThot(records_.Thot());
     if (!records_.LoadRecords(this)) {
         return false;
     }
@@ -169,8 +169,8 @@ void CModuleDlg::RunSearch() {
     criteriaText_ = CriteriaText(criteria_);
     ExchangeOut();
     const std::optional<std::int32_t> found =
-        ListSearchResult(base_, criteria_, Key(), Order(), list_);
-    listThot_ = base_.thot;
+        ListSearchResult(base_, records_.Thot(), criteria_, Key(), Order(), list_);
+    listThot_ = records_.Thot();
     ShowModulesTab();
     if (found) {
         records_.SelectModule(*found);
@@ -185,7 +185,8 @@ void CModuleDlg::ReportNothingFound() {
     // current; the operating points may still find some that carry the load
     // below it, and the user is told so rather than left with "none".
     const AdviceRequest request = SearchAdviceRequest();
-    const Advice advice = CheckAdviceRequest(request) ? Advice{} : RunAdvisor(base_, request);
+    const Advice advice =
+        CheckAdviceRequest(request) ? Advice{} : RunAdvisor(base_, records_.Thot(), request);
     QMessageBox box(QMessageBox::Information, QStringLiteral("Vantiq"),
                     QStringLiteral("There is no TEM found that meets requested requirements"),
                     QMessageBox::Ok, this);
@@ -265,7 +266,7 @@ void CModuleDlg::ShowList() {
     }
     view->ShowMark(list_.Mark());
     EnableDirection();
-    const bool stale = listThot_ && *listThot_ != base_.thot;
+    const bool stale = listThot_ && *listThot_ != records_.Thot();
     ui_->listTabs->setTabText(ui_->listTabs->indexOf(ui_->modulesTab),
                               stale ? QStringLiteral("&Modules (%1)").arg(HotSideText(*listThot_))
                                     : QStringLiteral("&Modules"));
@@ -278,7 +279,7 @@ QString CModuleDlg::ListsSummary() const {
     // another one says which, so its rows are not read as this one's.
     QString text = listThot_ ? QStringLiteral("%1 modules found").arg(rows)
                              : QStringLiteral("%1 modules listed").arg(rows);
-    if (listThot_ && *listThot_ != base_.thot) {
+    if (listThot_ && *listThot_ != records_.Thot()) {
         text += QStringLiteral(" at %1, before the hot side changed: search again")
                     .arg(HotSideText(*listThot_));
     }
@@ -356,7 +357,7 @@ void CModuleDlg::Step(int delta) {
 
 void CModuleDlg::ChangeThot(double kelvin) {
     if (!records_.ReloadAt(kelvin, this)) {
-        page1_->SetThot(base_.thot);
+        page1_->SetThot(records_.Thot());
         return;
     }
     // The values, and with them the order of a sort by value, belong to the
@@ -379,7 +380,7 @@ void CModuleDlg::ChangeThot(double kelvin) {
     // worked out again at the new one.
     if (advised_) {
         const AdviceRequest request = *advised_;
-        ShowAdvice(request, RunAdvisor(base_, request));
+        ShowAdvice(request, RunAdvisor(base_, records_.Thot(), request));
     } else if (stacked_) {
         const StackRequest request = *stacked_;
         ShowStacks(request.advice, request.currents);
@@ -411,7 +412,7 @@ void CModuleDlg::ShowOperatingPoints() {
         ShowStacks(request, *currents);
         return;
     }
-    ShowAdvice(request, RunAdvisor(base_, request));
+    ShowAdvice(request, RunAdvisor(base_, records_.Thot(), request));
     ui_->listTabs->setCurrentWidget(ui_->pointsTab);
 }
 
@@ -419,14 +420,15 @@ void CModuleDlg::ShowAdvice(const AdviceRequest& request, const Advice& advice) 
     // A point chosen from an earlier run belongs to that run's list.
     emit PointChosen(std::nullopt);
     emit TemSelected();
-    criteriaText_ = Utf8ToCp1251(AdviceCriteriaText(request, advice, base_.thot)).value_or("");
+    criteriaText_ = Utf8ToCp1251(AdviceCriteriaText(request, advice, records_.Thot())).value_or("");
     ShowCriteriaText();
     ShowPoints(advice.points, request);
     if (advice.points.empty()) {
         // What would work instead, with its figures, where the list is.
         const std::string summary = RejectionSummary(request, advice);
         const std::string text = (summary.empty() ? std::string() : summary + ".\r\n") +
-                                 ShortfallText(base_, request, FindShortfall(base_, request));
+                                 ShortfallText(base_, records_.Thot(), request,
+                                               FindShortfall(base_, records_.Thot(), request));
         ShowWhy(QString::fromStdString(text));
     }
 }
@@ -462,7 +464,8 @@ void CModuleDlg::ExplainSelected() {
     ShowWhy(listed ? QString()
                    : QStringLiteral("%1 is not a result: %2")
                          .arg(DisplayName(base_.records.at(index)),
-                              QString::fromStdString(WhyNotText(base_, *advised_, index))));
+                              QString::fromStdString(
+                                  WhyNotText(base_, records_.Thot(), *advised_, index))));
 }
 
 void CModuleDlg::ShowStacks(const AdviceRequest& request, StageCurrents currents) {
@@ -472,11 +475,12 @@ void CModuleDlg::ShowStacks(const AdviceRequest& request, StageCurrents currents
     ShowPoints({}, std::nullopt);
     emit PointChosen(std::nullopt);
     emit TemSelected();
-    StackAdvice advice = FindStacks(base_, base_.thot, stacks);
+    StackAdvice advice = FindStacks(base_, records_.Thot(), stacks);
     SortStacks(base_, advice.stacks, {});
-    std::string text = AdviceCriteriaText(request, RunAdvisor(base_, request), base_.thot);
+    std::string text =
+        AdviceCriteriaText(request, RunAdvisor(base_, records_.Thot(), request), records_.Thot());
     const std::size_t n = advice.stacks.size();
-    text += n == 0 ? NoStackText(base_, base_.thot, stacks) + ".\r\n"
+    text += n == 0 ? NoStackText(base_, records_.Thot(), stacks) + ".\r\n"
                    : "Two stages: " + std::to_string(n) +
                          (n == 1 ? " stack carries" : " stacks carry") + " the load.\r\n";
     criteriaText_ = Utf8ToCp1251(text).value_or("");

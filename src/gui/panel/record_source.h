@@ -7,7 +7,7 @@ class QWidget;
 namespace vantiq {
 
 // What the selection panel asks of the catalogue it lists: the records
-// derived at the base's hot side, the same records at another hot side, and
+// derived at the session's hot side, the same records at another hot side, and
 // the module the user looks at. The application's catalogue session answers
 // and holds that state; the panel never opens, reads or reports on the
 // catalogue file itself.
@@ -15,15 +15,18 @@ class RecordSource {
 public:
     virtual ~RecordSource() = default;
 
-    // Reads and derives every record at the base's hot side, showing progress
+    // Reads and derives every record at the session's hot side, showing progress
     // over `parent`. False when the load failed; the failure has been reported
     // and the records are as they were.
     virtual bool LoadRecords(QWidget* parent) = 0;
 
     // The same at hot side `kelvin`. True when the records now belong to
     // `kelvin`; on a failed load, or while another load runs, the records and
-    // the base's hot side stay as they were and the answer is false.
+    // the session's hot side stay as they were and the answer is false.
     virtual bool ReloadAt(double kelvin, QWidget* parent) = 0;
+
+    // The hot side (K) the records are derived at.
+    virtual double Thot() const = 0;
 
     // The selected module: a record index, -1 for none.
     virtual std::int32_t SelectedModule() const = 0;

@@ -1,12 +1,12 @@
 #include "gui/panel/thot_spin_box.h"
 
-#include "core/base/tem_base.h"
 #include "core/model/celsius.h"
+#include "core/model/hot_side.h"
 
 namespace vantiq {
 
 ThotSpinBox::ThotSpinBox(QWidget* parent) : QSpinBox(parent) {
-    setRange(static_cast<int>(TemBase::kMinThot), static_cast<int>(TemBase::kMaxThot));
+    setRange(static_cast<int>(kMinThot), static_cast<int>(kMaxThot));
     setSingleStep(1);
     setWrapping(false);
     setAlignment(Qt::AlignRight);

@@ -9,6 +9,7 @@
 #include "core/advisor/comparison.h"
 #include "core/advisor/operating_point.h"
 #include "core/base/tem_base.h"
+#include "core/model/hot_side.h"
 #include "gui/view/view_modes.h"
 #include "render/colors/color_settings.h"
 #include "render/pages/graphs_page.h"
@@ -97,7 +98,7 @@ private:
     DisplayMode mode_ = DisplayMode::None;
     std::optional<OperatingPoint> point_;
     std::int32_t module_ = -1;
-    double thot_ = TemBase::kDefaultThot;
+    double thot_ = kDefaultThot;
 };
 
 }  // namespace vantiq

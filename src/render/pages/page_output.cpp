@@ -18,7 +18,8 @@ constexpr double kPdfMarginMm = 5.0;
 }  // namespace
 
 std::optional<PageContent> SelectedPageContent(const TemBase& base, std::int32_t selected,
-                                               const ColorSettings& colors, const QImage& picture,
+                                               double thot, const ColorSettings& colors,
+                                               const QImage& picture,
                                                const std::optional<OperatingPoint>& point,
                                                std::span<const OperatingPoint> alongside) {
     const TemRecord* record = RecordAt(base, selected);
@@ -27,7 +28,7 @@ std::optional<PageContent> SelectedPageContent(const TemBase& base, std::int32_t
     }
     const bool ours = point && static_cast<std::int32_t>(point->index) == selected;
     PageContent content{
-        *record, base.thot, colors, picture, ours ? point : std::optional<OperatingPoint>(), {}};
+        *record, thot, colors, picture, ours ? point : std::optional<OperatingPoint>(), {}};
     for (const OperatingPoint& other : ours ? alongside : std::span<const OperatingPoint>()) {
         if (other.index < base.records.size()) {
             content.alongside.push_back({base.records[other.index], other});

@@ -11,6 +11,7 @@
 
 #include "core/advisor/operating_point.h"
 #include "core/base/tem_base.h"
+#include "core/model/hot_side.h"
 #include "render/colors/color_settings.h"
 #include "render/pages/page_painter.h"
 
@@ -23,7 +24,7 @@ enum class PageKind { Datasheet, Graphs };
 // drawn after the base has moved on.
 struct PageContent {
     TemRecord record;
-    double thot = TemBase::kDefaultThot;  // K
+    double thot = kDefaultThot;  // K
     ColorSettings colors;
     QImage picture;                       // the datasheet picture; null when the module has none
     std::optional<OperatingPoint> point;  // the operating point the module was chosen at
@@ -31,12 +32,13 @@ struct PageContent {
     std::vector<PointedModule> alongside;
 };
 
-// The content of module `selected` (a record index, -1 for none), or nullopt
-// when the base holds no such module; no record is read then. `point` is kept
-// when it belongs to that module, and with it the points `alongside` it (of
-// any of the base's modules).
+// The content of module `selected` (a record index, -1 for none) of `base`,
+// derived at `thot` (K), or nullopt when the base holds no such module; no
+// record is read then. `point` is kept when it belongs to that module, and
+// with it the points `alongside` it (of any of the base's modules).
 std::optional<PageContent> SelectedPageContent(const TemBase& base, std::int32_t selected,
-                                               const ColorSettings& colors, const QImage& picture,
+                                               double thot, const ColorSettings& colors,
+                                               const QImage& picture,
                                                const std::optional<OperatingPoint>& point = {},
                                                std::span<const OperatingPoint> alongside = {});
 

@@ -1,4 +1,5 @@
 #include "core/advisor/advisor.h"
+#include "core/model/hot_side.h"
 
 #include <gtest/gtest.h>
 
@@ -19,7 +20,7 @@ const std::vector<TemRecord>& GeneratedRecords() {
     static const std::vector<TemRecord> records = [] {
         auto modules = test::GeneratedModules(300, 13);
         for (auto& r : modules) {
-            DeriveRatedValues(r, TemBase::kDefaultThot);
+            DeriveRatedValues(r, kDefaultThot);
         }
         return modules;
     }();
@@ -115,10 +116,10 @@ TEST(RunAdvisor, CandidatesPassTheSearchsDimensionAndNameTests) {
     limitsOnly.maxWidth = 35.0;
     limitsOnly.maxHeight = 5.0;
     limitsOnly.nameFilter = "GEN-001";
-    const auto searched = RunSearch(base, limitsOnly);
+    const auto searched = RunSearch(base, kDefaultThot, limitsOnly);
     const std::set<std::uint32_t> allowed(searched.begin(), searched.end());
 
-    const Advice advice = RunAdvisor(base, request);
+    const Advice advice = RunAdvisor(base, kDefaultThot, request);
     EXPECT_EQ(advice.candidates, searched.size());
     ASSERT_FALSE(advice.points.empty());
     for (const auto& p : advice.points) {
@@ -142,7 +143,7 @@ TEST(RunAdvisor, OrdersByEveryKeyWithTiesInBaseOrder) {
          {AdviceKey::Power, AdviceKey::Cop, AdviceKey::Current, AdviceKey::Margin, AdviceKey::Name,
           AdviceKey::Modules, AdviceKey::Voltage, AdviceKey::Thot}) {
         for (const bool reversed : {false, true}) {
-            const Advice advice = RunAdvisor(base, request, {key, reversed});
+            const Advice advice = RunAdvisor(base, kDefaultThot, request, {key, reversed});
             ASSERT_GT(advice.points.size(), 100u);
             const auto value = [&](const OperatingPoint& p) -> double {
                 switch (key) {

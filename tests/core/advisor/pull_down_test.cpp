@@ -1,4 +1,5 @@
 #include "core/advisor/pull_down.h"
+#include "core/model/hot_side.h"
 
 #include <gtest/gtest.h>
 
@@ -75,7 +76,7 @@ TEST(PointPullDown, AgreesWithAFineIntegrationOfTheModel) {
         request.wiring = c.wiring;
         request.sink = c.sink;
         request.coldMass = kMass;
-        const Advice advice = RunAdvisor(base, request);
+        const Advice advice = RunAdvisor(base, kDefaultThot, request);
         ASSERT_FALSE(advice.points.empty());
         const auto pullDowns = PointPullDowns(base, request, advice.points);
         ASSERT_EQ(pullDowns.size(), advice.points.size());

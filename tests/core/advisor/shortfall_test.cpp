@@ -1,4 +1,5 @@
 #include "core/advisor/shortfall.h"
+#include "core/model/hot_side.h"
 
 #include <gtest/gtest.h>
 
@@ -18,7 +19,7 @@ TemBase GeneratedBase() {
     TemBase base;
     base.records = test::GeneratedModules(200, 29);
     for (auto& r : base.records) {
-        DeriveRatedValues(r, base.thot);
+        DeriveRatedValues(r, kDefaultThot);
     }
     base.count = static_cast<std::uint32_t>(base.records.size());
     return base;
@@ -34,7 +35,7 @@ AdviceRequest Supplied(double q, double dt, double volts, double amps) {
 }
 
 bool Finds(const TemBase& base, const AdviceRequest& request, std::uint32_t index) {
-    const auto points = RunAdvisor(base, request).points;
+    const auto points = RunAdvisor(base, kDefaultThot, request).points;
     return std::any_of(points.begin(), points.end(),
                        [index](const OperatingPoint& p) { return p.index == index; });
 }
@@ -55,8 +56,8 @@ TEST(FindShortfall, EverySuggestionWorksAndIsTheLeast) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        ASSERT_TRUE(RunAdvisor(base, c.request).points.empty());
-        const Shortfall s = FindShortfall(base, c.request);
+        ASSERT_TRUE(RunAdvisor(base, kDefaultThot, c.request).points.empty());
+        const Shortfall s = FindShortfall(base, kDefaultThot, c.request);
         EXPECT_FALSE(s.needsTwoStages);
         EXPECT_LE(s.closest.size(), Shortfall::kClosest);
         if (!s.closest.empty()) {
@@ -69,7 +70,7 @@ TEST(FindShortfall, EverySuggestionWorksAndIsTheLeast) {
             EXPECT_TRUE(Finds(base, enough, best.index));
             enough.criteria.supplyVoltage *= 1 - 1e-9;
             enough.criteria.supplyCurrent *= 1 - 1e-9;
-            EXPECT_TRUE(RunAdvisor(base, enough).points.empty());
+            EXPECT_TRUE(RunAdvisor(base, kDefaultThot, enough).points.empty());
         }
         ASSERT_TRUE(s.fewest);
         AdviceRequest set = c.request;
@@ -79,7 +80,7 @@ TEST(FindShortfall, EverySuggestionWorksAndIsTheLeast) {
         set.modules -= 1;
         for (const Wiring wiring : {Wiring::Series, Wiring::Parallel}) {
             set.wiring = wiring;
-            EXPECT_TRUE(set.modules == 0 || RunAdvisor(base, set).points.empty());
+            EXPECT_TRUE(set.modules == 0 || RunAdvisor(base, kDefaultThot, set).points.empty());
         }
     }
 }
@@ -95,10 +96,11 @@ TEST(FindShortfall, TwoStagesOnlyBeyondTheLargestDtMax) {
     }
     for (const double dt : {largest - 0.5, largest + 0.5}) {
         const AdviceRequest request = Supplied(0.5, dt, 0.0, 0.0);
-        const Shortfall s = FindShortfall(base, request);
+        const Shortfall s = FindShortfall(base, kDefaultThot, request);
         EXPECT_EQ(s.needsTwoStages, dt > largest) << dt;
         const std::string note =
-            RejectionSummary(request, RunAdvisor(base, request)) + ShortfallText(base, request, s);
+            RejectionSummary(request, RunAdvisor(base, kDefaultThot, request)) +
+            ShortfallText(base, kDefaultThot, request, s);
         const auto first = note.find("a two-stage stack is needed");
         EXPECT_EQ(first != std::string::npos, dt > largest) << note;
         EXPECT_EQ(note.find("a two-stage stack is needed", first + 1), std::string::npos) << note;

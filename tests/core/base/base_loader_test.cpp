@@ -1,4 +1,5 @@
 #include "core/model/base_derivation.h"
+#include "core/model/hot_side.h"
 
 #include <gtest/gtest.h>
 
@@ -67,7 +68,7 @@ TEST_F(BaseLoaderTest, LoadsEveryRecordWithOneStepEach) {
     slim.file.pelletCount = 31;
     ASSERT_TRUE(OpenBase(base_, Catalogue({WorkedExampleModule(), slim})).ok());
     RecordingProgress progress;
-    const auto result = LoadBase(base_, &progress);
+    const auto result = LoadBase(base_, kDefaultThot, &progress);
     ASSERT_TRUE(result.ok());
     EXPECT_EQ(progress.events, (std::vector<int>{-2, 1, 2}));
     ASSERT_EQ(base_.records.size(), 2u);
@@ -79,14 +80,12 @@ TEST_F(BaseLoaderTest, LoadsEveryRecordWithOneStepEach) {
 
 TEST_F(BaseLoaderTest, ReloadAtAnotherHotSideDerivesAgainFromTheFileFields) {
     ASSERT_TRUE(OpenBase(base_, Catalogue({WorkedExampleModule()})).ok());
-    LoadBase(base_);
+    LoadBase(base_, kDefaultThot);
     const TemRecord atStart = base_.records[0];
-    base_.thot = 330.0;
-    LoadBase(base_);
+    LoadBase(base_, 330.0);
     EXPECT_NE(base_.records[0].rated.dtMax, atStart.rated.dtMax);
     EXPECT_EQ(base_.records[0].rated.acResistance, atStart.rated.acResistance);
-    base_.thot = 298.0;
-    LoadBase(base_);
+    LoadBase(base_, 298.0);
     EXPECT_EQ(base_.records[0].rated.imax, atStart.rated.imax)
         << "the rated Imax must not feed the next derivation";
 }
@@ -101,7 +100,7 @@ TEST_F(BaseLoaderTest, ModuleWithoutBalanceIsSkippedNotFatal) {
     ASSERT_TRUE(OpenBase(base_, Catalogue({WorkedExampleModule("A"), leaky, dead, broken,
                                            WorkedExampleModule("B")}))
                     .ok());
-    const auto result = LoadBase(base_);
+    const auto result = LoadBase(base_, kDefaultThot);
     ASSERT_TRUE(result.ok());
     EXPECT_EQ(result->underivable, (std::vector<std::uint32_t>{1, 2, 3}));
     EXPECT_TRUE(base_.records[4].rated.derivable) << "later modules must still be derived";
@@ -143,19 +142,17 @@ std::vector<TemRecord> ManyModules() {
 TEST_F(BaseLoaderTest, ReloadGivesTheRecordsOfAFreshLoadAtThatHotSide) {
     const auto path = Catalogue(ManyModules());
     ASSERT_TRUE(OpenBase(base_, path).ok());
-    ASSERT_TRUE(LoadBase(base_).ok());
+    ASSERT_TRUE(LoadBase(base_, kDefaultThot).ok());
     base_.file = {};
-    base_.thot = 340.0;
     RecordingProgress progress;
-    const auto reloaded = LoadBase(base_, &progress);
+    const auto reloaded = LoadBase(base_, 340.0, &progress);
     ASSERT_TRUE(reloaded.ok());
     EXPECT_EQ(progress.events.size(), 5001u);
     EXPECT_EQ(progress.events.back(), 5000);
 
     TemBase fresh;
-    fresh.thot = 340.0;
     ASSERT_TRUE(OpenBase(fresh, path).ok());
-    const auto loaded = LoadBase(fresh);
+    const auto loaded = LoadBase(fresh, 340.0);
     ASSERT_TRUE(loaded.ok());
     EXPECT_EQ(reloaded->underivable, loaded->underivable);
     ASSERT_EQ(base_.records.size(), fresh.records.size());
@@ -180,9 +177,8 @@ TEST_F(BaseLoaderTest, ParallelLoadEqualsTheReferenceInBaseOrder) {
         modules[i].file.nominalCurrent = 0.0;
     }
     ASSERT_TRUE(OpenBase(base_, Catalogue(modules)).ok());
-    base_.thot = 330.0;
     RecordingProgress progress;
-    const auto result = LoadBase(base_, &progress);
+    const auto result = LoadBase(base_, 330.0, &progress);
     ASSERT_TRUE(result.ok());
     EXPECT_EQ(result->underivable, (std::vector<std::uint32_t>{7, 32, 57, 82, 107}));
     std::vector<int> steps{-120};
@@ -200,7 +196,7 @@ TEST_F(BaseLoaderTest, ParallelLoadEqualsTheReferenceInBaseOrder) {
 TEST(LoadBase, DoesNothingOnAClosedBase) {
     TemBase base;
     RecordingProgress progress;
-    EXPECT_TRUE(LoadBase(base, &progress).ok());
+    EXPECT_TRUE(LoadBase(base, kDefaultThot, &progress).ok());
     EXPECT_TRUE(progress.events.empty());
 }
 

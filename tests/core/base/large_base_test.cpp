@@ -7,6 +7,7 @@
 #include "allocation_meter.h"
 #include "core/base/picture_reader.h"
 #include "core/model/base_derivation.h"
+#include "core/model/hot_side.h"
 #include "load_step_counter.h"
 #include "test_support.h"
 
@@ -49,7 +50,7 @@ TEST_P(LargeBase, LoadsEveryModuleWithProgressInProportionalMemory) {
     LoadStepCounter progress;
     const test::AllocationMeter meter;
     ASSERT_TRUE(OpenBase(base, path).ok());
-    const auto result = LoadBase(base, &progress);
+    const auto result = LoadBase(base, kDefaultThot, &progress);
     const std::size_t peak = meter.PeakBytes();
 
     ASSERT_TRUE(result.ok());
@@ -68,8 +69,7 @@ TEST_P(LargeBase, LoadsEveryModuleWithProgressInProportionalMemory) {
     // A load at another hot side stages the new values beside the records:
     // it must not hold the catalogue a second time.
     const test::AllocationMeter reloadMeter;
-    base.thot = 330.0;
-    ASSERT_TRUE(LoadBase(base).ok());
+    ASSERT_TRUE(LoadBase(base, 330.0).ok());
     EXPECT_LE(reloadMeter.PeakBytes(), base.records.size() * sizeof(TemRecord) / 2);
     EXPECT_EQ(base.FindByName(ModuleName(count - 1)), static_cast<std::int32_t>(count - 1));
 }

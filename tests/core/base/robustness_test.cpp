@@ -9,6 +9,7 @@
 #include "core/base/base_layout.h"
 #include "core/base/picture_reader.h"
 #include "core/model/base_derivation.h"
+#include "core/model/hot_side.h"
 #include "test_support.h"
 
 namespace vantiq {
@@ -39,7 +40,7 @@ Reading Read(const Bytes& bytes) {
     Reading reading;
     const test::AllocationMeter meter;
     reading.open = OpenBase(base, dir.File("Base.tmb"));
-    if (const auto loaded = LoadBase(base); !loaded.ok()) {
+    if (const auto loaded = LoadBase(base, kDefaultThot); !loaded.ok()) {
         reading.load = loaded.error();
     }
     reading.recordsKept = !base.records.empty();
@@ -127,7 +128,7 @@ TEST(DamagedCatalogue, UnphysicalModulesLoadButAreNeverRated) {
     test::WriteBytes(dir.File("Base.tmb"), bytes);
     TemBase base;
     ASSERT_TRUE(OpenBase(base, dir.File("Base.tmb")).ok());
-    const auto result = LoadBase(base);
+    const auto result = LoadBase(base, kDefaultThot);
     ASSERT_TRUE(result.ok());
     EXPECT_EQ(result->underivable, (std::vector<std::uint32_t>{0, 2, 3}));
     EXPECT_TRUE(base.records[1].rated.derivable);

@@ -1,4 +1,5 @@
 #include "core/selection/list_actions.h"
+#include "core/model/hot_side.h"
 
 #include <gtest/gtest.h>
 
@@ -38,7 +39,9 @@ TEST(ListActions, SearchSelectsRowZeroOfTheSortedList) {
     ResultList list;
     SearchCriteria criteria;
     criteria.requiredQ = 3;
-    EXPECT_EQ(ListSearchResult(base, criteria, SortKey::Name, SortOrder::Ascending, list), 0)
+    EXPECT_EQ(
+        ListSearchResult(base, kDefaultThot, criteria, SortKey::Name, SortOrder::Ascending, list),
+        0)
         << "the row names the first record called A";
     EXPECT_EQ(list.Rows(), (Rows{"A", "B"}));
 }
@@ -49,8 +52,9 @@ TEST(ListActions, SearchWithoutMatchKeepsTheModuleShown) {
     ASSERT_EQ(ListAllModules(base, SortKey::Name, SortOrder::Descending, list), 1);
     SearchCriteria criteria;
     criteria.requiredQ = 100;
-    EXPECT_EQ(ListSearchResult(base, criteria, SortKey::Name, SortOrder::Descending, list),
-              std::nullopt)
+    EXPECT_EQ(
+        ListSearchResult(base, kDefaultThot, criteria, SortKey::Name, SortOrder::Descending, list),
+        std::nullopt)
         << "no module is chosen: the one shown stays";
     EXPECT_TRUE(list.empty());
 }

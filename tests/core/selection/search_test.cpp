@@ -1,4 +1,5 @@
 #include "core/selection/search.h"
+#include "core/model/hot_side.h"
 
 #include <gtest/gtest.h>
 
@@ -21,7 +22,8 @@ TEST(Search, WithoutCriteriaListsEveryDerivableModuleInBaseOrder) {
     }
     base.count = 4;
     EXPECT_EQ(ShowAllModules(base), (std::vector<std::uint32_t>{0, 2, 3}));
-    EXPECT_EQ(RunSearch(base, SearchCriteria{}), (std::vector<std::uint32_t>{0, 2, 3}));
+    EXPECT_EQ(RunSearch(base, kDefaultThot, SearchCriteria{}),
+              (std::vector<std::uint32_t>{0, 2, 3}));
 }
 
 // A search whose one passing point of the I = imax heat curve lies less than
@@ -77,14 +79,13 @@ TEST(Search, FindsAModuleWhoseOnlyPassingPointSitsOnARoundingEdge) {
         for (double thot = 223.0; thot <= 373.0; thot += 25.0) {
             for (const EdgeCase& c : EdgeCases(file, thot)) {
                 TemBase base;
-                base.thot = c.thot;
                 base.records = {c.module};
                 base.count = 1;
                 const std::vector<std::uint32_t> listed{0};
-                EXPECT_EQ(RunSearch(base, c.criteria), listed)
+                EXPECT_EQ(RunSearch(base, c.thot, c.criteria), listed)
                     << pellets << " pellets at " << thot << " K, dT " << c.criteria.requiredDT
                     << ", Q " << c.criteria.requiredQ << ", " << c.inside << " K inside";
-                EXPECT_EQ(RunSearchSequential(base, c.criteria), listed);
+                EXPECT_EQ(RunSearchSequential(base, c.thot, c.criteria), listed);
                 ++found;
             }
         }

@@ -128,7 +128,7 @@ TEST(FindStacks, PrunedScanMatchesEveryPairAndEveryStackBalances) {
         }
     }
     AdviceRequest single = RequestFor(cases[0]).advice;
-    EXPECT_TRUE(RunAdvisor(base, single).points.empty());
+    EXPECT_TRUE(RunAdvisor(base, kTh, single).points.empty());
 }
 
 }  // namespace

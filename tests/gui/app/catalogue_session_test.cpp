@@ -65,7 +65,7 @@ TEST_F(CatalogueSessionTest, ASessionNeverWritesTheCatalogueAndReleasesItAtTheEn
     QTest::keyClick(spin, Qt::Key_Up);
     QTest::keyClick(spin, Qt::Key_Up);
     ProcessEvents();
-    ASSERT_EQ(Base().thot, 300.0);
+    ASSERT_EQ(Session().Thot(), 300.0);
     Click("showAllButton");
     app_.reset();
 

@@ -74,7 +74,7 @@ TEST_F(CompareTest, TheComparedModulesStayThroughAReloadAtAnotherHotSide) {
     const std::vector<QString> before = Overlaid();
     Find<QSpinBox>(Frame().Panel(), "thotSpin")->setValue(348);  // 75 °C
     ProcessEvents();
-    EXPECT_EQ(Base().thot, 348.0);
+    EXPECT_EQ(Session().Thot(), 348.0);
     EXPECT_EQ(Overlaid(), before);
     EXPECT_EQ(list_->selectionModel()->selectedRows().size(), 2);
 }

@@ -43,7 +43,7 @@ protected:
     }
     // The names the core's search finds for `criteria`, as the list shows them.
     QStringList Found(const SearchCriteria& criteria) const {
-        const std::vector<std::uint32_t> hits = RunSearch(Base(), criteria);
+        const std::vector<std::uint32_t> hits = RunSearch(Base(), Session().Thot(), criteria);
         const std::set<std::uint32_t> found(hits.begin(), hits.end());
         const TemRecord* first = Base().records.data();
         return NamesDescending(Base(), [&](const TemRecord& r) {

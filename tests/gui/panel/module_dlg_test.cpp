@@ -193,7 +193,7 @@ TEST_F(ModuleDlgTest, TenSpinClicksAt95DegreesEndAt100WithFiveReloads) {
         QTest::keyClick(spin, Qt::Key_Up);
     }
     EXPECT_EQ(spin->text(), "100");
-    EXPECT_EQ(Base().thot, 373.0);
+    EXPECT_EQ(Session().Thot(), 373.0);
     EXPECT_EQ(Frame().Catalogue().LoadCount(), loads + 5);
     EXPECT_NE(Base().records[0].rated.qmax, qmaxBefore);
 }
@@ -223,7 +223,7 @@ TEST_F(ModuleDlgTest, AReloadRefreshesTheValueColumnAndTheGraphsOfTheModuleShown
     CChildView fresh(Base(), Frame().Colors());
     fresh.resize(Frame().View()->size());
     fresh.show();
-    fresh.SetModule(Session().SelectedModule(), Base().thot);
+    fresh.SetModule(Session().SelectedModule(), Session().Thot());
     fresh.OnUpdateView(DisplayMode::Graph);
     EXPECT_NE(Frame().View()->Buffer(), before);
     EXPECT_EQ(Frame().View()->Buffer(), fresh.Buffer());
@@ -239,7 +239,7 @@ TEST_F(ModuleDlgTest, ATypedHotSideReloadsOnceWhenTheEditingEnds) {
     QTest::keyClick(spin, Qt::Key_Return);
     ProcessEvents();
     EXPECT_EQ(Frame().Catalogue().LoadCount(), loads + 1);
-    EXPECT_EQ(Base().thot, 353.0);
+    EXPECT_EQ(Session().Thot(), 353.0);
     EXPECT_EQ(Find<QLabel>(&Frame(), "listStatus")->text(),
               QStringLiteral("%1 modules listed · Th = 80 °C").arg(RowCount(list_)));
 }
@@ -253,7 +253,7 @@ TEST_F(ModuleDlgTest, AStepArrivingDuringAReloadIsDropped) {
     QTest::keyClick(spin, Qt::Key_Up);
     ProcessEvents();
     EXPECT_EQ(Frame().Catalogue().LoadCount(), loads + 1);
-    EXPECT_EQ(Base().thot, 299.0);
+    EXPECT_EQ(Session().Thot(), 299.0);
     EXPECT_EQ(spin->text(), "26");
 }
 

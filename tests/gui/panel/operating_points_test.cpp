@@ -86,7 +86,7 @@ protected:
 
 TEST_F(OperatingPointsTest, TheWindowListsTheCoresResult) {
     Advise(QStringLiteral("20"));
-    const Advice advice = RunAdvisor(Base(), CoreRequest(20.0));
+    const Advice advice = RunAdvisor(Base(), Session().Thot(), CoreRequest(20.0));
     ASSERT_GT(advice.points.size(), 10u);
     ASSERT_EQ(List().topLevelItemCount(), static_cast<int>(advice.points.size()));
     for (std::size_t k = 0; k < advice.points.size(); ++k) {
@@ -113,7 +113,8 @@ TEST_F(OperatingPointsTest, ASearchThatFindsNothingOffersThePointsThatCarryTheLo
     Type("voltageEdit", QStringLiteral("12"));
     Type("currentEdit", QStringLiteral("6"));
     Click("searchButton");
-    const std::size_t carried = RunAdvisor(Base(), CoreRequest(20.0)).points.size();
+    const std::size_t carried =
+        RunAdvisor(Base(), Session().Thot(), CoreRequest(20.0)).points.size();
     ASSERT_EQ(watcher.Boxes().size(), 1u);
     EXPECT_EQ(watcher.Boxes()[0].text,
               QStringLiteral("There is no TEM found that meets requested requirements"));
@@ -132,8 +133,8 @@ TEST_F(OperatingPointsTest, AHotSideChangeMarksTheFoundRowsAsOldAndWorksThePoint
     ASSERT_GT(List().topLevelItemCount(), 0);
     Find<QSpinBox>(panel_, "thotSpin")->stepUp();
     ProcessEvents();
-    const Advice again = RunAdvisor(Base(), CoreRequest(20.0));
-    ASSERT_EQ(Base().thot, 299.0);
+    const Advice again = RunAdvisor(Base(), Session().Thot(), CoreRequest(20.0));
+    ASSERT_EQ(Session().Thot(), 299.0);
     ASSERT_EQ(List().Points().size(), again.points.size());
     for (std::size_t k = 0; k < again.points.size(); ++k) {
         EXPECT_EQ(List().Points()[k].thot, 299.0);
@@ -152,7 +153,7 @@ TEST_F(OperatingPointsTest, AHotSideChangeMarksTheFoundRowsAsOldAndWorksThePoint
 TEST_F(OperatingPointsTest, NothingFoundCountsTheReasonsInTheCriteriaBox) {
     Advise(QStringLiteral("500"));
     EXPECT_EQ(List().topLevelItemCount(), 0);
-    const Advice advice = RunAdvisor(Base(), CoreRequest(500.0));
+    const Advice advice = RunAdvisor(Base(), Session().Thot(), CoreRequest(500.0));
     EXPECT_TRUE(Criteria().endsWith(
         QStringLiteral("No module can carry this load within these limits: %1 modules cannot "
                        "pump 500.0 W at dT 30 K.\n")
@@ -167,8 +168,10 @@ TEST_F(OperatingPointsTest, TheNoteSaysWhyNotWithFiguresForTheLoadAndForTheModul
     const auto* note = Find<QLabel>(panel_, "whyLabel");
     Advise(QStringLiteral("500"));
     const AdviceRequest heavy = CoreRequest(500.0);
-    const std::string expected = RejectionSummary(heavy, RunAdvisor(Base(), heavy)) + ".\r\n" +
-                                 ShortfallText(Base(), heavy, FindShortfall(Base(), heavy));
+    const std::string expected =
+        RejectionSummary(heavy, RunAdvisor(Base(), Session().Thot(), heavy)) + ".\r\n" +
+        ShortfallText(Base(), Session().Thot(), heavy,
+                      FindShortfall(Base(), Session().Thot(), heavy));
     EXPECT_TRUE(note->isVisible());
     EXPECT_TRUE(note->wordWrap());
     EXPECT_EQ(note->text(), QString::fromStdString(expected)
@@ -198,9 +201,9 @@ TEST_F(OperatingPointsTest, TheNoteSaysWhyNotWithFiguresForTheLoadAndForTheModul
     ProcessEvents();
     EXPECT_EQ(Session().SelectedModule(), static_cast<std::int32_t>(outside));
     EXPECT_TRUE(note->isVisible()) << "beside the modules too";
-    EXPECT_EQ(note->text(),
-              name + QStringLiteral(" is not a result: ") +
-                  QString::fromStdString(WhyNotText(Base(), CoreRequest(20.0), outside)));
+    EXPECT_EQ(note->text(), name + QStringLiteral(" is not a result: ") +
+                                QString::fromStdString(WhyNotText(Base(), Session().Thot(),
+                                                                  CoreRequest(20.0), outside)));
 }
 
 TEST_F(OperatingPointsTest, HeaderClicksResortAndARowShowsItsPoint) {
@@ -307,7 +310,7 @@ TEST_F(OperatingPointsTest, TwoStagesListTheCoresStacksWithTheirPullDown) {
     request.advice.criteria.supplyVoltage = 15.0;
     request.advice.criteria.supplyCurrent = 6.0;
     request.advice.coldMass = 100.0;
-    const StackAdvice advice = FindStacks(Base(), Base().thot, request);
+    const StackAdvice advice = FindStacks(Base(), Session().Thot(), request);
     const auto pullDowns = StackPullDowns(Base(), request, advice.stacks);
     const StackList& list = panel_->Stacks();
     ASSERT_GT(advice.stacks.size(), 100u);

@@ -11,6 +11,7 @@
 
 #include "core/advisor/operating_point.h"
 #include "core/model/base_derivation.h"
+#include "core/model/hot_side.h"
 #include "gui/view/view_modes.h"
 #include "render/pages/page_texts.h"
 #include "render/pages/view_legend.h"
@@ -37,7 +38,7 @@ protected:
         const std::string copy = dir.File("Base.tmb");
         std::filesystem::copy_file(VANTIQ_SAMPLE_BASE, copy);
         ASSERT_TRUE(OpenBase(base, copy).ok());
-        ASSERT_TRUE(LoadBase(base).ok());
+        ASSERT_TRUE(LoadBase(base, kDefaultThot).ok());
         view.resize(501, 401);
         view.show();
     }
@@ -62,7 +63,7 @@ TEST_F(ChildViewTest, AFreshPageShowsOnlyTheCrossOnTheWindowColour) {
 }
 
 TEST_F(ChildViewTest, GraphModeDrawsTheFourGraphsAndPaintingCopiesThem) {
-    view.SetModule(0, base.thot);
+    view.SetModule(0, kDefaultThot);
     view.OnUpdateView(DisplayMode::Graph);
     const QImage page = view.Buffer();
     for (const QPoint corner : {QPoint(1, 1), QPoint(252, 1), QPoint(1, 202), QPoint(252, 202)}) {
@@ -73,24 +74,24 @@ TEST_F(ChildViewTest, GraphModeDrawsTheFourGraphsAndPaintingCopiesThem) {
 }
 
 TEST_F(ChildViewTest, WithoutASelectionTheLastGraphsStayAndThePictureGoes) {
-    view.SetModule(0, base.thot);
+    view.SetModule(0, kDefaultThot);
     view.OnUpdateView(DisplayMode::Graph);
     const QImage drawn = view.Buffer();
-    view.SetModule(-1, base.thot);
+    view.SetModule(-1, kDefaultThot);
     view.OnUpdateView(DisplayMode::Graph);
     EXPECT_EQ(view.Buffer(), drawn);
     EXPECT_TRUE(view.Picture().isNull());
 }
 
 TEST_F(ChildViewTest, DatasheetModeLeavesThePageAlone) {
-    view.SetModule(0, base.thot);
+    view.SetModule(0, kDefaultThot);
     view.OnUpdateView(DisplayMode::Datasheet);
     EXPECT_EQ(view.Buffer().pixelColor(1, 1), view.palette().color(QPalette::Window));
     EXPECT_EQ(view.Mode(), DisplayMode::Datasheet);
 }
 
 TEST_F(ChildViewTest, AResizeRedrawsTheGraphsAtTheNewSize) {
-    view.SetModule(0, base.thot);
+    view.SetModule(0, kDefaultThot);
     view.OnUpdateView(DisplayMode::Graph);
     for (const QSize size : {QSize(801, 601), QSize(401, 301)}) {
         view.resize(size);
@@ -102,7 +103,7 @@ TEST_F(ChildViewTest, AResizeRedrawsTheGraphsAtTheNewSize) {
 }
 
 TEST_F(ChildViewTest, GraphsSitBelowABandNamingTheModuleAndItsHotSide) {
-    view.SetModule(0, base.thot);
+    view.SetModule(0, kDefaultThot);
     view.OnUpdateView(DisplayMode::Graph);
     const LegendModule shown[] = {{DisplayName(base.records[0]), base.records[0].rated.imax, {}}};
     const int band = LegendBandHeight(shown, view.Buffer().width());
@@ -143,7 +144,7 @@ bool SameCurves(const std::vector<Curve>& a, const std::vector<Curve>& b) {
 }
 
 TEST_F(ChildViewTest, AMarkedPointsGraphsAreDrawnAtItsHotSide) {
-    view.SetModule(0, base.thot);
+    view.SetModule(0, kDefaultThot);
     const TemRecord& record = base.records[0];
     const double th = 315.3;  // where a heat sink let the set settle
     const auto point =
@@ -164,7 +165,7 @@ TEST_F(ChildViewTest, AMarkedPointsGraphsAreDrawnAtItsHotSide) {
 }
 
 TEST_F(ChildViewTest, TheMouseOverAGraphReadsOutTheNearestCurvePoint) {
-    view.SetModule(0, base.thot);
+    view.SetModule(0, kDefaultThot);
     view.OnUpdateView(DisplayMode::Graph);
     QSignalSpy spy(&view, &CChildView::ReadOutChanged);
     const PlottedGraph& cop = view.Plotted().graphs[3];

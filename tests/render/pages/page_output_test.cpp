@@ -1,4 +1,5 @@
 #include "render/pages/page_output.h"
+#include "core/model/hot_side.h"
 
 #include <gtest/gtest.h>
 
@@ -77,10 +78,9 @@ TEST_F(PageOutputTest, NoSelectionGivesNoContent) {
     TemBase base;
     base.records.resize(2);
     base.records[1].rated.imax = 3.0;
-    EXPECT_FALSE(SelectedPageContent(base, -1, {}, {}).has_value());
-    EXPECT_FALSE(SelectedPageContent(base, 2, {}, {}).has_value()) << "past the end";
-    base.thot = 310.0;
-    const auto content = SelectedPageContent(base, 1, {}, {});
+    EXPECT_FALSE(SelectedPageContent(base, -1, kDefaultThot, {}, {}).has_value());
+    EXPECT_FALSE(SelectedPageContent(base, 2, kDefaultThot, {}, {}).has_value()) << "past the end";
+    const auto content = SelectedPageContent(base, 1, 310.0, {}, {});
     ASSERT_TRUE(content.has_value());
     EXPECT_EQ(content->record.rated.imax, 3.0);
     EXPECT_EQ(content->thot, 310.0);

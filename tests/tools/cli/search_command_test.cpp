@@ -5,6 +5,7 @@
 #include "cli/cli_app.h"
 #include "core/base/cp1251.h"
 #include "core/model/base_derivation.h"
+#include "core/model/hot_side.h"
 #include "core/selection/list_actions.h"
 #include "test_support.h"
 
@@ -49,14 +50,15 @@ TEST(SearchCommand, GivesTheRowsOfTheWindowsList) {
 
     TemBase base;
     ASSERT_TRUE(OpenBase(base, VANTIQ_SAMPLE_BASE).ok());
-    ASSERT_TRUE(LoadBase(base).ok());
+    ASSERT_TRUE(LoadBase(base, kDefaultThot).ok());
     SearchCriteria criteria;
     criteria.requiredQ = 5;
     criteria.requiredDT = 30;
     criteria.supplyVoltage = 14;
     criteria.supplyCurrent = 12;
     ResultList list;
-    ASSERT_TRUE(ListSearchResult(base, criteria, SortKey::Qmax, SortOrder::Ascending, list));
+    ASSERT_TRUE(
+        ListSearchResult(base, kDefaultThot, criteria, SortKey::Qmax, SortOrder::Ascending, list));
     std::vector<std::string> expected;
     for (std::size_t k = 0; k < list.size(); ++k) {
         expected.push_back(std::to_string(k) + "," + std::to_string(list.Modules(base)[k]) + "," +
