@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <stdexcept>
 
+#include "core/advisor/advice_order.h"
 #include "core/advisor/advisor.h"
 #include "core/model/base_derivation.h"
 #include "stopwatch.h"
@@ -35,16 +36,20 @@ AdviceRequest SinkWithFewest() {
     return request;
 }
 
-// The advice without the worker threads, for the baseline.
+// The advice without the worker threads, for the baseline: every module's
+// point, then the points in the list's order, as the advisor answers them.
 std::size_t SequentialResults(const TemBase& base, double th, const AdviceRequest& request) {
-    std::size_t found = 0;
+    std::vector<OperatingPoint> points;
     for (std::size_t i = 0; i < base.records.size(); ++i) {
         const TemRecord& r = base.records[i];
         if (!CandidateExclusion(r, request)) {
-            found += AdviseModule(r, static_cast<std::uint32_t>(i), th, request).point.has_value();
+            if (auto point = AdviseModule(r, static_cast<std::uint32_t>(i), th, request).point) {
+                points.push_back(*point);
+            }
         }
     }
-    return found;
+    SortPoints(base, points, {});
+    return points.size();
 }
 
 void BenchOne(FigureTable& table, const TemBase& base, double th, const AdviceRequest& request,

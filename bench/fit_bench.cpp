@@ -28,8 +28,9 @@ std::vector<Ratings> RatingRows(std::vector<TemRecord> modules) {
     std::vector<Ratings> rows;
     for (TemRecord& m : modules) {
         if (DeriveRatedValues(m, kRatedThotC + kCelsiusOffset)) {
-            rows.push_back({m.pelletCount, kRatedThotC, m.imax, m.umax, -m.dtMax, m.qmax, m.width,
-                            m.length, m.height});
+            rows.push_back({m.file.pelletCount, kRatedThotC, m.rated.imax, m.rated.umax,
+                            -m.rated.dtMax, m.rated.qmax, m.file.width, m.file.length,
+                            m.file.height});
         }
     }
     return rows;
