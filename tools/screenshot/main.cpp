@@ -71,15 +71,15 @@ bool Save(vantiq::CMainFrame& frame, const QString& path) {
 
 // Chooses the first row of the advice's list, as a click on it does, and
 // writes the window with the chosen module in Graph mode.
-bool SaveFirstRow(vantiq::CMainFrame& frame, vantiq::SortableRowList& rows, const QString& path) {
-    if (rows.topLevelItemCount() == 0) {
+bool SaveFirstRow(vantiq::CMainFrame& frame, vantiq::SortableRowList* rows, const QString& path) {
+    if (rows == nullptr || rows->topLevelItemCount() == 0) {
         std::fprintf(stderr, "vantiq-screenshot: the advice listed nothing for %s\n",
                      qPrintable(path));
         return false;
     }
-    QTreeWidgetItem* first = rows.topLevelItem(0);
-    rows.setCurrentItem(first);
-    emit rows.itemClicked(first, 0);
+    QTreeWidgetItem* first = rows->topLevelItem(0);
+    rows->setCurrentItem(first);
+    emit rows->itemClicked(first, 0);
     return Save(frame, path);
 }
 
@@ -123,7 +123,7 @@ int main(int argc, char* argv[]) {
     Control<QPushButton>(panel, "nextButton")->click();
     Control<QPushButton>(panel, "adviseButton")->click();
     auto* points = frame.findChild<vantiq::OperatingPointList*>();
-    saved = SaveFirstRow(frame, *points,
+    saved = SaveFirstRow(frame, points,
                          folder.filePath(QStringLiteral("window-operating-points.png"))) &&
             saved;
     // Past what one stage reaches: two stages, and a cold mass to pull down.
@@ -134,6 +134,6 @@ int main(int argc, char* argv[]) {
     Control<QPushButton>(panel, "adviseButton")->click();
     auto* stacks = frame.findChild<vantiq::StackList*>();
     saved =
-        SaveFirstRow(frame, *stacks, folder.filePath(QStringLiteral("window-stacks.png"))) && saved;
+        SaveFirstRow(frame, stacks, folder.filePath(QStringLiteral("window-stacks.png"))) && saved;
     return saved ? EXIT_SUCCESS : EXIT_FAILURE;
 }
