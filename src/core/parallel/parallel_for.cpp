@@ -111,8 +111,10 @@ private:
 
 // Below this much work in all, waking the workers and waiting for the last
 // of them costs more than they save, the more so on a busy machine where a
-// worker holding a chunk may not run for a while.
-constexpr std::chrono::microseconds kWorthSharing{2000};
+// worker holding a chunk may not run for a while. Workers still watching
+// for the next job (see WorkerPool) take it within microseconds, so a few
+// hundred microseconds of work already gain from them.
+constexpr std::chrono::microseconds kWorthSharing{300};
 
 // Whether the work left, judged by the time the first chunk took, is worth
 // the workers.

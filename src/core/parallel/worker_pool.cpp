@@ -1,11 +1,20 @@
 #include "core/parallel/worker_pool.h"
 
+#include <chrono>
+
 namespace vantiq {
 namespace {
 
 // Set on the pool's own threads, so that a body that itself runs in
 // parallel does its part alone instead of waiting for its own pool.
 thread_local bool onWorker = false;
+
+// How long a worker watches for the next job before it sleeps. Waking a
+// sleeping thread can take a tenth of a millisecond or more (far more on a
+// virtual machine), as long as a small job takes in all; jobs often come in
+// runs (a reload derives, then searches, then advises), and a worker still
+// watching starts on the next one at once.
+constexpr std::chrono::microseconds kWatchAfterJob{200};
 
 }  // namespace
 
@@ -44,6 +53,7 @@ bool WorkerPool::Lend(const std::function<void()>& work) {
         }
         work_ = &work;
         ++generation_;
+        lent_.store(generation_, std::memory_order_release);
     }
     offered_.notify_all();
     return true;
@@ -60,6 +70,9 @@ void WorkerPool::Serve() {
     std::uint64_t taken = 0;
     std::unique_lock lock(mutex_);
     for (;;) {
+        lock.unlock();
+        AwaitOffer(taken);
+        lock.lock();
         offered_.wait(lock, [&] { return stopping_ || (work_ && generation_ != taken); });
         if (stopping_) {
             return;
@@ -73,6 +86,13 @@ void WorkerPool::Serve() {
         if (--busy_ == 0) {
             idle_.notify_all();
         }
+    }
+}
+
+void WorkerPool::AwaitOffer(std::uint64_t taken) const {
+    const auto until = std::chrono::steady_clock::now() + kWatchAfterJob;
+    while (lent_.load(std::memory_order_acquire) == taken &&
+           std::chrono::steady_clock::now() < until) {
     }
 }
 

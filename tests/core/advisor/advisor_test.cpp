@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <map>
 #include <set>
 
 #include "core/advisor/advice_text.h"
@@ -179,6 +180,32 @@ TEST(RunAdvisor, OrdersByEveryKeyWithTiesInBaseOrder) {
             }
         }
     }
+}
+
+// The catalogue is advised in blocks, on several threads: whatever the split,
+// the answer is every module's own advice, each counted once.
+TEST(RunAdvisor, AnswersWhatEachModuleGetsAlone) {
+    const TemBase base = Generated();
+    AdviceRequest request = Fixed(6.0, 30.0);
+    request.criteria.supplyVoltage = 8.0;
+    const Advice advice = RunAdvisor(base, kDefaultThot, request, {AdviceKey::Name, false});
+    std::map<std::uint32_t, const OperatingPoint*> found;
+    for (const OperatingPoint& p : advice.points) {
+        EXPECT_TRUE(found.emplace(p.index, &p).second) << "twice: " << p.index;
+    }
+    std::array<std::size_t, kRejectionCount> rejected{};
+    for (std::uint32_t i = 0; i < base.records.size(); ++i) {
+        const ModuleAdvice alone = AdviseModule(base.records[i], i, kDefaultThot, request);
+        const auto it = found.find(i);
+        ASSERT_EQ(alone.point.has_value(), it != found.end()) << i;
+        if (alone.point) {
+            EXPECT_EQ(alone.point->power, it->second->power) << i;
+        } else {
+            ++rejected[static_cast<std::size_t>(alone.rejection)];
+        }
+    }
+    EXPECT_EQ(advice.rejected, rejected);
+    EXPECT_EQ(advice.candidates, base.records.size());
 }
 
 TEST(RejectionSummary, CountsEachReasonInOrder) {
