@@ -1,6 +1,7 @@
 #include "core/selection/row_sort.h"
 
 #include <algorithm>
+#include <functional>
 #include <limits>
 #include <numeric>
 #include <string_view>
@@ -89,10 +90,28 @@ void MoveToPositions(std::vector<std::string>& names, std::vector<std::size_t> p
     }
 }
 
+// Whether the exchanges would leave `names` as they are: they swap a later
+// row only when it comes strictly before the earlier one, so rows already in
+// the order asked (ties included) never move. A reload keeps the list in its
+// order by name; this spares sorting a million names once more for it.
+bool AlreadyByName(const std::vector<std::string>& names, SortOrder order) {
+    switch (order) {
+        case SortOrder::Ascending:
+            return std::is_sorted(names.begin(), names.end());
+        case SortOrder::Descending:
+            return std::is_sorted(names.begin(), names.end(), std::greater<>());
+        default:
+            return true;
+    }
+}
+
 }  // namespace
 
 std::vector<std::string> SortRows(const TemBase& base, std::vector<std::string> names, SortKey key,
                                   SortOrder order) {
+    if (key == SortKey::Name && AlreadyByName(names, order)) {
+        return names;
+    }
     MoveToPositions(names, SortedPositions(RowKeys(base, names, key), order));
     return names;
 }
