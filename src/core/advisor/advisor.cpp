@@ -33,7 +33,6 @@ constexpr std::size_t kBlockRecords = 256;
 Advice AdviseBlock(const TemBase& base, double thot, const AdviceRequest& request,
                    std::size_t first, std::size_t last) {
     Advice advice;
-    advice.points.reserve(last - first);
     for (std::size_t i = first; i < last; ++i) {
         const TemRecord& record = base.records[i];
         if (CandidateExclusion(record, request)) {
