@@ -19,11 +19,15 @@ SAMPLE_DIR := build/dev/data
 run: build
 	cd $(SAMPLE_DIR) && ../src/gui/vantiq
 
+# The sanitized build packs its sample catalogues with the plain build's tool
+# (see data/CMakeLists.txt).
+PACK_TOOL := $(CURDIR)/build/dev/tools/basetool/vantiq-basetool
+
 test: deps check-format check-metadata
 	cmake --preset dev
 	cmake --build --preset dev -j $(JOBS)
 	ctest --preset dev
-	cmake --preset sanitize
+	cmake --preset sanitize -DVANTIQ_PACK_TOOL=$(PACK_TOOL)
 	cmake --build --preset sanitize -j $(JOBS)
 	ctest --preset sanitize
 

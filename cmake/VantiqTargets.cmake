@@ -1,6 +1,7 @@
 # Shared helpers for the project's targets.
 
 include(GoogleTest)
+include(VantiqPrecompiled)
 
 # Strict warnings, applied per target. They become errors only with
 # VANTIQ_WERROR, which the presets and CI turn on: a packager's plain build must
@@ -20,6 +21,11 @@ function(vantiq_add_test name)
     cmake_parse_arguments(ARG "GUI" "" "SOURCES;LIBS" ${ARGN})
     add_executable(${name} ${ARG_SOURCES})
     vantiq_target_warnings(${name})
+    if(ARG_GUI)
+        vantiq_precompile(${name} gui-test)
+    else()
+        vantiq_precompile(${name} test)
+    endif()
     target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gtest_main GTest::gmock)
     target_compile_definitions(${name} PRIVATE
         VANTIQ_SAMPLE_BASE=::vantiq::test::SampleBaseCopy\(\))

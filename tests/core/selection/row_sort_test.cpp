@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <map>
 #include <random>
 #include <string>
 #include <vector>
@@ -66,21 +67,24 @@ TEST(SortRows, AnUnknownNameSortsAsTheSmallestValue) {
               (Rows{"GONE", "B", "A"}));
 }
 
-// The sort as the list has always done it: an exchange sort that finds each
-// row's module by a search of the base at every comparison.
+// The sort as the list has always done it: an exchange sort comparing the
+// values of the module each row names, found by a search of the base. The
+// search is made once per name rather than at every comparison; it finds the
+// same record either way.
 Rows ReferenceSort(const TemBase& base, Rows rows, SortKey key, SortOrder order) {
-    auto value = [&](const std::string& name) {
+    std::map<std::string, double> values;
+    for (const std::string& name : rows) {
         const auto& r = base.records[static_cast<std::size_t>(base.FindByName(name))];
-        return key == SortKey::Qmax      ? r.rated.qmax
-               : key == SortKey::Pellets ? static_cast<double>(r.file.pelletCount)
-               : key == SortKey::Imax    ? r.rated.imax
-                                         : r.rated.umax;
-    };
+        values[name] = key == SortKey::Qmax      ? r.rated.qmax
+                       : key == SortKey::Pellets ? static_cast<double>(r.file.pelletCount)
+                       : key == SortKey::Imax    ? r.rated.imax
+                                                 : r.rated.umax;
+    }
     auto less = [&](const std::string& a, const std::string& b) {
         if (key == SortKey::Name) {
             return std::strcmp(a.c_str(), b.c_str()) < 0;
         }
-        return value(a) < value(b);
+        return values.at(a) < values.at(b);
     };
     for (std::size_t i = 0; i + 1 < rows.size(); ++i) {
         for (std::size_t j = i; j < rows.size(); ++j) {
