@@ -118,8 +118,14 @@ void CMainFrame::ConnectAnswer() {
 }
 
 void CMainFrame::ShowAnswerTable(bool shown) {
+    const bool opening = shown && answer_->isHidden();
     answer_->setVisible(shown);
     answerShown_->setChecked(shown);
+    if (opening) {
+        // The graphs keep the larger part, as high as they were drawn for.
+        const int total = splitter_->height();
+        splitter_->setSizes({total * 3 / 5, total - total * 3 / 5});
+    }
 }
 
 void CMainFrame::FitToScreen() {

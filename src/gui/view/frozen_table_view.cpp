@@ -47,7 +47,9 @@ void FrozenTableView::FreezeFirstColumn() {
         frozen_->setColumnHidden(column, column != 0);
     }
     frozen_->setColumnWidth(0, columnWidth(0));
-    frozen_->horizontalHeader()->setFixedHeight(horizontalHeader()->height());
+    frozen_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    frozen_->verticalHeader()->setDefaultSectionSize(verticalHeader()->defaultSectionSize());
+    frozen_->setWordWrap(wordWrap());
     frozen_->setVisible(columns > 0);
     PlaceFrozen();
 }
