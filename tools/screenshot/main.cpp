@@ -3,10 +3,11 @@
 // heat load of 5 W at a temperature difference of 30 K and a 14 V / 6 A
 // supply, searches, and writes the whole window in Datasheet and in Graph
 // mode to FOLDER; then lists the operating points, picks the first, and
-// writes the window again; last, it asks 2 W at 80 K of two stages with a
-// cold mass of 100 J/K and writes the window with the first stack chosen.
+// writes the window again with their table below the graphs; last, it asks
+// 2 W at 80 K of two stages with a cold mass of 100 J/K and writes the
+// window with the first stack chosen.
 // Needs no display: scripts/make_screenshots.sh runs it on Qt's offscreen
-// platform.
+// platform. A third argument WIDTHxHEIGHT sizes the window (1280x900 without).
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
@@ -23,8 +24,8 @@
 #include "gui/app/app.h"
 #include "gui/app/main_frame.h"
 #include "gui/panel/module_dlg.h"
-#include "gui/panel/operating_point_list.h"
-#include "gui/panel/stack_list.h"
+#include "gui/view/answer_model.h"
+#include "gui/view/answer_table.h"
 
 namespace {
 
@@ -69,17 +70,15 @@ bool Save(vantiq::CMainFrame& frame, const QString& path) {
     return true;
 }
 
-// Chooses the first row of the advice's list, as a click on it does, and
-// writes the window with the chosen module in Graph mode.
-bool SaveFirstRow(vantiq::CMainFrame& frame, vantiq::SortableRowList* rows, const QString& path) {
-    if (rows == nullptr || rows->topLevelItemCount() == 0) {
+// Writes the window with the answer's first row chosen, as it is when the
+// answer arrives, in Graph mode.
+bool SaveFirstRow(vantiq::CMainFrame& frame, const QString& path) {
+    Settle();
+    if (frame.Answer()->Model().rowCount() == 0 || !frame.Answer()->isVisible()) {
         std::fprintf(stderr, "vantiq-screenshot: the advice listed nothing for %s\n",
                      qPrintable(path));
         return false;
     }
-    QTreeWidgetItem* first = rows->topLevelItem(0);
-    rows->setCurrentItem(first);
-    emit rows->itemClicked(first, 0);
     return Save(frame, path);
 }
 
@@ -98,8 +97,8 @@ void StateRequirements(const QWidget* panel, const char* q, const char* dt, cons
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
-    if (argc != 3) {
-        std::fprintf(stderr, "Usage: vantiq-screenshot CATALOGUE FOLDER\n");
+    if (argc != 3 && argc != 4) {
+        std::fprintf(stderr, "Usage: vantiq-screenshot CATALOGUE FOLDER [WIDTHxHEIGHT]\n");
         return EXIT_FAILURE;
     }
     // Stored colours of the user's own would show in the pictures.
@@ -110,7 +109,9 @@ int main(int argc, char* argv[]) {
         return EXIT_FAILURE;
     }
     vantiq::CMainFrame& frame = *app.MainFrame();
-    frame.resize(1280, 800);
+    const QStringList size =
+        QString::fromLatin1(argc == 4 ? argv[3] : "1280x900").split(QLatin1Char('x'));
+    frame.resize(size.value(0).toInt(), size.value(1).toInt());
     const QWidget* panel = frame.Panel();
     QTimer boxes;
     DismissMessageBoxes(boxes);
@@ -122,9 +123,7 @@ int main(int argc, char* argv[]) {
     saved = Save(frame, folder.filePath(QStringLiteral("window-graphs.png"))) && saved;
     Control<QPushButton>(panel, "nextButton")->click();
     Control<QPushButton>(panel, "adviseButton")->click();
-    auto* points = frame.findChild<vantiq::OperatingPointList*>();
-    saved = SaveFirstRow(frame, points,
-                         folder.filePath(QStringLiteral("window-operating-points.png"))) &&
+    saved = SaveFirstRow(frame, folder.filePath(QStringLiteral("window-operating-points.png"))) &&
             saved;
     // Past what one stage reaches: two stages, and a cold mass to pull down.
     StateRequirements(panel, "2", "80", "15");
@@ -132,8 +131,6 @@ int main(int argc, char* argv[]) {
     Control<QCheckBox>(panel, "stagesCheck")->setChecked(true);
     Type(panel, "massEdit", "100");
     Control<QPushButton>(panel, "adviseButton")->click();
-    auto* stacks = frame.findChild<vantiq::StackList*>();
-    saved =
-        SaveFirstRow(frame, stacks, folder.filePath(QStringLiteral("window-stacks.png"))) && saved;
+    saved = SaveFirstRow(frame, folder.filePath(QStringLiteral("window-stacks.png"))) && saved;
     return saved ? EXIT_SUCCESS : EXIT_FAILURE;
 }

@@ -4,7 +4,6 @@
 #include "core/model/celsius.h"
 #include "core/report/csv.h"
 #include "core/report/numbers.h"
-#include "core/selection/number_input.h"
 
 namespace vantiq {
 
@@ -32,26 +31,6 @@ std::vector<std::string> AdviceFields(const TemBase& base, const OperatingPoint&
                       {FormatShortest(pullDown->current), PullDownSecondsText(pullDown->seconds)});
     }
     return fields;
-}
-
-std::vector<std::string> AdviceShownNumbers(const OperatingPoint& p) {
-    return {std::to_string(p.modules), FormatFixed(p.current, 3),
-            FormatFixed(p.voltage, 3), FormatFixed(p.power, 2),
-            FormatFixed(p.cop, 3),     FormatFixed(p.thot - kCelsiusOffset, 1)};
-}
-
-std::string AdviceSheetCsv(const TemBase& base, const std::vector<OperatingPoint>& points) {
-    std::string text = FormatCsvRow(
-        {"\u2116", "TEM name", "n", "wiring", "I (A)", "U (V)", "P (W)", "COP", "Th (\u00B0C)"});
-    for (std::size_t row = 0; row < points.size(); ++row) {
-        const OperatingPoint& p = points[row];
-        std::vector<std::string> fields = AdviceShownNumbers(p);
-        fields.insert(fields.begin() + 1, p.wiring == Wiring::Series ? "series" : "parallel");
-        fields.insert(fields.begin(),
-                      {std::to_string(row), Cp1251ToUtf8(base.records.at(p.index).Name())});
-        text += FormatCsvRow(fields);
-    }
-    return text;
 }
 
 std::string PullDownSecondsText(const std::optional<double>& seconds) {

@@ -32,14 +32,4 @@ std::string PullDownSecondsText(const std::optional<double>& seconds);
 std::string AdviceCsv(const TemBase& base, const std::vector<OperatingPoint>& points,
                       const std::vector<PullDown>* pullDowns = nullptr);
 
-// The numbers of a point as the window lists them: modules, current and
-// voltage per module (A, V, three decimals), the set's power (W, two), COP
-// (three) and the hot side (°C, one).
-std::vector<std::string> AdviceShownNumbers(const OperatingPoint& point);
-
-// The points for a spreadsheet, as the window lists them: units in the
-// headers ("I (A)"), the wiring beside the count, values at the window's
-// precision, names in UTF-8; CSV text as AdviceCsv.
-std::string AdviceSheetCsv(const TemBase& base, const std::vector<OperatingPoint>& points);
-
 }  // namespace vantiq

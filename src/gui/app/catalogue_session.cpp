@@ -59,6 +59,8 @@ bool CatalogueSession::OpenInstead(const std::string& path, QWidget* parent) {
     base_ = std::move(fresh);
     named_ = trial.named_;
     selected_ = 0;
+    // The answer named modules of the catalogue closed.
+    state_ = {};
     return true;
 }
 

@@ -41,6 +41,8 @@ public:
     double Thot() const override { return thot_; }
     std::int32_t SelectedModule() const override { return selected_; }
     void SelectModule(std::int32_t module) override { selected_ = module; }
+    SessionState& State() override { return state_; }
+    const SessionState& State() const override { return state_; }
     // The selected module's record; nullptr when none (or none loaded) is.
     const TemRecord* SelectedRecord() const { return RecordAt(base_, selected_); }
 
@@ -52,6 +54,7 @@ private:
     double thot_ = kDefaultThot;
     // A fresh catalogue shows its first module until a list selects another.
     std::int32_t selected_ = 0;
+    SessionState state_;
 };
 
 }  // namespace vantiq

@@ -4,8 +4,8 @@
 #include <QMessageBox>
 #include <QSaveFile>
 
-#include "core/advisor/advice_table.h"
 #include "core/report/list_table.h"
+#include "gui/panel/answer_actions.h"
 
 namespace vantiq {
 namespace {
@@ -38,16 +38,20 @@ bool WriteCsvFile(const QString& path, const std::string& text) {
     return file.commit();
 }
 
-void ExportOperatingPoints(QWidget* parent, const TemBase& base,
-                           const std::vector<OperatingPoint>& points) {
-    if (points.empty()) {
+void ExportAnswer(QWidget* parent, const AnswerState& answer) {
+    if (answer.size() == 0) {
         QMessageBox::information(parent, QStringLiteral("Vantiq"),
-                                 QStringLiteral("There are no operating points to export: press "
-                                                "\"Operating points\" in step 5 first."));
+                                 QStringLiteral("There are no operating points or stacks to "
+                                                "export: press \"Operating points\" in step 5 "
+                                                "first."));
         return;
     }
-    AskAndWrite(parent, QStringLiteral("Export operating points as CSV"),
-                QStringLiteral("operating_points.csv"), AdviceSheetCsv(base, points));
+    const bool stacks = answer.stacked.has_value();
+    AskAndWrite(parent,
+                stacks ? QStringLiteral("Export stacks as CSV")
+                       : QStringLiteral("Export operating points as CSV"),
+                stacks ? QStringLiteral("stacks.csv") : QStringLiteral("operating_points.csv"),
+                AnswerCsvText(answer));
 }
 
 void ExportResultList(QWidget* parent, const TemBase& base, const ResultList& list) {

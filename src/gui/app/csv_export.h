@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "core/advisor/operating_point.h"
 #include "core/base/tem_base.h"
 #include "core/selection/result_list.h"
+#include "gui/panel/session_state.h"
 
 class QWidget;
 
@@ -17,11 +17,11 @@ namespace vantiq {
 // written (a file that was there is then left as it was).
 bool WriteCsvFile(const QString& path, const std::string& text);
 
-// File > "Export operating points as CSV...": asks for a file over `parent`
-// and writes the listed points there, saying so when there are none or the
-// file cannot be written.
-void ExportOperatingPoints(QWidget* parent, const TemBase& base,
-                           const std::vector<OperatingPoint>& points);
+// File > "Export operating points as CSV..." (or "Export stacks as
+// CSV..."): asks for a file over `parent` and writes the answer's table
+// there as it shows (its columns, with units, and its order), saying so
+// when there is no answer or the file cannot be written.
+void ExportAnswer(QWidget* parent, const AnswerState& answer);
 
 // File > "Export list as CSV...": the same for the rows of the result list.
 void ExportResultList(QWidget* parent, const TemBase& base, const ResultList& list);

@@ -10,6 +10,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QSplitter>
 #include <QStatusBar>
 
 #include <algorithm>
@@ -26,9 +27,10 @@
 #include "gui/app/open_catalogue_dialog.h"
 #include "gui/editing/datasheet_dlg.h"
 #include "gui/editing/import_dlg.h"
+#include "gui/panel/answer_actions.h"
 #include "gui/panel/module_dlg.h"
-#include "gui/panel/operating_point_list.h"
 #include "gui/settings/settings_dialog.h"
+#include "gui/view/answer_table.h"
 #include "gui/view/compare_dlg.h"
 #include "render/colors/color_store.h"
 #include "render/pages/page_texts.h"
@@ -64,8 +66,19 @@ bool CMainFrame::Create() {
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     view_ = new CChildView(base_, colors_, client);
+    answer_ = new AnswerTable(client);
+    answer_->setObjectName(QStringLiteral("answerTable"));
+    answer_->hide();
+    // The answer below the drawing, at full width, as high as the user drags it.
+    splitter_ = new QSplitter(Qt::Vertical, client);
+    splitter_->setObjectName(QStringLiteral("answerSplitter"));
+    splitter_->addWidget(view_);
+    splitter_->addWidget(answer_);
+    splitter_->setChildrenCollapsible(false);
+    splitter_->setStretchFactor(0, 3);
+    splitter_->setStretchFactor(1, 2);
     panel_ = new CModuleDlg(base_, catalogue_, client);
-    layout->addWidget(view_, 1);
+    layout->addWidget(splitter_, 1);
     // On a screen too low for the whole panel (a large scale factor) it
     // scrolls instead of pushing the window past the screen's edge.
     auto* scroller = new QScrollArea(client);
@@ -79,13 +92,10 @@ bool CMainFrame::Create() {
     CreateMenus();
     connect(panel_, &CModuleDlg::TemSelected, this, &CMainFrame::OnTemSelected,
             Qt::QueuedConnection);
-    // Direct, so the view holds the point before the queued refresh draws.
-    connect(panel_, &CModuleDlg::PointChosen, view_, &CChildView::SetPoint);
-    connect(panel_, &CModuleDlg::ComparedChosen, view_, &CChildView::SetCompared);
+    ConnectAnswer();
     listStatus_ = new QLabel(this);
     listStatus_->setObjectName(QStringLiteral("listStatus"));
     statusBar()->addPermanentWidget(listStatus_);
-    connect(panel_, &CModuleDlg::ListShown, this, &CMainFrame::ShowListStatus);
     connect(view_, &CChildView::ReadOutChanged, this, [this](const QString& text) {
         if (text.isEmpty()) {
             statusBar()->clearMessage();
@@ -99,6 +109,23 @@ bool CMainFrame::Create() {
     OnTemSelected();
     FitToScreen();
     return true;
+}
+
+void CMainFrame::ConnectAnswer() {
+    connect(answer_, &AnswerTable::RowChosen, panel_, &CModuleDlg::ChooseAnswerRow);
+    connect(answer_, &AnswerTable::SortRequested, panel_, &CModuleDlg::SortAnswer);
+    connect(answer_, &AnswerTable::CloseRequested, this, [this] { ShowAnswerTable(false); });
+}
+
+void CMainFrame::ShowAnswerTable(bool shown) {
+    const bool opening = shown && answer_->isHidden();
+    answer_->setVisible(shown);
+    answerShown_->setChecked(shown);
+    if (opening) {
+        // The graphs keep the larger part, as high as they were drawn for.
+        const int total = splitter_->height();
+        splitter_->setSizes({total * 3 / 5, total - total * 3 / 5});
+    }
 }
 
 void CMainFrame::FitToScreen() {
@@ -143,8 +170,9 @@ void CMainFrame::CreateFileMenu() {
                                        [this] { Print(ID_FILE_EXPORT_DATASHEET); });
     file->addAction(QStringLiteral("Export &list as CSV..."), this,
                     [this] { ExportResultList(this, base_, panel_->List()); });
-    file->addAction(QStringLiteral("Export operating &points as CSV..."), this,
-                    [this] { ExportOperatingPoints(this, base_, panel_->PointList().Points()); });
+    exportAnswer_ = file->addAction(QStringLiteral("Export operating &points as CSV..."), this,
+                                    [this] { ExportAnswer(this, catalogue_.State().answer); });
+    exportAnswer_->setObjectName(QStringLiteral("exportAnswer"));
     file->addSeparator();
     file->addAction(QStringLiteral("E&xit"), QKeySequence(Qt::CTRL | Qt::Key_Q), this,
                     &QWidget::close);
@@ -158,6 +186,9 @@ void CMainFrame::CreateViewMenu() {
         view->addAction(QStringLiteral("&Graph"), this, [this] { OnViewMode(DisplayMode::Graph); });
     view->addSeparator();
     view->addAction(QStringLiteral("&Compare"), this, &CMainFrame::OnCompare);
+    answerShown_ = view->addAction(QStringLiteral("&Answer table"), QKeySequence(Qt::Key_F9), this,
+                                   [this](bool shown) { ShowAnswerTable(shown); });
+    answerShown_->setCheckable(true);
     datasheetMode_->setCheckable(true);
     graphMode_->setCheckable(true);
 }
@@ -173,16 +204,49 @@ void CMainFrame::OnTemSelected() {
     if (compare_ != nullptr && compare_->isVisible()) {
         compare_->ShowRows(ComparisonTable(base_, panel_->Compared()));
     }
+    ShowAnswer();
+    ShowListStatus();
+    const ShownState& shown = catalogue_.State().shown;
     CChildView* view = view_;
     view->SetModule(catalogue_.SelectedModule(), catalogue_.Thot());
+    view->SetPoint(shown.point);
+    view->SetCompared(shown.compared);
     const DisplayMode mode = viewMode_;
     QMetaObject::invokeMethod(
         view, [view, mode] { view->OnUpdateView(mode); }, Qt::QueuedConnection);
 }
 
+void CMainFrame::ShowAnswer() {
+    const AnswerState& answer = catalogue_.State().answer;
+    exportAnswer_->setText(answer.stacked ? QStringLiteral("Export &stacks as CSV...")
+                                          : QStringLiteral("Export operating &points as CSV..."));
+    answerShown_->setEnabled(answer.HasRequest());
+    // A new answer opens the table, which the user may close again; its
+    // sorts and the row chosen leave it as it is.
+    const bool fresh = answerVersion_ != answer.version && answer.sortColumn < 0;
+    answerVersion_ = answer.version;
+    if (!answer.HasRequest()) {
+        ShowAnswerTable(false);
+        return;
+    }
+    answer_->SetTitle(QString::fromStdString(AnswerTitle(answer)));
+    // The cells are written anew only for new rows or a new order.
+    if (answer_->Version() != answer.version) {
+        answer_->Show(AnswerHeaderTexts(answer), AnswerCellTexts(answer), answer.version,
+                      answer.sortColumn, AnswerDescending(answer));
+    }
+    answer_->MarkRow(catalogue_.State().shown.row);
+    if (fresh) {
+        ShowAnswerTable(true);
+    }
+}
+
 void CMainFrame::ShowListStatus() {
-    listStatus_->setText(
-        QStringLiteral("%1 · %2").arg(panel_->ListsSummary(), HotSideText(catalogue_.Thot())));
+    // The hot side of the row chosen, where it has one of its own (a heat
+    // sink's, a stack's), else the session's.
+    const std::optional<double> row = catalogue_.State().shown.rowThot;
+    listStatus_->setText(QStringLiteral("%1 · %2").arg(
+        panel_->ListsSummary(), HotSideText(row.value_or(catalogue_.Thot()))));
 }
 
 void CMainFrame::OnViewMode(DisplayMode mode) {
@@ -197,7 +261,7 @@ void CMainFrame::OnOpenCatalogue() {
     }
     RememberCatalogue(path);
     cataloguePath_ = path;
-    panel_->ShowAllModules();  // selects the first row, which refreshes the title
+    panel_->ShowNewCatalogue();  // selects the first row, which refreshes the title
 }
 
 void CMainFrame::OnAddFromDatasheet() {
@@ -236,7 +300,7 @@ void CMainFrame::AddToCatalogue(const std::vector<CatalogueEntry>& added) {
         return;
     }
     if (catalogue_.OpenInstead(path, this)) {
-        panel_->ShowAllModules();
+        panel_->ShowNewCatalogue();
     }
 }
 

@@ -11,16 +11,19 @@
 
 class QAction;
 class QLabel;
+class QSplitter;
 
 namespace vantiq {
 
+class AnswerTable;
 class CCompareDlg;
 class CModuleDlg;
 
-// The main window: the drawing view on the left, the selection panel at the
-// right edge at its own width, and the menu. It keeps the title in step with
-// the selected module, holds the display mode (Datasheet or Graph) and the
-// curve colours, and passes every change on to the view.
+// The main window: the drawing view on the left with the table of answers
+// below it, the selection panel at the right edge at its own width, and the
+// menu. It holds the display mode (Datasheet or Graph) and the curve
+// colours, and at every change of the catalogue session's state draws the
+// title, the status bar, the view and the table anew from that state.
 class CMainFrame : public QMainWindow {
     Q_OBJECT
 
@@ -39,11 +42,12 @@ public:
     const ColorSettings& Colors() const { return colors_; }
     CChildView* View() const { return view_; }
     CModuleDlg* Panel() const { return panel_; }
+    AnswerTable* Answer() const { return answer_; }
     const CatalogueSession& Catalogue() const { return catalogue_; }
 
     // The refresh: sets the title from the selected module and the count,
-    // then asks the view, by a queued call, to show that module in the
-    // current mode.
+    // the status bar, the table of answers, and asks the view, by a queued
+    // call, to show that module in the current mode at its point.
     void OnTemSelected();
     // Makes `mode` the display mode and refreshes, also when it already was.
     void OnViewMode(DisplayMode mode);
@@ -83,8 +87,13 @@ private:
     void AddToCatalogue(const std::vector<CatalogueEntry>& added);
     // Sizes and places the window within its screen's available area.
     void FitToScreen();
-    // The status bar: what the panel's lists hold, and the hot side.
+    // The status bar: what the panel's lists hold, and the hot side of the
+    // row chosen or else the session's.
     void ShowListStatus();
+    // The table of answers as the session holds it; a new answer opens it.
+    void ShowAnswer();
+    void ShowAnswerTable(bool shown);
+    void ConnectAnswer();
 
     TemBase& base_;
     CatalogueSession catalogue_;
@@ -94,6 +103,11 @@ private:
     QString cataloguePath_;
     CChildView* view_ = nullptr;
     CModuleDlg* panel_ = nullptr;
+    AnswerTable* answer_ = nullptr;
+    QSplitter* splitter_ = nullptr;
+    QAction* exportAnswer_ = nullptr;
+    QAction* answerShown_ = nullptr;
+    int answerVersion_ = -1;
     QAction* printDatasheet_ = nullptr;
     QAction* printGraphs_ = nullptr;
     QAction* exportGraphs_ = nullptr;

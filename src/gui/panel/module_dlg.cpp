@@ -19,9 +19,7 @@
 #include "core/stack/stack_pull_down.h"
 #include "core/stack/stack_reach.h"
 #include "core/stack/stack_search.h"
-#include "gui/panel/operating_point_list.h"
-#include "gui/panel/row_picks.h"
-#include "gui/panel/stack_list.h"
+#include "gui/panel/answer_actions.h"
 #include "gui/panel/step_dlg1.h"
 #include "gui/panel/step_dlg2.h"
 #include "gui/panel/step_dlg3.h"
@@ -53,8 +51,6 @@ CModuleDlg::CModuleDlg(TemBase& base, RecordSource& records, QWidget* parent)
       page3_(new CStepDlg3(this)),
       page4_(new CStepDlg4(this)),
       page5_(new CStepDlg5(this)),
-      pointList_(new OperatingPointList(base, this)),
-      stackList_(new StackList(base, this)),
       direction_(new QButtonGroup(this)) {
     ui_->setupUi(this);
     for (QWidget* page : {static_cast<QWidget*>(page1_), static_cast<QWidget*>(page2_),
@@ -62,12 +58,6 @@ CModuleDlg::CModuleDlg(TemBase& base, RecordSource& records, QWidget* parent)
                           static_cast<QWidget*>(page5_)}) {
         ui_->pages->addWidget(page);
     }
-    pointList_->setObjectName(QStringLiteral("pointList"));
-    ui_->pointsLayout->addWidget(pointList_);
-    // The answer to a request for two stages takes the points' place.
-    stackList_->setObjectName(QStringLiteral("stackList"));
-    ui_->pointsLayout->addWidget(stackList_);
-    stackList_->hide();
     ui_->whyLabel->hide();
     direction_->addButton(ui_->descendingRadio, 0);
     direction_->addButton(ui_->ascendingRadio, 1);
@@ -91,8 +81,6 @@ void CModuleDlg::ConnectControls() {
     connect(page3_, &CStepDlg3::ModeClicked, this, &CModuleDlg::UpdateElectricalControls);
     connect(page1_, &CStepDlg1::ThotStepped, this, &CModuleDlg::ChangeThot);
     connect(page5_, &CStepDlg5::AdviseClicked, this, &CModuleDlg::ShowOperatingPoints);
-    connect(pointList_, &OperatingPointList::RowClicked, this, &CModuleDlg::SelectOperatingPoint);
-    connect(stackList_, &StackList::RowClicked, this, &CModuleDlg::SelectStack);
     AddShortcuts();
 }
 
@@ -171,11 +159,13 @@ void CModuleDlg::RunSearch() {
     const std::optional<std::int32_t> found =
         ListSearchResult(base_, records_.Thot(), criteria_, Key(), Order(), list_);
     listThot_ = records_.Thot();
-    ShowModulesTab();
+    ShowList();
     if (found) {
         records_.SelectModule(*found);
-        Notify();
-    } else {
+    }
+    // Nothing found leaves the module shown, without an earlier point.
+    Notify();
+    if (!found) {
         ReportNothingFound();
     }
 }
@@ -203,7 +193,7 @@ void CModuleDlg::ReportNothingFound() {
     box.exec();
     if (show != nullptr && box.clickedButton() == show) {
         ShowAdvice(request, advice);
-        ui_->listTabs->setCurrentWidget(ui_->pointsTab);
+        ChooseFirstRow();
     }
 }
 
@@ -211,11 +201,16 @@ void CModuleDlg::ShowAllModules() {
     ExchangeIn();
     const std::optional<std::int32_t> listed = ListAllModules(base_, Key(), Order(), list_);
     listThot_.reset();
-    ShowModulesTab();
+    ShowList();
     if (listed) {
         records_.SelectModule(*listed);
         Notify();
     }
+}
+
+void CModuleDlg::ShowNewCatalogue() {
+    criteriaText_.clear();
+    ShowAllModules();
 }
 
 void CModuleDlg::SortResultList() {
@@ -237,12 +232,19 @@ void CModuleDlg::Notify() {
     for (const int row : ui_->resultList->Picked()) {
         picked.push_back(list_.ModuleOf(base_, row));
     }
-    compared_ = {ShownFirst(records_.SelectedModule(), picked), {}};
-    emit ComparedChosen(compared_);
-    emit PointChosen(std::nullopt);
-    emit TemSelected();
+    ShownState& shown = records_.State().shown;
+    shown = {};
+    shown.compared = {ShownFirst(records_.SelectedModule(), picked), {}};
     ExchangeOut();
-    ExplainSelected();
+    Refresh();
+}
+
+void CModuleDlg::Refresh() {
+    QString text = WhyText();
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    ui_->whyLabel->setText(text.trimmed());
+    ui_->whyLabel->setVisible(!text.isEmpty());
+    emit TemSelected();
 }
 
 void CModuleDlg::ClickRow(int row) {
@@ -250,11 +252,6 @@ void CModuleDlg::ClickRow(int row) {
         list_.SetMark(row);
     }
     SelectListedModule();
-}
-
-void CModuleDlg::ShowModulesTab() {
-    ShowList();
-    ui_->listTabs->setCurrentWidget(ui_->modulesTab);
 }
 
 void CModuleDlg::ShowList() {
@@ -267,10 +264,8 @@ void CModuleDlg::ShowList() {
     view->ShowMark(list_.Mark());
     EnableDirection();
     const bool stale = listThot_ && *listThot_ != records_.Thot();
-    ui_->listTabs->setTabText(ui_->listTabs->indexOf(ui_->modulesTab),
-                              stale ? QStringLiteral("&Modules (%1)").arg(HotSideText(*listThot_))
-                                    : QStringLiteral("&Modules"));
-    emit ListShown(static_cast<int>(list_.size()));
+    ui_->listLabel->setText(stale ? QStringLiteral("&Modules (%1)").arg(HotSideText(*listThot_))
+                                  : QStringLiteral("&Modules"));
 }
 
 QString CModuleDlg::ListsSummary() const {
@@ -283,14 +278,15 @@ QString CModuleDlg::ListsSummary() const {
         text += QStringLiteral(" at %1, before the hot side changed: search again")
                     .arg(HotSideText(*listThot_));
     }
-    if (advised_) {
+    const AnswerState& answer = Answer();
+    if (answer.advised) {
         text += QStringLiteral(" · %1 operating points for %2")
-                    .arg(static_cast<qsizetype>(pointList_->Points().size()))
-                    .arg(QString::fromStdString(LoadPhrase(*advised_)));
-    } else if (stacked_) {
+                    .arg(static_cast<qsizetype>(answer.points.size()))
+                    .arg(QString::fromStdString(LoadPhrase(*answer.advised)));
+    } else if (answer.stacked) {
         text += QStringLiteral(" · %1 two-stage stacks for %2")
-                    .arg(static_cast<qsizetype>(stackList_->Stacks().size()))
-                    .arg(QString::fromStdString(LoadPhrase(stacked_->advice)));
+                    .arg(static_cast<qsizetype>(answer.stacks.size()))
+                    .arg(QString::fromStdString(LoadPhrase(answer.stacked->advice)));
     }
     return text;
 }
@@ -317,14 +313,14 @@ SortOrder CModuleDlg::Order() const {
 void CModuleDlg::ClearCriteria() {
     list_.Clear();
     listThot_.reset();
-    ShowPoints({}, std::nullopt);
-    ShowModulesTab();
+    ClearAnswer(records_.State());
+    ShowList();
     criteriaText_.clear();
     ResetInputs();
-    ExchangeOut();
     LayoutStepPages();
     page3_->EnableForMode(ElectricalMode::Supply);
     page5_->Reset();
+    Notify();
 }
 
 void CModuleDlg::LayoutStepPages() {
@@ -356,18 +352,19 @@ void CModuleDlg::Step(int delta) {
 }
 
 void CModuleDlg::ChangeThot(double kelvin) {
+    const std::int32_t shown = records_.SelectedModule();
+    const SessionState before = records_.State();
     if (!records_.ReloadAt(kelvin, this)) {
         page1_->SetThot(records_.Thot());
         return;
     }
     // The values, and with them the order of a sort by value, belong to the
-    // new hot side; the module shown, and those compared with it, stay while
-    // they are listed.
+    // new hot side; the modules picked in the list stay picked.
     std::vector<std::string> picked;
     for (const int row : ui_->resultList->Picked()) {
         picked.push_back(list_.Rows()[static_cast<std::size_t>(row)]);
     }
-    records_.SelectModule(list_.Rederived(base_, Key(), Order()));
+    const std::int32_t marked = list_.Rederived(base_, Key(), Order());
     ShowList();
     std::vector<int> rows;
     for (std::size_t row = 0; row < list_.size(); ++row) {
@@ -376,16 +373,26 @@ void CModuleDlg::ChangeThot(double kelvin) {
         }
     }
     ui_->resultList->AddPicks(rows);
-    // Operating points found at the old hot side no longer hold: they are
-    // worked out again at the new one.
-    if (advised_) {
-        const AdviceRequest request = *advised_;
+    // The module shown stays, drawn at the new hot side, while it can be
+    // derived there.
+    const TemRecord* record = RecordAt(base_, shown);
+    records_.SelectModule(record != nullptr && record->rated.derivable ? shown : marked);
+    // An answer found at the old hot side no longer holds: it is worked out
+    // again at the new one, and the row chosen is chosen again where it is
+    // still there.
+    if (before.answer.advised) {
+        const AdviceRequest request = *before.answer.advised;
         ShowAdvice(request, RunAdvisor(base_, records_.Thot(), request));
-    } else if (stacked_) {
-        const StackRequest request = *stacked_;
-        ShowStacks(request.advice, request.currents);
+    } else if (before.answer.stacked) {
+        ShowStacks(before.answer.stacked->advice, before.answer.stacked->currents);
     }
-    Notify();
+    const std::optional<int> again =
+        before.shown.row ? RowLike(Answer(), before.answer, *before.shown.row) : std::nullopt;
+    if (again) {
+        ChooseAnswerRow(*again);
+    } else {
+        Notify();
+    }
 }
 
 AdviceRequest CModuleDlg::SearchAdviceRequest() const {
@@ -410,71 +417,30 @@ void CModuleDlg::ShowOperatingPoints() {
     }
     if (const auto currents = page5_->TwoStages()) {
         ShowStacks(request, *currents);
-        return;
+    } else {
+        ShowAdvice(request, RunAdvisor(base_, records_.Thot(), request));
     }
-    ShowAdvice(request, RunAdvisor(base_, records_.Thot(), request));
-    ui_->listTabs->setCurrentWidget(ui_->pointsTab);
+    ChooseFirstRow();
 }
 
 void CModuleDlg::ShowAdvice(const AdviceRequest& request, const Advice& advice) {
-    // A point chosen from an earlier run belongs to that run's list.
-    emit PointChosen(std::nullopt);
-    emit TemSelected();
     criteriaText_ = Utf8ToCp1251(AdviceCriteriaText(request, advice, records_.Thot())).value_or("");
     ShowCriteriaText();
-    ShowPoints(advice.points, request);
+    SessionState& state = records_.State();
+    SetPointAnswer(
+        state, base_, request, advice.points,
+        request.coldMass ? PointPullDowns(base_, request, advice.points) : std::vector<PullDown>{});
     if (advice.points.empty()) {
-        // What would work instead, with its figures, where the list is.
+        // What would work instead, with its figures, where the answer is.
         const std::string summary = RejectionSummary(request, advice);
-        const std::string text = (summary.empty() ? std::string() : summary + ".\r\n") +
-                                 ShortfallText(base_, records_.Thot(), request,
-                                               FindShortfall(base_, records_.Thot(), request));
-        ShowWhy(QString::fromStdString(text));
+        state.answer.whyNone = (summary.empty() ? std::string() : summary + ".\r\n") +
+                               ShortfallText(base_, records_.Thot(), request,
+                                             FindShortfall(base_, records_.Thot(), request));
     }
-}
-
-void CModuleDlg::ShowPoints(std::vector<OperatingPoint> points,
-                            const std::optional<AdviceRequest>& request) {
-    std::vector<PullDown> pullDowns = request && request->coldMass
-                                          ? PointPullDowns(base_, *request, points)
-                                          : std::vector<PullDown>{};
-    pointList_->SetPoints(std::move(points), std::move(pullDowns));
-    advised_ = request;
-    stacked_.reset();
-    stackList_->SetStacks({});
-    ShowStackRows(false);
-    ShowWhy(QString());
-    emit ListShown(static_cast<int>(list_.size()));
-}
-
-void CModuleDlg::ShowWhy(QString text) {
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    ui_->whyLabel->setText(text.trimmed());
-    ui_->whyLabel->setVisible(!text.isEmpty());
-}
-
-void CModuleDlg::ExplainSelected() {
-    if (!advised_ || pointList_->Points().empty() || records_.SelectedModule() < 0) {
-        return;
-    }
-    const auto index = static_cast<std::uint32_t>(records_.SelectedModule());
-    const auto& points = pointList_->Points();
-    const bool listed = std::any_of(points.begin(), points.end(),
-                                    [index](const OperatingPoint& p) { return p.index == index; });
-    ShowWhy(listed ? QString()
-                   : QStringLiteral("%1 is not a result: %2")
-                         .arg(DisplayName(base_.records.at(index)),
-                              QString::fromStdString(
-                                  WhyNotText(base_, records_.Thot(), *advised_, index))));
 }
 
 void CModuleDlg::ShowStacks(const AdviceRequest& request, StageCurrents currents) {
     const StackRequest stacks{request, currents};
-    // The points of an earlier request no longer answer this one, nor a
-    // stack chosen from it.
-    ShowPoints({}, std::nullopt);
-    emit PointChosen(std::nullopt);
-    emit TemSelected();
     StackAdvice advice = FindStacks(base_, records_.Thot(), stacks);
     SortStacks(base_, advice.stacks, {});
     std::string text =
@@ -485,62 +451,56 @@ void CModuleDlg::ShowStacks(const AdviceRequest& request, StageCurrents currents
                          (n == 1 ? " stack carries" : " stacks carry") + " the load.\r\n";
     criteriaText_ = Utf8ToCp1251(text).value_or("");
     ShowCriteriaText();
-    stackList_->SetStacks(advice.stacks, request.coldMass
-                                             ? StackPullDowns(base_, stacks, advice.stacks)
-                                             : std::vector<StackPullDown>{});
-    stacked_ = stacks;
-    ShowStackRows(true);
-    emit ListShown(static_cast<int>(list_.size()));
-    ui_->listTabs->setCurrentWidget(ui_->pointsTab);
+    SetStackAnswer(records_.State(), base_, stacks, advice.stacks,
+                   request.coldMass ? StackPullDowns(base_, stacks, advice.stacks)
+                                    : std::vector<StackPullDown>{});
 }
 
-void CModuleDlg::ShowStackRows(bool stacks) {
-    stackList_->setVisible(stacks);
-    pointList_->setVisible(!stacks);
+void CModuleDlg::ChooseFirstRow() {
+    if (Answer().size() > 0) {
+        ChooseAnswerRow(0);
+    } else {
+        Notify();
+    }
 }
 
-void CModuleDlg::SelectStack(int row) {
-    const auto& stacks = stackList_->Stacks();
-    if (row < 0 || static_cast<std::size_t>(row) >= stacks.size()) {
-        return;
+QString CModuleDlg::WhyText() const {
+    const AnswerState& answer = Answer();
+    if (answer.advised && answer.points.empty()) {
+        return QString::fromStdString(answer.whyNone);
     }
-    const StackPoint& p = stacks[static_cast<std::size_t>(row)];
-    const auto stages = StageOperatingPoints(base_.records[p.top], base_.records[p.bottom], p);
-    records_.SelectModule(static_cast<std::int32_t>(p.top));
-    compared_ = {};
-    for (const OperatingPoint& stage : stages) {
-        compared_.points.push_back(stage);
-        compared_.modules.push_back(static_cast<std::int32_t>(stage.index));
-    }
-    compared_.modules = ShownFirst(records_.SelectedModule(), compared_.modules);
-    emit ComparedChosen(compared_);
-    emit PointChosen(stages[0]);
-    emit TemSelected();
+    return QString::fromStdString(WhyNotShown());
 }
 
-void CModuleDlg::SelectOperatingPoint(int row) {
-    const auto& points = pointList_->Points();
-    std::vector<int> picked = PickedRows(pointList_);
-    // A row a Ctrl-click dropped from the picks hands over to one still picked.
-    if (!picked.empty() && std::find(picked.begin(), picked.end(), row) == picked.end()) {
-        row = picked.front();
+std::string CModuleDlg::WhyNotShown() const {
+    const AnswerState& answer = Answer();
+    const TemRecord* record = RecordAt(base_, records_.SelectedModule());
+    if (!answer.advised || answer.points.empty() || record == nullptr ||
+        records_.State().shown.row) {
+        return {};
     }
-    if (row < 0 || static_cast<std::size_t>(row) >= points.size()) {
-        return;
+    const auto index = static_cast<std::uint32_t>(records_.SelectedModule());
+    const bool listed = std::any_of(answer.points.begin(), answer.points.end(),
+                                    [index](const PointRow& r) { return r.point.index == index; });
+    return listed ? std::string()
+                  : Cp1251ToUtf8(record->Name()) + " is not a result: " +
+                        WhyNotText(base_, records_.Thot(), *answer.advised, index);
+}
+
+void CModuleDlg::ChooseAnswerRow(int row, const std::vector<int>& picked) {
+    SessionState& state = records_.State();
+    const std::optional<std::int32_t> module = state.answer.stacked
+                                                   ? ChooseStackRow(state, base_, row)
+                                                   : ChoosePointRow(state, row, picked);
+    if (module) {
+        records_.SelectModule(*module);
+        Refresh();
     }
-    const OperatingPoint& point = points[static_cast<std::size_t>(row)];
-    records_.SelectModule(static_cast<std::int32_t>(point.index));
-    compared_ = {};
-    std::stable_partition(picked.begin(), picked.end(), [row](int r) { return r == row; });
-    for (const int r : picked.empty() ? std::vector<int>{row} : picked) {
-        compared_.points.push_back(points[static_cast<std::size_t>(r)]);
-        compared_.modules.push_back(static_cast<std::int32_t>(compared_.points.back().index));
-    }
-    compared_.modules = ShownFirst(records_.SelectedModule(), compared_.modules);
-    emit ComparedChosen(compared_);
-    emit PointChosen(point);
-    emit TemSelected();
-    ExplainSelected();
+}
+
+void CModuleDlg::SortAnswer(int column) {
+    vantiq::SortAnswer(records_.State(), column);
+    Refresh();
 }
 
 }  // namespace vantiq

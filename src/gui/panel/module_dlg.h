@@ -34,8 +34,6 @@ class CStepDlg2;
 class CStepDlg3;
 class CStepDlg4;
 class CStepDlg5;
-class OperatingPointList;
-class StackList;
 
 // The selection panel: the five wizard pages stacked at the top, the step,
 // search and name controls, the list of found modules with its sort
@@ -58,52 +56,47 @@ public:
     // The panel's operations; each is also reached through its control.
     void RunSearch();
     void ShowAllModules();
+    // Lists a catalogue opened or rewritten in place of the one listed: the
+    // whole of it, with nothing of an earlier request in the criteria box.
+    void ShowNewCatalogue();
     void SortResultList();
     void SelectListedModule();
     void ClearCriteria();
     void LayoutStepPages();
     void UpdateElectricalControls();
     // "Operating points": runs the advisor with the wizard's Q, dT, supply,
-    // dimensions, name and step 5, lists the points in the tab beside the
-    // modules and states the request and its outcome in the criteria box. A request it
-    // cannot run (no Q, a cold side not below ambient...) is explained in a
-    // message box instead.
+    // dimensions, name and step 5, makes the points (or, with two stages,
+    // the stacks) the session's answer, chooses its first row, and states
+    // the request and its outcome in the criteria box. A request it cannot
+    // run (no Q, a cold side not below ambient...) is explained in a message
+    // box instead.
     void ShowOperatingPoints();
     // The modules listed, in the order shown.
     const ResultList& List() const { return list_; }
-    // What the two lists hold, for the status line: how the modules were
+    // What the lists hold, for the status line: how the modules were
     // listed (found at which hot side, and whether that side has changed
-    // since) and, when there are any, for which load the operating points
-    // were worked out.
+    // since) and, when there is an answer, for which load it was worked out.
     QString ListsSummary() const;
-    // The operating points listed (empty before the first run).
-    const OperatingPointList& PointList() const { return *pointList_; }
-    // The stacks listed, in the operating points' tab in place of the
-    // points, when step 5 asked for two stages.
-    const StackList& Stacks() const { return *stackList_; }
-    // Makes the top module of stack `row` of that list the selected one, at
-    // its stage's point, compared with the bottom module at its own.
-    void SelectStack(int row);
-    // Makes the module of operating point `row` of that list the selected
-    // one, at that point; the points picked beside it are compared with it.
-    void SelectOperatingPoint(int row);
-    // The modules picked for comparing in the list that chose the shown
-    // module, the shown one first (just it when nothing else is picked).
-    const Comparison& Compared() const { return compared_; }
+    // The session's answer: the operating points or stacks and their order.
+    const AnswerState& Answer() const { return records_.State().answer; }
+    // Chooses row `row` of the answer: for points, that module at its point,
+    // the points of `picked` (rows) compared with it; for a stack, its top
+    // module at its stage's point, compared with the bottom module at its
+    // own. A row that is not there changes nothing.
+    void ChooseAnswerRow(int row, const std::vector<int>& picked = {});
+    // Sorts the answer by its shown column `column`; again: the other way.
+    void SortAnswer(int column);
+    // The modules compared with the shown one, the shown one first (just
+    // it when nothing else is picked), at their points where they have them.
+    const Comparison& Compared() const { return records_.State().shown.compared; }
+    // The note under the list: why the answer is empty, or why the module
+    // shown is not one of its rows; empty when there is nothing to say.
+    QString WhyText() const;
 
 signals:
-    // The session's selected module was set (it may be -1).
+    // The session's state changed: the selected module (it may be -1), the
+    // answer or what is shown of it. Every view draws anew from it.
     void TemSelected();
-    // The module is shown at this operating point, or (none) was chosen from
-    // the search's list; sent before TemSelected.
-    void PointChosen(const std::optional<OperatingPoint>& point);
-    // The modules now compared, at their points where they have them
-    // (Compared()); sent before TemSelected.
-    void ComparedChosen(const Comparison& compared);
-    // The list now shows `rows` modules (after a search, a sort, "Show all",
-    // "Clear" or a reload at another hot side), or the operating points
-    // changed; ListsSummary() tells what both hold.
-    void ListShown(int rows);
 
 private:
     void ConnectControls();
@@ -118,28 +111,28 @@ private:
     void ChangeThot(double kelvin);
     void ShowCriteriaText();
     void ShowStacks(const AdviceRequest& request, StageCurrents currents);
-    // The operating points' tab shows the stacks' rows, or the points'.
-    void ShowStackRows(bool stacks);
     // The no-result notice; when operating points carry the same load, it
     // counts them and offers to show them.
     void ReportNothingFound();
     // The request the search's own inputs make: one module at the fixed hot
     // side, with the supply only in supply mode.
     AdviceRequest SearchAdviceRequest() const;
+    // Makes `advice`, found for `request`, the answer, with what to say
+    // when it is empty.
     void ShowAdvice(const AdviceRequest& request, const Advice& advice);
-    // Lists `points`, worked out for `request` (none: the list is cleared).
-    void ShowPoints(std::vector<OperatingPoint> points,
-                    const std::optional<AdviceRequest>& request);
-    // The wrapped note under the points: why nothing or why not this one.
-    void ShowWhy(QString text);
-    // Where points are listed and the selected module is not one of them,
-    // says why, with its figures.
-    void ExplainSelected();
-    void ShowModulesTab();
+    // Chooses the answer's first row, or, without rows, the module shown
+    // without a point.
+    void ChooseFirstRow();
+    // Why the module shown is not one of the answer's points; empty when it
+    // is one, or there are none.
+    std::string WhyNotShown() const;
     void ClickRow(int row);
-    // Tells the frame that the selected module was set, then writes the
-    // members back into the controls.
+    // The selected module was set from the modules list: nothing of the
+    // answer is chosen; the frame is told, and the members are written back
+    // into the controls.
     void Notify();
+    // Tells the frame that the state changed and shows the note.
+    void Refresh();
     // Shows the list's rows, third column and mark in the list widget.
     void ShowList();
     // The third column's text of each row for the current sort key; empty
@@ -156,21 +149,14 @@ private:
     CStepDlg3* page3_;
     CStepDlg4* page4_;
     CStepDlg5* page5_;
-    OperatingPointList* pointList_;
-    StackList* stackList_;
     QButtonGroup* direction_;
 
     ResultList list_;
-    Comparison compared_;
     SearchCriteria criteria_;
     std::string criteriaText_;
     // The hot side (K) the listed modules were found at; none when the list
     // holds every module, whatever the hot side.
     std::optional<double> listThot_;
-    // The request the listed operating points answer.
-    std::optional<AdviceRequest> advised_;
-    // The request for two stages the listed stacks answer.
-    std::optional<StackRequest> stacked_;
     int sortKey_ = 0;
     int sortOrder_ = 0;
     int step_ = 1;

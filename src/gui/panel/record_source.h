@@ -2,15 +2,17 @@
 
 #include <cstdint>
 
+#include "gui/panel/session_state.h"
+
 class QWidget;
 
 namespace vantiq {
 
 // What the selection panel asks of the catalogue it lists: the records
-// derived at the session's hot side, the same records at another hot side, and
-// the module the user looks at. The application's catalogue session answers
-// and holds that state; the panel never opens, reads or reports on the
-// catalogue file itself.
+// derived at the session's hot side, the same records at another hot side, the
+// module the user looks at, and the answer shown beside it. The application's catalogue session
+// answers and holds that state; the panel never opens, reads or reports on the catalogue file
+// itself.
 class RecordSource {
 public:
     virtual ~RecordSource() = default;
@@ -31,6 +33,11 @@ public:
     // The selected module: a record index, -1 for none.
     virtual std::int32_t SelectedModule() const = 0;
     virtual void SelectModule(std::int32_t module) = 0;
+
+    // The answer to the last request and what is shown of it, which every
+    // view draws from.
+    virtual SessionState& State() = 0;
+    virtual const SessionState& State() const = 0;
 };
 
 }  // namespace vantiq

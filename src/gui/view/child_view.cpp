@@ -25,6 +25,12 @@ CChildView::CChildView(const TemBase& base, const ColorSettings& colors, QWidget
 
 void CChildView::OnUpdateView(DisplayMode mode) {
     mode_ = mode;
+    shown_.clear();
+    for (const GraphedModule& module : ShownModules()) {
+        shown_.push_back(
+            {static_cast<std::int32_t>(module.record - base_.records.data()), module.thot,
+             module.point ? std::optional<OperatingPoint>(*module.point) : std::nullopt});
+    }
     DrawGraphs();
     picture_ = RecordAt(base_, module_) != nullptr ? LoadModulePicture(base_, module_) : QImage();
     update();
@@ -83,13 +89,19 @@ std::vector<OperatingPoint> CChildView::PointsAlongside() const {
 
 void CChildView::DrawGraphs() {
     const std::vector<GraphedModule> modules = ShownModules();
-    if (mode_ != DisplayMode::Graph || modules.empty() || buffer_.isNull()) {
+    if (mode_ != DisplayMode::Graph || buffer_.isNull()) {
+        return;
+    }
+    header_.clear();
+    if (modules.empty()) {
+        ClearPage();
         return;
     }
     std::vector<LegendModule> legend;
     for (const GraphedModule& module : modules) {
         legend.push_back({DisplayName(*module.record), module.record->rated.imax, module.thot});
     }
+    header_ = GraphHeaderText(legend, modules.front().thot);
     const int band = std::min(LegendBandHeight(legend, buffer_.width()), buffer_.height());
     const int width = buffer_.width();
     const int height = buffer_.height() - band;
@@ -149,13 +161,15 @@ void CChildView::resizeEvent(QResizeEvent* event) {
     // A fresh page shows the window colour and the cross, and the graphs of
     // the module shown drawn anew at the new size.
     buffer_ = QImage(size, QImage::Format_RGB32);
-    buffer_.fill(palette().color(QPalette::Window));
-    {
-        QPainter painter(&buffer_);
-        DrawViewCross(painter, size.width(), size.height());
-    }
-    plotted_ = {};
+    ClearPage();
     DrawGraphs();
+}
+
+void CChildView::ClearPage() {
+    buffer_.fill(palette().color(QPalette::Window));
+    QPainter painter(&buffer_);
+    DrawViewCross(painter, buffer_.width(), buffer_.height());
+    plotted_ = {};
 }
 
 }  // namespace vantiq

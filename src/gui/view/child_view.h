@@ -58,6 +58,17 @@ public:
     }
     // The graphs as last drawn (none before the first drawing in Graph mode).
     const PlottedPage& Plotted() const { return plotted_; }
+    // A module as the last OnUpdateView showed it: its index, the hot side
+    // its curves are drawn at (K) and the point marked on them.
+    struct ShownModule {
+        std::int32_t module = -1;
+        double thot = 0.0;
+        std::optional<OperatingPoint> point;
+    };
+    // What the last OnUpdateView showed, the selected module first (empty:
+    // nothing), and the header over the graphs (Graph mode only).
+    const std::vector<ShownModule>& Shown() const { return shown_; }
+    const QString& Header() const { return header_; }
     // The read-out of the curve point nearest to `at` (client pixels) in
     // Graph mode; empty beside the graphs.
     QString ReadOutAt(QPoint at) const;
@@ -69,7 +80,8 @@ signals:
 public slots:
     // Shows the selected module in `mode` (None shows nothing): in Graph mode the
     // graphs are rebuilt, in every mode the picture is reloaded. Without a
-    // selected module the last graphs stay and the picture is dropped.
+    // selected module the page is cleared and the picture dropped, so no
+    // module is shown that the title does not name.
     void OnUpdateView(DisplayMode mode);
 
 protected:
@@ -82,6 +94,8 @@ private:
     // In Graph mode with a module selected, draws the page anew: the legend
     // band, the cross and the graphs below it.
     void DrawGraphs();
+    // The window colour and the cross, no graphs.
+    void ClearPage();
     // The selected module, then the other compared ones, each at its hot
     // side and point; empty without a selection.
     std::vector<GraphedModule> ShownModules() const;
@@ -93,6 +107,8 @@ private:
     QImage buffer_;
     QImage picture_;
     PlottedPage plotted_;
+    std::vector<ShownModule> shown_;
+    QString header_;
     Comparison compared_;
     QString readOut_;
     DisplayMode mode_ = DisplayMode::None;

@@ -88,7 +88,7 @@ TEST_F(MainFrameTest, MenuBarOffersFileViewSettingsAndHelp) {
                      "Export graphs page as PDF...", "Export datasheet as PDF...",
                      "Export list as CSV...", "Export operating points as CSV...", "-", "Exit"}));
     EXPECT_EQ(Texts(bar[1]->menu()->actions()),
-              QStringList({"Datasheet", "Graph", "-", "Compare"}));
+              QStringList({"Datasheet", "Graph", "-", "Compare", "Answer table"}));
     EXPECT_EQ(Texts(bar[3]->menu()->actions()), QStringList({"About \"Vantiq\""}));
     for (int k = 0; k < 4; ++k) {
         EXPECT_EQ(bar[k]->text(), QLatin1Char('&') + Texts(bar)[k]) << "Alt + the first letter";

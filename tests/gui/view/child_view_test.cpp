@@ -73,13 +73,18 @@ TEST_F(ChildViewTest, GraphModeDrawsTheFourGraphsAndPaintingCopiesThem) {
     EXPECT_EQ(view.grab().toImage().convertToFormat(QImage::Format_RGB32), page);
 }
 
-TEST_F(ChildViewTest, WithoutASelectionTheLastGraphsStayAndThePictureGoes) {
+// No module is shown that the title does not name: without a selection the
+// page keeps only its cross.
+TEST_F(ChildViewTest, WithoutASelectionThePageAndThePictureAreCleared) {
     view.SetModule(0, kDefaultThot);
     view.OnUpdateView(DisplayMode::Graph);
-    const QImage drawn = view.Buffer();
+    ASSERT_FALSE(view.Plotted().graphs.empty());
     view.SetModule(-1, kDefaultThot);
     view.OnUpdateView(DisplayMode::Graph);
-    EXPECT_EQ(view.Buffer(), drawn);
+    EXPECT_TRUE(view.Plotted().graphs.empty());
+    EXPECT_TRUE(view.Shown().empty());
+    EXPECT_EQ(view.Buffer().pixelColor(1, 1), view.palette().color(QPalette::Window));
+    EXPECT_EQ(view.Buffer().pixelColor(250, 100), kCross);
     EXPECT_TRUE(view.Picture().isNull());
 }
 
