@@ -4,11 +4,14 @@
 #include <array>
 #include <cmath>
 #include <cstdio>
+#include <utility>
 #include <vector>
 
 #include "core/fit/continuous_rating.h"
 #include "core/fit/fit_algebra.h"
+#include "core/fit/fit_constants.h"
 #include "core/fit/grid_aim.h"
+#include "core/fit/minimax_fit.h"
 #include "core/fit/ratings_check.h"
 #include "core/model/celsius.h"
 #include "core/model/performance_model.h"
@@ -39,13 +42,6 @@ std::string Format(const char* format, double a, double b = 0, double c = 0) {
     char text[200];
     std::snprintf(text, sizeof text, format, a, b, c);
     return text;
-}
-
-TemRecord WithConstants(TemRecord record, const Vec3& p) {
-    record.file.seebeckCoefficient = std::exp(p[0]);
-    record.file.electricalConductivity = std::exp(p[1]);
-    record.file.thermalConductivity = std::exp(p[2]);
-    return record;
 }
 
 // The module's resistance as the constant-property model reads it from
@@ -277,6 +273,25 @@ Attempt MeetThroughDerivation(const Ratings& r, TemRecord g, double th, const Sm
     return best;
 }
 
+struct LandedAttempt {
+    TemRecord record;
+    RatedValues derived;
+};
+
+// The least largest deviation through the derivation; nullopt where that
+// fails on the way, and the fit falls back on keeping Imax, Umax and dTmax.
+std::optional<LandedAttempt> LeastLargestAttempt(const Ratings& r, const TemRecord& g, double th,
+                                                 const Vec3& start) {
+    const auto fit = FitLeastLargest(g, th, start, r);
+    const auto record = fit ? LandOnGrid(g, th, *fit, r.qmax > 0) : std::nullopt;
+    if (!record)
+        return std::nullopt;
+    TemRecord derived = *record;
+    if (!DeriveRatedValues(derived, th))
+        return std::nullopt;
+    return LandedAttempt{*record, derived.rated};
+}
+
 Rows SmoothRows(const Ratings& r, FitMode mode) {
     if (mode == FitMode::KeepImaxDtmaxQmax)
         return {kI, kDt, kQ};
@@ -337,6 +352,14 @@ RatingFit FitRatings(const Ratings& r, FitMode mode) {
     if (!smooth) {
         fit.problem = "the model cannot reach these ratings";
         return fit;
+    }
+    if (mode == FitMode::LeastLargest) {
+        if (auto landed = LeastLargestAttempt(r, fit.record, th, smooth->p)) {
+            fit.record = std::move(landed->record);
+            fit.derived = landed->derived;
+            fit.problem = LegFitProblem(fit);
+            return fit;
+        }
     }
     const Attempt best = MeetThroughDerivation(r, fit.record, th, *smooth, rows);
     fit.record = WithConstants(fit.record, best.p);
