@@ -17,8 +17,9 @@ constexpr const char* kRatingsForm =
 
 OptionSpec ModeOption() {
     return {"--mode", "M",
-            "which ratings a fit keeps: imax-umax-dtmax (the default), imax-dtmax-qmax, or balance "
-            "(least squares over every rating given)"};
+            "which ratings a fit keeps: minimax (the default: the largest deviation as small as "
+            "it can be), imax-umax-dtmax, imax-dtmax-qmax, or balance (least squares over every "
+            "rating given)"};
 }
 
 CommandSpec PackCommand() {

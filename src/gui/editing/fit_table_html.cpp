@@ -22,10 +22,12 @@ QString FitTableHtml(const std::string& name, const Ratings& ratings, const Rati
     for (const char* head : {"", "rated", "derived", "deviation"})
         html += Cell(head, "th");
     html += QStringLiteral("</tr>");
-    for (const auto& row : rows)
-        html += QStringLiteral("<tr>") + Cell(row[1]) + Cell(row[2]) + Cell(row[3]) + Cell(row[4]) +
-                QStringLiteral("</tr>");
+    for (std::size_t i = 0; i + 1 < rows.size(); ++i)
+        html += QStringLiteral("<tr>") + Cell(rows[i][1]) + Cell(rows[i][2]) + Cell(rows[i][3]) +
+                Cell(rows[i][4]) + QStringLiteral("</tr>");
     html += QStringLiteral("</table>");
+    html += QStringLiteral("<p><b>%1</b></p>")
+                .arg(QString::fromStdString(rows.back()[5]).toHtmlEscaped());
     if (!rows.empty() && !rows.front()[5].empty())
         html += QStringLiteral("<p>%1</p>")
                     .arg(QString::fromStdString(rows.front()[5]).toHtmlEscaped());
