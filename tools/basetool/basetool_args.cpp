@@ -76,14 +76,24 @@ CommandSpec CheckCommand() {
             1};
 }
 
+CommandSpec RemoveCommand() {
+    return {"remove",
+            "Writes the catalogue without the module of that name, keeping the previous file as "
+            "Base.tmb.bak.",
+            1,
+            {{"--name", "NAME", "the module to remove (required)"}},
+            "Usage: vantiq-basetool remove Base.tmb --name NAME"};
+}
+
 }  // namespace
 
 const ToolSpec& BaseToolSyntax() {
-    static const ToolSpec syntax{"vantiq-basetool",
-                                 "Builds, inspects and checks catalogue files.",
-                                 {},
-                                 {PackCommand(), FitCommand(), DumpCommand(), CheckCommand()},
-                                 kFooter};
+    static const ToolSpec syntax{
+        "vantiq-basetool",
+        "Builds, inspects and checks catalogue files.",
+        {},
+        {PackCommand(), FitCommand(), DumpCommand(), CheckCommand(), RemoveCommand()},
+        kFooter};
     return syntax;
 }
 

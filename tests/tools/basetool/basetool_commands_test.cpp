@@ -309,6 +309,26 @@ TEST(BaseToolDump, WithoutACatalogueTakesTheOneTheProgramsWouldOpen) {
     EXPECT_NE(found.out.find("\nHERE,"), std::string::npos) << found.out;
 }
 
+// remove writes the catalogue without the named module and keeps the one
+// before; a name it does not hold is named, with the file as it was.
+TEST(BaseToolRemove, RemovesTheNamedModuleAndKeepsThePreviousFile) {
+    test::TempDir dir;
+    WriteText(dir.File("catalogue.csv"), kHeader + "A" + kFields + "\nB" + kFields + "\n");
+    ASSERT_EQ(Tool({"pack", dir.File("catalogue.csv"), "-o", dir.File("Base.tmb")}).status, 0);
+    const auto before = test::ReadBytes(dir.File("Base.tmb"));
+    const ToolRun missing = Tool({"remove", dir.File("Base.tmb"), "--name", "C"});
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_EQ(missing.err, "vantiq-basetool: no module is named 'C'\n");
+    EXPECT_EQ(test::ReadBytes(dir.File("Base.tmb")), before);
+    const ToolRun removed = Tool({"remove", dir.File("Base.tmb"), "--name", "A"});
+    ASSERT_EQ(removed.status, 0) << removed.err;
+    const auto left = ReadCatalogue(dir.File("Base.tmb"));
+    ASSERT_TRUE(left.ok());
+    ASSERT_EQ(left->entries.size(), 1u);
+    EXPECT_EQ(left->entries[0].record.Name(), "B");
+    EXPECT_EQ(test::ReadBytes(dir.File("Base.tmb.bak")), before);
+}
+
 TEST(BaseToolDump, SaysWhatItCannotCarryOver) {
     test::TempDir dir;
     auto unassigned = test::WorkedExampleModule("C\x98");
