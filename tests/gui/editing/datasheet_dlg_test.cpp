@@ -77,8 +77,9 @@ TEST_F(DatasheetDialog, AddsATypedModuleToTheOpenCatalogue) {
         const QString fitted = dialog->findChild<QLabel*>(QStringLiteral("result"))->text();
         EXPECT_TRUE(fitted.contains(QStringLiteral("Qmax (W)"))) << fitted.toStdString();
         EXPECT_TRUE(fitted.contains(QStringLiteral("legs assumed"))) << fitted.toStdString();
-        EXPECT_TRUE(fitted.contains(QStringLiteral(
-            "datasheet and model part by up to 1.4 % (Umax); cooling overstated by up to 1.4 %")))
+        EXPECT_TRUE(
+            fitted.contains(QStringLiteral("datasheet and model part by up to 1.4 % "
+                                           "(Umax);<br>cooling overstated by up to 1.4 %")))
             << fitted.toStdString();
         EXPECT_TRUE(add->isEnabled());
         Shoot(dialog, "add-dialog-fitted.png");
