@@ -180,4 +180,16 @@ std::optional<TemRecord> LandOnGrid(const TemRecord& g, double th, const LeastLa
     return record;
 }
 
+std::optional<DerivedModule> FitLeastLargestThroughDerivation(const Ratings& r, const TemRecord& g,
+                                                              double th, const Vec3& start) {
+    const auto fit = FitLeastLargest(g, th, start, r);
+    const auto record = fit ? LandOnGrid(g, th, *fit, r.qmax > 0) : std::nullopt;
+    if (!record)
+        return std::nullopt;
+    TemRecord derived = *record;
+    if (!DeriveRatedValues(derived, th))
+        return std::nullopt;
+    return DerivedModule{*record, derived.rated};
+}
+
 }  // namespace vantiq

@@ -9,12 +9,14 @@
 
 namespace vantiq {
 
+// Where the derivation lands (see LandingAt) while nothing moves it: the
+// coldest point half a temperature step below the reported one.
+inline constexpr double kUsualReach = 0.5;
+
 // The constants (log α, log σ, log κ) and the landing (see LandedRatings)
 // at which the derivation's Imax, Umax, dTmax and, when rated, Qmax lie as
 // close to the ratings `r` as they can all be at once, and what it gives
 // there.
-inline constexpr double kUsualReach = 0.5;
-
 struct LeastLargestFit {
     Vec3 p{};
     double reach = kUsualReach;
@@ -38,5 +40,16 @@ std::optional<LeastLargestFit> FitLeastLargest(const TemRecord& g, double th, co
 // no constants land there.
 std::optional<TemRecord> LandOnGrid(const TemRecord& g, double th, const LeastLargestFit& fit,
                                     bool heatRated);
+
+// A module with its file fields and what the derivation gives from them.
+struct DerivedModule {
+    TemRecord record;
+    RatedValues derived;
+};
+
+// The two steps above from the constants `start` of `g`, and the
+// derivation's own ratings of the result; nullopt where a step fails.
+std::optional<DerivedModule> FitLeastLargestThroughDerivation(const Ratings& r, const TemRecord& g,
+                                                              double th, const Vec3& start);
 
 }  // namespace vantiq

@@ -273,25 +273,6 @@ Attempt MeetThroughDerivation(const Ratings& r, TemRecord g, double th, const Sm
     return best;
 }
 
-struct LandedAttempt {
-    TemRecord record;
-    RatedValues derived;
-};
-
-// The least largest deviation through the derivation; nullopt where that
-// fails on the way, and the fit falls back on keeping Imax, Umax and dTmax.
-std::optional<LandedAttempt> LeastLargestAttempt(const Ratings& r, const TemRecord& g, double th,
-                                                 const Vec3& start) {
-    const auto fit = FitLeastLargest(g, th, start, r);
-    const auto record = fit ? LandOnGrid(g, th, *fit, r.qmax > 0) : std::nullopt;
-    if (!record)
-        return std::nullopt;
-    TemRecord derived = *record;
-    if (!DeriveRatedValues(derived, th))
-        return std::nullopt;
-    return LandedAttempt{*record, derived.rated};
-}
-
 Rows SmoothRows(const Ratings& r, FitMode mode) {
     if (mode == FitMode::KeepImaxDtmaxQmax)
         return {kI, kDt, kQ};
@@ -354,7 +335,8 @@ RatingFit FitRatings(const Ratings& r, FitMode mode) {
         return fit;
     }
     if (mode == FitMode::LeastLargest) {
-        if (auto landed = LeastLargestAttempt(r, fit.record, th, smooth->p)) {
+        // Where that fails on the way, Imax, Umax and dTmax are kept instead.
+        if (auto landed = FitLeastLargestThroughDerivation(r, fit.record, th, smooth->p)) {
             fit.record = std::move(landed->record);
             fit.derived = landed->derived;
             fit.problem = LegFitProblem(fit);
