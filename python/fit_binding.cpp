@@ -77,14 +77,16 @@ py::dict Fitted(const Ratings& ratings, const RatingFit& fit) {
     const RatingDeviations e = DeviationsOf(ratings, d);
     out["deviations"] = FiveRatings(e.imax, e.umax, e.dtMax, e.qmax, e.acResistance);
     out["assumption"] = fit.assumption;
+    out["verdict"] = FitVerdict(ratings, d);
     return out;
 }
 
 py::dict FitFor(const RatingsArgs& args, const std::string& modeWord) {
     const auto mode = FitModeNamed(modeWord);
     if (!mode) {
-        throw py::value_error("mode takes imax-umax-dtmax, imax-dtmax-qmax or balance, not '" +
-                              modeWord + "'");
+        throw py::value_error(
+            "mode takes minimax, imax-umax-dtmax, imax-dtmax-qmax or balance, not '" + modeWord +
+            "'");
     }
     const Ratings ratings = ToRatings(args);
     RatingFit fit;
@@ -115,19 +117,21 @@ void BindFit(py::module_& m) {
         py::arg("width"), py::arg("length"), py::arg("height"), py::arg("qmax") = py::none(),
         py::arg("rated_thot_c") = 25.0, py::arg("pellet_length") = py::none(),
         py::arg("pellet_side") = py::none(), py::arg("ac_resistance") = py::none(),
-        py::arg("mode") = "imax-umax-dtmax",
+        py::arg("mode") = "minimax",
         "Fits a module to its datasheet as `vantiq-basetool fit` does: finds the material "
         "constants, the nominal current and, when pellet_length and pellet_side (m) are not "
         "given, the leg sizes from which the derivation at rated_thot_c (degrees Celsius) "
         "gives the ratings imax (A), umax (V), dtmax (K, positive), qmax (W) and ac_resistance "
-        "(ohm); width, length and height in mm. mode keeps imax, umax and dtmax "
+        "(ohm); width, length and height in mm. mode makes the largest deviation of imax, umax, "
+        "dtmax and qmax as small as it can be ('minimax'), keeps imax, umax and dtmax "
         "('imax-umax-dtmax'), imax, dtmax and qmax ('imax-dtmax-qmax'), or balances every "
         "rating given ('balance'). Returns the file fields under the names of a catalogue "
         "source's columns (nominal_current, pellet_count, pellet_length, pellet_side, width, "
         "length, height, electrical_conductivity, seebeck_coefficient, thermal_conductivity), "
         "'derived' and 'deviations' (relative, dtmax in K; NaN for a rating not given), each a "
-        "dict of imax, umax, dtmax, qmax and ac_resistance, and 'assumption', the leg sizes "
-        "chosen or ''. Ratings the model cannot reach raise ValueError with the tool's "
+        "dict of imax, umax, dtmax, qmax and ac_resistance, 'assumption', the leg sizes "
+        "chosen or '', and 'verdict', how far datasheet and model part in one line. Ratings the "
+        "model cannot reach raise ValueError with the tool's "
         "message.");
 }
 

@@ -93,8 +93,10 @@ def main(path):
         rows.append(row(name, nominal, couples, side, length, width, module_length, height,
                         sigma, alpha, kappa))
     rows.append(reference)
-    # Vendors reuse names across product lines; the catalogue keeps one such pair.
+    # Vendors sell a module again with another nominal current; the catalogue
+    # keeps one such pair, under a suffixed name, since a name finds one module.
     twin = list(rows[7])
+    twin[0] += "H"
     twin[1] = f"{float(twin[1]) * 1.1:.2f}"
     rows.append(twin)
     with open(path, "w", newline="", encoding="utf-8") as out:

@@ -7,6 +7,7 @@
 #include "basetool/dump_command.h"
 #include "basetool/fit_command.h"
 #include "basetool/pack_command.h"
+#include "basetool/remove_command.h"
 #include "common/exit_status.h"
 
 namespace vantiq {
@@ -18,10 +19,8 @@ struct Command {
 };
 
 constexpr Command kCommands[] = {
-    {"pack", RunPackCommand},
-    {"fit", RunFitCommand},
-    {"dump", RunDumpCommand},
-    {"check", RunCheckCommand},
+    {"pack", RunPackCommand},   {"fit", RunFitCommand},       {"dump", RunDumpCommand},
+    {"check", RunCheckCommand}, {"remove", RunRemoveCommand},
 };
 
 }  // namespace

@@ -17,8 +17,9 @@ constexpr const char* kRatingsForm =
 
 OptionSpec ModeOption() {
     return {"--mode", "M",
-            "which ratings a fit keeps: imax-umax-dtmax (the default), imax-dtmax-qmax, or balance "
-            "(least squares over every rating given)"};
+            "which ratings a fit keeps: minimax (the default: the largest deviation as small as "
+            "it can be), imax-umax-dtmax, imax-dtmax-qmax, or balance (least squares over every "
+            "rating given)"};
 }
 
 CommandSpec PackCommand() {
@@ -75,14 +76,24 @@ CommandSpec CheckCommand() {
             1};
 }
 
+CommandSpec RemoveCommand() {
+    return {"remove",
+            "Writes the catalogue without the module of that name, keeping the previous file as "
+            "Base.tmb.bak.",
+            1,
+            {{"--name", "NAME", "the module to remove (required)"}},
+            "Usage: vantiq-basetool remove Base.tmb --name NAME"};
+}
+
 }  // namespace
 
 const ToolSpec& BaseToolSyntax() {
-    static const ToolSpec syntax{"vantiq-basetool",
-                                 "Builds, inspects and checks catalogue files.",
-                                 {},
-                                 {PackCommand(), FitCommand(), DumpCommand(), CheckCommand()},
-                                 kFooter};
+    static const ToolSpec syntax{
+        "vantiq-basetool",
+        "Builds, inspects and checks catalogue files.",
+        {},
+        {PackCommand(), FitCommand(), DumpCommand(), CheckCommand(), RemoveCommand()},
+        kFooter};
     return syntax;
 }
 

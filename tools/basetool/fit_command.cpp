@@ -43,14 +43,14 @@ FittedSource FitRows(const std::vector<RatingsRow>& rows, FitMode mode) {
 
 std::optional<FitMode> FitModeOption(const CommandArgs& args) {
     const std::string mode = args.Value("--mode");
-    return mode.empty() ? FitMode::KeepImaxUmaxDtmax : FitModeNamed(mode);
+    return mode.empty() ? FitMode::LeastLargest : FitModeNamed(mode);
 }
 
 int RunFitCommand(const CommandArgs& args, std::ostream& out, std::ostream& err) {
     const auto mode = FitModeOption(args);
     if (args.Value("-o").empty() || !mode) {
-        err << "vantiq-basetool: fit needs -o CATALOGUE.csv and a --mode of imax-umax-dtmax, "
-               "imax-dtmax-qmax or balance\n";
+        err << "vantiq-basetool: fit needs -o CATALOGUE.csv and a --mode of minimax, "
+               "imax-umax-dtmax, imax-dtmax-qmax or balance\n";
         return kExitUsage;
     }
     const std::string shown = EscapeControls(args.operands[0]);

@@ -9,7 +9,7 @@
 
 namespace vantiq {
 
-// The fit mode named by `--mode` (imax-umax-dtmax, the default,
+// The fit mode named by `--mode` (minimax, the default, imax-umax-dtmax,
 // imax-dtmax-qmax or balance); nullopt for another word.
 std::optional<FitMode> FitModeOption(const CommandArgs& args);
 

@@ -11,7 +11,9 @@
 #include "common/exit_status.h"
 #include "common/headless_app.h"
 #include "core/base/base_writer.h"
+#include "core/base/cp1251.h"
 #include "core/base/safe_text.h"
+#include "core/editing/catalogue_names.h"
 #include "render/datasheet/datasheet_drawing.h"
 
 namespace vantiq {
@@ -84,9 +86,22 @@ Result<std::vector<CatalogueEntry>> BuildEntries(const std::string& text, const 
     return entries;
 }
 
+// An error naming both rows, source and row, when two modules of all the
+// sources share a name: the catalogue finds a module by its name.
+Status CheckNamesOnce(const std::vector<CatalogueEntry>& all,
+                      const std::vector<std::string>& origins) {
+    const auto twice = FirstRepeatedName(all);
+    if (!twice)
+        return {};
+    return Error{"the name '" + EscapeControls(Cp1251ToUtf8(all[twice->first].record.Name())) +
+                 "' is given twice: " + origins[twice->first] + " and " + origins[twice->second] +
+                 "; nothing is written"};
+}
+
 // Every source's modules in the order given; the error names the source.
 Status Pack(const CommandArgs& args, FitMode mode) {
     std::vector<CatalogueEntry> all;
+    std::vector<std::string> origins;  // "SOURCE row N" of every entry
     for (const std::string& sourcePath : args.operands) {
         const Result<std::string> text = ReadSourceText(sourcePath);
         if (!text.ok()) {
@@ -96,9 +111,13 @@ Status Pack(const CommandArgs& args, FitMode mode) {
         if (!entries.ok()) {
             return Error{EscapeControls(sourcePath) + ": " + entries.error().message};
         }
+        for (std::size_t i = 0; i < entries->size(); ++i)
+            origins.push_back(EscapeControls(sourcePath) + " row " + std::to_string(i + 1));
         all.insert(all.end(), std::make_move_iterator(entries->begin()),
                    std::make_move_iterator(entries->end()));
     }
+    if (const Status once = CheckNamesOnce(all, origins); !once.ok())
+        return once;
     return WriteBase(args.Value("-o"), all);
 }
 
@@ -111,7 +130,8 @@ int RunPackCommand(const CommandArgs& args, std::ostream&, std::ostream& err) {
     }
     const auto mode = FitModeOption(args);
     if (!mode) {
-        err << "vantiq-basetool: --mode must be imax-umax-dtmax, imax-dtmax-qmax or balance\n";
+        err << "vantiq-basetool: --mode must be minimax, imax-umax-dtmax, imax-dtmax-qmax or "
+               "balance\n";
         return kExitUsage;
     }
     if (const Status packed = Pack(args, *mode); !packed.ok()) {

@@ -26,15 +26,22 @@ Result<std::string> CatalogueNameBytes(std::string_view utf8) {
     return *bytes;
 }
 
-Status CheckDistinctNames(const std::vector<CatalogueEntry>& entries) {
+std::optional<std::pair<std::size_t, std::size_t>> FirstRepeatedName(
+    const std::vector<CatalogueEntry>& entries) {
     std::map<std::string_view, std::size_t> seen;
     for (std::size_t i = 0; i < entries.size(); ++i) {
-        const std::string_view name = entries[i].record.Name();
-        if (const auto [first, added] = seen.emplace(name, i); !added) {
-            return Error{"the name '" + EscapeControls(Cp1251ToUtf8(name)) +
-                         "' is used twice (modules " + std::to_string(first->second + 1) + " and " +
-                         std::to_string(i + 1) + ")"};
-        }
+        if (const auto [first, added] = seen.emplace(entries[i].record.Name(), i); !added)
+            return std::pair{first->second, i};
+    }
+    return std::nullopt;
+}
+
+Status CheckDistinctNames(const std::vector<CatalogueEntry>& entries) {
+    if (const auto twice = FirstRepeatedName(entries)) {
+        return Error{"the name '" +
+                     EscapeControls(Cp1251ToUtf8(entries[twice->first].record.Name())) +
+                     "' is used twice (modules " + std::to_string(twice->first + 1) + " and " +
+                     std::to_string(twice->second + 1) + ")"};
     }
     return {};
 }

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "core/base/base_writer.h"
@@ -16,6 +18,11 @@ inline constexpr std::size_t kMaxCatalogueNameBytes = 29;
 // error naming it when it holds a character Windows-1251 lacks, a NUL (the
 // stored name would end there) or more than 29 bytes.
 Result<std::string> CatalogueNameBytes(std::string_view utf8);
+
+// The indices of the first name that `entries` hold twice, byte for byte
+// (the earlier one first); nullopt when every name is different.
+std::optional<std::pair<std::size_t, std::size_t>> FirstRepeatedName(
+    const std::vector<CatalogueEntry>& entries);
 
 // An error naming the first name (decoded for showing) that `entries` hold
 // twice, byte for byte; fine when every name is different.

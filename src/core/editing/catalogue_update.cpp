@@ -1,5 +1,8 @@
 #include "core/editing/catalogue_update.h"
 
+#include <cstddef>
+#include <fstream>
+#include <iterator>
 #include <map>
 #include <string_view>
 #include <utility>
@@ -47,7 +50,31 @@ Status CheckAddedNames(const std::vector<CatalogueEntry>& entries,
     return {};
 }
 
+// The catalogue as it stands, byte for byte, into its backup file.
+Status KeepPrevious(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::vector<unsigned char> bytes((std::istreambuf_iterator<char>(in)),
+                                     std::istreambuf_iterator<char>());
+    if (!in && !in.eof())
+        return Error{"Cannot read " + EscapeControls(path) + " to keep it"};
+    return ReplaceFileContents(BackupPathOf(path), bytes);
+}
+
+// The entries of the held catalogue; an error when it cannot be read.
+Result<std::vector<CatalogueEntry>> HeldEntries(BaseFile& held) {
+    Result<StoredCatalogue> stored = ReadCatalogue(held);
+    if (!stored.ok())
+        return stored.error();
+    if (!stored->header.ok())
+        return stored->header.error();
+    return std::move(stored->entries);
+}
+
 }  // namespace
+
+std::string BackupPathOf(const std::string& path) {
+    return path + ".bak";
+}
 
 Status ReplaceHeldCatalogue(BaseFile& held, const std::string& path,
                             const std::vector<CatalogueEntry>& entries) {
@@ -64,24 +91,34 @@ Status ReplaceHeldCatalogue(BaseFile& held, const std::string& path,
                          Error{"Cannot write " + EscapeControls(path) +
                                ": another program has it open; close it there and try again"});
     }
+    if (const Status kept = KeepPrevious(path); !kept.ok())
+        return HoldAgain(held, path, kept);
     return HoldAgain(held, path, ReplaceFileContents(path, *bytes));
 }
 
 Status AddToHeldCatalogue(BaseFile& held, const std::string& path,
                           const std::vector<CatalogueEntry>& added) {
-    Result<StoredCatalogue> stored = ReadCatalogue(held);
-    if (!stored.ok()) {
-        return stored.error();
+    Result<std::vector<CatalogueEntry>> entries = HeldEntries(held);
+    if (!entries.ok()) {
+        return entries.error();
     }
-    if (!stored->header.ok()) {
-        return stored->header;
-    }
-    std::vector<CatalogueEntry> entries = std::move(stored->entries);
-    if (const Status distinct = CheckAddedNames(entries, added); !distinct.ok()) {
+    if (const Status distinct = CheckAddedNames(*entries, added); !distinct.ok()) {
         return distinct;
     }
-    entries.insert(entries.end(), added.begin(), added.end());
-    return ReplaceHeldCatalogue(held, path, entries);
+    entries->insert(entries->end(), added.begin(), added.end());
+    return ReplaceHeldCatalogue(held, path, *entries);
+}
+
+Status RemoveFromHeldCatalogue(BaseFile& held, const std::string& path, std::size_t index) {
+    Result<std::vector<CatalogueEntry>> entries = HeldEntries(held);
+    if (!entries.ok()) {
+        return entries.error();
+    }
+    if (index >= entries->size()) {
+        return Error{"the catalogue holds no module " + std::to_string(index + 1)};
+    }
+    entries->erase(entries->begin() + static_cast<std::ptrdiff_t>(index));
+    return ReplaceHeldCatalogue(held, path, *entries);
 }
 
 }  // namespace vantiq

@@ -53,6 +53,7 @@ std::vector<CsvRow> FitTableRows(const std::string& name, const Ratings& r, cons
                         Fixed(line.derived, line.decimals), Deviation(line.deviation, kelvin),
                         rows.empty() ? fit.assumption : ""});
     }
+    rows.push_back({name, kFitVerdictRating, "", "", "", FitVerdict(r, fit.derived)});
     return rows;
 }
 

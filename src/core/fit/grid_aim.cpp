@@ -1,8 +1,11 @@
 #include "core/fit/grid_aim.h"
 
+#include <array>
 #include <cmath>
 
 #include "core/fit/continuous_rating.h"
+#include "core/fit/fit_constants.h"
+#include "core/fit/landed_rating.h"
 #include "core/model/balance_grid.h"
 #include "core/model/balance_scan.h"
 #include "core/model/performance_model.h"
@@ -10,38 +13,29 @@
 namespace vantiq {
 namespace {
 
-TemRecord WithConstants(TemRecord record, const Vec3& p) {
-    record.file.seebeckCoefficient = std::exp(p[0]);
-    record.file.electricalConductivity = std::exp(p[1]);
-    record.file.thermalConductivity = std::exp(p[2]);
-    return record;
-}
-
-// The lower root of Qc(I) = peltier·I − joule·I² + conduction = −band in
-// the aimed cell, where the derivation's balance band begins; the top of the parabola where the
-// cell is out of reach, so that the conditions stay continuous while Newton passes there.
-double LowestBalancingCurrent(const TemRecord& record, double th, double tc) {
-    const OperatingCoefficients c = CoefficientsAt(record, tc, th);
-    const double d = c.peltier * c.peltier + 4 * c.joule * (c.conduction + kBalanceBand);
-    return (c.peltier - std::sqrt(std::max(d, 0.0))) / (2 * c.joule);
-}
-
 std::optional<Vec3> Conditions(const TemRecord& g, double th, const Vec3& p, const GridAim& aim) {
     const TemRecord record = WithConstants(g, p);
     const auto smooth = ContinuousRatedValues(record, th, -kBalanceBand);
     if (!smooth)
         return std::nullopt;
-    const double coldest = th + smooth->dtMax;
-    const double lowest = LowestBalancingCurrent(record, th, aim.cellTc);
-    const double third =
-        aim.voltage > 0 ? std::log(ModuleVoltage(record, aim.imax, aim.cellTc, th) / aim.voltage)
-                        : std::log(ColdSideHeat(record, aim.imax, th, th) / aim.heat);
-    const Vec3 conditions{(coldest - (aim.cellTc - kScanStep / 2)) / kScanStep,
-                          (lowest - (aim.imax - aim.currentStep / 2)) / aim.currentStep, third};
-    for (double c : conditions)
+    std::array<double, 4> conditions{(th + smooth->dtMax - (aim.cellTc - aim.gap)) / kScanStep};
+    std::size_t count = 1;
+    if (aim.currentStep > 0) {
+        const double lowest = LowestBalancingCurrent(record, th, aim.cellTc);
+        conditions[count++] = (lowest - (aim.imax - aim.currentStep / 2)) / aim.currentStep;
+    }
+    if (aim.voltage > 0)
+        conditions[count++] =
+            std::log(ModuleVoltage(record, aim.imax, aim.cellTc, th) / aim.voltage);
+    if (aim.heat > 0)
+        conditions[count++] = std::log(ColdSideHeat(record, aim.imax, th, th) / aim.heat);
+    if (count < 3)
+        return std::nullopt;
+    const Vec3 first{conditions[0], conditions[1], conditions[2]};
+    for (double c : first)
         if (!std::isfinite(c))
             return std::nullopt;
-    return conditions;
+    return first;
 }
 
 }  // namespace

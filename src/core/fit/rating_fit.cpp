@@ -4,11 +4,14 @@
 #include <array>
 #include <cmath>
 #include <cstdio>
+#include <utility>
 #include <vector>
 
 #include "core/fit/continuous_rating.h"
 #include "core/fit/fit_algebra.h"
+#include "core/fit/fit_constants.h"
 #include "core/fit/grid_aim.h"
+#include "core/fit/minimax_fit.h"
 #include "core/fit/ratings_check.h"
 #include "core/model/celsius.h"
 #include "core/model/performance_model.h"
@@ -39,13 +42,6 @@ std::string Format(const char* format, double a, double b = 0, double c = 0) {
     char text[200];
     std::snprintf(text, sizeof text, format, a, b, c);
     return text;
-}
-
-TemRecord WithConstants(TemRecord record, const Vec3& p) {
-    record.file.seebeckCoefficient = std::exp(p[0]);
-    record.file.electricalConductivity = std::exp(p[1]);
-    record.file.thermalConductivity = std::exp(p[2]);
-    return record;
 }
 
 // The module's resistance as the constant-property model reads it from
@@ -337,6 +333,15 @@ RatingFit FitRatings(const Ratings& r, FitMode mode) {
     if (!smooth) {
         fit.problem = "the model cannot reach these ratings";
         return fit;
+    }
+    if (mode == FitMode::LeastLargest) {
+        // Where that fails on the way, Imax, Umax and dTmax are kept instead.
+        if (auto landed = FitLeastLargestThroughDerivation(r, fit.record, th, smooth->p)) {
+            fit.record = std::move(landed->record);
+            fit.derived = landed->derived;
+            fit.problem = LegFitProblem(fit);
+            return fit;
+        }
     }
     const Attempt best = MeetThroughDerivation(r, fit.record, th, *smooth, rows);
     fit.record = WithConstants(fit.record, best.p);

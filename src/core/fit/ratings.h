@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "core/model/rated_values.h"
@@ -28,13 +29,14 @@ struct Ratings {
 // Which ratings the fit keeps. Three can be met exactly; the fourth follows
 // from the model, or all are balanced against each other.
 enum class FitMode {
+    LeastLargest,       // the largest deviation of Imax, Umax, dTmax and Qmax as small as it can be
     KeepImaxUmaxDtmax,  // Qmax and AC resistance are reported
     KeepImaxDtmaxQmax,  // Umax and AC resistance are reported
     BalanceAll,         // least squares over every rating given
 };
 
-// The mode a word names, as every front end takes it: imax-umax-dtmax,
-// imax-dtmax-qmax or balance; nullopt for any other word.
+// The mode a word names, as every front end takes it: minimax,
+// imax-umax-dtmax, imax-dtmax-qmax or balance; nullopt for any other word.
 std::optional<FitMode> FitModeNamed(std::string_view word);
 
 // How far the derived values lie from the ratings: relative (0.01 = 1 %)
@@ -50,5 +52,12 @@ struct RatingDeviations {
 
 // The deviations of `derived` (signed dtMax, as the derivation gives it).
 RatingDeviations DeviationsOf(const Ratings& ratings, const RatedValues& derived);
+
+// In one line, how far the model derived as `derived` and the datasheet part
+// over Imax, Umax, dTmax (relative to the rated dTmax) and Qmax, and whether
+// that overstates cooling (a Qmax or dTmax above the rating): "datasheet and
+// model agree within 0.5 %", or "datasheet and model part by up to 3.1 %
+// (Qmax); cooling overstated by up to 3.1 %".
+std::string FitVerdict(const Ratings& ratings, const RatedValues& derived);
 
 }  // namespace vantiq

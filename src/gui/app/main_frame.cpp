@@ -157,6 +157,8 @@ void CMainFrame::CreateFileMenu() {
                     &CMainFrame::OnAddFromDatasheet);
     file->addAction(QStringLiteral("&Import modules from CSV..."), this,
                     &CMainFrame::OnImportFromCsv);
+    removeModule_ = file->addAction(QStringLiteral("&Remove module from catalogue..."), this,
+                                    &CMainFrame::OnRemoveModule);
     file->addSeparator();
     printDatasheet_ = file->addAction(QStringLiteral("Print &datasheet"),
                                       QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P), this,
@@ -196,7 +198,8 @@ void CMainFrame::CreateViewMenu() {
 void CMainFrame::OnTemSelected() {
     setWindowTitle(TitleFor(base_, catalogue_.SelectedRecord()));
     const bool hasModule = catalogue_.SelectedRecord() != nullptr;
-    for (QAction* page : {printDatasheet_, printGraphs_, exportGraphs_, exportDatasheet_}) {
+    for (QAction* page :
+         {printDatasheet_, printGraphs_, exportGraphs_, exportDatasheet_, removeModule_}) {
         page->setEnabled(hasModule);
     }
     datasheetMode_->setChecked(viewMode_ == DisplayMode::Datasheet);
@@ -294,12 +297,35 @@ void CMainFrame::OnImportFromCsv() {
 }
 
 void CMainFrame::AddToCatalogue(const std::vector<CatalogueEntry>& added) {
-    const std::string path = cataloguePath_.toStdString();
-    if (const Status written = AddToHeldCatalogue(base_.file, path, added); !written.ok()) {
+    ShowRewritten(AddToHeldCatalogue(base_.file, cataloguePath_.toStdString(), added));
+}
+
+void CMainFrame::OnRemoveModule() {
+    const TemRecord* record = catalogue_.SelectedRecord();
+    if (record == nullptr) {
+        return;
+    }
+    const QString name = QString::fromStdString(EscapeControls(Cp1251ToUtf8(record->Name())));
+    const auto answer = QMessageBox::question(
+        this, QStringLiteral("Remove module from catalogue"),
+        QStringLiteral("Remove \"%1\" from the catalogue? It will then hold %2 modules; the "
+                       "catalogue as it is now is kept as %3.")
+            .arg(name)
+            .arg(base_.count - 1)
+            .arg(QString::fromStdString(BackupPathOf(cataloguePath_.toStdString()))));
+    if (answer != QMessageBox::Yes) {
+        return;
+    }
+    const auto index = static_cast<std::size_t>(catalogue_.SelectedModule());
+    ShowRewritten(RemoveFromHeldCatalogue(base_.file, cataloguePath_.toStdString(), index));
+}
+
+void CMainFrame::ShowRewritten(const Status& written) {
+    if (!written.ok()) {
         ShowErrorBox(this, CatalogueErrorCaption(), written.error());
         return;
     }
-    if (catalogue_.OpenInstead(path, this)) {
+    if (catalogue_.OpenInstead(cataloguePath_.toStdString(), this)) {
         panel_->ShowNewCatalogue();
     }
 }

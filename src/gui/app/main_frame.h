@@ -59,8 +59,14 @@ public:
     // fit datasheet ratings, add the modules to the open catalogue (the file
     // is replaced whole, the previous one kept on failure, a name already
     // there refused) and list the catalogue read and derived afresh.
+    // Both keep the previous catalogue as Base.tmb.bak beside it.
     void OnAddFromDatasheet();
     void OnImportFromCsv();
+    // File > "Remove module from catalogue...": after a confirmation naming
+    // the module shown and the count after removal, writes the catalogue
+    // without it in the same way (the previous one kept as Base.tmb.bak, the
+    // file left as it was when the write fails) and lists it afresh.
+    void OnRemoveModule();
     // The file of the catalogue in use, where "Open catalogue..." starts.
     void SetCataloguePath(const QString& path) { cataloguePath_ = path; }
     const QString& CataloguePath() const { return cataloguePath_; }
@@ -85,6 +91,8 @@ private:
     void Print(int command);
     void ApplyColors(const ColorSettings& colors);
     void AddToCatalogue(const std::vector<CatalogueEntry>& added);
+    // Lists the catalogue read afresh after `written`, or shows its error.
+    void ShowRewritten(const Status& written);
     // Sizes and places the window within its screen's available area.
     void FitToScreen();
     // The status bar: what the panel's lists hold, and the hot side of the
@@ -112,6 +120,7 @@ private:
     QAction* printGraphs_ = nullptr;
     QAction* exportGraphs_ = nullptr;
     QAction* exportDatasheet_ = nullptr;
+    QAction* removeModule_ = nullptr;
     QAction* datasheetMode_ = nullptr;
     QAction* graphMode_ = nullptr;
     QLabel* listStatus_ = nullptr;

@@ -48,8 +48,8 @@ Ratings CDatasheetDlg::TypedRatings() const {
 }
 
 FitMode CDatasheetDlg::TypedMode() const {
-    constexpr FitMode kModes[] = {FitMode::KeepImaxUmaxDtmax, FitMode::KeepImaxDtmaxQmax,
-                                  FitMode::BalanceAll};
+    constexpr FitMode kModes[] = {FitMode::LeastLargest, FitMode::KeepImaxUmaxDtmax,
+                                  FitMode::KeepImaxDtmaxQmax, FitMode::BalanceAll};
     return kModes[std::max(0, ui_->mode->currentIndex())];
 }
 

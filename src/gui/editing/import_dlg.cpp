@@ -13,7 +13,8 @@
 namespace vantiq {
 namespace {
 
-// Columns: the name, the note (the problem or the leg assumption), then
+// Columns: the name, the note (the problem, or how far model and datasheet
+// part with the leg assumption after it), then
 // rated / derived / deviation of each rating.
 const char* const kRatings[] = {"Imax", "Umax", "dTmax", "Qmax", "AC res."};
 
@@ -65,7 +66,9 @@ void CImportDlg::ShowRow(int row, const RatingsRow& source) {
     put(0, source.name);
     std::string note = lines.front()[5];
     if (fit.problem.empty()) {
-        for (std::size_t k = 0; k < lines.size(); ++k)
+        // The verdict first, then the leg assumption where there is one.
+        note = lines.back()[5] + (note.empty() ? "" : "; " + note);
+        for (std::size_t k = 0; k + 1 < lines.size(); ++k)
             for (int c = 0; c < 3; ++c)
                 put(2 + static_cast<int>(k) * 3 + c, lines[k][2 + c]);
     }

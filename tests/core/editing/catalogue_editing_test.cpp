@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -93,6 +94,36 @@ TEST(CatalogueEditing, AddingToTheHeldCatalogueKeepsItHeldAndRefusesANameTwice) 
     EXPECT_EQ(stored->entries[3].picture, (std::vector<unsigned char>{7}));
     EXPECT_EQ(ErrorText(ReplaceHeldCatalogue(*held, path, {})), ErrorText(EncodeBase({})));
     EXPECT_EQ(HeldBytes(*held).size(), stored->fileSize) << "a refused write keeps the file";
+    EXPECT_EQ(test::ReadBytes(BackupPathOf(path)), before) << "the file before the addition";
+}
+
+// A removal writes the catalogue without the module and keeps the one before
+// it as Base.tmb.bak; one that fails leaves the catalogue as it was, held.
+TEST(CatalogueEditing, RemovingFromTheHeldCatalogueKeepsThePreviousFile) {
+    const test::TempDir dir;
+    const std::string path =
+        test::WriteCatalogue(dir.File("Base.tmb"), {{test::WorkedExampleModule("A"), {}},
+                                                    {test::WorkedExampleModule("B"), {1}},
+                                                    {test::WorkedExampleModule("C"), {}}});
+    auto held = BaseFile::OpenShared(path);
+    ASSERT_TRUE(held);
+    const std::vector<unsigned char> before = HeldBytes(*held);
+    EXPECT_EQ(ErrorText(RemoveFromHeldCatalogue(*held, path, 3)),
+              "the catalogue holds no module 4");
+    // A folder where the backup goes: the backup cannot be written.
+    std::filesystem::create_directory(BackupPathOf(path));
+    EXPECT_NE(ErrorText(RemoveFromHeldCatalogue(*held, path, 1)).find(".bak"), std::string::npos);
+    EXPECT_EQ(HeldBytes(*held), before);
+    EXPECT_FALSE(BaseFile::OpenExclusive(path)) << "still held";
+    std::filesystem::remove(BackupPathOf(path));
+
+    ASSERT_EQ(ErrorText(RemoveFromHeldCatalogue(*held, path, 1)), "");
+    const Result<StoredCatalogue> stored = ReadCatalogue(*held);
+    ASSERT_TRUE(stored.ok());
+    ASSERT_EQ(stored->entries.size(), 2u);
+    EXPECT_EQ(stored->entries[0].record.Name(), "A");
+    EXPECT_EQ(stored->entries[1].record.Name(), "C");
+    EXPECT_EQ(test::ReadBytes(BackupPathOf(path)), before);
 }
 
 }  // namespace

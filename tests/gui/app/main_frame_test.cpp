@@ -81,12 +81,12 @@ TEST_F(MainFrameTest, MenuBarOffersFileViewSettingsAndHelp) {
     const QList<QAction*> bar = Frame().menuBar()->actions();
     EXPECT_EQ(Texts(bar), QStringList({"File", "View", "Settings", "Help"}));
     EXPECT_EQ(bar[2]->menu(), nullptr) << "Settings is a command, not a menu";
-    EXPECT_EQ(
-        Texts(bar[0]->menu()->actions()),
-        QStringList({"Open catalogue...", "Add module from datasheet...",
-                     "Import modules from CSV...", "-", "Print datasheet", "Print graphs", "-",
-                     "Export graphs page as PDF...", "Export datasheet as PDF...",
-                     "Export list as CSV...", "Export operating points as CSV...", "-", "Exit"}));
+    EXPECT_EQ(Texts(bar[0]->menu()->actions()),
+              QStringList({"Open catalogue...", "Add module from datasheet...",
+                           "Import modules from CSV...", "Remove module from catalogue...", "-",
+                           "Print datasheet", "Print graphs", "-", "Export graphs page as PDF...",
+                           "Export datasheet as PDF...", "Export list as CSV...",
+                           "Export operating points as CSV...", "-", "Exit"}));
     EXPECT_EQ(Texts(bar[1]->menu()->actions()),
               QStringList({"Datasheet", "Graph", "-", "Compare", "Answer table"}));
     EXPECT_EQ(Texts(bar[3]->menu()->actions()), QStringList({"About \"Vantiq\""}));

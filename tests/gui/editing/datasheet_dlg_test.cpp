@@ -9,8 +9,12 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <filesystem>
 
 #include "app_fixture.h"
+#include "core/base/catalogue_reader.h"
+#include "core/base/cp1251.h"
+#include "core/editing/catalogue_update.h"
 #include "core/fit/ratings_csv.h"
 #include "core/model/celsius.h"
 #include "gui/editing/import_dlg.h"
@@ -73,6 +77,10 @@ TEST_F(DatasheetDialog, AddsATypedModuleToTheOpenCatalogue) {
         const QString fitted = dialog->findChild<QLabel*>(QStringLiteral("result"))->text();
         EXPECT_TRUE(fitted.contains(QStringLiteral("Qmax (W)"))) << fitted.toStdString();
         EXPECT_TRUE(fitted.contains(QStringLiteral("legs assumed"))) << fitted.toStdString();
+        EXPECT_TRUE(
+            fitted.contains(QStringLiteral("datasheet and model part by up to 1.4 % "
+                                           "(Umax);<br>cooling overstated by up to 1.4 %")))
+            << fitted.toStdString();
         EXPECT_TRUE(add->isEnabled());
         Shoot(dialog, "add-dialog-fitted.png");
         add->click();
@@ -84,8 +92,43 @@ TEST_F(DatasheetDialog, AddsATypedModuleToTheOpenCatalogue) {
     const TemRecord& added = Base().records.back();
     EXPECT_EQ(added.Name(), "VQX-127");
     EXPECT_TRUE(added.rated.derivable);
-    EXPECT_NEAR(added.rated.imax, 6.4, 0.032) << "derived at the rated 25 °C";
+    EXPECT_NEAR(added.rated.imax, 6.312, 0.005) << "derived at the rated 25 °C, 1.4 % below";
+    const auto kept = ReadCatalogue(BackupPathOf(Frame().CataloguePath().toStdString()));
+    ASSERT_TRUE(kept.ok());
+    EXPECT_EQ(kept->count, before) << "the catalogue before the addition is kept";
     Shoot(&Frame(), "window-after-add.png");
+}
+
+// File > "Remove module from catalogue..." asks, naming the module shown and
+// the count after, then writes the catalogue without it and keeps the one
+// before as Base.tmb.bak; a removal whose write fails keeps the catalogue.
+TEST_F(DatasheetDialog, RemovesTheModuleShownAndKeepsThePreviousCatalogue) {
+    ASSERT_TRUE(Start());
+    const std::string path = Frame().CataloguePath().toStdString();
+    const std::string backup = BackupPathOf(path);
+    const std::uint32_t before = Base().count;
+    const std::string name(Session().SelectedRecord()->Name());
+    const std::vector<unsigned char> bytes = test::ReadBytes(path);
+    test::ModalWatcher watcher;
+    watcher.PressInBoxes(QStringLiteral("&Yes"));
+
+    std::filesystem::create_directory(backup);  // the backup cannot be written
+    Command(QStringLiteral("Remove module from catalogue..."))->trigger();
+    ASSERT_EQ(watcher.Boxes().size(), 2u);
+    EXPECT_TRUE(watcher.Boxes()[0].text.contains(
+        QStringLiteral("Remove \"%1\" from the catalogue? It will then hold %2 modules")
+            .arg(QString::fromStdString(Cp1251ToUtf8(name)))
+            .arg(before - 1)))
+        << watcher.Boxes()[0].text.toStdString();
+    EXPECT_EQ(Base().count, before);
+    EXPECT_EQ(test::ReadBytes(path), bytes);
+    std::filesystem::remove(backup);
+
+    Command(QStringLiteral("Remove module from catalogue..."))->trigger();
+    ASSERT_EQ(Base().count, before - 1);
+    for (const TemRecord& record : Base().records)
+        EXPECT_NE(record.Name(), name);
+    EXPECT_EQ(test::ReadBytes(backup), bytes);
 }
 
 TEST_F(DatasheetDialog, ImportPreviewsEveryRowBeforeWriting) {
