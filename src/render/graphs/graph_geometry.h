@@ -4,6 +4,7 @@
 #include <QRect>
 #include <QString>
 
+#include <functional>
 #include <optional>
 #include <span>
 #include <variant>
@@ -24,9 +25,9 @@ struct Placement {
     friend bool operator==(const Placement&, const Placement&) = default;
 };
 
-// The band at the right of a family graph that carries no grid, at a scale
-// of 1 (see ScaledPixels).
-inline constexpr int kFamilyRightBand = 10;
+// The least band at the right of a graph that carries no grid, at a scale
+// of 1 (see ScaledPixels); wider where the last label needs it.
+inline constexpr int kGraphRightBand = 10;
 
 // A fixed size of the drawing, `pixels` at a scale of 1 (the screen, a 600 dpi
 // page), in device pixels at `scale`: rounded, and never below one pixel.
@@ -37,10 +38,29 @@ int ScaledPixels(int pixels, double scale);
 // point cannot overflow the conversion.
 int Truncate(double value);
 
-// One text, centred horizontally on `anchor.x()` with its top at `anchor.y()`.
+// One text in the label font: `box` is its character cell (advance width
+// by cell height) in bitmap pixels; it is drawn centred in that box.
 struct GraphLabel {
     QString text;
-    QPoint anchor;
+    QRect box;
+};
+
+// The width in pixels a tick label takes in the label font.
+using LabelWidth = std::function<int(const QString&)>;
+
+// What a graph's layout needs to know of its texts: the font's cell height,
+// the captions' lengths in characters (their boxes are sized from these),
+// the scale of the drawing's fixed sizes (see ScaledPixels) and how wide a
+// tick label is. Without a measure a label is taken as wide as its cell is
+// high per character, more than any digit needs.
+struct GraphText {
+    int fontHeight = 12;
+    int xCaptionLength = 0;
+    int yCaptionLength = 0;
+    double scale = 1.0;
+    LabelWidth labelWidth;
+
+    int Width(const QString& label) const;
 };
 
 // Axis limits of the curve graph (current across, temperature difference
@@ -65,42 +85,45 @@ FamilyAxes FamilyGraphAxes(double xMin, double yMax);
 double FamilyValueStep(double yMax);
 
 // Everything the renderer places on a graph's bitmap, in bitmap pixels.
+// The plot's right edge w and bottom h lie inside the bitmap by at least
+// half a tick label, so the labels at the ends of the axes are drawn
+// whole; the plot starts at ⌊0.15w⌋, ⌊0.1h⌋, or further in where the
+// captions and the labels need the room.
 struct GraphLayout {
-    int plotWidth = 0;       // w: the width the plot geometry uses
-    int plotHeight = 0;      // h
-    int bitmapWidth = 0;     // B: w, or the placement width for the family graph
-    int plotLeft = 0;        // ⌊0.15w⌋, where the grid and the gradient start
-    int plotTop = 0;         // ⌊0.1h⌋
-    int tickRight = 0;       // ⌊0.16w⌋, end of a tick on the left edge
-    int tickBottom = 0;      // ⌊0.11h⌋, end of a tick on the top edge
+    int plotWidth = 0;       // w: the right edge of the plot
+    int plotHeight = 0;      // h: the bottom edge of the plot
+    int bitmapWidth = 0;     // the placement's width
+    int bitmapHeight = 0;    // the placement's height
+    int plotLeft = 0;        // where the grid and the gradient start
+    int plotTop = 0;         // the top of the plot, where the ticks start
+    int tickRight = 0;       // end of a tick on the left edge
+    int tickBottom = 0;      // end of a tick on the top edge
     std::vector<int> gridX;  // columns of the vertical grid lines
     std::vector<int> gridY;  // rows of the horizontal grid lines
+    // The tick labels (and the curve graph's origin "0") that fit: inside
+    // the bitmap, clear of the captions and of each other. Labels along the
+    // top run in one row; the values run down one column left of the plot.
     std::vector<GraphLabel> labels;
-    std::optional<GraphLabel> origin;  // the "0" of the curve graph
-    QRect topBox;                      // behind the horizontal caption
-    QRect sideBox;                     // behind the rotated caption
-    QPoint topCaption;                 // centre-top of the horizontal caption
-    QPoint sideCaption;                // centre-top of the rotated caption
+    QRect topBox;        // behind the horizontal caption
+    QRect sideBox;       // behind the rotated caption
+    QPoint topCaption;   // centre-top of the horizontal caption
+    QPoint sideCaption;  // centre-top of the rotated caption
 };
 
-// How far each label whose text box is `boxes[i]` (in drawing order) moves
-// so that tick labels never cover the axis titles, or nullopt when it is
-// left out: a label over the top caption's box moves down below it, one
-// over the side caption's box moves right of it; then a label that would
-// touch one placed before it is left out. On a large graph nothing moves.
-std::vector<std::optional<QPoint>> PlaceTickLabels(std::span<const QRect> boxes,
-                                                   const QRect& topBox, const QRect& sideBox);
-
-// Layout of the curve graph on a bitmap of `width` × `height`. `scale`
-// multiplies the fixed pixel offsets (the lift of the value labels), so a
-// page at another resolution keeps them at the same physical size.
-GraphLayout CurveGraphLayout(int width, int height, const CurveAxes& axes, int fontHeight,
-                             int xCaptionLength, int yCaptionLength, double scale = 1.0);
+// Layout of the curve graph on a bitmap of `width` × `height`.
+GraphLayout CurveGraphLayout(int width, int height, const CurveAxes& axes, const GraphText& text);
 
 // Layout of the family graph for a placement of `width` × `height`; its plot
-// leaves a 10-pixel band (at `scale` 1) free at the right.
-GraphLayout FamilyGraphLayout(int width, int height, const FamilyAxes& axes, int fontHeight,
-                              int xCaptionLength, int yCaptionLength, double scale = 1.0);
+// leaves a band at the right, at least 10 pixels at `text.scale` 1.
+GraphLayout FamilyGraphLayout(int width, int height, const FamilyAxes& axes, const GraphText& text);
+
+// Where the labels of operating points go: label i, `sizes[i]` large, beside
+// the dot of radius `radius` at `centres[i]`: above and right of it where
+// that lies inside `plot` and clear of the labels placed before and of the
+// dots, else at another corner of the dot, else further up. Returns the
+// labels' boxes in the order given.
+std::vector<QRect> PlaceMarkLabels(std::span<const QPoint> centres, std::span<const QSize> sizes,
+                                   int radius, const QRect& plot);
 
 // Where a curve-graph point lands, or nullopt when it is not drawn (a
 // temperature difference of 0 or above, or a point that cannot be placed).

@@ -19,6 +19,7 @@ const QColor kGridColor(165, 165, 165);
 const QColor kBoxColor(140, 140, 170);
 const QColor kCurveGraphColor(255, 0, 0);
 const QColor kMarkColor(160, 0, 160);
+const QColor kMarkLabelVeil(255, 255, 255, 200);
 // At a scale of 1; see GraphStyle.
 constexpr int kTickWidth = 2;
 constexpr int kDotPeriod = 3;  // one dot drawn, two left out
@@ -50,14 +51,14 @@ void DrawGrid(QImage& image, const GraphLayout& layout, double scale) {
     for (const int x : layout.gridX) {
         painter.fillRect(x - tick / 2, layout.plotTop, tick, layout.tickBottom - layout.plotTop,
                          Qt::black);
-        for (int y = layout.tickBottom; y < image.height(); y += period) {
+        for (int y = layout.tickBottom; y <= layout.plotHeight; y += period) {
             painter.fillRect(x - (dot - 1) / 2, y, dot, dot, kGridColor);
         }
     }
     for (const int y : layout.gridY) {
         painter.fillRect(layout.plotLeft, y - tick / 2, layout.tickRight - layout.plotLeft, tick,
                          Qt::black);
-        for (int x = layout.tickRight; x < layout.plotWidth; x += period) {
+        for (int x = layout.tickRight; x <= layout.plotWidth; x += period) {
             painter.fillRect(x, y - (dot - 1) / 2, dot, dot, kGridColor);
         }
     }
@@ -80,22 +81,10 @@ QFont FittedFont(QFont font, const QString& text, int room, const QPaintDevice* 
     return font;
 }
 
-// The tick labels that fit, each centred on its anchor like DrawCentredText;
-// they are judged by their ink, as a reader sees them touch.
+// The labels the layout placed, each centred in its box.
 void DrawTickLabels(QPainter& painter, const GraphLayout& layout) {
-    const QFontMetrics metrics(painter.font(), painter.device());
-    std::vector<QRect> boxes;
     for (const GraphLabel& label : layout.labels) {
-        const QRect ink = metrics.tightBoundingRect(label.text);
-        const QPoint origin(label.anchor.x() - metrics.horizontalAdvance(label.text) / 2,
-                            label.anchor.y() + metrics.ascent());
-        boxes.push_back(ink.translated(origin));
-    }
-    const auto offsets = PlaceTickLabels(boxes, layout.topBox, layout.sideBox);
-    for (std::size_t i = 0; i < layout.labels.size(); ++i) {
-        if (offsets[i]) {
-            DrawCentredText(painter, layout.labels[i].anchor + *offsets[i], layout.labels[i].text);
-        }
+        painter.drawText(label.box, Qt::AlignHCenter | Qt::AlignTop | Qt::TextDontClip, label.text);
     }
 }
 
@@ -113,7 +102,7 @@ void DrawCaptions(QPainter& painter, const GraphLayout& layout, const GraphCapti
     painter.save();
     painter.translate(layout.sideCaption);
     painter.rotate(-90.0);  // the side caption runs upward, its top to the left
-    painter.setFont(FittedFont(fonts.side, captions.y, layout.plotHeight * 49 / 50, device));
+    painter.setFont(FittedFont(fonts.side, captions.y, layout.bitmapHeight * 49 / 50, device));
     DrawCentredText(painter, QPoint(0, 0), captions.y);
     painter.restore();
 }
@@ -148,20 +137,21 @@ FamilyAxes CommonAxes(std::span<const CurveFamily> families) {
     return FamilyGraphAxes(minX, maxY);
 }
 
+QRect PlotRect(const GraphLayout& layout) {
+    return QRect(QPoint(layout.plotLeft, layout.plotTop),
+                 QPoint(layout.plotWidth, layout.plotHeight));
+}
+
+int MarkRadius(const GraphStyle& style) {
+    return std::max(3, 2 * style.penWidth);
+}
+
 }  // namespace
 
 void Graph::DrawFrame(const GraphLayout& layout, const GraphCaptions& captions, GraphStyle style) {
-    bitmap_ = QImage(layout.bitmapWidth, layout.plotHeight, QImage::Format_RGB32);
+    bitmap_ = QImage(layout.bitmapWidth, layout.bitmapHeight, QImage::Format_RGB32);
     bitmap_.fill(Qt::white);
     const GraphFonts fonts(style.fontHeight);
-    {
-        QPainter painter(&bitmap_);
-        painter.setFont(fonts.label);
-        painter.setPen(Qt::black);
-        if (layout.origin) {
-            DrawCentredText(painter, layout.origin->anchor, layout.origin->text);
-        }
-    }
     FillGradient(bitmap_, layout.plotLeft, layout.plotTop);
     DrawGrid(bitmap_, layout, style.scale);
     QPainter painter(&bitmap_);
@@ -171,6 +161,17 @@ void Graph::DrawFrame(const GraphLayout& layout, const GraphCaptions& captions, 
     painter.setPen(Qt::black);
     painter.setFont(fonts.label);
     DrawTickLabels(painter, layout);
+}
+
+GraphText GraphLayoutText(const GraphCaptions& captions, const GraphStyle& style) {
+    const QFontMetrics metrics(GraphFonts(style.fontHeight).label);
+    // The ink can reach a pixel past the advance on either side.
+    return {style.fontHeight, static_cast<int>(captions.x.size()),
+            static_cast<int>(captions.y.size()), style.scale, [metrics](const QString& text) {
+                return std::max(metrics.horizontalAdvance(text),
+                                metrics.boundingRect(text).width()) +
+                       2;
+            }};
 }
 
 QPen MarkCurvePen(const GraphStyle& style) {
@@ -198,31 +199,47 @@ void Graph::DrawCurveLine(const GraphLayout& layout, const CurveAxes& axes, cons
     painter.drawPolyline(line);
 }
 
-void Graph::DrawMark(const GraphLayout& layout, const FamilyAxes& axes, const GraphMark& mark,
-                     GraphStyle style) {
+void Graph::DrawMarks(const GraphLayout& layout, const FamilyAxes& axes,
+                      std::span<const GraphMark> marks, GraphStyle style) {
     QPainter painter(&bitmap_);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setClipRect(layout.plotLeft, layout.plotTop, layout.plotWidth - layout.plotLeft,
-                        layout.plotHeight - layout.plotTop);
-    QPolygon line;
-    for (std::size_t i = 0; i < mark.curve.size(); ++i) {
-        if (const auto point = FamilyGraphPoint(layout, axes, mark.curve.x[i], mark.curve.y[i])) {
-            line << *point;
+    painter.setClipRect(PlotRect(layout));
+    painter.setFont(GraphFonts(style.fontHeight).label);
+    const QFontMetrics metrics(painter.font(), painter.device());
+    std::vector<QPoint> centres;
+    std::vector<QSize> sizes;
+    for (const GraphMark& mark : marks) {
+        QPolygon line;
+        for (std::size_t i = 0; i < mark.curve.size(); ++i) {
+            if (const auto point =
+                    FamilyGraphPoint(layout, axes, mark.curve.x[i], mark.curve.y[i])) {
+                line << *point;
+            }
+        }
+        painter.setPen(MarkCurvePen(style));
+        painter.drawPolyline(line);
+        if (const auto centre = FamilyGraphPoint(layout, axes, mark.x, mark.y)) {
+            centres.push_back(*centre);
+            sizes.emplace_back(metrics.horizontalAdvance(mark.label), metrics.height());
         }
     }
-    painter.setPen(MarkCurvePen(style));
-    painter.drawPolyline(line);
-    const auto centre = FamilyGraphPoint(layout, axes, mark.x, mark.y);
-    if (!centre) {
-        return;
+    const int radius = MarkRadius(style);
+    const std::vector<QRect> boxes = PlaceMarkLabels(centres, sizes, radius, PlotRect(layout));
+    std::size_t placed = 0;
+    for (const GraphMark& mark : marks) {
+        if (!FamilyGraphPoint(layout, axes, mark.x, mark.y)) {
+            continue;
+        }
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(kMarkColor);
+        painter.drawEllipse(centres[placed], radius, radius);
+        // A veil behind the label keeps it readable over the curves.
+        painter.fillRect(boxes[placed], kMarkLabelVeil);
+        painter.setPen(kMarkColor);
+        painter.drawText(boxes[placed], Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip,
+                         mark.label);
+        ++placed;
     }
-    const int radius = std::max(3, 2 * style.penWidth);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(kMarkColor);
-    painter.drawEllipse(*centre, radius, radius);
-    painter.setPen(kMarkColor);
-    painter.setFont(GraphFonts(style.fontHeight).label);
-    painter.drawText(*centre + QPoint(radius + 2, -radius - 2), mark.label);
 }
 
 void Graph::DrawFamilyLines(const GraphLayout& layout, const FamilyAxes& axes,
@@ -256,9 +273,8 @@ std::optional<GraphPlot> Graph::DrawCurveGraph(const Placement& placement, QPain
     if (!axes || placement.Width() <= 0 || placement.Height() <= 0) {
         return std::nullopt;
     }
-    const GraphLayout layout = CurveGraphLayout(
-        placement.Width(), placement.Height(), *axes, style.fontHeight,
-        static_cast<int>(captions.x.size()), static_cast<int>(captions.y.size()), style.scale);
+    const GraphLayout layout = CurveGraphLayout(placement.Width(), placement.Height(), *axes,
+                                                GraphLayoutText(captions, style));
     DrawFrame(layout, captions, style);
     for (std::size_t k = 0; k < curves.size(); ++k) {
         DrawCurveLine(layout, *axes, curves[k],
@@ -273,21 +289,18 @@ std::optional<GraphPlot> Graph::DrawFamilyGraph(const Placement& placement, QPai
                                                 const ColorSettings& colors,
                                                 const GraphCaptions& captions, GraphStyle style,
                                                 std::span<const GraphMark> marks) {
-    if (families.empty() || placement.Width() <= ScaledPixels(kFamilyRightBand, style.scale) ||
+    if (families.empty() || placement.Width() <= ScaledPixels(kGraphRightBand, style.scale) ||
         placement.Height() <= 0) {
         return std::nullopt;
     }
     const FamilyAxes axes = CommonAxes(families);
-    const GraphLayout layout = FamilyGraphLayout(
-        placement.Width(), placement.Height(), axes, style.fontHeight,
-        static_cast<int>(captions.x.size()), static_cast<int>(captions.y.size()), style.scale);
+    const GraphLayout layout = FamilyGraphLayout(placement.Width(), placement.Height(), axes,
+                                                 GraphLayoutText(captions, style));
     DrawFrame(layout, captions, style);
     for (std::size_t k = 0; k < families.size(); ++k) {
         DrawFamilyLines(layout, axes, families[k], colors, style.penWidth, ModuleLineStyle(k));
     }
-    for (const GraphMark& mark : marks) {
-        DrawMark(layout, axes, mark, style);
-    }
+    DrawMarks(layout, axes, marks, style);
     target.drawImage(QPoint(placement.left, placement.top), bitmap_);
     return GraphPlot{placement, layout, axes};
 }

@@ -42,6 +42,10 @@ struct GraphMark {
     QString label;
 };
 
+// What a graph's layout needs of its texts in `style`, with the tick labels
+// measured in the label font.
+GraphText GraphLayoutText(const GraphCaptions& captions, const GraphStyle& style);
+
 // Graphs overlay the curves of at most this many modules.
 inline constexpr std::size_t kMaxOverlaidModules = 3;
 
@@ -97,8 +101,8 @@ private:
     void DrawFrame(const GraphLayout& layout, const GraphCaptions& captions, GraphStyle style);
     void DrawCurveLine(const GraphLayout& layout, const CurveAxes& axes, const Curve& curve,
                        const QPen& pen);
-    void DrawMark(const GraphLayout& layout, const FamilyAxes& axes, const GraphMark& mark,
-                  GraphStyle style);
+    void DrawMarks(const GraphLayout& layout, const FamilyAxes& axes,
+                   std::span<const GraphMark> marks, GraphStyle style);
     void DrawFamilyLines(const GraphLayout& layout, const FamilyAxes& axes,
                          const CurveFamily& family, const ColorSettings& colors, int penWidth,
                          Qt::PenStyle lineStyle);

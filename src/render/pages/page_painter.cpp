@@ -2,6 +2,8 @@
 
 #include <QFontMetricsF>
 
+#include <vector>
+
 #include "render/pages/graphs_page.h"
 #include "render/pages/header_picture.h"
 #include "render/pages/page_font.h"
@@ -35,14 +37,14 @@ void DrawPointLines(QPainter& painter, const GraphsPageLayout& page, const Opera
 }
 
 void DrawTitleAndHeadings(QPainter& painter, const GraphsPageLayout& page, const TemRecord& record,
-                          double thot) {
+                          const QString& hotSideLine) {
     painter.setPen(Qt::black);
     const QString title = GraphsPageTitle(record);
     const QFont titleFont = MakePageFont(page.titleFont, painter.device());
     painter.setFont(NarrowToFit(titleFont, title, page.titleMaxWidth, painter.device()));
     DrawTopLeft(painter, page.title, title);
     painter.setFont(MakePageFont(page.hotSideFont, painter.device()));
-    DrawTopLeft(painter, page.hotSideLine, HotSideLine(thot));
+    DrawTopLeft(painter, page.hotSideLine, hotSideLine);
     painter.setFont(MakePageFont(page.headingFont, painter.device()));
     DrawTopLeft(painter, page.dataHeading, PerformanceDataHeading());
     DrawTopLeft(painter, page.graphsHeading, PerformanceGraphsHeading());
@@ -66,6 +68,48 @@ void DrawTableRules(QPainter& painter, const TableRules& rules) {
     for (int x : rules.columnX) {
         painter.drawLine(x, rules.top, x, rules.bottom);
     }
+}
+
+// The modules the graphs show: the page's own, then those alongside it.
+// The rated values are the catalogue's at `thot`; the graphs a point is
+// marked on are drawn at the point's own hot side, each stage of a stack at
+// its own.
+std::vector<GraphedModule> PageModules(const TemRecord& record, double thot,
+                                       const OperatingPoint* point,
+                                       std::span<const PointedModule> alongside) {
+    std::vector<GraphedModule> modules = {{&record, point ? point->thot : thot, point}};
+    for (const PointedModule& other : alongside) {
+        if (modules.size() < kMaxOverlaidModules) {
+            modules.push_back({&other.record, other.point.thot, &other.point});
+        }
+    }
+    return modules;
+}
+
+std::vector<PageHotSide> HotSides(std::span<const GraphedModule> modules) {
+    std::vector<PageHotSide> sides;
+    for (const GraphedModule& module : modules) {
+        sides.push_back({DisplayName(*module.record), module.thot});
+    }
+    return sides;
+}
+
+std::vector<LegendModule> LegendModules(std::span<const GraphedModule> modules) {
+    std::vector<LegendModule> legend;
+    for (const GraphedModule& module : modules) {
+        legend.push_back({DisplayName(*module.record), module.record->rated.imax, module.thot});
+    }
+    return legend;
+}
+
+std::vector<LegendPoint> LegendPoints(std::span<const GraphedModule> modules) {
+    std::vector<LegendPoint> points;
+    for (const GraphedModule& module : modules) {
+        if (module.point) {
+            points.push_back({DisplayName(*module.record), module.point->current});
+        }
+    }
+    return points;
 }
 
 }  // namespace
@@ -101,11 +145,12 @@ void PrintDatasheetPage(QPainter& painter, int width, int height, const QImage& 
 void PrintGraphsPage(QPainter& painter, int width, int height, const TemRecord& record, double thot,
                      const ColorSettings& colors, double dpi, const OperatingPoint* point,
                      std::span<const PointedModule> alongside) {
+    const std::vector<GraphedModule> modules = PageModules(record, thot, point, alongside);
     const GraphsPageLayout page = LayOutGraphsPage(width, height);
     painter.save();
     painter.fillRect(QRect(0, 0, width, height), Qt::white);
     painter.setRenderHint(QPainter::TextAntialiasing);
-    DrawTitleAndHeadings(painter, page, record, thot);
+    DrawTitleAndHeadings(painter, page, record, HotSideLine(HotSides(modules), thot));
     DrawPerformanceTable(painter, page, record);
     DrawTableRules(painter, page.rules);
     if (point) {
@@ -113,14 +158,9 @@ void PrintGraphsPage(QPainter& painter, int width, int height, const TemRecord& 
     }
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawImage(page.headerPicture, DrawHeaderPicture());
-    // The rated values are the catalogue's at `thot`; the graphs a point is
-    // marked on are drawn at the point's own hot side.
     const GraphStyle style = PrintGraphStyle(dpi);
-    DrawPrintLegend(painter, page.legendBand, record.rated.imax, colors, point, style);
-    std::vector<GraphedModule> modules = {{&record, point ? point->thot : thot, point}};
-    for (const PointedModule& other : alongside) {
-        modules.push_back({&other.record, other.point.thot, &other.point});
-    }
+    DrawPrintLegend(painter, page.legendBand, LegendModules(modules), colors, LegendPoints(modules),
+                    style);
     DrawModuleGraphs(painter, page.graphCells, modules, colors, style);
     painter.restore();
     DrawDatasheetStrip(painter, width, height);

@@ -31,14 +31,18 @@ void DrawDatasheetStrip(QPainter& painter, int width, int height);
 // then the strip. A null picture leaves only the strip.
 void PrintDatasheetPage(QPainter& painter, int width, int height, const QImage& picture);
 
-// The graphs page on a white ground: title, the hot side `thot` (K) under
-// it, performance table, header picture, the four performance graphs at that
-// hot side in the curve colours `colors`, and the strip. The page's sizes are fractions of the
-// printable area; the graphs' pens and fonts follow `dpi`, the device's
-// resolution (see PrintGraphStyle). With `point` (an operating point of this
-// module) a line under the table states it and the graphs mark it; the
-// modules `alongside` it (the other stage of a stack, points picked with
-// it) are overlaid at their own points, each stated on a line of its own.
+// The graphs page on a white ground: title, the hot side under it,
+// performance table, header picture, legend, the four performance graphs in
+// the curve colours `colors`, and the strip. The table holds the rated
+// values at `thot` (K); the graphs are drawn there too unless a module is
+// at a point of its own hot side, and the line under the title names each
+// module's hot side then. The page's sizes are fractions of the printable
+// area; the graphs' pens and fonts follow `dpi`, the device's resolution
+// (see PrintGraphStyle). With `point` (an operating point of this module) a
+// line under the table states it and the graphs mark it; the modules
+// `alongside` it (the other stage of a stack, points picked with it) are
+// overlaid at their own points, each stated on a line of its own and named
+// in the legend beside its line style.
 void PrintGraphsPage(QPainter& painter, int width, int height, const TemRecord& record, double thot,
                      const ColorSettings& colors, double dpi, const OperatingPoint* point = nullptr,
                      std::span<const PointedModule> alongside = {});

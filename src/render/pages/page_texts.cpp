@@ -1,5 +1,8 @@
 #include "render/pages/page_texts.h"
 
+#include <QStringList>
+
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -54,8 +57,20 @@ QString HotSideText(double thot) {
     return QStringLiteral("Th = %1 °C").arg(std::round((thot - kCelsiusOffset) * 100.0) / 100.0);
 }
 
-QString HotSideLine(double thot) {
-    return QStringLiteral("Hot side: %1").arg(HotSideText(thot));
+QString HotSideLine(std::span<const PageHotSide> modules, double rated) {
+    const bool atRated = std::all_of(modules.begin(), modules.end(),
+                                     [rated](const PageHotSide& m) { return m.thot == rated; });
+    if (atRated) {
+        return QStringLiteral("Hot side: %1").arg(HotSideText(rated));
+    }
+    QStringList sides;
+    for (const PageHotSide& module : modules) {
+        sides.append(modules.size() == 1
+                         ? HotSideText(module.thot)
+                         : QStringLiteral("%1 · %2").arg(module.name, HotSideText(module.thot)));
+    }
+    return QStringLiteral("Hot side: %1; rated values at %2")
+        .arg(sides.join(QStringLiteral(", ")), HotSideText(rated));
 }
 
 QString DatasheetJobName(const TemRecord& record) {

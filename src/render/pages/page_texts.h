@@ -3,6 +3,7 @@
 #include <QString>
 
 #include <array>
+#include <span>
 
 #include "core/advisor/operating_point.h"
 #include "core/base/tem_record.h"
@@ -33,8 +34,18 @@ QString OperatingPointLine(const OperatingPoint& point);
 // The hot side in degrees Celsius (K - 273): "Th = 25 °C".
 QString HotSideText(double thot);
 
-// The line under the graphs page's title: "Hot side: Th = 25 °C".
-QString HotSideLine(double thot);
+// A module on the graphs page and the hot side (K) its curves are drawn at.
+struct PageHotSide {
+    QString name;
+    double thot = 0.0;
+};
+
+// The line under the graphs page's title. "Hot side: Th = 25 °C" while
+// every module is drawn at `rated`, the hot side of the table's rated
+// values; otherwise each module's own and then the table's: "Hot side:
+// VQ-A · Th = -13.7 °C, VQ-B · Th = 25 °C; rated values at Th = 25 °C", or
+// for one module "Hot side: Th = 41.4 °C; rated values at Th = 25 °C".
+QString HotSideLine(std::span<const PageHotSide> modules, double rated);
 
 // The printer job names of the datasheet page and of the graphs page.
 QString DatasheetJobName(const TemRecord& record);

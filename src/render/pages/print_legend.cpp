@@ -3,6 +3,7 @@
 #include <QFontMetrics>
 #include <QPainter>
 
+#include <optional>
 #include <vector>
 
 #include "core/model/curve_tables.h"
@@ -18,24 +19,38 @@ struct Entry {
     QString text;
 };
 
-std::vector<Entry> Entries(double imax, const ColorSettings& colors, const OperatingPoint* point,
-                           const GraphStyle& style) {
+QString PointText(const LegendPoint& point, bool named) {
+    const QString current = QString::number(point.current, 'f', 2);
+    return named ? QStringLiteral("Operating point of %1, %2 A").arg(point.module, current)
+                 : QStringLiteral("Operating point, %1 A").arg(current);
+}
+
+std::vector<Entry> Entries(std::span<const LegendModule> modules, const ColorSettings& colors,
+                           std::span<const LegendPoint> points, const GraphStyle& style) {
     std::vector<Entry> entries;
+    const std::optional<double> imax =
+        modules.size() == 1 ? std::optional(modules.front().imax) : std::nullopt;
     for (std::size_t k = kCurveFactors.size(); k-- > 0;) {
         entries.push_back({QPen(colors.ForCurve(k), style.penWidth), CurrentLegendText(k, imax)});
     }
-    if (point) {
-        entries.push_back({MarkCurvePen(style),
-                           QStringLiteral("Operating point, %1 A").arg(point->current, 0, 'f', 2)});
+    for (const LegendPoint& point : points) {
+        entries.push_back({MarkCurvePen(style), PointText(point, modules.size() > 1)});
+    }
+    if (modules.size() > 1) {
+        for (std::size_t m = 0; m < modules.size(); ++m) {
+            entries.push_back({QPen(Qt::black, style.penWidth, ModuleLineStyle(m), Qt::FlatCap),
+                               ModuleLegendText(modules[m])});
+        }
     }
     return entries;
 }
 
 }  // namespace
 
-void DrawPrintLegend(QPainter& painter, const QRect& band, double imax, const ColorSettings& colors,
-                     const OperatingPoint* point, const GraphStyle& style) {
-    const std::vector<Entry> entries = Entries(imax, colors, point, style);
+void DrawPrintLegend(QPainter& painter, const QRect& band, std::span<const LegendModule> modules,
+                     const ColorSettings& colors, std::span<const LegendPoint> points,
+                     const GraphStyle& style) {
+    const std::vector<Entry> entries = Entries(modules, colors, points, style);
     painter.save();
     painter.setFont(MakeGraphFont(style.fontHeight, 400));
     const QFontMetrics metrics(painter.font(), painter.device());

@@ -86,9 +86,8 @@ void DrawColourRows(QPainter& painter, int top, int width, std::span<const Legen
 void DrawModuleRows(QPainter& painter, int top, std::span<const LegendModule> modules) {
     for (std::size_t m = 0; m < modules.size(); ++m) {
         const QPen pen(Qt::black, kSwatchPen, ModuleLineStyle(m), Qt::FlatCap);
-        const QString text =
-            QStringLiteral("%1 · Imax = %2 A").arg(modules[m].name).arg(modules[m].imax, 0, 'f', 2);
-        DrawEntry(painter, kMargin, top + static_cast<int>(m) * kRowHeight, pen, text);
+        DrawEntry(painter, kMargin, top + static_cast<int>(m) * kRowHeight, pen,
+                  ModuleLegendText(modules[m]));
     }
 }
 
@@ -113,6 +112,10 @@ QString CurrentLegendText(std::size_t factor, std::optional<double> imax) {
     return imax
                ? QStringLiteral("%1 = %2 A").arg(name).arg(kCurveFactors[factor] * *imax, 0, 'f', 2)
                : name;
+}
+
+QString ModuleLegendText(const LegendModule& module) {
+    return QStringLiteral("%1 · Imax = %2 A").arg(module.name).arg(module.imax, 0, 'f', 2);
 }
 
 int LegendBandHeight(std::span<const LegendModule> modules, int width) {

@@ -30,6 +30,10 @@ QString GraphHeaderText(std::span<const LegendModule> modules, double thot);
 // Imax = 6.12 A" at the module's `imax`, or "1.0 × Imax" without one.
 QString CurrentLegendText(std::size_t factor, std::optional<double> imax);
 
+// The entry of an overlaid module beside its line style: "VQ-127-1.4-2.00 ·
+// Imax = 6.12 A".
+QString ModuleLegendText(const LegendModule& module);
+
 // The height in pixels of the band above the view's graphs for `modules`
 // across `width` pixels: the header, the curve colours (on as many rows as
 // that width needs) and, when several are overlaid, one row per module

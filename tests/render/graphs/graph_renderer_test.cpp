@@ -31,8 +31,19 @@ CurveFamily FlatFamily() {
     return family;
 }
 
+// Where the family graph of kCell places its plot for FlatFamily (its
+// limits -80 … 0 K and 0 … 11).
+GraphLayout FlatLayout() {
+    return FamilyGraphLayout(kCell.Width(), kCell.Height(), FamilyGraphAxes(-70.0, 10.0),
+                             GraphLayoutText(kFamilyCaptions, {2, 12}));
+}
+
+QPoint FlatPoint(double x, double y) {
+    return *FamilyGraphPoint(FlatLayout(), FamilyGraphAxes(-70.0, 10.0), x, y);
+}
+
 int FlatRow(std::size_t k) {
-    return static_cast<int>(400 - 360 * 2.0 * (k + 1) / 11);
+    return FlatPoint(-35.0, 2.0 * (k + 1)).y();
 }
 
 QImage DrawFamily(const CurveFamily& family, const ColorSettings& colors) {
@@ -59,20 +70,23 @@ TEST(FamilyGraph, BackgroundIsWhiteInTheMarginsAndFadesToBlueInThePlot) {
 
 TEST(FamilyGraph, GridIsDottedOneOnTwoOffBelowBlackTicks) {
     const QImage image = DrawFamily(FlatFamily(), ColorSettings());
-    // w = 590: the first vertical grid line after the edge is at 88 + ⌊501.5/8⌋ = 150;
-    // the ticks run from row 40 to 44 and the dots start at row 44.
-    const int x = 88 + 62;
-    EXPECT_EQ(image.pixelColor(x - 1, 41), QColor(Qt::black));
-    EXPECT_EQ(image.pixelColor(x, 41), QColor(Qt::black));
-    EXPECT_NE(image.pixelColor(x + 1, 41), QColor(Qt::black));
+    // The ticks of a vertical grid line run two pixels wide from the plot's
+    // top, and its dots start where the tick ends.
+    const GraphLayout layout = FlatLayout();
+    const int x = layout.gridX[1];
+    const int top = layout.plotTop + 1;
+    EXPECT_EQ(image.pixelColor(x - 1, top), QColor(Qt::black));
+    EXPECT_EQ(image.pixelColor(x, top), QColor(Qt::black));
+    EXPECT_NE(image.pixelColor(x + 1, top), QColor(Qt::black));
     for (int y = 300; y < 310; ++y) {
-        EXPECT_EQ(IsGrey(image.pixel(x, y)), (y - 44) % 3 == 0) << "row " << y;
+        EXPECT_EQ(IsGrey(image.pixel(x, y)), (y - layout.tickBottom) % 3 == 0) << "row " << y;
     }
-    // The horizontal line at row 40 + 3·36 = 148 has its tick at the left edge.
-    EXPECT_EQ(image.pixelColor(89, 148), QColor(Qt::black));
-    EXPECT_EQ(image.pixelColor(89, 147), QColor(Qt::black));
+    // A horizontal grid line has its tick at the left edge.
+    const int y = layout.gridY[3];
+    EXPECT_EQ(image.pixelColor(layout.plotLeft + 1, y), QColor(Qt::black));
+    EXPECT_EQ(image.pixelColor(layout.plotLeft + 1, y - 1), QColor(Qt::black));
     for (int px = 400; px < 410; ++px) {
-        EXPECT_EQ(IsGrey(image.pixel(px, 148)), (px - 94) % 3 == 0) << "column " << px;
+        EXPECT_EQ(IsGrey(image.pixel(px, y)), (px - layout.tickRight) % 3 == 0) << "column " << px;
     }
 }
 
@@ -108,11 +122,9 @@ TEST(FamilyGraph, MarksAnOperatingPointWithItsDashedCurve) {
         Graph().DrawFamilyGraph(kCell, painter, FlatFamily(), ColorSettings(), kFamilyCaptions,
                                 {2, 12}, &point);
     }
-    // The axis runs from -80 K (rounded outward) to 0 over columns 88 to 590.
-    const int centreX = 88 + (590 - 88) * 45 / 80;
-    const int centreY = static_cast<int>(400 - 360 * 5.0 / 11);
-    EXPECT_EQ(image.pixelColor(centreX, centreY), mark);
-    const int curveY = static_cast<int>(400 - 360 * 3.0 / 11);
+    const QPoint centre = FlatPoint(-35.0, 5.0);
+    EXPECT_EQ(image.pixelColor(centre), mark);
+    const int curveY = FlatPoint(-35.0, 3.0).y();
     int dashed = 0;
     for (int x = 100; x < 580; ++x) {
         dashed += image.pixelColor(x, curveY) == mark;
@@ -124,9 +136,11 @@ TEST(FamilyGraph, MarksAnOperatingPointWithItsDashedCurve) {
 
 TEST(FamilyGraph, LeavesTheRightBandToTheBackground) {
     const QImage image = DrawFamily(FlatFamily(), ColorSettings());
-    // The curves end at column 590 with a round cap of the pen's half width.
+    // The curves end at the plot's right edge with a round cap of the pen's
+    // half width.
+    const int edge = FlatLayout().plotWidth;
     for (int y = 60; y < 400; ++y) {
-        for (int x = 592; x < 600; ++x) {
+        for (int x = edge + 2; x < 600; ++x) {
             ASSERT_EQ(image.pixel(x, y), image.pixel(599, y)) << x << "," << y;
         }
     }
@@ -146,7 +160,7 @@ TEST(FamilyGraph, AFamilyOfZerosStillGetsAScale) {
         std::fill(curve.points.y.begin(), curve.points.y.end(), 0.0);
     }
     const QImage image = DrawFamily(family, ColorSettings());
-    EXPECT_EQ(image.pixelColor(300, 399), ColorSettings().ForCurve(4));
+    EXPECT_EQ(image.pixelColor(300, FlatLayout().plotHeight), ColorSettings().ForCurve(4));
 }
 
 // Current 0 … 10 A at -30 K (the limit is -40), except 0 K at 0 A and a
@@ -166,13 +180,19 @@ TEST(CurveGraph, DrawsTheRedCurveWherePointsLieBelowZero) {
     QImage image = Canvas();
     QPainter painter(&image);
     Graph().DrawCurveGraph(kCell, painter, FlatDeltaT(), {}, {2, 12});
-    const int row = 40 + 270;  // 0.1h + 0.9h·30/40
+    const CurveAxes axes = CurveGraphAxes(10.0, -30.0);
+    const GraphLayout layout =
+        CurveGraphLayout(kCell.Width(), kCell.Height(), axes, GraphLayoutText({}, {2, 12}));
+    const int row = CurveGraphPoint(layout, axes, 5.0, -30.0)->y();
     const QColor red(255, 0, 0);
     EXPECT_EQ(image.pixelColor(400, row), red);
-    EXPECT_EQ(image.pixelColor(599, row), red);  // runs on beyond the bitmap
-    // x = 5.5 A lies at 90 + 540·0.55 = 387; the line passes it undisturbed.
+    // The largest current ends on the plot's right edge, inside the bitmap.
+    EXPECT_EQ(image.pixelColor(layout.plotWidth - 1, row), red);
+    EXPECT_NE(image.pixelColor(layout.plotWidth + 3, row), red);
+    // The line passes 5.5 A undisturbed.
+    const int x = CurveGraphPoint(layout, axes, 5.5, -30.0)->x();
     for (int y = 60; y < row - 2; ++y) {
-        EXPECT_NE(image.pixelColor(387, y), red) << "row " << y;
+        EXPECT_NE(image.pixelColor(x, y), red) << "row " << y;
     }
     EXPECT_EQ(image.pixelColor(2, 2), QColor(Qt::white));
 }

@@ -192,8 +192,8 @@ TEST_F(PagePainterTest, GraphsPageTypeIsReadableAtAnyResolutionAndTheLegendSitsO
 }
 
 // A stack's page overlays the bottom stage at its own point: every family
-// graph marks both stages' points, and lines beside the table state the
-// bottom's.
+// graph marks both stages' points, lines beside the table state the
+// bottom's, and the legend names both stages.
 TEST_F(PagePainterTest, AModuleAlongsideIsMarkedAtItsOwnPoint) {
     constexpr double kDpi = 150.0;
     const int width = static_cast<int>(7.8 * kDpi);
@@ -224,6 +224,12 @@ TEST_F(PagePainterTest, AModuleAlongsideIsMarkedAtItsOwnPoint) {
     const QRect lines(page.alongsideLines, QSize(width / 3, height / 20));
     EXPECT_GT(test::CountPixels(stacked, lines, Qt::black, 60),
               test::CountPixels(alone, lines, Qt::black, 60) + 100);
+    // The legend names each stage beside its line style and the second
+    // point's dashed curve beside its current.
+    EXPECT_GT(test::CountPixels(stacked, page.legendBand, Qt::black, 60),
+              test::CountPixels(alone, page.legendBand, Qt::black, 60) + 300);
+    EXPECT_GT(test::CountPixels(stacked, page.legendBand, QColor(160, 0, 160), 30),
+              test::CountPixels(alone, page.legendBand, QColor(160, 0, 160), 30) + 10);
 }
 
 TEST_F(PagePainterTest, HeaderPictureHasItsResourceSize) {

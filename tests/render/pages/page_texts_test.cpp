@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <vector>
 
 namespace vantiq {
 namespace {
@@ -28,6 +29,22 @@ TEST(PageTexts, OperatingPointLineStatesTheSetAndItsHotSide) {
     p.thot = 307.43;
     EXPECT_EQ(OperatingPointLine(p),
               QStringLiteral("Operating point: 2 × 1.53 A, 10.66 V, 32.5 W, COP 0.61, Th 34.4 °C"));
+}
+
+// A stack's top stage runs with its hot side on the bottom stage's cold
+// side; a point under a heat sink runs hotter than the catalogue's 25 °C.
+TEST(PageTexts, HotSideLineNamesEachModulesOwnHotSideAndTheRatedValuesOne) {
+    const PageHotSide top{QStringLiteral("VQ-A"), 259.3};
+    const PageHotSide bottom{QStringLiteral("VQ-B"), 298.0};
+    const PageHotSide sunk{QStringLiteral("VQ-A"), 314.4};
+    const std::vector<PageHotSide> stack = {top, bottom};
+    EXPECT_EQ(HotSideLine(stack, 298.0),
+              QStringLiteral("Hot side: VQ-A · Th = -13.7 °C, VQ-B · Th = 25 °C; "
+                             "rated values at Th = 25 °C"));
+    EXPECT_EQ(HotSideLine(std::span(&sunk, 1), 298.0),
+              QStringLiteral("Hot side: Th = 41.4 °C; rated values at Th = 25 °C"));
+    EXPECT_EQ(HotSideLine(std::span(&bottom, 1), 298.0), QStringLiteral("Hot side: Th = 25 °C"));
+    EXPECT_EQ(HotSideLine({}, 353.0), QStringLiteral("Hot side: Th = 80 °C"));
 }
 
 TEST(PageTexts, TableRowsCarryOneDecimalAndTwoForTheResistance) {
