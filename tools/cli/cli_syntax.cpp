@@ -87,8 +87,8 @@ CommandSpec AdviseCommand() {
             {"--mass-j-per-k", "C",
              "heat capacity of the cold side, 0 or more: adds pull_down_current (per module; a "
              "stack adds pull_down_current_bottom too) and pull_down_s, the seconds from the hot "
-             "side's temperature down to the cold side at that constant current, the largest the "
-             "module and the supply allow, or never"},
+             "side's temperature down to the cold side at the constant current, within the "
+             "module's Imax and the supply, that gets there soonest, or never"},
         },
         "Nothing found: the reasons are counted on standard error and the header stands alone."};
     for (auto& o : DimensionAndNameOptions()) {

@@ -163,7 +163,7 @@ TEST(AdviseCommand, StacksReachWhereOneStageCannot) {
 
 // A cold mass adds the pull-down columns to every row of one stage, of
 // stacks and of --why, leaving the other columns as they were; the times
-// grow with the mass, and a row whose current cannot get there says never.
+// grow with the mass, and a row says never only where no current gets there.
 TEST(AdviseCommand, ColdMassAddsThePullDownToEveryRow) {
     struct Case {
         std::vector<std::string> request;
@@ -204,6 +204,15 @@ TEST(AdviseCommand, ColdMassAddsThePullDownToEveryRow) {
         }
     }
     EXPECT_GT(never, 0u);
+    // Driven at their best currents, every stack that holds 1 W at dT 70 K
+    // from 15 V, 6 A gets there, where their largest currents overdrive most.
+    const auto stacks =
+        Rows(Advise({"--q", "1", "--dt", "70", "--supply-voltage", "15", "--supply-current", "6",
+                     "--stages", "2", "--mass-j-per-k", "50"}));
+    ASSERT_GT(stacks.size(), 200u);
+    for (const CsvRow& stack : stacks) {
+        EXPECT_NE(stack.back(), "never") << stack[2] << " on " << stack[5];
+    }
     const auto rows = Rows(Advise({"--q", "20", "--dt", "40", "--mass-j-per-k", "300"}));
     const AdviseRun why =
         Advise({"--q", "20", "--dt", "40", "--mass-j-per-k", "300", "--why", rows[2][2]});
