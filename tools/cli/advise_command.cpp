@@ -36,7 +36,7 @@ int ExplainAdvice(const TemBase& base, double thot, const AdviseRequest& request
             const bool pullDown = request.advice.coldMass.has_value();
             const auto pullDowns =
                 pullDown ? PointPullDowns(base, request.advice, {point}) : std::vector<PullDown>{};
-            out << FormatCsvRow(AdviceColumns(pullDown))
+            out << FormatCsvRow(AdviceColumns(pullDown, request.advice.sink.has_value()))
                 << FormatCsvRow(AdviceFields(base, point, row, pullDown ? &pullDowns[0] : nullptr));
             return kExitOk;
         }
@@ -74,11 +74,12 @@ int RunAdviseCommand(const ParsedArgs& args, std::ostream& out, std::ostream& er
             err << counts << "\n";
         }
     }
+    const bool underSink = request.advice.sink.has_value();
     if (request.advice.coldMass) {
         const auto pullDowns = PointPullDowns(base, request.advice, advice.points);
-        out << AdviceCsv(base, advice.points, &pullDowns);
+        out << AdviceCsv(base, advice.points, &pullDowns, underSink);
     } else {
-        out << AdviceCsv(base, advice.points);
+        out << AdviceCsv(base, advice.points, nullptr, underSink);
     }
     return kExitOk;
 }

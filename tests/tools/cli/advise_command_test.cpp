@@ -161,6 +161,31 @@ TEST(AdviseCommand, StacksReachWhereOneStageCannot) {
               "No stack can carry this load within these limits: the best dT found is 104.8 K\n");
 }
 
+// With the sink's resistance left out, every module that holds the load at
+// ambient is listed with the largest resistance it holds with, most first;
+// asked with half that resistance, the module is a result again.
+TEST(AdviseCommand, ASinkLeftOutRanksModulesByTheSinkTheyNeed) {
+    const std::vector<std::string> request = {"--q", "5", "--cold-c", "1", "--ambient-c", "25"};
+    const AdviseRun run = Advise(request);
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_TRUE(run.out.starts_with(kHeader.substr(0, kHeader.size() - 2) + ",sink_rth_max\r\n"));
+    const auto rows = Rows(run);
+    ASSERT_GT(rows.size(), 100u);
+    for (std::size_t k = 0; k < rows.size(); ++k) {
+        EXPECT_EQ(rows[k][10], "25");
+        if (k > 0) {
+            EXPECT_GE(std::stod(rows[k - 1][13]), std::stod(rows[k][13]));
+        }
+    }
+    const CsvRow& middle = rows[rows.size() / 2];
+    auto given = request;
+    given.insert(given.end(),
+                 {"--sink-rth", std::to_string(std::stod(middle[13]) / 2), "--why", middle[2]});
+    const auto again = Rows(Advise(given));
+    ASSERT_EQ(again.size(), 1u);
+    EXPECT_EQ(again[0][13], middle[13]);
+}
+
 // A cold mass adds the pull-down columns to every row of one stage, of
 // stacks and of --why, leaving the other columns as they were; the times
 // grow with the mass, and a row says never only where no current gets there.
@@ -228,7 +253,8 @@ TEST(AdviseCommand, BadRequestsAreOneLineNamingTheOption) {
         {{"--q", "5"}, "--dt"},
         {{"--q", "5", "--dt", "-1"}, "--dt"},
         {{"--q", "5", "--dt", "3", "--sink-rth", "1"}, "--dt"},
-        {{"--q", "5", "--cold-c", "1", "--ambient-c", "25"}, "--sink-rth"},
+        {{"--q", "5", "--cold-c", "1", "--sink-rth", "1"}, "--ambient-c"},
+        {{"--q", "5", "--dt", "3", "--sort", "sink-rth"}, "--sort"},
         {{"--q", "5", "--cold-c", "25", "--ambient-c", "25", "--sink-rth", "1"}, "--cold-c"},
         {{"--q", "5", "--cold-c", "1", "--ambient-c", "101", "--sink-rth", "1"}, "--ambient-c"},
         {{"--q", "5", "--cold-c", "1", "--ambient-c", "25", "--sink-rth", "-1"}, "--sink-rth"},
