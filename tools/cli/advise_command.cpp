@@ -16,11 +16,12 @@
 #include "core/report/csv.h"
 
 namespace vantiq {
-namespace {
 
-constexpr const char* kNothing = "No module can carry this load within these limits";
-
-}  // namespace
+std::string NothingFoundText(const AdviceRequest& request, const Advice& advice) {
+    const std::string counts = RejectionSummary(request, advice);
+    return "No module can carry this load within these limits" +
+           (counts.empty() ? "" : "\n" + counts);
+}
 
 int ExplainAdvice(const TemBase& base, double thot, const AdviseRequest& request,
                   const Advice& advice, std::ostream& out, std::ostream& err) {
@@ -68,11 +69,7 @@ int RunAdviseCommand(const ParsedArgs& args, std::ostream& out, std::ostream& er
         return ExplainAdvice(base, args.global.thot, request, advice, out, err);
     }
     if (advice.points.empty()) {
-        err << kNothing << "\n";
-        const std::string counts = RejectionSummary(request.advice, advice);
-        if (!counts.empty()) {
-            err << counts << "\n";
-        }
+        err << NothingFoundText(request.advice, advice) << "\n";
     }
     const bool underSink = request.advice.sink.has_value();
     if (request.advice.coldMass) {
