@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <initializer_list>
 #include <limits>
 #include <optional>
 #include <vector>
@@ -97,12 +96,12 @@ void Narrow(Probe<Seconds>& probe, double low, double high, double width) {
 // for times that fall and then rise with the current where they are
 // finite, the currents that get there forming one interval. When the time
 // still falls at `high`, that is the answer at once; otherwise evenly spaced
-// currents and the `hints` (currents likely to get there) find one that
-// does, and golden sections narrow the fastest to a millionth of `high`.
-// When none gets there, `high` and nullopt.
+// currents and two just above `own` (the row's own current, at which the
+// load is just carried at the cold side, so that a little more gets there)
+// find one that does, and golden sections narrow the fastest to a
+// millionth of `high`. When none gets there, `high` and nullopt.
 template <class Seconds>
-TimedCurrent FastestCurrent(const Seconds& seconds, double high,
-                            std::initializer_list<double> hints) {
+TimedCurrent FastestCurrent(const Seconds& seconds, double high, double own) {
     using namespace fastest_detail;
     Probe<Seconds> probe(seconds);
     const double top = probe.At(high);
@@ -117,7 +116,7 @@ TimedCurrent FastestCurrent(const Seconds& seconds, double high,
     for (int k = 1; k < kProbes; ++k) {
         looked.push_back(high * k / kProbes);
     }
-    for (const double hint : hints) {
+    for (const double hint : {own * 1.01, own * 1.1}) {
         if (hint > 0.0 && hint < high) {
             looked.push_back(hint);
         }

@@ -50,10 +50,7 @@ PullDown PointPullDown(const TemRecord& record, const OperatingPoint& point, dou
         };
         return PullDownSeconds(net, point.thot - point.dt, point.thot, mass);
     };
-    // Just above the point's own current the set pumps more than the load
-    // all the way down.
-    return FastestCurrent(seconds, PullDownCurrent(record, point, supply),
-                          {point.current * 1.01, point.current * 1.1});
+    return FastestCurrent(seconds, PullDownCurrent(record, point, supply), point.current);
 }
 
 std::vector<PullDown> PointPullDowns(const TemBase& base, const AdviceRequest& request,

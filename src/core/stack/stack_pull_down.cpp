@@ -147,12 +147,9 @@ StackPullDown PullDownStack(const TemRecord& top, const TemRecord& bottom, const
     const auto seconds = [&](double i, double iBottom) {
         return StackSeconds(top, bottom, p, {i, iBottom, std::nullopt}, duty, mass);
     };
-    // Just above the stack's own currents both stages pump more than they
-    // must all the way down.
     if (p.currents == StageCurrents::Shared) {
         const TimedCurrent t =
-            FastestCurrent([&](double i) { return seconds(i, i); }, bound.current,
-                           {p.upper.current * 1.01, p.upper.current * 1.1});
+            FastestCurrent([&](double i) { return seconds(i, i); }, bound.current, p.upper.current);
         return {t.current, t.current, t.seconds};
     }
     // Each top current with its fastest bottom current, the bottom's search
@@ -161,16 +158,15 @@ StackPullDown PullDownStack(const TemRecord& top, const TemRecord& bottom, const
     // its current: the least time, ties to the higher top current.
     StackPullDown fastest{bound.current, bound.currentBottom, std::nullopt};
     const auto withBestBottom = [&](double i) {
-        const TimedCurrent b =
-            FastestCurrent([&](double iBottom) { return seconds(i, iBottom); }, bound.currentBottom,
-                           {p.lower.current * 1.01, p.lower.current * 1.1});
+        const TimedCurrent b = FastestCurrent([&](double iBottom) { return seconds(i, iBottom); },
+                                              bound.currentBottom, p.lower.current);
         if (b.seconds && (!fastest.seconds || *b.seconds < *fastest.seconds ||
                           (*b.seconds == *fastest.seconds && i > fastest.current))) {
             fastest = {i, b.current, b.seconds};
         }
         return b.seconds;
     };
-    FastestCurrent(withBestBottom, bound.current, {p.upper.current * 1.01, p.upper.current * 1.1});
+    FastestCurrent(withBestBottom, bound.current, p.upper.current);
     return fastest;
 }
 
