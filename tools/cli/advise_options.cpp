@@ -79,6 +79,7 @@ std::string ReadTemperatures(const ParsedArgs& args, AdviceRequest& r) {
         }
     }
     r.sink = HeatSink{};
+    r.sinkLimits = true;  // the command always lists sink_rth_max under a sink
     return ReadSink(args, *r.sink);
 }
 

@@ -37,7 +37,7 @@ ModuleAdvice UnderSink(const TemRecord& r, std::int32_t n, const AdviceRequest& 
     const SinkBalance balance = BalanceHotSide(r, q.criteria.requiredQ, n, q.wiring, *q.sink);
     if (balance.balanced) {
         ModuleAdvice advice = Checked(*balance.balanced, q.criteria);
-        if (advice.point) {
+        if (advice.point && q.sinkLimits) {
             advice.point->sinkRthMax =
                 SinkRthMax(r, q.criteria.requiredQ, n, q.wiring, *q.sink, q.criteria);
         }

@@ -26,8 +26,9 @@ std::optional<Rejection> SupplyRejection(const OperatingPoint& p, const SearchCr
 // kept: pumping, supply voltage, supply current, then the sink; with a sink,
 // the supply is checked at the balance, or, when the sink never settles, at
 // the most favourable hot side. Among several counts the reason of the one
-// that came farthest is kept. Under a sink the point also carries the
-// largest sink resistance its set holds with (SinkRthMax).
+// that came farthest is kept. Under a sink, when the request asks for
+// sinkLimits, the point also carries the largest sink resistance its set
+// holds with (SinkRthMax).
 ModuleAdvice AdviseModule(const TemRecord& record, std::uint32_t index, double thot,
                           const AdviceRequest& request);
 

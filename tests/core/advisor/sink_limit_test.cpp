@@ -25,6 +25,7 @@ struct SinkCase {
 bool HoldsUnder(const TemRecord& record, AdviceRequest request, std::int32_t modules, double r) {
     request.modules = modules;
     request.sink->resistance = r;
+    request.sinkLimits = false;
     return AdviseModule(record, 0, kDefaultThot, request).point.has_value();
 }
 
@@ -52,6 +53,7 @@ TEST(SinkRthMax, TheRowHoldsAtItAndNotOnePerCentAbove) {
         request.modules = c.modules;
         request.wiring = c.wiring;
         request.sink = HeatSink{kDefaultThot, c.resistance, kDefaultThot - 20.0};
+        request.sinkLimits = true;
         const Advice advice = RunAdvisor(base, kDefaultThot, request);
         ASSERT_GT(advice.points.size(), 5u);
         for (const OperatingPoint& p : advice.points) {
