@@ -5,7 +5,7 @@
 
 Prints the three operating points that draw the least power for 20 W at a
 30 K difference, and saves their modules' heat against dT, one curve per
-current, with each point marked.
+current, with each point marked. Needs matplotlib (python3-matplotlib).
 """
 
 import sys
@@ -24,7 +24,7 @@ def main(path=None, out="choose_module.png"):
     cat = vantiq.Catalogue(path)
     best = cat.advise(q=LOAD_W, dt=DT_K, modules="auto", sort="power")[:3]
     if not best:
-        sys.exit("no module carries this load")
+        sys.exit(best.reason)
     figure, axes = plt.subplots(1, len(best), figsize=(5 * len(best), 4), squeeze=False)
     for ax, point in zip(axes[0], best):
         print(f"{point['name']}: {point['modules']} x, {point['current']:.3g} A, "

@@ -1,5 +1,6 @@
 #include "catalogue.h"
 
+#include <cctype>
 #include <sstream>
 
 #include "cli/advise_command.h"
@@ -17,6 +18,7 @@
 #include "core/selection/list_actions.h"
 #include "core/stack/stack_order.h"
 #include "core/stack/stack_pull_down.h"
+#include "core/stack/stack_reach.h"
 #include "core/stack/stack_search.h"
 #include "core/stack/stack_table.h"
 
@@ -25,6 +27,32 @@ namespace {
 
 // Far more samples than any drawing needs, and still a few megabytes.
 constexpr unsigned kMostCurveSteps = 100000;
+
+// A message of the command line worded for Python: each option named by
+// its keyword (--supply-voltage as supply_voltage).
+std::string AsKeywords(const std::string& message) {
+    const std::string unknown = "unknown option ";
+    std::string text = message.rfind(unknown, 0) == 0
+                           ? "unknown keyword " + message.substr(unknown.size())
+                           : message;
+    std::string worded;
+    for (std::size_t k = 0; k < text.size(); ++k) {
+        const bool option = text.compare(k, 2, "--") == 0 && k + 2 < text.size() &&
+                            std::islower(static_cast<unsigned char>(text[k + 2]));
+        if (!option) {
+            worded += text[k];
+            continue;
+        }
+        for (k += 2; k < text.size() &&
+                     (std::islower(static_cast<unsigned char>(text[k])) ||
+                      std::isdigit(static_cast<unsigned char>(text[k])) || text[k] == '-');
+             ++k) {
+            worded += text[k] == '-' ? '_' : text[k];
+        }
+        --k;
+    }
+    return worded;
+}
 
 // The command line `vantiq-cli [--base P] --thot-c T command --options...`.
 ParsedArgs Parse(const std::string& path, const std::string& thotC, const std::string& command,
@@ -39,10 +67,10 @@ ParsedArgs Parse(const std::string& path, const std::string& thotC, const std::s
     }
     ParsedArgs args = ParseArgs(words);
     if (!args.error.empty()) {
-        throw ArgumentFault{args.error};
+        throw ArgumentFault{AsKeywords(args.error)};
     }
     if (args.help) {  // Python's own help() describes the calls
-        throw ArgumentFault{"unknown option --help"};
+        throw ArgumentFault{"unknown keyword help"};
     }
     return args;
 }
@@ -132,7 +160,7 @@ std::vector<std::size_t> Catalogue::Search(const Options& options) {
     SearchRequest request;
     if (const auto error = ReadSearchRequest(Parse(path_, "25", "search", options), request);
         !error.empty()) {
-        throw ArgumentFault{error};
+        throw ArgumentFault{AsKeywords(error)};
     }
     ResultList list;
     const std::unique_lock lock(mutex_);  // the search selects its first row
@@ -141,16 +169,17 @@ std::vector<std::size_t> Catalogue::Search(const Options& options) {
     return {modules.begin(), modules.end()};
 }
 
-Catalogue::Rows Catalogue::Advise(const Options& options, std::string& why) const {
+Catalogue::Rows Catalogue::Advise(const Options& options, std::string& why,
+                                  std::string& reason) const {
     const ParsedArgs args = Parse(path_, "25", "advise", options);
     AdviseRequest request;
     if (const auto error = ReadAdviseRequest(args, request); !error.empty()) {
-        throw ArgumentFault{error};
+        throw ArgumentFault{AsKeywords(error)};
     }
     const std::shared_lock lock(mutex_);
     const bool pullDown = request.advice.coldMass.has_value();
     if (request.stages == 2) {
-        return StackRows(request, pullDown);
+        return StackRows(request, pullDown, reason);
     }
     const Advice advice = RunAdvisor(base_, thot_, request.advice, request.order);
     if (!request.why.empty()) {
@@ -161,21 +190,28 @@ Catalogue::Rows Catalogue::Advise(const Options& options, std::string& why) cons
         why = out.str();
         return {};
     }
+    if (advice.points.empty()) {
+        reason = NothingFoundText(request.advice, advice);
+    }
     const auto pullDowns =
         pullDown ? PointPullDowns(base_, request.advice, advice.points) : std::vector<PullDown>{};
     Rows rows;
     for (std::size_t row = 0; row < advice.points.size(); ++row) {
         rows.push_back(Named(
-            AdviceColumns(pullDown),
+            AdviceColumns(pullDown, request.advice.sink.has_value()),
             AdviceFields(base_, advice.points[row], row, pullDown ? &pullDowns[row] : nullptr)));
     }
     return rows;
 }
 
-Catalogue::Rows Catalogue::StackRows(const AdviseRequest& request, bool pullDown) const {
+Catalogue::Rows Catalogue::StackRows(const AdviseRequest& request, bool pullDown,
+                                     std::string& reason) const {
     const StackRequest stacks{request.advice, request.currents};
     StackAdvice advice = FindStacks(base_, thot_, stacks);
     SortStacks(base_, advice.stacks, request.order);
+    if (advice.stacks.empty()) {
+        reason = NoStackText(base_, thot_, stacks);
+    }
     const auto pullDowns =
         pullDown ? StackPullDowns(base_, stacks, advice.stacks) : std::vector<StackPullDown>{};
     Rows rows;

@@ -22,7 +22,8 @@ using Options = std::vector<std::pair<std::string, std::string>>;
 struct CatalogueFault {
     std::string message;
 };
-// A bad argument, worded as vantiq-cli words it.
+// A bad argument, worded as vantiq-cli words it, with Python's keywords for
+// its options.
 struct ArgumentFault {
     std::string message;
 };
@@ -54,9 +55,11 @@ public:
 
     // The advise command's CSV rows as (column, text) pairs, the header's
     // order kept (stacks with stages=2, the pull-down columns with a cold
-    // mass); with "why" a single row or one line of explanation.
+    // mass); with "why" the command's text instead: a single row or one
+    // line of explanation. With no rows, `reason` is what the command says
+    // on standard error.
     using Rows = std::vector<std::vector<std::pair<std::string, std::string>>>;
-    Rows Advise(const Options& options, std::string& why) const;
+    Rows Advise(const Options& options, std::string& why, std::string& reason) const;
 
     // The module's four curve families at the held hot side, `steps`
     // samples per curve. An index or a step count out of range is an
@@ -70,7 +73,7 @@ public:
     Families Curves(long long index, long long steps) const;
 
 private:
-    Rows StackRows(const AdviseRequest& request, bool pullDown) const;
+    Rows StackRows(const AdviseRequest& request, bool pullDown, std::string& reason) const;
 
     mutable std::shared_mutex mutex_;  // a search and a new hot side change the base
     std::string path_;

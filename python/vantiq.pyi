@@ -11,6 +11,11 @@ _Number = Union[int, float]
 class CatalogueError(RuntimeError):
     """The catalogue cannot be found, read or derived."""
 
+class Answer(list[dict[str, Union[int, float, str]]]):
+    """The rows of an answer; `reason` says why there are none."""
+
+    reason: str
+
 class Catalogue:
     """A catalogue of modules derived at a hot-side temperature."""
 
@@ -61,7 +66,7 @@ class Catalogue:
         currents: str = ...,
         mass_j_per_k: _Number = ...,
         why: str = ...,
-    ) -> Union[list[dict[str, Union[int, float, str]]], str]: ...
+    ) -> Union[Answer, str]: ...
     def curves(self, index: int, steps: int = 200) -> dict[str, Any]: ...
 
 def fit_ratings(

@@ -1,5 +1,6 @@
 // The `vantiq` Python module: the catalogue, its search and its advice,
 // answered by the same core code and the same option reading as vantiq-cli.
+#include <pybind11/eval.h>
 #include <pybind11/numpy.h>
 #include <pybind11/pybind11.h>
 #include <pybind11/stl.h>
@@ -76,18 +77,29 @@ py::object Field(const std::string& text) {
     return py::str(text);
 }
 
+// The list `advise` returns: rows, and the reason where there are none.
+constexpr const char* kAnswerClass = R"(
+class Answer(list):
+    """The rows of an answer; `reason` says why there are none, as vantiq-cli
+    says it on standard error, and is '' when there are rows."""
+
+    reason = ""
+)";
+
 py::object Advise(const Catalogue& cat, const py::kwargs& kwargs) {
     const Options options = ToOptions(kwargs);
     std::string why;
+    std::string reason;
     std::vector<std::vector<std::pair<std::string, std::string>>> rows;
     {
         py::gil_scoped_release release;
-        rows = cat.Advise(options, why);
+        rows = cat.Advise(options, why, reason);
     }
     if (!why.empty()) {
         return py::str(why);
     }
-    py::list out;
+    py::object out = py::module_::import("vantiq").attr("Answer")();
+    out.attr("reason") = py::str(reason);
     for (const auto& row : rows) {
         py::dict point;
         for (const auto& [column, text] : row) {
@@ -95,7 +107,7 @@ py::object Advise(const Catalogue& cat, const py::kwargs& kwargs) {
                 column == "name" || column == "name_bottom" || column == "wiring" ? py::str(text)
                                                                                   : Field(text);
         }
-        out.append(point);
+        out.attr("append")(point);
     }
     return out;
 }
@@ -234,17 +246,23 @@ PYBIND11_MODULE(vantiq, m) {
             "The indexes of the modules that meet every requirement given, in the list's order. "
             "Keywords are the options of `vantiq-cli search`: q, dt, supply_voltage, "
             "supply_current, mode, resistance, tolerance, width, length, height, name, sort, "
-            "order. A bad value raises ValueError with the command's message.")
+            "order; numbers 0 or more, 0 leaving the requirement out. A bad value raises "
+            "ValueError with the command's message, naming the keyword.")
         .def(
             "advise", [](const Held& h, const py::kwargs& kwargs) { return Advise(Of(h), kwargs); },
-            "The operating points as a list of dicts with the columns of `vantiq-cli advise` "
-            "(row, index, name, modules, wiring, current, voltage, power, cop, heat_rejected, "
-            "thot, dt, qmax_at_dt). Keywords are the command's options: q, dt, cold_c, "
-            "ambient_c, sink_rth, supply_voltage, supply_current, modules, wiring, width, "
-            "length, height, name, sort, order, stages, currents, mass_j_per_k (adding "
-            "pull_down_current and pull_down_s, a float or 'never'); with stages=2 the stacks' "
-            "rows; with why=NAME the command's text for that module instead. q is required; a "
-            "bad value raises ValueError with the command's message.")
+            "The operating points as an Answer, a list of dicts with the columns of "
+            "`vantiq-cli advise` (row, index, name, modules, wiring, current, voltage, power, "
+            "cop, heat_rejected, thot, dt, qmax_at_dt; under a heat sink also sink_rth_max, the "
+            "largest sink resistance in K/W the set holds the load with), whose `reason` says "
+            "why it is empty as the command does on standard error. Keywords are the command's "
+            "options: q, dt, cold_c, ambient_c, sink_rth (left out with ambient_c: every module "
+            "at a sink of none, ranked by sink_rth_max), supply_voltage, supply_current, "
+            "modules, wiring, width, length, height, name, sort, order, stages, currents, "
+            "mass_j_per_k (adding pull_down_current and pull_down_s, a float or 'never', at the "
+            "current that gets there soonest); with stages=2 the stacks' rows; with why=NAME "
+            "the command's text for that module instead, its row as CSV or why it is not a "
+            "result. q is required; a bad value raises ValueError with the command's message, "
+            "naming the keyword.")
         .def(
             "curves",
             [](const Held& h, Whole index, Whole steps) { return Curves(Of(h), index, steps); },
@@ -256,5 +274,7 @@ PYBIND11_MODULE(vantiq, m) {
             "factor, current and the arrays dt (K, cold minus hot side) and value. An index or "
             "steps (2 to 100000) out of range raises ValueError, a module that cannot be "
             "derived CatalogueError.");
+    py::exec(kAnswerClass, m.attr("__dict__"));
+    m.attr("Answer").attr("__module__") = "vantiq";
     vantiq::python::BindFit(m);
 }

@@ -5,6 +5,7 @@ import io
 import math
 import os
 import pathlib
+import re
 import shutil
 import subprocess
 import threading
@@ -113,6 +114,7 @@ ADVICE = [
     {"q": 40, "dt": 20, "modules": 2, "wiring": "parallel", "supply_voltage": 12},
     {"q": 10, "dt": 40, "supply_current": 5, "mass_j_per_k": 200},
     {"q": 2, "dt": 80, "stages": 2, "currents": "shared", "mass_j_per_k": 50},
+    {"q": 5, "cold_c": 1, "ambient_c": 25, "supply_voltage": 12},  # ranked by the sink needed
 ]
 
 
@@ -120,7 +122,7 @@ ADVICE = [
 def test_advice_holds_the_commands_rows(cat, request_):
     rows = cli_rows("advise", *options(request_))
     points = cat.advise(**request_)
-    assert len(points) == len(rows) > 0
+    assert len(points) == len(rows) > 0 and points.reason == ""
     for point, row in zip(points, rows):
         assert list(point) == list(row)
         for column, text in row.items():
@@ -133,6 +135,20 @@ def test_why_is_the_commands_text(cat):
                                                       "--why", name).stdout
 
 
+@pytest.mark.parametrize("request_", [{"q": 3, "dt": 120}, {"q": 3, "dt": 120, "stages": 2}])
+def test_an_empty_answer_carries_the_commands_reason(cat, request_):
+    done = cli("advise", *options(request_))
+    answer = cat.advise(**request_)
+    assert answer == [] and isinstance(answer, list)
+    assert answer.reason == done.stderr.strip() != ""
+
+
+def as_keywords(message):
+    """The command's message with each option named by its Python keyword."""
+    message = message.replace("unknown option ", "unknown keyword ")
+    return re.sub(r"--([a-z][a-z0-9-]*)", lambda m: m.group(1).replace("-", "_"), message)
+
+
 @pytest.mark.parametrize("call, words", [
     (lambda c: c.search(tolerance=3), ["search", "--tolerance", "3"]),
     (lambda c: c.search(q="ten"), ["search", "--q", "ten"]),
@@ -141,12 +157,17 @@ def test_why_is_the_commands_text(cat):
     (lambda c: c.search(q=float("nan")), ["search", "--q", "nan"]),
     (lambda c: c.advise(q=5, dt=10, why="VQ"), ["advise", "--q", "5", "--dt", "10", "--why", "VQ"]),
     (lambda c: c.search(help=1), "unknown option --help"),  # not the help text as an answer
+    (lambda c: c.search(q=-1), ["search", "--q", "-1"]),
+    (lambda c: c.advise(q=-1, dt=3), ["advise", "--q", "-1", "--dt", "3"]),
+    (lambda c: c.advise(q=1, dt=3, supply_voltage=-2),
+     ["advise", "--q", "1", "--dt", "3", "--supply-voltage", "-2"]),
 ])
-def test_bad_arguments_raise_the_commands_message(cat, call, words):
-    message = words if isinstance(words, str) else cli(*words).stderr.strip()
+def test_bad_arguments_raise_the_commands_message_naming_the_keyword(cat, call, words):
+    message = as_keywords(words if isinstance(words, str) else cli(*words).stderr.strip())
     with pytest.raises(ValueError) as raised:
         call(cat)
     assert str(raised.value) in message and not str(raised.value).startswith("vantiq-cli")
+    assert "--" not in str(raised.value)
 
 
 def test_a_catalogue_fault_raises_and_is_worded_as_the_command(tmp_path):

@@ -29,4 +29,17 @@ std::optional<double> FinePullDown(const std::function<double(double)>& net, dou
     return time;
 }
 
+GridCurrent FastestOnGrid(const std::function<std::optional<double>(double)>& seconds, double high,
+                          int steps) {
+    GridCurrent best{high, std::nullopt};
+    for (int k = 1; k <= steps; ++k) {
+        const double current = high * k / steps;
+        const auto t = seconds(current);
+        if (t && (!best.seconds || *t < *best.seconds)) {
+            best = {current, t};
+        }
+    }
+    return best;
+}
+
 }  // namespace vantiq::test

@@ -14,4 +14,14 @@ namespace vantiq::test {
 std::optional<double> FinePullDown(const std::function<double(double)>& net, double tc, double th,
                                    double mass, double scale, int steps = 10000);
 
+// The fastest of `steps` evenly spaced currents in (0, high]: the current
+// and its time by `seconds` (nullopt where it never gets there), for
+// checking the program's search; nullopt seconds when none gets there.
+struct GridCurrent {
+    double current = 0.0;
+    std::optional<double> seconds;
+};
+GridCurrent FastestOnGrid(const std::function<std::optional<double>(double)>& seconds, double high,
+                          int steps);
+
 }  // namespace vantiq::test

@@ -16,11 +16,12 @@
 #include "core/report/csv.h"
 
 namespace vantiq {
-namespace {
 
-constexpr const char* kNothing = "No module can carry this load within these limits";
-
-}  // namespace
+std::string NothingFoundText(const AdviceRequest& request, const Advice& advice) {
+    const std::string counts = RejectionSummary(request, advice);
+    return "No module can carry this load within these limits" +
+           (counts.empty() ? "" : "\n" + counts);
+}
 
 int ExplainAdvice(const TemBase& base, double thot, const AdviseRequest& request,
                   const Advice& advice, std::ostream& out, std::ostream& err) {
@@ -36,7 +37,7 @@ int ExplainAdvice(const TemBase& base, double thot, const AdviseRequest& request
             const bool pullDown = request.advice.coldMass.has_value();
             const auto pullDowns =
                 pullDown ? PointPullDowns(base, request.advice, {point}) : std::vector<PullDown>{};
-            out << FormatCsvRow(AdviceColumns(pullDown))
+            out << FormatCsvRow(AdviceColumns(pullDown, request.advice.sink.has_value()))
                 << FormatCsvRow(AdviceFields(base, point, row, pullDown ? &pullDowns[0] : nullptr));
             return kExitOk;
         }
@@ -68,17 +69,14 @@ int RunAdviseCommand(const ParsedArgs& args, std::ostream& out, std::ostream& er
         return ExplainAdvice(base, args.global.thot, request, advice, out, err);
     }
     if (advice.points.empty()) {
-        err << kNothing << "\n";
-        const std::string counts = RejectionSummary(request.advice, advice);
-        if (!counts.empty()) {
-            err << counts << "\n";
-        }
+        err << NothingFoundText(request.advice, advice) << "\n";
     }
+    const bool underSink = request.advice.sink.has_value();
     if (request.advice.coldMass) {
         const auto pullDowns = PointPullDowns(base, request.advice, advice.points);
-        out << AdviceCsv(base, advice.points, &pullDowns);
+        out << AdviceCsv(base, advice.points, &pullDowns, underSink);
     } else {
-        out << AdviceCsv(base, advice.points);
+        out << AdviceCsv(base, advice.points, nullptr, underSink);
     }
     return kExitOk;
 }

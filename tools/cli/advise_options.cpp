@@ -41,6 +41,8 @@ bool Given(const ParsedArgs& args, const char* name) {
     return args.options.count(name) > 0;
 }
 
+// The sink's resistance may be left out: the rows are then those of a sink
+// of no resistance, each with the largest resistance it holds with.
 std::string ReadSink(const ParsedArgs& args, HeatSink& sink) {
     double ambient = 0.0;
     double cold = 0.0;
@@ -56,7 +58,8 @@ std::string ReadSink(const ParsedArgs& args, HeatSink& sink) {
     return {};
 }
 
-// Either --dt, or the three heat-sink options.
+// Either --dt, or the heat-sink options: --cold-c and --ambient-c, with
+// --sink-rth or without it.
 std::string ReadTemperatures(const ParsedArgs& args, AdviceRequest& r) {
     const int sinkOptions =
         Given(args, "cold-c") + Given(args, "ambient-c") + Given(args, "sink-rth");
@@ -67,15 +70,16 @@ std::string ReadTemperatures(const ParsedArgs& args, AdviceRequest& r) {
         return ReadNumberOption(args, "dt", r.criteria.requiredDT);
     }
     if (sinkOptions == 0) {
-        return "advise needs --dt K, or --cold-c, --ambient-c and --sink-rth";
+        return "advise needs --dt K, or --cold-c and --ambient-c (and --sink-rth)";
     }
-    for (const char* name : {"cold-c", "ambient-c", "sink-rth"}) {
+    for (const char* name : {"cold-c", "ambient-c"}) {
         if (!Given(args, name)) {
             return std::string("--") + name +
-                   " is missing: a heat sink needs --cold-c, --ambient-c and --sink-rth";
+                   " is missing: a heat sink needs --cold-c and --ambient-c";
         }
     }
     r.sink = HeatSink{};
+    r.sinkLimits = true;  // the command always lists sink_rth_max under a sink
     return ReadSink(args, *r.sink);
 }
 
@@ -100,11 +104,9 @@ std::string ReadModules(const ParsedArgs& args, std::int32_t& modules) {
 
 std::string ReadChoices(const ParsedArgs& args, AdviseRequest& r) {
     const Choices<Wiring> wirings = {{"series", Wiring::Series}, {"parallel", Wiring::Parallel}};
-    const Choices<AdviceKey> keys = {{"power", AdviceKey::Power},
-                                     {"cop", AdviceKey::Cop},
-                                     {"current", AdviceKey::Current},
-                                     {"margin", AdviceKey::Margin},
-                                     {"name", AdviceKey::Name}};
+    const Choices<AdviceKey> keys = {
+        {"power", AdviceKey::Power},   {"cop", AdviceKey::Cop},   {"current", AdviceKey::Current},
+        {"margin", AdviceKey::Margin}, {"name", AdviceKey::Name}, {"sink-rth", AdviceKey::SinkRth}};
     int descending = -1;
     const Choices<int> orders = {{"asc", 0}, {"desc", 1}};
     for (const auto& error : {ReadMappedChoice(args, "wiring", wirings, r.advice.wiring),
@@ -114,8 +116,16 @@ std::string ReadChoices(const ParsedArgs& args, AdviseRequest& r) {
             return error;
         }
     }
+    // Left out, the sink's resistance is what the rows are ranked by.
+    if (!Given(args, "sort") && Given(args, "ambient-c") && !Given(args, "sink-rth")) {
+        r.order.key = AdviceKey::SinkRth;
+    }
+    if (r.order.key == AdviceKey::SinkRth && !Given(args, "ambient-c")) {
+        return "--sort sink-rth applies to a heat sink (--cold-c, --ambient-c)";
+    }
     // Each key has its own direction; --order names one, which may turn it round.
-    const bool natural = r.order.key == AdviceKey::Cop || r.order.key == AdviceKey::Margin;
+    const bool natural = r.order.key == AdviceKey::Cop || r.order.key == AdviceKey::Margin ||
+                         r.order.key == AdviceKey::SinkRth;
     r.order.reversed = descending >= 0 && (descending == 1) != natural;
     return {};
 }
@@ -139,6 +149,12 @@ std::string ReadStages(const ParsedArgs& args, AdviseRequest& r) {
     }
     if (Given(args, "why")) {
         return "--why applies to one stage";
+    }
+    if (Given(args, "ambient-c") && !Given(args, "sink-rth")) {
+        return "--stages 2 needs --sink-rth with a heat sink";
+    }
+    if (r.order.key == AdviceKey::SinkRth) {
+        return "--sort sink-rth applies to one stage";
     }
     return r.order.key == AdviceKey::Margin ? "--sort margin applies to one stage" : "";
 }

@@ -21,7 +21,9 @@ struct AdviseRequest {
 };
 
 // Reads the options of `advise` into `request`. --q above 0 is required,
-// and either --dt (0 or more) or all three heat-sink options, not both.
+// and either --dt (0 or more) or the heat-sink options, not both: --cold-c
+// and --ambient-c, with --sink-rth, or without it for a sink of no
+// resistance whose rows are ranked by the largest one they hold with.
 // Returns a usage error naming the offending option, or empty.
 std::string ReadAdviseRequest(const ParsedArgs& args, AdviseRequest& request);
 

@@ -62,14 +62,18 @@ CommandSpec AdviseCommand() {
         "modules, with the hot side fixed (--dt) or found from a heat sink (--cold-c, "
         "--ambient-c, --sink-rth). Every module that works within the limits, as CSV: "
         "row,index,name,modules,wiring,current,voltage,power,cop,heat_rejected,thot,dt,"
-        "qmax_at_dt (current and voltage per module, thot in degrees Celsius).",
+        "qmax_at_dt (current and voltage per module, thot in degrees Celsius); under a heat "
+        "sink also sink_rth_max, the largest sink resistance (K/W) with which the set still "
+        "carries the load within the supply.",
         0,
         {
             {"--q", "W", "heat load to pump, above 0 (required)"},
             {"--dt", "K", "temperature difference at the fixed hot side, 0 or more"},
             {"--cold-c", "C", "cold side (object) temperature, below the ambient"},
             {"--ambient-c", "C", "ambient temperature of the heat sink, -50 to 100"},
-            {"--sink-rth", "KPW", "thermal resistance of the heat sink in K/W, 0 or more"},
+            {"--sink-rth", "KPW",
+             "thermal resistance of the heat sink in K/W, 0 or more; left out with --ambient-c: "
+             "every module at a sink of none, ranked by the sink it needs (sink_rth_max)"},
             {"--supply-voltage", "V", "the power supply's voltage (0: no limit)"},
             {"--supply-current", "A", "the power supply's current (0: no limit)"},
             {"--modules", "N|auto",
@@ -87,16 +91,16 @@ CommandSpec AdviseCommand() {
             {"--mass-j-per-k", "C",
              "heat capacity of the cold side, 0 or more: adds pull_down_current (per module; a "
              "stack adds pull_down_current_bottom too) and pull_down_s, the seconds from the hot "
-             "side's temperature down to the cold side at that constant current, the largest the "
-             "module and the supply allow, or never"},
+             "side's temperature down to the cold side at the constant current, within the "
+             "module's Imax and the supply, that gets there soonest, or never"},
         },
         "Nothing found: the reasons are counted on standard error and the header stands alone."};
     for (auto& o : DimensionAndNameOptions()) {
         c.options.push_back(o);
     }
-    c.options.push_back({"--sort", "power|cop|current|margin|name",
-                         "order: power, current and name ascending, cop and margin descending "
-                         "(default power)"});
+    c.options.push_back({"--sort", "power|cop|current|margin|name|sink-rth",
+                         "order: power, current and name ascending, cop, margin and sink-rth "
+                         "descending (default power; sink-rth when --sink-rth is left out)"});
     c.options.push_back({"--order", "asc|desc", "direction, when not the key's own"});
     c.options.push_back({"--why", "NAME", "that module's row alone, or why it is not a result"});
     return c;

@@ -8,20 +8,36 @@
 namespace vantiq {
 namespace {
 
+// Every number of a search is a requirement that 0 leaves out; none may be
+// negative, as none may in the advisor's request.
+struct SearchNumber {
+    const char* option;
+    const char* what;
+    double SearchCriteria::*field;
+};
+constexpr SearchNumber kSearchNumbers[] = {
+    {"q", "The heat load Q", &SearchCriteria::requiredQ},
+    {"dt", "The temperature difference dT", &SearchCriteria::requiredDT},
+    {"supply-voltage", "The supply voltage", &SearchCriteria::supplyVoltage},
+    {"supply-current", "The supply current", &SearchCriteria::supplyCurrent},
+    {"resistance", "The resistance", &SearchCriteria::requiredResistance},
+    {"width", "The largest width", &SearchCriteria::maxWidth},
+    {"length", "The largest length", &SearchCriteria::maxLength},
+    {"height", "The largest height", &SearchCriteria::maxHeight},
+};
+
 std::string ReadNumbers(const ParsedArgs& args, SearchCriteria& c) {
-    const std::pair<const char*, double*> numbers[] = {
-        {"q", &c.requiredQ},
-        {"dt", &c.requiredDT},
-        {"supply-voltage", &c.supplyVoltage},
-        {"supply-current", &c.supplyCurrent},
-        {"resistance", &c.requiredResistance},
-    };
-    for (const auto& [name, value] : numbers) {
-        if (auto error = ReadNumberOption(args, name, *value); !error.empty()) {
+    for (const SearchNumber& number : kSearchNumbers) {
+        double& value = c.*number.field;
+        if (auto error = ReadNumberOption(args, number.option, value); !error.empty()) {
             return error;
         }
+        if (value < 0.0) {
+            return std::string("--") + number.option + ": " + number.what +
+                   " must not be negative (0 for no requirement).";
+        }
     }
-    return ReadDimensionOptions(args, c);
+    return {};
 }
 
 std::string ReadChoices(const ParsedArgs& args, SearchRequest& r) {

@@ -28,6 +28,8 @@ int CompareKey(const TemBase& base, const OperatingPoint& a, const OperatingPoin
             return order(a.voltage, b.voltage);
         case AdviceKey::Thot:
             return order(a.thot, b.thot);
+        case AdviceKey::SinkRth:
+            return order(b.sinkRthMax.value_or(0.0), a.sinkRthMax.value_or(0.0));
         case AdviceKey::Name:
             break;
     }

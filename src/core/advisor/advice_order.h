@@ -19,6 +19,7 @@ enum class AdviceKey : std::int32_t {
     Modules = 5,  // module count, ascending
     Voltage = 6,  // module voltage, ascending
     Thot = 7,     // hot side, ascending
+    SinkRth = 8,  // the largest sink resistance the set holds with, descending
 };
 
 struct AdviceOrder {

@@ -38,6 +38,10 @@ struct AdviceRequest {
     // The heat capacity of the cold side (J/K), for the time the rows take to
     // pull it down; none: no pull-down time.
     std::optional<double> coldMass;
+    // Under a sink, whether each point also gives the largest sink
+    // resistance its set holds with (OperatingPoint::sinkRthMax); that
+    // search costs several times the point itself, so it is asked for.
+    bool sinkLimits = false;
 };
 
 // Why a candidate carries no result, in the order the checks are made; a

@@ -7,10 +7,13 @@
 
 namespace vantiq {
 
-std::vector<std::string> AdviceColumns(bool withPullDown) {
+std::vector<std::string> AdviceColumns(bool withPullDown, bool underSink) {
     std::vector<std::string> columns = {
         "row",   "index", "name",          "modules", "wiring", "current",   "voltage",
         "power", "cop",   "heat_rejected", "thot",    "dt",     "qmax_at_dt"};
+    if (underSink) {
+        columns.push_back("sink_rth_max");
+    }
     if (withPullDown) {
         columns.insert(columns.end(), {"pull_down_current", "pull_down_s"});
     }
@@ -26,6 +29,9 @@ std::vector<std::string> AdviceFields(const TemBase& base, const OperatingPoint&
                      p.dt, p.peak}) {
         fields.push_back(FormatShortest(v));
     }
+    if (p.sinkRthMax) {
+        fields.push_back(FormatShortest(*p.sinkRthMax));
+    }
     if (pullDown) {
         fields.insert(fields.end(),
                       {FormatShortest(pullDown->current), PullDownSecondsText(pullDown->seconds)});
@@ -38,8 +44,9 @@ std::string PullDownSecondsText(const std::optional<double>& seconds) {
 }
 
 std::string AdviceCsv(const TemBase& base, const std::vector<OperatingPoint>& points,
-                      const std::vector<PullDown>* pullDowns) {
-    std::string text = FormatCsvRow(AdviceColumns(pullDowns != nullptr));
+                      const std::vector<PullDown>* pullDowns, bool underSink) {
+    const bool sinkColumn = underSink || (!points.empty() && points.front().sinkRthMax);
+    std::string text = FormatCsvRow(AdviceColumns(pullDowns != nullptr, sinkColumn));
     for (std::size_t row = 0; row < points.size(); ++row) {
         text += FormatCsvRow(
             AdviceFields(base, points[row], row, pullDowns ? &pullDowns->at(row) : nullptr));

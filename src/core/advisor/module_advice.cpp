@@ -3,11 +3,10 @@
 #include <algorithm>
 
 #include "core/advisor/hot_side_balance.h"
+#include "core/advisor/sink_limit.h"
 
 namespace vantiq {
-namespace {
 
-// The supply check of a point; nullopt when the supply carries it.
 std::optional<Rejection> SupplyRejection(const OperatingPoint& p, const SearchCriteria& c) {
     if (IsSet(c.supplyVoltage) && p.SupplyVoltage() > c.supplyVoltage) {
         return Rejection::VoltageTooLow;
@@ -17,6 +16,8 @@ std::optional<Rejection> SupplyRejection(const OperatingPoint& p, const SearchCr
     }
     return std::nullopt;
 }
+
+namespace {
 
 ModuleAdvice Checked(const OperatingPoint& p, const SearchCriteria& c) {
     if (const auto rejection = SupplyRejection(p, c)) {
@@ -35,7 +36,12 @@ ModuleAdvice AtFixedHotSide(const TemRecord& r, double thot, std::int32_t n,
 ModuleAdvice UnderSink(const TemRecord& r, std::int32_t n, const AdviceRequest& q) {
     const SinkBalance balance = BalanceHotSide(r, q.criteria.requiredQ, n, q.wiring, *q.sink);
     if (balance.balanced) {
-        return Checked(*balance.balanced, q.criteria);
+        ModuleAdvice advice = Checked(*balance.balanced, q.criteria);
+        if (advice.point && q.sinkLimits) {
+            advice.point->sinkRthMax =
+                SinkRthMax(r, q.criteria.requiredQ, n, q.wiring, *q.sink, q.criteria);
+        }
+        return advice;
     }
     if (!balance.first) {
         return {};

@@ -37,6 +37,10 @@ struct OperatingPoint {
     double dt = 0.0;            // Th - Tc, K
     double peak = 0.0;          // one module's largest heat at this dT and hot side, W
     double margin = 0.0;        // modules · peak / Q
+    // Under a heat sink, the largest thermal resistance (K/W) of a sink at
+    // that ambient with which the set still holds the load within the
+    // supply; none at a fixed hot side.
+    std::optional<double> sinkRthMax;
 
     // What the supply sees: n·U in series, n·I in parallel.
     double SupplyVoltage() const;

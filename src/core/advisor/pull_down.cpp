@@ -43,14 +43,14 @@ double PullDownCurrent(const TemRecord& record, const OperatingPoint& point,
 
 PullDown PointPullDown(const TemRecord& record, const OperatingPoint& point, double heat,
                        const SearchCriteria& supply, double mass) {
-    PullDown p;
-    p.current = PullDownCurrent(record, point, supply);
     const double n = point.modules;
-    const auto net = [&](double tc) {
-        return n * ColdSideHeat(record, p.current, tc, point.thot) - heat;
+    const auto seconds = [&](double current) {
+        const auto net = [&](double tc) {
+            return n * ColdSideHeat(record, current, tc, point.thot) - heat;
+        };
+        return PullDownSeconds(net, point.thot - point.dt, point.thot, mass);
     };
-    p.seconds = PullDownSeconds(net, point.thot - point.dt, point.thot, mass);
-    return p;
+    return FastestCurrent(seconds, PullDownCurrent(record, point, supply), point.current);
 }
 
 std::vector<PullDown> PointPullDowns(const TemBase& base, const AdviceRequest& request,

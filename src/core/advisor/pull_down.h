@@ -4,18 +4,16 @@
 #include <vector>
 
 #include "core/advisor/advice_request.h"
+#include "core/advisor/fastest_current.h"
 #include "core/advisor/operating_point.h"
 #include "core/base/tem_base.h"
 
 namespace vantiq {
 
-// How a row cools its cold side down: the constant current it is driven at
-// and how long the cold side takes from the hot side's temperature to the
-// row's cold side.
-struct PullDown {
-    double current = 0.0;           // per module, A
-    std::optional<double> seconds;  // nullopt: that current never gets there
-};
+// How a row cools its cold side down: the constant current per module (A)
+// it is driven at and how long the cold side takes from the hot side's
+// temperature to the row's cold side (nullopt: it never gets there).
+using PullDown = TimedCurrent;
 
 // The cold sides, from the hot side down to the row's, at which a current
 // for the pull-down is checked against the supply's voltage.
@@ -28,10 +26,14 @@ inline constexpr int kVoltageChecks = 3;
 double PullDownCurrent(const TemRecord& record, const OperatingPoint& point,
                        const SearchCriteria& supply);
 
-// How long the set of `point` (modules of `record`) takes at that current to
-// pull a cold side of heat capacity `mass` (J/K), which carries the load
-// `heat` (W) throughout, from the point's hot side down to its cold side,
-// the hot side held: mass · dTc/dt = heat - n · Qc(I, Tc, Th).
+// The constant current within PullDownCurrent at which the set of `point`
+// (modules of `record`) pulls a cold side of heat capacity `mass` (J/K),
+// which carries the load `heat` (W) throughout, soonest from the point's hot
+// side down to its cold side, the hot side held, and how long it takes:
+// mass · dTc/dt = heat - n · Qc(I, Tc, Th). At every cold side the heat
+// pumped is a concave quadratic in the current, so the time is convex in it
+// and FastestCurrent finds its least. Never only where no current within
+// the bound gets there; the bound is given then.
 PullDown PointPullDown(const TemRecord& record, const OperatingPoint& point, double heat,
                        const SearchCriteria& supply, double mass);
 

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <limits>
 
+#include "core/advisor/fastest_current.h"
 #include "core/model/performance_model.h"
 #include "core/model/pull_down_time.h"
 #include "core/parallel/parallel_for.h"
@@ -130,15 +131,43 @@ double BetweenDuring(const TemRecord& top, const TemRecord& bottom, const StackP
     return low + (high - low) / 2;
 }
 
+std::optional<double> StackSeconds(const TemRecord& top, const TemRecord& bottom,
+                                   const StackPoint& p, const StackPullDown& drive,
+                                   const StackDuty& duty, double mass) {
+    const auto net = [&](double tc) {
+        const double between = BetweenDuring(top, bottom, p, drive, tc);
+        return p.upper.modules * ColdSideHeat(top, drive.current, tc, between) - duty.heat;
+    };
+    return PullDownSeconds(net, p.thot - p.dt, p.thot, mass);
+}
+
 StackPullDown PullDownStack(const TemRecord& top, const TemRecord& bottom, const StackPoint& p,
                             const StackDuty& duty, double mass) {
-    StackPullDown d = PullDownCurrents(top, bottom, p, duty);
-    const auto net = [&](double tc) {
-        const double between = BetweenDuring(top, bottom, p, d, tc);
-        return p.upper.modules * ColdSideHeat(top, d.current, tc, between) - duty.heat;
+    const StackPullDown bound = PullDownCurrents(top, bottom, p, duty);
+    const auto seconds = [&](double i, double iBottom) {
+        return StackSeconds(top, bottom, p, {i, iBottom, std::nullopt}, duty, mass);
     };
-    d.seconds = PullDownSeconds(net, p.thot - p.dt, p.thot, mass);
-    return d;
+    if (p.currents == StageCurrents::Shared) {
+        const TimedCurrent t =
+            FastestCurrent([&](double i) { return seconds(i, i); }, bound.current, p.upper.current);
+        return {t.current, t.current, t.seconds};
+    }
+    // Each top current with its fastest bottom current, the bottom's search
+    // nested in the top's; the bottom's best is mostly its bound, found in
+    // two evaluations. The fastest pair is kept as the top's search picks
+    // its current: the least time, ties to the higher top current.
+    StackPullDown fastest{bound.current, bound.currentBottom, std::nullopt};
+    const auto withBestBottom = [&](double i) {
+        const TimedCurrent b = FastestCurrent([&](double iBottom) { return seconds(i, iBottom); },
+                                              bound.currentBottom, p.lower.current);
+        if (b.seconds && (!fastest.seconds || *b.seconds < *fastest.seconds ||
+                          (*b.seconds == *fastest.seconds && i > fastest.current))) {
+            fastest = {i, b.current, b.seconds};
+        }
+        return b.seconds;
+    };
+    FastestCurrent(withBestBottom, bound.current, p.upper.current);
+    return fastest;
 }
 
 std::vector<StackPullDown> StackPullDowns(const TemBase& base, const StackRequest& request,

@@ -9,9 +9,9 @@
 
 namespace vantiq {
 
-// How a stack cools its cold side down: each stage's constant current and
-// how long the cold side takes from the hot side's temperature to the
-// stack's cold side.
+// How a stack cools its cold side down: each stage's constant current per
+// module and how long the cold side takes from the hot side's temperature to
+// the stack's cold side (nullopt: it never gets there).
 struct StackPullDown {
     double current = 0.0;        // the top stage's, per module, A
     double currentBottom = 0.0;  // the bottom stage's
@@ -32,10 +32,21 @@ StackPullDown PullDownCurrents(const TemRecord& top, const TemRecord& bottom, co
 double BetweenDuring(const TemRecord& top, const TemRecord& bottom, const StackPoint& p,
                      const StackPullDown& drive, double tc);
 
-// How long stack `p` (of `top` on `bottom`) takes at those currents to pull
-// a cold side of heat capacity `mass` (J/K), which carries the load of
-// `duty` throughout, from the hot side down to the stack's cold side, the
-// hot side held: mass · dTc/dt = Q - n · Qc_top(I, Tc, T_between(Tc)).
+// How long stack `p` (of `top` on `bottom`) takes at the currents of
+// `drive` to pull a cold side of heat capacity `mass` (J/K), which carries
+// the load of `duty` throughout, from the hot side down to the stack's cold
+// side, the hot side held: mass · dTc/dt = Q - n · Qc_top(I, Tc,
+// T_between(Tc)); nullopt where those currents never get there.
+std::optional<double> StackSeconds(const TemRecord& top, const TemRecord& bottom,
+                                   const StackPoint& p, const StackPullDown& drive,
+                                   const StackDuty& duty, double mass);
+
+// The currents within PullDownCurrents at which stack `p` pulls down
+// soonest (StackSeconds), and that time: on one current the one current,
+// on separate ones the pair, each top current with the bottom current that
+// is fastest for it. Too much top current fills the bottom stage with heat
+// and too little pumps too little, so the fastest lies between. Never only
+// where no currents within the bounds get there; the bounds are given then.
 StackPullDown PullDownStack(const TemRecord& top, const TemRecord& bottom, const StackPoint& p,
                             const StackDuty& duty, double mass);
 

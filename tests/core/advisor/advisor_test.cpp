@@ -142,7 +142,7 @@ TEST(RunAdvisor, OrdersByEveryKeyWithTiesInBaseOrder) {
     const AdviceRequest request = Fixed(4.0, 25.0);
     for (const AdviceKey key :
          {AdviceKey::Power, AdviceKey::Cop, AdviceKey::Current, AdviceKey::Margin, AdviceKey::Name,
-          AdviceKey::Modules, AdviceKey::Voltage, AdviceKey::Thot}) {
+          AdviceKey::Modules, AdviceKey::Voltage, AdviceKey::Thot, AdviceKey::SinkRth}) {
         for (const bool reversed : {false, true}) {
             const Advice advice = RunAdvisor(base, kDefaultThot, request, {key, reversed});
             ASSERT_GT(advice.points.size(), 100u);
@@ -162,6 +162,8 @@ TEST(RunAdvisor, OrdersByEveryKeyWithTiesInBaseOrder) {
                         return p.voltage;
                     case AdviceKey::Thot:
                         return p.thot;
+                    case AdviceKey::SinkRth:
+                        return -p.sinkRthMax.value_or(0.0);
                     case AdviceKey::Name:
                         break;
                 }

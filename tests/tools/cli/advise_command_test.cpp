@@ -161,9 +161,34 @@ TEST(AdviseCommand, StacksReachWhereOneStageCannot) {
               "No stack can carry this load within these limits: the best dT found is 104.8 K\n");
 }
 
+// With the sink's resistance left out, every module that holds the load at
+// ambient is listed with the largest resistance it holds with, most first;
+// asked with half that resistance, the module is a result again.
+TEST(AdviseCommand, ASinkLeftOutRanksModulesByTheSinkTheyNeed) {
+    const std::vector<std::string> request = {"--q", "5", "--cold-c", "1", "--ambient-c", "25"};
+    const AdviseRun run = Advise(request);
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_TRUE(run.out.starts_with(kHeader.substr(0, kHeader.size() - 2) + ",sink_rth_max\r\n"));
+    const auto rows = Rows(run);
+    ASSERT_GT(rows.size(), 100u);
+    for (std::size_t k = 0; k < rows.size(); ++k) {
+        EXPECT_EQ(rows[k][10], "25");
+        if (k > 0) {
+            EXPECT_GE(std::stod(rows[k - 1][13]), std::stod(rows[k][13]));
+        }
+    }
+    const CsvRow& middle = rows[rows.size() / 2];
+    auto given = request;
+    given.insert(given.end(),
+                 {"--sink-rth", std::to_string(std::stod(middle[13]) / 2), "--why", middle[2]});
+    const auto again = Rows(Advise(given));
+    ASSERT_EQ(again.size(), 1u);
+    EXPECT_EQ(again[0][13], middle[13]);
+}
+
 // A cold mass adds the pull-down columns to every row of one stage, of
 // stacks and of --why, leaving the other columns as they were; the times
-// grow with the mass, and a row whose current cannot get there says never.
+// grow with the mass, and a row says never only where no current gets there.
 TEST(AdviseCommand, ColdMassAddsThePullDownToEveryRow) {
     struct Case {
         std::vector<std::string> request;
@@ -204,6 +229,15 @@ TEST(AdviseCommand, ColdMassAddsThePullDownToEveryRow) {
         }
     }
     EXPECT_GT(never, 0u);
+    // Driven at their best currents, every stack that holds 1 W at dT 70 K
+    // from 15 V, 6 A gets there, where their largest currents overdrive most.
+    const auto stacks =
+        Rows(Advise({"--q", "1", "--dt", "70", "--supply-voltage", "15", "--supply-current", "6",
+                     "--stages", "2", "--mass-j-per-k", "50"}));
+    ASSERT_GT(stacks.size(), 200u);
+    for (const CsvRow& stack : stacks) {
+        EXPECT_NE(stack.back(), "never") << stack[2] << " on " << stack[5];
+    }
     const auto rows = Rows(Advise({"--q", "20", "--dt", "40", "--mass-j-per-k", "300"}));
     const AdviseRun why =
         Advise({"--q", "20", "--dt", "40", "--mass-j-per-k", "300", "--why", rows[2][2]});
@@ -219,7 +253,8 @@ TEST(AdviseCommand, BadRequestsAreOneLineNamingTheOption) {
         {{"--q", "5"}, "--dt"},
         {{"--q", "5", "--dt", "-1"}, "--dt"},
         {{"--q", "5", "--dt", "3", "--sink-rth", "1"}, "--dt"},
-        {{"--q", "5", "--cold-c", "1", "--ambient-c", "25"}, "--sink-rth"},
+        {{"--q", "5", "--cold-c", "1", "--sink-rth", "1"}, "--ambient-c"},
+        {{"--q", "5", "--dt", "3", "--sort", "sink-rth"}, "--sort"},
         {{"--q", "5", "--cold-c", "25", "--ambient-c", "25", "--sink-rth", "1"}, "--cold-c"},
         {{"--q", "5", "--cold-c", "1", "--ambient-c", "101", "--sink-rth", "1"}, "--ambient-c"},
         {{"--q", "5", "--cold-c", "1", "--ambient-c", "25", "--sink-rth", "-1"}, "--sink-rth"},
