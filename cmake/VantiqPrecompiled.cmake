@@ -8,33 +8,25 @@ option(VANTIQ_PRECOMPILE_HEADERS "Precompile the Qt, GoogleTest and standard hea
 set(VANTIQ_PCH_STD
     <algorithm> <array> <cmath> <cstdint> <cstring> <filesystem> <functional> <map>
     <memory> <optional> <sstream> <string> <string_view> <utility> <vector>)
-set(VANTIQ_PCH_QT_GUI
+set(VANTIQ_PCH_GUI
     <QColor> <QFont> <QFontMetricsF> <QImage> <QPainter> <QPainterPath> <QRectF> <QString>)
-set(VANTIQ_PCH_QT_WIDGETS
+set(VANTIQ_PCH_WIDGETS
     <QApplication> <QComboBox> <QDialog> <QDialogButtonBox> <QFileDialog> <QHeaderView>
     <QLabel> <QLineEdit> <QMainWindow> <QMessageBox> <QPrinter> <QPushButton> <QSpinBox>
     <QTableWidget> <QTreeView> <QVBoxLayout> <QWidget>)
 set(VANTIQ_PCH_GTEST <gtest/gtest.h> <gmock/gmock.h>)
-set(VANTIQ_PCH_QT_TEST <QSignalSpy> <QTest>)
+set(VANTIQ_PCH_QTTEST <QSignalSpy> <QTest>)
 
-# vantiq_precompile(target std|gui|widgets|test|gui-test): the header lists a
-# target of that kind includes most.
-function(vantiq_precompile target kind)
+# vantiq_precompile(target PART...): the header lists `target` includes most,
+# each PART one of std, gui, widgets, gtest and qttest.
+function(vantiq_precompile target)
     if(NOT VANTIQ_PRECOMPILE_HEADERS)
         return()
     endif()
-    set(headers ${VANTIQ_PCH_STD})
-    if(kind MATCHES "^(gui|widgets|gui-test)$")
-        list(APPEND headers ${VANTIQ_PCH_QT_GUI})
-    endif()
-    if(kind MATCHES "^(widgets|gui-test)$")
-        list(APPEND headers ${VANTIQ_PCH_QT_WIDGETS})
-    endif()
-    if(kind MATCHES "^(test|gui-test)$")
-        list(APPEND headers ${VANTIQ_PCH_GTEST})
-    endif()
-    if(kind STREQUAL "gui-test")
-        list(APPEND headers ${VANTIQ_PCH_QT_TEST})
-    endif()
+    set(headers)
+    foreach(part IN LISTS ARGN)
+        string(TOUPPER ${part} part)
+        list(APPEND headers ${VANTIQ_PCH_${part}})
+    endforeach()
     target_precompile_headers(${target} PRIVATE ${headers})
 endfunction()
