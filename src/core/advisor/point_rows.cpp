@@ -16,13 +16,24 @@ std::string CountText(const PointRow& r) {
                : std::to_string(p.modules) + (p.wiring == Wiring::Series ? " series" : " parallel");
 }
 
+std::optional<double> PullDownSeconds(const PointRow& r) {
+    return r.pullDown ? r.pullDown->seconds : std::nullopt;
+}
+
 std::string PullDownText(const PointRow& r) {
-    return r.pullDown && r.pullDown->seconds ? FormatFixed(*r.pullDown->seconds, 1) : "never";
+    return PullDownSecondsText(PullDownSeconds(r));
 }
 
 double PullDownValue(const PointRow& r) {
-    // "never" sorts after every time.
-    return r.pullDown && r.pullDown->seconds ? *r.pullDown->seconds : 1e300;
+    return PullDownSecondsOrder(PullDownSeconds(r));
+}
+
+double PullDownCurrent(const PointRow& r) {
+    return r.pullDown ? r.pullDown->current : 0.0;
+}
+
+double SinkRthMax(const PointRow& r) {
+    return r.point.sinkRthMax.value_or(0.0);
 }
 
 }  // namespace
@@ -68,6 +79,10 @@ const std::vector<AnswerColumn<PointRow>>& PointColumns() {
         {"Supply I, A", [](const PointRow& r) { return FormatFixed(r.point.SupplyCurrent(), 2); },
          [](const PointRow& r) { return r.point.SupplyCurrent(); }},
         {"Pull-down, s", PullDownText, PullDownValue, false, true},
+        {"Pull-down I, A", [](const PointRow& r) { return FormatFixed(PullDownCurrent(r), 3); },
+         PullDownCurrent, false, true},
+        {"Sink Rth max, K/W", [](const PointRow& r) { return FormatFixed(SinkRthMax(r), 3); },
+         SinkRthMax, true, false, true},
     };
     return columns;
 }

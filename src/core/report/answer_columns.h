@@ -2,12 +2,21 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "core/report/csv.h"
+#include "core/selection/number_input.h"
 
 namespace vantiq {
+
+// What a request asked for beyond the points themselves; it decides which of
+// a table's optional columns show.
+struct ColumnNeeds {
+    bool coldMass = false;  // the pull-down columns
+    bool sink = false;      // the largest sink resistance
+};
 
 // One column of a table of answers (operating points, stacks): its header
 // with the unit, the text of a row's cell, and what the rows sort by. A
@@ -24,16 +33,30 @@ struct AnswerColumn {
     bool largestFirst = false;
     // Shown only when the request gave a cold mass (the pull-down time).
     bool needsColdMass = false;
+    // Shown only under a heat sink.
+    bool needsSink = false;
 };
 
-// The columns of `table` that a request with or without a cold mass shows.
+// The columns of `table` that a request with `needs` shows.
 template <typename Row>
 std::vector<AnswerColumn<Row>> ShownColumns(const std::vector<AnswerColumn<Row>>& table,
-                                            bool coldMass) {
+                                            ColumnNeeds needs) {
     std::vector<AnswerColumn<Row>> shown;
     std::copy_if(table.begin(), table.end(), std::back_inserter(shown),
-                 [coldMass](const AnswerColumn<Row>& c) { return coldMass || !c.needsColdMass; });
+                 [needs](const AnswerColumn<Row>& c) {
+                     return (needs.coldMass || !c.needsColdMass) && (needs.sink || !c.needsSink);
+                 });
     return shown;
+}
+
+// A pull-down time's cell, "never" where no allowed current gets there.
+inline std::string PullDownSecondsText(const std::optional<double>& seconds) {
+    return seconds ? FormatFixed(*seconds, 1) : std::string("never");
+}
+
+// What a pull-down time sorts by: "never" after every time.
+inline double PullDownSecondsOrder(const std::optional<double>& seconds) {
+    return seconds.value_or(1e300);
 }
 
 // Sorts `rows` by `column`, in its natural direction or, `reversed`, the

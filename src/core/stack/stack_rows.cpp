@@ -13,6 +13,18 @@ std::string Fixed3(double value) {
     return FormatFixed(value, 3);
 }
 
+std::optional<double> PullDownSeconds(const StackRow& r) {
+    return r.pullDown ? r.pullDown->seconds : std::nullopt;
+}
+
+double PullDownCurrentTop(const StackRow& r) {
+    return r.pullDown ? r.pullDown->current : 0.0;
+}
+
+double PullDownCurrentBottom(const StackRow& r) {
+    return r.pullDown ? r.pullDown->currentBottom : 0.0;
+}
+
 }  // namespace
 
 std::vector<StackRow> MakeStackRows(const TemBase& base, const std::vector<StackPoint>& stacks,
@@ -57,14 +69,12 @@ const std::vector<AnswerColumn<StackRow>>& StackRowColumns() {
          [](const StackRow& r) {
              return std::string(r.stack.currents == StageCurrents::Shared ? "one" : "separate");
          }},
-        {"Pull-down, s",
-         [](const StackRow& r) {
-             return r.pullDown && r.pullDown->seconds ? FormatFixed(*r.pullDown->seconds, 1)
-                                                      : std::string("never");
-         },
-         [](const StackRow& r) {
-             return r.pullDown && r.pullDown->seconds ? *r.pullDown->seconds : 1e300;
-         },
+        {"Pull-down, s", [](const StackRow& r) { return PullDownSecondsText(PullDownSeconds(r)); },
+         [](const StackRow& r) { return PullDownSecondsOrder(PullDownSeconds(r)); }, false, true},
+        {"Pull-down I top, A", [](const StackRow& r) { return Fixed3(PullDownCurrentTop(r)); },
+         PullDownCurrentTop, false, true},
+        {"Pull-down I bottom, A",
+         [](const StackRow& r) { return Fixed3(PullDownCurrentBottom(r)); }, PullDownCurrentBottom,
          false, true},
     };
     return columns;

@@ -8,9 +8,10 @@
 namespace vantiq {
 namespace {
 
-bool ColdMass(const AnswerState& answer) {
-    return (answer.advised && answer.advised->coldMass) ||
-           (answer.stacked && answer.stacked->advice.coldMass);
+ColumnNeeds Needs(const AnswerState& answer) {
+    return {(answer.advised && answer.advised->coldMass) ||
+                (answer.stacked && answer.stacked->advice.coldMass),
+            answer.advised && answer.advised->sink.has_value()};
 }
 
 bool SameSet(const OperatingPoint& a, const OperatingPoint& b) {
@@ -33,9 +34,9 @@ std::optional<int> Find(const std::vector<Row>& rows, const Row& like, Same same
 }
 
 template <typename Row>
-void SortShown(std::vector<Row>& rows, const std::vector<AnswerColumn<Row>>& table, bool coldMass,
-               int column, bool reversed) {
-    const auto shown = ShownColumns(table, coldMass);
+void SortShown(std::vector<Row>& rows, const std::vector<AnswerColumn<Row>>& table,
+               ColumnNeeds needs, int column, bool reversed) {
+    const auto shown = ShownColumns(table, needs);
     if (column >= 0 && static_cast<std::size_t>(column) < shown.size()) {
         SortAnswerRows(rows, shown[static_cast<std::size_t>(column)], reversed);
     }
@@ -142,9 +143,9 @@ void SortAnswer(SessionState& state, int column) {
     answer.reversed = column == answer.sortColumn && !answer.reversed;
     answer.sortColumn = column;
     if (answer.stacked) {
-        SortShown(answer.stacks, StackRowColumns(), ColdMass(answer), column, answer.reversed);
+        SortShown(answer.stacks, StackRowColumns(), Needs(answer), column, answer.reversed);
     } else {
-        SortShown(answer.points, PointColumns(), ColdMass(answer), column, answer.reversed);
+        SortShown(answer.points, PointColumns(), Needs(answer), column, answer.reversed);
     }
     ++answer.version;
     if (state.shown.row) {
@@ -164,7 +165,7 @@ std::string AnswerTitle(const AnswerState& answer) {
 
 bool AnswerDescending(const AnswerState& answer) {
     const auto descending = [&answer](const auto& table) {
-        const auto shown = ShownColumns(table, ColdMass(answer));
+        const auto shown = ShownColumns(table, Needs(answer));
         const auto column = static_cast<std::size_t>(answer.sortColumn);
         return answer.sortColumn >= 0 && column < shown.size() &&
                shown[column].largestFirst != answer.reversed;
@@ -173,20 +174,19 @@ bool AnswerDescending(const AnswerState& answer) {
 }
 
 CsvRow AnswerHeaderTexts(const AnswerState& answer) {
-    return answer.stacked ? AnswerHeaders(ShownColumns(StackRowColumns(), ColdMass(answer)))
-                          : AnswerHeaders(ShownColumns(PointColumns(), ColdMass(answer)));
+    return answer.stacked ? AnswerHeaders(ShownColumns(StackRowColumns(), Needs(answer)))
+                          : AnswerHeaders(ShownColumns(PointColumns(), Needs(answer)));
 }
 
 std::vector<CsvRow> AnswerCellTexts(const AnswerState& answer) {
     return answer.stacked
-               ? AnswerCells(answer.stacks, ShownColumns(StackRowColumns(), ColdMass(answer)))
-               : AnswerCells(answer.points, ShownColumns(PointColumns(), ColdMass(answer)));
+               ? AnswerCells(answer.stacks, ShownColumns(StackRowColumns(), Needs(answer)))
+               : AnswerCells(answer.points, ShownColumns(PointColumns(), Needs(answer)));
 }
 
 std::string AnswerCsvText(const AnswerState& answer) {
-    return answer.stacked
-               ? AnswerCsv(answer.stacks, ShownColumns(StackRowColumns(), ColdMass(answer)))
-               : AnswerCsv(answer.points, ShownColumns(PointColumns(), ColdMass(answer)));
+    return answer.stacked ? AnswerCsv(answer.stacks, ShownColumns(StackRowColumns(), Needs(answer)))
+                          : AnswerCsv(answer.points, ShownColumns(PointColumns(), Needs(answer)));
 }
 
 }  // namespace vantiq

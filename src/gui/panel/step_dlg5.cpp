@@ -36,6 +36,8 @@ void CStepDlg5::Read(AdviceRequest& request) const {
             HeatSink{ReadNumberBox(ui_->ambientEdit) + kCelsiusOffset, ReadNumberBox(ui_->sinkEdit),
                      ReadNumberBox(ui_->coldEdit) + kCelsiusOffset};
     }
+    // Under a sink every row tells the worst sink it still holds with.
+    request.sinkLimits = request.sink.has_value();
     request.modules =
         ui_->fewestCheck->isChecked() ? AdviceRequest::kFewestModules : ui_->modulesSpin->value();
     request.wiring = static_cast<Wiring>(ui_->wiringCombo->currentIndex());

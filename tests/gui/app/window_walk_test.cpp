@@ -216,6 +216,7 @@ void WindowWalk::Advise() {
         Type("ambientEdit", request.sink->ambient - kCelsiusOffset);
         Type("sinkEdit", request.sink->resistance);
         Type("coldEdit", request.sink->cold - kCelsiusOffset);
+        request.sinkLimits = true;
     }
     request.modules = kind == 2 ? 1 : OneOf({1, 2});
     Find<QSpinBox>(panel_, "modulesSpin")->setValue(request.modules);

@@ -205,11 +205,11 @@ void WindowModel::ClickHeader(int column) {
     const auto column_ = static_cast<std::size_t>(column);
     if (stacked_) {
         const auto id = IdentityAt(stacks_, row_);
-        SortAnswerRows(stacks_, ShownColumns(StackRowColumns(), ColdMass()).at(column_), reversed_);
+        SortAnswerRows(stacks_, ShownColumns(StackRowColumns(), Needs()).at(column_), reversed_);
         row_ = Locate(stacks_, id);
     } else {
         const auto id = IdentityAt(points_, row_);
-        SortAnswerRows(points_, ShownColumns(PointColumns(), ColdMass()).at(column_), reversed_);
+        SortAnswerRows(points_, ShownColumns(PointColumns(), Needs()).at(column_), reversed_);
         row_ = Locate(points_, id);
     }
 }
@@ -223,8 +223,9 @@ void WindowModel::CatalogueReplaced() {
     ShowAll();
 }
 
-bool WindowModel::ColdMass() const {
-    return (advised_ && advised_->coldMass) || (stacked_ && stacked_->advice.coldMass);
+ColumnNeeds WindowModel::Needs() const {
+    return {(advised_ && advised_->coldMass) || (stacked_ && stacked_->advice.coldMass),
+            advised_ && advised_->sink.has_value()};
 }
 
 std::string WindowModel::Title() const {
@@ -276,13 +277,13 @@ std::string WindowModel::Why() const {
 }
 
 std::vector<std::string> WindowModel::Headers() const {
-    return stacked_ ? AnswerHeaders(ShownColumns(StackRowColumns(), ColdMass()))
-                    : AnswerHeaders(ShownColumns(PointColumns(), ColdMass()));
+    return stacked_ ? AnswerHeaders(ShownColumns(StackRowColumns(), Needs()))
+                    : AnswerHeaders(ShownColumns(PointColumns(), Needs()));
 }
 
 std::vector<std::vector<std::string>> WindowModel::Cells() const {
-    return stacked_ ? AnswerCells(stacks_, ShownColumns(StackRowColumns(), ColdMass()))
-                    : AnswerCells(points_, ShownColumns(PointColumns(), ColdMass()));
+    return stacked_ ? AnswerCells(stacks_, ShownColumns(StackRowColumns(), Needs()))
+                    : AnswerCells(points_, ShownColumns(PointColumns(), Needs()));
 }
 
 }  // namespace vantiq::test

@@ -64,7 +64,7 @@ private:
     void SetPoints(const AdviceRequest& request);
     void SetStacks(const StackRequest& request);
     void Choose(std::optional<int> row);
-    bool ColdMass() const;
+    ColumnNeeds Needs() const;
 
     const TemBase& base_;
     double thot_ = kDefaultThot;
