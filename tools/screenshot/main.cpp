@@ -6,10 +6,12 @@
 // writes the window again; last, it asks 2 W at 80 K of two stages with a
 // cold mass of 100 J/K and writes the window with the first stack chosen.
 // Needs no display: scripts/make_screenshots.sh runs it on Qt's offscreen
-// platform.
+// platform. For each picture it prints the rows of the list the picture
+// shows, so that a run on another system can be held against this one's.
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPainter>
@@ -17,6 +19,7 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QTreeView>
 
 #include <cstdio>
 
@@ -24,7 +27,9 @@
 #include "gui/app/main_frame.h"
 #include "gui/panel/module_dlg.h"
 #include "gui/panel/operating_point_list.h"
+#include "gui/panel/result_list_view.h"
 #include "gui/panel/stack_list.h"
+#include "render/text/shipped_fonts.h"
 
 namespace {
 
@@ -60,8 +65,23 @@ void Type(const QWidget* panel, const char* box, const char* text) {
     Control<QLineEdit>(panel, box)->setText(QString::fromLatin1(text));
 }
 
-bool Save(vantiq::CMainFrame& frame, const QString& path) {
+// The picture's name, then each row of `list`, its columns' texts separated
+// by tabs.
+void PrintRows(const QString& path, const QTreeView* list) {
+    std::printf("%s\n", qPrintable(QFileInfo(path).fileName()));
+    const QAbstractItemModel* rows = list->model();
+    for (int row = 0; row < rows->rowCount(); ++row) {
+        QStringList texts;
+        for (int column = 0; column < rows->columnCount(); ++column) {
+            texts << rows->index(row, column).data().toString();
+        }
+        std::printf("\t%s\n", texts.join(QLatin1Char('\t')).toUtf8().constData());
+    }
+}
+
+bool Save(vantiq::CMainFrame& frame, const QString& path, const QTreeView* list) {
     Settle();
+    PrintRows(path, list);
     if (!frame.grab().save(path)) {
         std::fprintf(stderr, "vantiq-screenshot: cannot write %s\n", qPrintable(path));
         return false;
@@ -80,7 +100,7 @@ bool SaveFirstRow(vantiq::CMainFrame& frame, vantiq::SortableRowList* rows, cons
     QTreeWidgetItem* first = rows->topLevelItem(0);
     rows->setCurrentItem(first);
     emit rows->itemClicked(first, 0);
-    return Save(frame, path);
+    return Save(frame, path, rows);
 }
 
 void StateRequirements(const QWidget* panel, const char* q, const char* dt, const char* volts) {
@@ -98,6 +118,7 @@ void StateRequirements(const QWidget* panel, const char* q, const char* dt, cons
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
+    vantiq::UseShippedFonts();
     if (argc != 3) {
         std::fprintf(stderr, "Usage: vantiq-screenshot CATALOGUE FOLDER\n");
         return EXIT_FAILURE;
@@ -117,9 +138,14 @@ int main(int argc, char* argv[]) {
     StateRequirements(panel, "5", "30", "14");
     Control<QPushButton>(panel, "searchButton")->click();
     const QDir folder(QString::fromLocal8Bit(argv[2]));
-    bool saved = Save(frame, folder.filePath(QStringLiteral("window-datasheet.png")));
+    const auto* results = frame.findChild<vantiq::ResultListView*>();
+    if (results == nullptr) {
+        std::fprintf(stderr, "vantiq-screenshot: the window has no result list\n");
+        return EXIT_FAILURE;
+    }
+    bool saved = Save(frame, folder.filePath(QStringLiteral("window-datasheet.png")), results);
     frame.OnViewMode(vantiq::DisplayMode::Graph);
-    saved = Save(frame, folder.filePath(QStringLiteral("window-graphs.png"))) && saved;
+    saved = Save(frame, folder.filePath(QStringLiteral("window-graphs.png")), results) && saved;
     Control<QPushButton>(panel, "nextButton")->click();
     Control<QPushButton>(panel, "adviseButton")->click();
     auto* points = frame.findChild<vantiq::OperatingPointList*>();
