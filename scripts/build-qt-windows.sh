@@ -1,11 +1,14 @@
 #!/usr/bin/env bash
-# Cross-compiles the part of Qt that the window program needs (Core, Gui,
-# Widgets, PrintSupport, the Windows platform plugin, the Windows style and the
-# GIF, ICO and JPEG image plugins) for 64-bit Windows from Debian's qt6-base
-# source package, the version of the host's Qt, whose moc, rcc and uic it uses.
-# It installs into a cache outside the build folder that later builds reuse,
-# and prints that folder's path last. A clean build takes 25 to 60 minutes on
-# two cores and about 0.8 GB of memory; the install is about 80 MB.
+# build-qt-windows.sh [--cached]: cross-compiles the part of Qt that the window
+# program needs (Core, Gui, Widgets, PrintSupport, the Windows and offscreen
+# platforms, the Windows style and the GIF, ICO and JPEG image plugins) for
+# 64-bit Windows from Debian's qt6-base source package, the version of the
+# host's Qt, whose moc, rcc and uic it uses. It installs into a cache outside
+# the build folder that later builds reuse, and prints that folder's path last.
+# A clean build takes 25 minutes on two idle cores, and about 0.8 GB of memory;
+# the install is about 80 MB. A build that was stopped goes on where it
+# stopped. With --cached it only tells whether the cache is there and
+# complete: it prints the path, or fails.
 #
 # VANTIQ_QT_CACHE  where the caches live (default ~/.cache/vantiq)
 # VANTIQ_QT_WORK   where the sources are unpacked and built (default build/windows-qt)
@@ -105,6 +108,7 @@ if [ -f "$stamp" ] && grep -qx "fingerprint $fingerprint" "$stamp"; then
         exit 0
     fi
 fi
+[ "${1:-}" != "--cached" ] || exit 1
 
 echo "Building Qt $version for Windows into $prefix (25 to 60 minutes)" >&2
 started=$(date +%s)
@@ -120,13 +124,18 @@ if [ ! -f "$source_dir/.vantiq-patched" ]; then
     touch "$source_dir/.vantiq-patched"
 fi
 
+# A build that was stopped goes on where it stopped, when its configuration
+# is still the one asked for.
 build_dir=$work/build
-rm -rf "$build_dir"
-cmake -S "$source_dir" -B "$build_dir" "${options[@]}" >"$work/configure.log" 2>&1 || {
-    tail -n 40 "$work/configure.log" >&2
-    echo "Qt's configuration failed; the whole log is $work/configure.log" >&2
-    exit 1
-}
+if ! grep -qsx "$fingerprint" "$build_dir/vantiq-fingerprint"; then
+    rm -rf "$build_dir"
+    cmake -S "$source_dir" -B "$build_dir" "${options[@]}" >"$work/configure.log" 2>&1 || {
+        tail -n 40 "$work/configure.log" >&2
+        echo "Qt's configuration failed; the whole log is $work/configure.log" >&2
+        exit 1
+    }
+    echo "$fingerprint" >"$build_dir/vantiq-fingerprint"
+fi
 cmake --build "$build_dir" -j "$jobs" >&2
 cmake --install "$build_dir" >"$work/install.log"
 collect_licences

@@ -78,14 +78,14 @@ compare advise advise --q 20 --dt 30 --supply-voltage 12 --supply-current 6
 compare advise-sink advise --q 20 --cold-c 10 --ambient-c 25 --sink-rth 0.3 --modules auto
 compare stacks advise --stages 2 --q 2 --dt 80 --supply-voltage 15 --supply-current 6
 
-module=$(sed -n '2s/^[^,]*,[^,]*,\([^,]*\),.*/\1/p' "$out/list.linux")
+module=$(sed -n '2s/^[^,]*,\([^,]*\),.*/\1/p' "$out/list.linux")
 for page in graphs datasheet; do
     "$linux/tools/cli/vantiq-cli" --base "$out/Base.tmb" print --module "$module" --page "$page" \
         --dpi 150 -o "$out/$page-linux.pdf"
     run_cli print --module "$module" --page "$page" --dpi 150 -o "$out/$page-windows.pdf" || true
-    pdftotext -layout "$out/$page-linux.pdf" "$out/$page-linux.txt"
+    pdftotext "$out/$page-linux.pdf" "$out/$page-linux.txt"
     if [ -f "$out/$page-windows.pdf" ] &&
-        pdftotext -layout "$out/$page-windows.pdf" "$out/$page-windows.txt" &&
+        pdftotext "$out/$page-windows.pdf" "$out/$page-windows.txt" &&
         cmp -s "$out/$page-linux.txt" "$out/$page-windows.txt"; then
         pass "vantiq-cli print --page $page: the PDF's text is the Linux one's"
     else
@@ -134,7 +134,7 @@ else
     sleep 2
     import -window root "$out/window-wine.png"
     # Alt+S opens Settings; Enter confirms it, which stores all five colours.
-    xdotool windowactivate --sync "$id" 2>/dev/null || true
+    xdotool windowfocus --sync "$id" 2>/dev/null || true
     xdotool key --delay 200 alt+s
     sleep 2
     xdotool key Return

@@ -23,8 +23,10 @@ case "${1:-}" in
     packages+=(g++-mingw-w64-x86-64-posix googletest wine64)
     ;;
 --windows-app)
-    packages+=(g++-mingw-w64-x86-64-posix googletest wine64 xvfb x11-utils xdotool imagemagick
-        zip unzip perl python3 fonts-liberation)
+    # fonts-wine: wine's own stand-ins for Windows' interface fonts (Tahoma...),
+    # without which the window's text falls back on a serif face.
+    packages+=(g++-mingw-w64-x86-64-posix googletest wine64 fonts-wine xvfb x11-utils xdotool
+        imagemagick zip unzip perl python3 fonts-liberation)
     deb_src=/etc/apt/sources.list.d/vantiq-deb-src.sources
     if ! grep -rqsE '^(deb-src|Types:.*deb-src)' /etc/apt/sources.list /etc/apt/sources.list.d/; then
         echo "Adding $deb_src so that apt-get source can fetch Qt's sources"
