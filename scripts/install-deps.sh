@@ -31,9 +31,12 @@ case "${1:-}" in
     if ! grep -rqsE '^(deb-src|Types:.*deb-src)' /etc/apt/sources.list /etc/apt/sources.list.d/; then
         echo "Adding $deb_src so that apt-get source can fetch Qt's sources"
         codename=$(. /etc/os-release && echo "$VERSION_CODENAME")
+        keyring=/usr/share/keyrings/debian-archive-keyring.gpg
         printf '%s\n' 'Types: deb-src' 'URIs: http://deb.debian.org/debian' \
-            "Suites: $codename $codename-updates" 'Components: main' \
-            'Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg' | $sudo tee "$deb_src" >/dev/null
+            "Suites: $codename $codename-updates" 'Components: main' "Signed-By: $keyring" '' \
+            'Types: deb-src' 'URIs: http://deb.debian.org/debian-security' \
+            "Suites: $codename-security" 'Components: main' "Signed-By: $keyring" |
+            $sudo tee "$deb_src" >/dev/null
         update=yes
     fi
     ;;
