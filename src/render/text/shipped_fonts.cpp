@@ -12,11 +12,10 @@ void UseShippedFonts() {
         return;
     }
     // The offscreen platform outside Linux knows no system fonts, only those
-    // of the folder this names.
+    // of one folder, and warns when that is missing; this names ours.
     if (QGuiApplication::platformName() == QStringLiteral("offscreen") &&
         qEnvironmentVariableIsEmpty("QT_QPA_FONTDIR")) {
         qputenv("QT_QPA_FONTDIR", QFile::encodeName(folder.absolutePath()));
-        return;
     }
     const QStringList faces = folder.entryList({QStringLiteral("*.ttf")}, QDir::Files);
     for (const QString& face : faces) {

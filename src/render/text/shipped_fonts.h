@@ -7,9 +7,7 @@ namespace vantiq {
 // drawings ask for ("Arial", then "Liberation Sans"), as wine does, text
 // would fall back on whatever face the system picks, often a serif one.
 // Makes them known to Qt; without the folder it does nothing. Call it once,
-// right after the application object is made and before any text is drawn:
-// the offscreen platform reads its fonts from one folder only, which has to
-// be named before it first looks.
+// right after the application object is made and before any text is drawn.
 void UseShippedFonts();
 
 }  // namespace vantiq
