@@ -49,7 +49,7 @@ trap cleanup EXIT
 rm -rf "$work"
 mkdir -p "$out"
 unzip -q "$zip" -d "$work"
-cp "$app/build/tools/screenshot/vantiq-screenshot.exe" "$dir/"
+cp "$root/build/windows-app-build/tools/screenshot/vantiq-screenshot.exe" "$dir/"
 cp "$linux/data/Base.tmb" "$out/Base.tmb"
 
 Xvfb "$DISPLAY" -screen 0 1600x1000x24 -nolisten tcp >/dev/null 2>&1 &

@@ -8,7 +8,7 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 qt=$1
-build=$root/build/windows-app/build
+build=$root/build/windows-app-build
 sample=$root/build/dev/data/Base.tmb
 mingw=x86_64-w64-mingw32
 
