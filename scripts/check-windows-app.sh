@@ -108,7 +108,7 @@ QT_QPA_PLATFORM=offscreen "$linux/tools/screenshot/vantiq-screenshot" "$out/Base
 mkdir -p "$dir/shots"
 "$wine" "$dir/vantiq-screenshot.exe" Base.tmb shots 2>/dev/null | tr -d '\r' >"$out/lists.windows" || true
 mv "$dir/shots" "$out/wine"
-pictures=$(ls "$out"/wine/window-*.png 2>/dev/null | wc -l)
+pictures=$(find "$out/wine" -name 'window-*.png' 2>/dev/null | wc -l)
 if [ "$pictures" -eq 4 ] && cmp -s "$out/lists.linux" "$out/lists.windows"; then
     pass "vantiq-screenshot.exe wrote 4 pictures, their lists the Linux ones"
 else

@@ -45,7 +45,7 @@ while [ ${#queue[@]} -gt 0 ]; do
     done
 done
 # Debian's libstdc++-6.dll alone is 24 MB with its symbols.
-find "$stage" -name '*.exe' -o -name '*.dll' | xargs $mingw-strip --strip-unneeded
+find "$stage" \( -name '*.exe' -o -name '*.dll' \) -exec "$mingw-strip" --strip-unneeded {} +
 
 cp "$sample" "$stage/"
 cp "$root/README.md" "$stage/"
