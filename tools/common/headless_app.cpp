@@ -2,6 +2,8 @@
 
 #include <QGuiApplication>
 
+#include "render/text/shipped_fonts.h"
+
 namespace vantiq {
 namespace {
 
@@ -34,6 +36,7 @@ void EnsureGuiApplication() {
     // Never destroyed: tearing the application down during static
     // destruction races Qt's own globals.
     new QGuiApplication(argc, argv);
+    UseShippedFonts();
 }
 
 }  // namespace vantiq

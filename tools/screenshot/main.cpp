@@ -8,9 +8,12 @@
 // window with the first stack chosen.
 // Needs no display: scripts/make_screenshots.sh runs it on Qt's offscreen
 // platform. A third argument WIDTHxHEIGHT sizes the window (1280x900 without).
+// For each picture it prints the rows of the list the picture shows, so that
+// a run on another system can be held against this one's.
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPainter>
@@ -24,8 +27,10 @@
 #include "gui/app/app.h"
 #include "gui/app/main_frame.h"
 #include "gui/panel/module_dlg.h"
+#include "gui/panel/result_list_view.h"
 #include "gui/view/answer_model.h"
 #include "gui/view/answer_table.h"
+#include "render/text/shipped_fonts.h"
 
 namespace {
 
@@ -61,8 +66,22 @@ void Type(const QWidget* panel, const char* box, const char* text) {
     Control<QLineEdit>(panel, box)->setText(QString::fromLatin1(text));
 }
 
-bool Save(vantiq::CMainFrame& frame, const QString& path) {
+// The picture's name, then each row of `rows`, its columns' texts separated
+// by tabs.
+void PrintRows(const QString& path, const QAbstractItemModel& rows) {
+    std::printf("%s\n", qPrintable(QFileInfo(path).fileName()));
+    for (int row = 0; row < rows.rowCount(); ++row) {
+        QStringList texts;
+        for (int column = 0; column < rows.columnCount(); ++column) {
+            texts << rows.index(row, column).data().toString();
+        }
+        std::printf("\t%s\n", texts.join(QLatin1Char('\t')).toUtf8().constData());
+    }
+}
+
+bool Save(vantiq::CMainFrame& frame, const QString& path, const QAbstractItemModel& rows) {
     Settle();
+    PrintRows(path, rows);
     if (!frame.grab().save(path)) {
         std::fprintf(stderr, "vantiq-screenshot: cannot write %s\n", qPrintable(path));
         return false;
@@ -79,7 +98,7 @@ bool SaveFirstRow(vantiq::CMainFrame& frame, const QString& path) {
                      qPrintable(path));
         return false;
     }
-    return Save(frame, path);
+    return Save(frame, path, frame.Answer()->Model());
 }
 
 void StateRequirements(const QWidget* panel, const char* q, const char* dt, const char* volts) {
@@ -97,6 +116,7 @@ void StateRequirements(const QWidget* panel, const char* q, const char* dt, cons
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
+    vantiq::UseShippedFonts();
     if (argc != 3 && argc != 4) {
         std::fprintf(stderr, "Usage: vantiq-screenshot CATALOGUE FOLDER [WIDTHxHEIGHT]\n");
         return EXIT_FAILURE;
@@ -118,9 +138,15 @@ int main(int argc, char* argv[]) {
     StateRequirements(panel, "5", "30", "14");
     Control<QPushButton>(panel, "searchButton")->click();
     const QDir folder(QString::fromLocal8Bit(argv[2]));
-    bool saved = Save(frame, folder.filePath(QStringLiteral("window-datasheet.png")));
+    const auto* results = frame.findChild<vantiq::ResultListView*>();
+    if (results == nullptr || results->model() == nullptr) {
+        std::fprintf(stderr, "vantiq-screenshot: the window has no result list\n");
+        return EXIT_FAILURE;
+    }
+    const QAbstractItemModel& modules = *results->model();
+    bool saved = Save(frame, folder.filePath(QStringLiteral("window-datasheet.png")), modules);
     frame.OnViewMode(vantiq::DisplayMode::Graph);
-    saved = Save(frame, folder.filePath(QStringLiteral("window-graphs.png"))) && saved;
+    saved = Save(frame, folder.filePath(QStringLiteral("window-graphs.png")), modules) && saved;
     Control<QPushButton>(panel, "nextButton")->click();
     Control<QPushButton>(panel, "adviseButton")->click();
     saved = SaveFirstRow(frame, folder.filePath(QStringLiteral("window-operating-points.png"))) &&

@@ -52,8 +52,12 @@ std::string JoinPath(const std::string& folder, const std::string& name) {
 }
 
 std::string InstalledDataFolder(const std::string& executableFolder) {
+#ifdef _WIN32
+    return executableFolder;
+#else
     const std::string prefix = ParentFolder(executableFolder);
     return prefix.empty() ? prefix : JoinPath(JoinPath(prefix, "share"), "vantiq");
+#endif
 }
 
 #ifdef _WIN32

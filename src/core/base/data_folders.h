@@ -20,7 +20,9 @@ std::string UserDataFolder();
 std::string ExecutableFolder();
 
 // share/vantiq of the installation whose bin/ folder is `executableFolder`,
-// so that a moved installation still finds its own data.
+// so that a moved installation still finds its own data. On Windows, where a
+// program's unpacked folder holds its data beside it, `executableFolder`
+// itself.
 std::string InstalledDataFolder(const std::string& executableFolder);
 
 // `folder` and `name` with one separator between them.

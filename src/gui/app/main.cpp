@@ -2,11 +2,13 @@
 #include <QCommandLineParser>
 
 #include "gui/app/app.h"
+#include "render/text/shipped_fonts.h"
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vantiq"));
     QApplication::setDesktopFileName(QStringLiteral("io.github.kestrin.Vantiq"));
+    vantiq::UseShippedFonts();
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Choose a thermoelectric cooling module."));
     parser.addHelpOption();
