@@ -21,11 +21,11 @@ std::optional<double> PullDownSeconds(const PointRow& r) {
 }
 
 std::string PullDownText(const PointRow& r) {
-    return PullDownSecondsText(PullDownSeconds(r));
+    return PullDownCellText(PullDownSeconds(r));
 }
 
 double PullDownValue(const PointRow& r) {
-    return PullDownSecondsOrder(PullDownSeconds(r));
+    return PullDownCellOrder(PullDownSeconds(r));
 }
 
 double PullDownCurrent(const PointRow& r) {

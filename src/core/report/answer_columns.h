@@ -50,12 +50,12 @@ std::vector<AnswerColumn<Row>> ShownColumns(const std::vector<AnswerColumn<Row>>
 }
 
 // A pull-down time's cell, "never" where no allowed current gets there.
-inline std::string PullDownSecondsText(const std::optional<double>& seconds) {
+inline std::string PullDownCellText(const std::optional<double>& seconds) {
     return seconds ? FormatFixed(*seconds, 1) : std::string("never");
 }
 
 // What a pull-down time sorts by: "never" after every time.
-inline double PullDownSecondsOrder(const std::optional<double>& seconds) {
+inline double PullDownCellOrder(const std::optional<double>& seconds) {
     return seconds.value_or(1e300);
 }
 

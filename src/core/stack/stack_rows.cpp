@@ -69,8 +69,8 @@ const std::vector<AnswerColumn<StackRow>>& StackRowColumns() {
          [](const StackRow& r) {
              return std::string(r.stack.currents == StageCurrents::Shared ? "one" : "separate");
          }},
-        {"Pull-down, s", [](const StackRow& r) { return PullDownSecondsText(PullDownSeconds(r)); },
-         [](const StackRow& r) { return PullDownSecondsOrder(PullDownSeconds(r)); }, false, true},
+        {"Pull-down, s", [](const StackRow& r) { return PullDownCellText(PullDownSeconds(r)); },
+         [](const StackRow& r) { return PullDownCellOrder(PullDownSeconds(r)); }, false, true},
         {"Pull-down I top, A", [](const StackRow& r) { return Fixed3(PullDownCurrentTop(r)); },
          PullDownCurrentTop, false, true},
         {"Pull-down I bottom, A",

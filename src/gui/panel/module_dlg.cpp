@@ -159,6 +159,8 @@ void CModuleDlg::RunSearch() {
     const std::optional<std::int32_t> found =
         ListSearchResult(base_, records_.Thot(), criteria_, Key(), Order(), list_);
     listThot_ = records_.Thot();
+    // The answer of an earlier request no longer answers what is searched now.
+    ClearAnswer(records_.State());
     ShowList();
     if (found) {
         records_.SelectModule(*found);

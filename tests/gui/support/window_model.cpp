@@ -72,6 +72,7 @@ WindowModel::WindowModel(const TemBase& base) : base_(base) {
 }
 
 void WindowModel::Search(const SearchCriteria& typed) {
+    ForgetAnswer();
     searched_ = typed;
     criteria_ = WithLineFeeds(CriteriaTextUtf8(typed));
     if (const auto found =
@@ -97,11 +98,15 @@ void WindowModel::ShowAll() {
 
 void WindowModel::Clear() {
     list_.Clear();
+    ForgetAnswer();
+    criteria_.clear();
+}
+
+void WindowModel::ForgetAnswer() {
     advised_.reset();
     stacked_.reset();
     points_.clear();
     stacks_.clear();
-    criteria_.clear();
     row_.reset();
 }
 

@@ -61,6 +61,8 @@ public:
     int ShownColumnCount() const { return static_cast<int>(Headers().size()); }
 
 private:
+    // What a search or "Clear" leaves of an answer: nothing.
+    void ForgetAnswer();
     void SetPoints(const AdviceRequest& request);
     void SetStacks(const StackRequest& request);
     void Choose(std::optional<int> row);
