@@ -42,34 +42,35 @@ void SortShown(std::vector<Row>& rows, const std::vector<AnswerColumn<Row>>& tab
     }
 }
 
+// Empties the state for a new answer, or none, with the answer's version
+// moved on so that every view knows to redraw.
+AnswerState& FreshAnswer(SessionState& state) {
+    const int version = state.answer.version;
+    state = {};
+    state.answer.version = version + 1;
+    return state.answer;
+}
+
 }  // namespace
 
 void SetPointAnswer(SessionState& state, const TemBase& base, const AdviceRequest& request,
                     const std::vector<OperatingPoint>& points,
                     const std::vector<PullDown>& pullDowns) {
-    const int version = state.answer.version;
-    state.answer = {};
-    state.answer.advised = request;
-    state.answer.points = MakePointRows(base, request, points, pullDowns);
-    state.answer.version = version + 1;
-    state.shown = {};
+    AnswerState& answer = FreshAnswer(state);
+    answer.advised = request;
+    answer.points = MakePointRows(base, request, points, pullDowns);
 }
 
 void SetStackAnswer(SessionState& state, const TemBase& base, const StackRequest& request,
                     const std::vector<StackPoint>& stacks,
                     const std::vector<StackPullDown>& pullDowns) {
-    const int version = state.answer.version;
-    state.answer = {};
-    state.answer.stacked = request;
-    state.answer.stacks = MakeStackRows(base, stacks, pullDowns);
-    state.answer.version = version + 1;
-    state.shown = {};
+    AnswerState& answer = FreshAnswer(state);
+    answer.stacked = request;
+    answer.stacks = MakeStackRows(base, stacks, pullDowns);
 }
 
 void ClearAnswer(SessionState& state) {
-    const int version = state.answer.version;
-    state = {};
-    state.answer.version = version + 1;
+    FreshAnswer(state);
 }
 
 std::optional<std::int32_t> ChoosePointRow(SessionState& state, int row, std::vector<int> picked) {
