@@ -1,10 +1,30 @@
 #include "render/text/shipped_fonts.h"
 
 #include <QDir>
+#include <QFont>
 #include <QFontDatabase>
 #include <QGuiApplication>
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
 namespace vantiq {
+namespace {
+
+// Wine's own faces for the system font come out as wrong glyphs through
+// Qt's GDI font engine, so that every menu, label and button of the window
+// reads as symbols; the shipped face draws them right.
+bool RunsUnderWine() {
+#ifdef Q_OS_WIN
+    const HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
+    return ntdll != nullptr && GetProcAddress(ntdll, "wine_get_version") != nullptr;
+#else
+    return false;
+#endif
+}
+
+}  // namespace
 
 void UseShippedFonts() {
     const QDir folder(QCoreApplication::applicationDirPath() + QStringLiteral("/fonts"));
@@ -20,6 +40,11 @@ void UseShippedFonts() {
     const QStringList faces = folder.entryList({QStringLiteral("*.ttf")}, QDir::Files);
     for (const QString& face : faces) {
         QFontDatabase::addApplicationFont(folder.filePath(face));
+    }
+    if (RunsUnderWine() && QFontDatabase::hasFamily(QStringLiteral("Liberation Sans"))) {
+        QFont font = QGuiApplication::font();
+        font.setFamilies({QStringLiteral("Liberation Sans")});
+        QGuiApplication::setFont(font);
     }
 }
 
