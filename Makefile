@@ -109,11 +109,12 @@ windows-check:
 	cmake --build --preset windows -j $(JOBS)
 	ctest --preset windows
 
-# The sample catalogue and the CLI to compare with are the Linux build's.
+# The sample catalogue, the CLI and the screenshot tool to compare with are the
+# Linux build's.
 windows-app:
 	@scripts/install-deps.sh --windows-app
 	cmake --preset dev
-	cmake --build --preset dev -j $(JOBS) --target sample_base vantiq-cli
+	cmake --build --preset dev -j $(JOBS) --target sample_base vantiq-cli vantiq-screenshot
 	qt=$$(scripts/build-qt-windows.sh) && \
 		VANTIQ_QT_WINDOWS=$$qt cmake --preset windows-app && \
 		cmake --build --preset windows-app -j $(JOBS) && \

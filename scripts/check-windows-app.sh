@@ -51,6 +51,12 @@ mkdir -p "$out"
 unzip -q "$zip" -d "$work"
 cp "$root/build/windows-app-build/tools/screenshot/vantiq-screenshot.exe" "$dir/"
 cp "$linux/data/Base.tmb" "$out/Base.tmb"
+for tool in cli/vantiq-cli screenshot/vantiq-screenshot; do
+    [ -x "$linux/tools/$tool" ] || {
+        echo "No $linux/tools/$tool to compare with: make windows-app builds it" >&2
+        exit 1
+    }
+done
 
 Xvfb "$DISPLAY" -screen 0 1600x1000x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!

@@ -26,11 +26,11 @@
 
 #include "gui/app/app.h"
 #include "gui/app/main_frame.h"
+#include "gui/app/window_face.h"
 #include "gui/panel/module_dlg.h"
 #include "gui/panel/result_list_view.h"
 #include "gui/view/answer_model.h"
 #include "gui/view/answer_table.h"
-#include "render/text/shipped_fonts.h"
 
 namespace {
 
@@ -116,7 +116,7 @@ void StateRequirements(const QWidget* panel, const char* q, const char* dt, cons
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
-    vantiq::UseShippedFonts();
+    vantiq::UseShippedFacesInTheWindow();
     if (argc != 3 && argc != 4) {
         std::fprintf(stderr, "Usage: vantiq-screenshot CATALOGUE FOLDER [WIDTHxHEIGHT]\n");
         return EXIT_FAILURE;

@@ -2,13 +2,13 @@
 #include <QCommandLineParser>
 
 #include "gui/app/app.h"
-#include "render/text/shipped_fonts.h"
+#include "gui/app/window_face.h"
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vantiq"));
     QApplication::setDesktopFileName(QStringLiteral("io.github.kestrin.Vantiq"));
-    vantiq::UseShippedFonts();
+    vantiq::UseShippedFacesInTheWindow();
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Choose a thermoelectric cooling module."));
     parser.addHelpOption();

@@ -1,7 +1,6 @@
 #include "render/text/shipped_fonts.h"
 
 #include <QDir>
-#include <QFont>
 #include <QFontDatabase>
 #include <QGuiApplication>
 
@@ -12,9 +11,7 @@
 namespace vantiq {
 namespace {
 
-// Wine's own faces for the system font come out as wrong glyphs through
-// Qt's GDI font engine, so that every menu, label and button of the window
-// reads as symbols; the shipped face draws them right.
+// Wine's ntdll names wine's version; Windows' own has no such export.
 bool RunsUnderWine() {
 #ifdef Q_OS_WIN
     const HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
@@ -41,11 +38,11 @@ void UseShippedFonts() {
     for (const QString& face : faces) {
         QFontDatabase::addApplicationFont(folder.filePath(face));
     }
-    if (RunsUnderWine() && QFontDatabase::hasFamily(QStringLiteral("Liberation Sans"))) {
-        QFont font = QGuiApplication::font();
-        font.setFamilies({QStringLiteral("Liberation Sans")});
-        QGuiApplication::setFont(font);
-    }
+}
+
+QString WindowFaceOverride() {
+    const QString shipped = QStringLiteral("Liberation Sans");
+    return RunsUnderWine() && QFontDatabase::hasFamily(shipped) ? shipped : QString();
 }
 
 }  // namespace vantiq
