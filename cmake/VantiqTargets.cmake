@@ -2,6 +2,7 @@
 
 include(GoogleTest)
 include(VantiqPrecompiled)
+include(VantiqUnity)
 
 # Strict warnings, applied per target. They become errors only with
 # VANTIQ_WERROR, which the presets and CI turn on: a packager's plain build must
@@ -21,6 +22,7 @@ function(vantiq_add_test name)
     cmake_parse_arguments(ARG "GUI" "" "SOURCES;LIBS" ${ARGN})
     add_executable(${name} ${ARG_SOURCES})
     vantiq_target_warnings(${name})
+    vantiq_unity(${name})
     if(ARG_GUI AND "vantiq_gui_test_support" IN_LIST ARG_LIBS)
         vantiq_precompile(${name} std gtest gui widgets qttest)
     elseif(ARG_GUI)

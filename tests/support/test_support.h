@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -10,6 +11,10 @@
 #include "sample_base.h"
 
 namespace vantiq::test {
+
+// The hot side most model tests work at (K): 25 °C.
+constexpr double kTh = 298.0;
+constexpr double kInf = std::numeric_limits<double>::infinity();
 
 // The message of a failed result, or "" for a success, so that a test states
 // the whole outcome as one text.

@@ -22,7 +22,7 @@ struct PrintRequest {
 };
 
 // Reads the command's options; returns a usage error text, or empty.
-std::string ReadRequest(const ParsedArgs& args, PrintRequest& request) {
+std::string ReadPrintRequest(const ParsedArgs& args, PrintRequest& request) {
     std::string page;
     if (auto error = ReadChoiceOption(args, "page", {"datasheet", "graphs"}, page);
         !error.empty()) {
@@ -54,7 +54,7 @@ PageContent SelectedContent(const TemBase& base, std::int32_t module, double tho
 
 int RunPrintCommand(const ParsedArgs& args, std::ostream&, std::ostream& err) {
     return RunDrawingCommand<PrintRequest>(
-        args, err, ReadRequest,
+        args, err, ReadPrintRequest,
         [](const TemBase& base, std::int32_t module, double thot, const PrintRequest& request) {
             return WritePagePdf(QString::fromStdString(request.output), request.kind,
                                 SelectedContent(base, module, thot), request.dpi);

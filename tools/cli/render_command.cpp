@@ -27,7 +27,7 @@ struct RenderRequest {
 };
 
 // Fills `request` from the options; returns a usage error or empty.
-std::string ReadRequest(const ParsedArgs& args, RenderRequest& request) {
+std::string ReadRenderRequest(const ParsedArgs& args, RenderRequest& request) {
     std::string mode;
     if (auto error = ReadChoiceOption(args, "mode", {"graph", "datasheet"}, mode); !error.empty()) {
         return error;
@@ -72,7 +72,7 @@ QImage ComposeView(const TemBase& base, std::int32_t module, double thot,
 
 int RunRenderCommand(const ParsedArgs& args, std::ostream& /*out*/, std::ostream& err) {
     return RunDrawingCommand<RenderRequest>(
-        args, err, ReadRequest,
+        args, err, ReadRenderRequest,
         [](const TemBase& base, std::int32_t module, double thot, const RenderRequest& request) {
             return ComposeView(base, module, thot, request)
                 .save(QString::fromStdString(request.output), "PNG");

@@ -5,7 +5,7 @@
 namespace vantiq {
 namespace {
 
-constexpr double kResolution = 0.5;  // K
+constexpr double kReachResolution = 0.5;  // K
 
 bool Carried(const TemBase& base, double thot, StackRequest& request, double dt) {
     request.advice.criteria.requiredDT = dt;
@@ -24,7 +24,7 @@ std::optional<double> LargestStackDt(const TemBase& base, double thot, StackRequ
         return std::nullopt;
     }
     // Stacks that carry the load at one difference carry it at any smaller.
-    while (high - low > kResolution) {
+    while (high - low > kReachResolution) {
         const double middle = (low + high) / 2;
         (Carried(base, thot, request, middle) ? low : high) = middle;
     }

@@ -63,7 +63,7 @@ bool FitsHeight(const TemRecord& top, const TemRecord& bottom, const SearchCrite
     return !IsSet(c.maxHeight) || top.file.height + bottom.file.height <= c.maxHeight;
 }
 
-bool Better(const StackPoint& a, const std::optional<StackPoint>& b) {
+bool Beats(const StackPoint& a, const std::optional<StackPoint>& b) {
     return !b || a.power < b->power || (a.power == b->power && a.bottom < b->bottom);
 }
 
@@ -89,7 +89,7 @@ public:
             if (p) {
                 p->top = topIndex_;
                 p->bottom = bottom;
-                if (Better(*p, best_)) {
+                if (Beats(*p, best_)) {
                     best_ = p;
                 }
                 return;

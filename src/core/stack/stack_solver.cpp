@@ -5,7 +5,7 @@
 namespace vantiq {
 namespace {
 
-constexpr double kResolution = 1e-9;  // K
+constexpr double kPlateResolution = 1e-9;  // K
 
 // A pair of modules and their counts under one duty, evaluated anywhere
 // between the stages from the records themselves.
@@ -44,7 +44,7 @@ StackPoint LeastPower(const Pair& pair, double low, double high, StackPoint best
     double b = low + ratio * (high - low);
     double pa = power(a);
     double pb = power(b);
-    while (high - low > kResolution) {
+    while (high - low > kPlateResolution) {
         if (pa <= pb) {
             high = b;
             b = a;
@@ -87,7 +87,7 @@ std::optional<StackPoint> SolveSeparate(const Pair& pair, const TopGrid& top,
 // opposite signs; the balance found, or nullopt when the top gives out.
 std::optional<StackPoint> Balance(const Pair& pair, double low, double high, bool lowShort) {
     std::optional<StackPoint> p;
-    while (high - low > kResolution) {
+    while (high - low > kPlateResolution) {
         const double middle = low + (high - low) / 2;
         p = pair.Shared(middle);
         if (!p) {

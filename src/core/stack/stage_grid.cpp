@@ -6,7 +6,7 @@
 namespace vantiq {
 namespace {
 
-constexpr double kNone = std::numeric_limits<double>::infinity();
+constexpr double kNoPower = std::numeric_limits<double>::infinity();
 
 }  // namespace
 
@@ -20,7 +20,7 @@ TopGrid MakeTopGrid(const TemRecord& top, std::int32_t modules, const StackDuty&
     for (int k = 0; k < kBetweenPoints; ++k) {
         const ModuleLoad load =
             CarryHeat(CoefficientsAt(top, duty.tc, BetweenAt(duty, k)), duty.heat / modules);
-        const double power = load.pumps ? modules * load.voltage * load.current : kNone;
+        const double power = load.pumps ? modules * load.voltage * load.current : kNoPower;
         grid.loads.push_back(load);
         grid.power.push_back(power);
         grid.rejected.push_back(duty.heat + power);
@@ -42,7 +42,7 @@ BottomGrid MakeBottomGrid(const TemRecord& bottom, const StackDuty& duty) {
 
 double BestCop(const OperatingCoefficients& k) {
     if (!(k.conduction < 0.0)) {
-        return kNone;
+        return kNoPower;
     }
     const double a = k.joule * k.seebeckVoltage + k.peltier * k.resistance;
     const double b = 2 * k.conduction * k.resistance;

@@ -11,7 +11,7 @@
 namespace vantiq {
 namespace {
 
-constexpr double kTh = 298.0;
+using test::kTh;
 
 // Loads from light to near the peak, at several differences, on the worked
 // example and a spread of generated modules: the current must reproduce the

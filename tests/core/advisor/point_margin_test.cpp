@@ -11,7 +11,7 @@
 namespace vantiq {
 namespace {
 
-constexpr double kTh = 298.0;
+using test::kTh;
 
 struct MarginCase {
     const char* name;

@@ -15,7 +15,7 @@
 namespace vantiq {
 namespace {
 
-constexpr double kTh = 298.0;
+using test::kTh;
 
 struct PullDownCase {
     const char* name;

@@ -80,7 +80,7 @@ struct Edge {
 };
 
 const double kNaN = std::numeric_limits<double>::quiet_NaN();
-const double kInf = std::numeric_limits<double>::infinity();
+using test::kInf;
 
 const Edge kEdges[] = {
     {"worked example", [](TemRecord&) {}},

@@ -12,7 +12,7 @@ namespace vantiq {
 namespace {
 
 constexpr double kNan = std::numeric_limits<double>::quiet_NaN();
-constexpr double kInf = std::numeric_limits<double>::infinity();
+using test::kInf;
 
 struct FieldCase {
     const char* what;

@@ -10,7 +10,7 @@ namespace {
 
 using Rows = std::vector<std::string>;
 
-TemRecord Module(const char* name, double qmax, bool derivable = true) {
+TemRecord ModuleWithQmax(const char* name, double qmax, bool derivable = true) {
     TemRecord r;
     std::strcpy(r.file.name.data(), name);
     r.rated.qmax = qmax;
@@ -21,7 +21,8 @@ TemRecord Module(const char* name, double qmax, bool derivable = true) {
 // A: Qmax 1, B: 5, C: cannot be derived, A again: 9.
 TemBase SmallBase() {
     TemBase base;
-    base.records = {Module("A", 1), Module("B", 5), Module("C", 9, false), Module("A", 9)};
+    base.records = {ModuleWithQmax("A", 1), ModuleWithQmax("B", 5), ModuleWithQmax("C", 9, false),
+                    ModuleWithQmax("A", 9)};
     base.count = 4;
     return base;
 }
@@ -83,7 +84,7 @@ TemBase Base(std::vector<TemRecord> records) {
 }
 
 TEST(ResultList, ARowWhoseModuleCannotBeDerivedSelectsNoModule) {
-    TemBase base = Base({Module("A", 1), Module("B", 5)});
+    TemBase base = Base({ModuleWithQmax("A", 1), ModuleWithQmax("B", 5)});
     ResultList list;
     list.Fill(base, {0, 1});
     base.records[1].rated.derivable = false;  // as a reload at another hot side can leave it
@@ -93,7 +94,8 @@ TEST(ResultList, ARowWhoseModuleCannotBeDerivedSelectsNoModule) {
 }
 
 TEST(ResultList, RederivedDropsTheUnderivableResortsAndKeepsTheMarkedModule) {
-    TemBase base = Base({Module("A", 1), Module("B", 5), Module("C", 3), Module("D", 4)});
+    TemBase base = Base({ModuleWithQmax("A", 1), ModuleWithQmax("B", 5), ModuleWithQmax("C", 3),
+                         ModuleWithQmax("D", 4)});
     ResultList list;
     list.Fill(base, {0, 1, 2, 3});
     list.Sort(base, SortKey::Qmax, SortOrder::Descending);
@@ -117,7 +119,7 @@ TEST(ResultList, RederivedDropsTheUnderivableResortsAndKeepsTheMarkedModule) {
 }
 
 TEST(ResultList, RederivedWithoutAMarkSelectsNothing) {
-    TemBase base = Base({Module("A", 1), Module("B", 5)});
+    TemBase base = Base({ModuleWithQmax("A", 1), ModuleWithQmax("B", 5)});
     ResultList list;
     list.Fill(base, {0, 1});
     EXPECT_EQ(list.Rederived(base, SortKey::Name, SortOrder::Ascending), -1);

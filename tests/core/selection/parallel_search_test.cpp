@@ -35,7 +35,7 @@ TemBase GeneratedBase(double thot) {
     return base;
 }
 
-SearchCriteria Supply(double q, double dt, double u, double i) {
+SearchCriteria SupplyRequest(double q, double dt, double u, double i) {
     SearchCriteria c;
     c.requiredQ = q;
     c.requiredDT = dt;
@@ -44,8 +44,8 @@ SearchCriteria Supply(double q, double dt, double u, double i) {
     return c;
 }
 
-SearchCriteria Resistance(double q, double dt, double r, int tolerance) {
-    SearchCriteria c = Supply(q, dt, 0, 0);
+SearchCriteria ResistanceRequest(double q, double dt, double r, int tolerance) {
+    SearchCriteria c = SupplyRequest(q, dt, 0, 0);
     c.electricalMode = ElectricalMode::Resistance;
     c.requiredResistance = r;
     c.tolerancePercent = tolerance;
@@ -59,8 +59,9 @@ SearchCriteria RandomCriteria(std::mt19937& random) {
     };
     const int tolerances[] = {1, 5, 10, 20};
     SearchCriteria c =
-        random() % 2 ? Supply(pick(0, 40), pick(0, 75), pick(0, 20), pick(0, 12))
-                     : Resistance(pick(0, 40), pick(0, 75), pick(0.2, 8), tolerances[random() % 4]);
+        random() % 2
+            ? SupplyRequest(pick(0, 40), pick(0, 75), pick(0, 20), pick(0, 12))
+            : ResistanceRequest(pick(0, 40), pick(0, 75), pick(0.2, 8), tolerances[random() % 4]);
     if (random() % 4 == 0) {
         c.maxWidth = pick(10, 60);
     }
@@ -73,18 +74,18 @@ struct NamedCriteria {
 };
 
 std::vector<NamedCriteria> FixedCriteria() {
-    SearchCriteria named = Supply(2, 20, 2, 8);
+    SearchCriteria named = SupplyRequest(2, 20, 2, 8);
     named.nameFilter = "GEN-001";
     return {
         {"nothing set", SearchCriteria{}},
-        {"supply mode", Supply(10, 40, 6, 8)},
-        {"supply mode, dT rounding up", Supply(5, 29.6, 4, 6)},
-        {"supply mode, dT beyond 80 K", Supply(1, 81, 10, 10)},
-        {"resistance mode, dT beyond 90 K", Resistance(2, 92, 2.0, 20)},
-        {"supply mode, negative Q", Supply(-5, 30, 5, 9)},
-        {"supply mode without current", Supply(10, 40, 6, 0)},
-        {"resistance mode", Resistance(8, 35, 2.0, 20)},
-        {"resistance mode, no resistance", Resistance(8, 35, 0, 5)},
+        {"supply mode", SupplyRequest(10, 40, 6, 8)},
+        {"supply mode, dT rounding up", SupplyRequest(5, 29.6, 4, 6)},
+        {"supply mode, dT beyond 80 K", SupplyRequest(1, 81, 10, 10)},
+        {"resistance mode, dT beyond 90 K", ResistanceRequest(2, 92, 2.0, 20)},
+        {"supply mode, negative Q", SupplyRequest(-5, 30, 5, 9)},
+        {"supply mode without current", SupplyRequest(10, 40, 6, 0)},
+        {"resistance mode", ResistanceRequest(8, 35, 2.0, 20)},
+        {"resistance mode, no resistance", ResistanceRequest(8, 35, 0, 5)},
         {"with a name fragment", named},
     };
 }

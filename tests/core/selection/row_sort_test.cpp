@@ -15,7 +15,7 @@ namespace {
 
 using Rows = std::vector<std::string>;
 
-TemRecord Module(const std::string& name, std::uint32_t pellets, double qmax = 0) {
+TemRecord ModuleWithPellets(const std::string& name, std::uint32_t pellets, double qmax = 0) {
     TemRecord r;
     std::strncpy(r.file.name.data(), name.c_str(), r.file.name.size() - 1);
     r.file.pelletCount = pellets;
@@ -34,7 +34,8 @@ TemBase BaseOf(std::vector<TemRecord> records) {
 }
 
 TEST(SortRows, EqualKeysFollowTheExchangeOrder) {
-    const TemBase base = BaseOf({Module("M1", 127), Module("M2", 127), Module("M3", 71)});
+    const TemBase base = BaseOf(
+        {ModuleWithPellets("M1", 127), ModuleWithPellets("M2", 127), ModuleWithPellets("M3", 71)});
     EXPECT_EQ(SortRows(base, {"M1", "M2", "M3"}, SortKey::Pellets, SortOrder::Ascending),
               (Rows{"M3", "M2", "M1"}));
     EXPECT_EQ(SortRows(base, {"M1", "M2", "M3"}, SortKey::Pellets, SortOrder::Descending),
@@ -55,14 +56,14 @@ TEST(SortRows, NamesSortAsUnsignedBytes) {
 }
 
 TEST(SortRows, RowsTakeTheValuesOfTheFirstRecordBearingTheirName) {
-    const TemBase base =
-        BaseOf({Module("DUP", 1, 1.0), Module("X", 1, 5.0), Module("DUP", 1, 9.0)});
+    const TemBase base = BaseOf({ModuleWithPellets("DUP", 1, 1.0), ModuleWithPellets("X", 1, 5.0),
+                                 ModuleWithPellets("DUP", 1, 9.0)});
     EXPECT_EQ(SortRows(base, {"DUP", "X", "DUP"}, SortKey::Qmax, SortOrder::Descending),
               (Rows{"X", "DUP", "DUP"}));
 }
 
 TEST(SortRows, AnUnknownNameSortsAsTheSmallestValue) {
-    const TemBase base = BaseOf({Module("A", 1, 1.0), Module("B", 1, -5.0)});
+    const TemBase base = BaseOf({ModuleWithPellets("A", 1, 1.0), ModuleWithPellets("B", 1, -5.0)});
     EXPECT_EQ(SortRows(base, {"A", "GONE", "B"}, SortKey::Qmax, SortOrder::Ascending),
               (Rows{"GONE", "B", "A"}));
 }
@@ -107,7 +108,7 @@ TEST(SortRows, AgreesWithTheReferenceOnRandomRowsWithManyTies) {
             std::string name = "N";
             name += std::to_string(random() % 60);
             name += static_cast<char>(0xC0 + random() % 3);
-            records.push_back(Module(name, 10 + random() % 4, (random() % 5) * 0.5));
+            records.push_back(ModuleWithPellets(name, 10 + random() % 4, (random() % 5) * 0.5));
             rows.push_back(name);  // duplicate names give duplicate rows
         }
         const TemBase base = BaseOf(records);
@@ -129,7 +130,7 @@ TEST(SortRows, AgreesWithTheReferenceOnRandomRowsWithManyTies) {
 }
 
 TEST(KeyColumn, HeadersAndTextsOfTheThirdColumn) {
-    TemRecord r = Module("M", 127, 53.35);
+    TemRecord r = ModuleWithPellets("M", 127, 53.35);
     r.rated.imax = 6.12;
     r.rated.umax = 14.25;
     EXPECT_EQ(KeyColumnHeader(SortKey::Name), std::nullopt);

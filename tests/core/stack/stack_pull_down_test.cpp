@@ -12,7 +12,7 @@
 namespace vantiq {
 namespace {
 
-constexpr double kTh = 298.0;
+using test::kTh;
 
 // The plate between the stages by plain bisection on the model's equations:
 // the bottom set pumps what the top set absorbs plus its electrical power.
@@ -31,7 +31,7 @@ double PlateByBisection(const TemRecord& top, const TemRecord& bottom, const Sta
     return (low + high) / 2;
 }
 
-struct StackCase {
+struct PullDownCase {
     const char* name;
     double q;
     double dt;
@@ -70,7 +70,7 @@ test::GridCurrent FastestPairOnGrid(const TemRecord& top, const TemRecord& botto
 // step; at the stack's own currents and cold side that plate is the stack's.
 TEST(PullDownStack, IsTheFastestPairAndAgreesWithAFineIntegration) {
     const TemBase base = test::GeneratedBase(24, 31, kTh);
-    const StackCase cases[] = {
+    const PullDownCase cases[] = {
         {"separate supplies, no limit", 2.0, 75.0, StageCurrents::Separate},
         {"one current, no limit", 2.0, 70.0, StageCurrents::Shared},
         {"separate within a supply", 4.0, 60.0, StageCurrents::Separate, 10.0, 5.0},
@@ -79,7 +79,7 @@ TEST(PullDownStack, IsTheFastestPairAndAgreesWithAFineIntegration) {
     constexpr double kMass = 40.0;
     int reached = 0;
     int belowBound = 0;
-    for (const StackCase& c : cases) {
+    for (const PullDownCase& c : cases) {
         SCOPED_TRACE(c.name);
         StackRequest request;
         request.advice.criteria.requiredQ = c.q;

@@ -9,7 +9,7 @@
 namespace vantiq {
 namespace {
 
-constexpr double kTh = 298.0;
+using test::kTh;
 
 struct StackCase {
     const char* name;

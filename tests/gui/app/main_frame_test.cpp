@@ -238,12 +238,13 @@ TEST_P(StartFailureTest, EndsWithItsMessageAndNoWindow) {
     EXPECT_EQ(watcher.Boxes()[0].icon, QMessageBox::Critical);
 }
 
-constexpr const char* kNotFound = "File not found or it's buzy by another process.";
+constexpr const char* kBaseNotFound = "File not found or it's buzy by another process.";
 constexpr const char* kDamaged = "TEM Base was damaged or it has invalid format.";
 
 INSTANTIATE_TEST_SUITE_P(Cases, StartFailureTest,
-                         ::testing::Values(FailedStart{"Missing", RemoveBase, kNotFound},
-                                           FailedStart{"HeldByAnotherOpen", HoldBase, kNotFound},
+                         ::testing::Values(FailedStart{"Missing", RemoveBase, kBaseNotFound},
+                                           FailedStart{"HeldByAnotherOpen", HoldBase,
+                                                       kBaseNotFound},
                                            FailedStart{"ZeroCount", ZeroCount, kDamaged},
                                            FailedStart{"NameWithoutEnd", NameWithoutEnd, kDamaged}),
                          [](const auto& info) { return std::string(info.param.name); });

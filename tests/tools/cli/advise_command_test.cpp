@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "cli/cli_app.h"
+#include "cli_run.h"
 #include "core/advisor/advice_check.h"
 #include "core/report/csv.h"
 #include "test_support.h"
@@ -11,25 +12,19 @@
 namespace vantiq {
 namespace {
 
-const std::string kHeader =
+const std::string kAdviseHeader =
     "row,index,name,modules,wiring,current,voltage,power,cop,heat_rejected,thot,dt,qmax_at_dt\r\n";
 const std::string kHint = "Run 'vantiq-cli advise --help' for more.\n";
 
-struct AdviseRun {
-    int status;
-    std::string out;
-    std::string err;
-};
+using test::CliRun;
 
-AdviseRun Advise(const std::vector<std::string>& options) {
+CliRun Advise(const std::vector<std::string>& options) {
     std::vector<std::string> args = {"--base", VANTIQ_SAMPLE_BASE, "advise"};
     args.insert(args.end(), options.begin(), options.end());
-    std::ostringstream out, err;
-    const int status = RunCli(args, out, err);
-    return {status, out.str(), err.str()};
+    return test::CaptureCli(args);
 }
 
-std::vector<CsvRow> Rows(const AdviseRun& run) {
+std::vector<CsvRow> Rows(const CliRun& run) {
     auto rows = ParseCsv(run.out).value();
     rows.erase(rows.begin());
     return rows;
@@ -39,10 +34,10 @@ std::vector<CsvRow> Rows(const AdviseRun& run) {
 // whose supply current stays within 10 A, whose figures agree with each
 // other, and the rows must come by rising power.
 TEST(AdviseCommand, RowsAreConsistentSetsInPowerOrder) {
-    const AdviseRun run = Advise({"--q", "20", "--dt", "30", "--modules", "2", "--wiring",
-                                  "parallel", "--supply-current", "10"});
+    const CliRun run = Advise({"--q", "20", "--dt", "30", "--modules", "2", "--wiring", "parallel",
+                               "--supply-current", "10"});
     ASSERT_EQ(run.status, 0) << run.err;
-    ASSERT_TRUE(run.out.starts_with(kHeader));
+    ASSERT_TRUE(run.out.starts_with(kAdviseHeader));
     const auto rows = Rows(run);
     ASSERT_GT(rows.size(), 20u);
     double lastPower = 0.0;
@@ -79,9 +74,9 @@ TEST(AdviseCommand, KeysHaveTheirOwnDirectionAndOrderTurnsThem) {
 }
 
 TEST(AdviseCommand, NothingFoundCountsTheReasons) {
-    const AdviseRun run = Advise({"--q", "200", "--dt", "30"});
+    const CliRun run = Advise({"--q", "200", "--dt", "30"});
     EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(run.out, kHeader);
+    EXPECT_EQ(run.out, kAdviseHeader);
     EXPECT_TRUE(run.err.starts_with("No module can carry this load within these limits\n"));
     EXPECT_NE(run.err.find(" modules cannot pump 200.0 W at dT 30 K\n"), std::string::npos)
         << run.err;
@@ -93,10 +88,10 @@ TEST(AdviseCommand, WhyGivesTheRowOrTheReason) {
     ASSERT_FALSE(rows.empty());
     auto asked = request;
     asked.insert(asked.end(), {"--why", rows[1][2]});
-    const AdviseRun result = Advise(asked);
-    EXPECT_EQ(result.out, kHeader + FormatCsvRow(rows[1]));
+    const CliRun result = Advise(asked);
+    EXPECT_EQ(result.out, kAdviseHeader + FormatCsvRow(rows[1]));
 
-    const AdviseRun all = Advise({"--q", "20", "--dt", "30"});
+    const CliRun all = Advise({"--q", "20", "--dt", "30"});
     std::string refused;
     char needs[96] = "";
     for (const auto& row : Rows(all)) {
@@ -126,7 +121,7 @@ TEST(AdviseCommand, StacksReachWhereOneStageCannot) {
     const std::vector<std::string> request = {
         "--q", "2",        "--dt", "80", "--supply-voltage", "15", "--supply-current",
         "6",   "--stages", "2"};
-    const AdviseRun run = Advise(request);
+    const CliRun run = Advise(request);
     ASSERT_EQ(run.status, 0) << run.err;
     ASSERT_TRUE(run.out.starts_with(
         "row,index,name,modules,index_bottom,name_bottom,modules_bottom,current,voltage,"
@@ -144,19 +139,19 @@ TEST(AdviseCommand, StacksReachWhereOneStageCannot) {
         EXPECT_EQ(f[14] + "," + f[15] + "," + f[16], "25,80,separate");
         lastPower = power;
     }
-    const AdviseRun single = Advise({"--q", "2", "--dt", "80"});
+    const CliRun single = Advise({"--q", "2", "--dt", "80"});
     EXPECT_EQ(Rows(single).size(), 0u);
     EXPECT_NE(single.err.find("; no single module reaches dT 80 K (the most is "),
               std::string::npos)
         << single.err;
     EXPECT_TRUE(single.err.ends_with("): a two-stage stack is needed\n")) << single.err;
-    const AdviseRun why = Advise({"--q", "2", "--dt", "80", "--why", rows[0][2]});
+    const CliRun why = Advise({"--q", "2", "--dt", "80", "--why", rows[0][2]});
     EXPECT_TRUE(
         why.out.ends_with("cannot pump 2.0 W at dT 80 K; no single module reaches dT 80 K "
                           "(the most is " +
                           single.err.substr(single.err.find("most is ") + 8)))
         << why.out;
-    const AdviseRun none = Advise({"--q", "20", "--dt", "110", "--stages", "2"});
+    const CliRun none = Advise({"--q", "20", "--dt", "110", "--stages", "2"});
     EXPECT_EQ(none.err,
               "No stack can carry this load within these limits: the best dT found is 104.8 K\n");
 }
@@ -166,9 +161,10 @@ TEST(AdviseCommand, StacksReachWhereOneStageCannot) {
 // asked with half that resistance, the module is a result again.
 TEST(AdviseCommand, ASinkLeftOutRanksModulesByTheSinkTheyNeed) {
     const std::vector<std::string> request = {"--q", "5", "--cold-c", "1", "--ambient-c", "25"};
-    const AdviseRun run = Advise(request);
+    const CliRun run = Advise(request);
     ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_TRUE(run.out.starts_with(kHeader.substr(0, kHeader.size() - 2) + ",sink_rth_max\r\n"));
+    EXPECT_TRUE(run.out.starts_with(kAdviseHeader.substr(0, kAdviseHeader.size() - 2) +
+                                    ",sink_rth_max\r\n"));
     const auto rows = Rows(run);
     ASSERT_GT(rows.size(), 100u);
     for (std::size_t k = 0; k < rows.size(); ++k) {
@@ -205,7 +201,7 @@ TEST(AdviseCommand, ColdMassAddsThePullDownToEveryRow) {
         heavy.insert(heavy.end(), {"--mass-j-per-k", "300"});
         auto light = c.request;
         light.insert(light.end(), {"--mass-j-per-k", "100"});
-        const AdviseRun run = Advise(heavy);
+        const CliRun run = Advise(heavy);
         ASSERT_EQ(run.status, 0) << run.err;
         const std::string header = run.out.substr(0, run.out.find('\r'));
         EXPECT_TRUE(header.ends_with(c.columns == 13
@@ -239,7 +235,7 @@ TEST(AdviseCommand, ColdMassAddsThePullDownToEveryRow) {
         EXPECT_NE(stack.back(), "never") << stack[2] << " on " << stack[5];
     }
     const auto rows = Rows(Advise({"--q", "20", "--dt", "40", "--mass-j-per-k", "300"}));
-    const AdviseRun why =
+    const CliRun why =
         Advise({"--q", "20", "--dt", "40", "--mass-j-per-k", "300", "--why", rows[2][2]});
     EXPECT_EQ(why.out.substr(why.out.find('\n') + 1), FormatCsvRow(rows[2]));
 }
@@ -274,7 +270,7 @@ TEST(AdviseCommand, BadRequestsAreOneLineNamingTheOption) {
         {{"--q", "5", "--dt", "3", "--mass-j-per-k", "heavy"}, "--mass-j-per-k"},
     };
     for (const auto& [options, name] : cases) {
-        const AdviseRun run = Advise(options);
+        const CliRun run = Advise(options);
         EXPECT_EQ(run.status, 2) << name;
         EXPECT_EQ(run.out, "");
         EXPECT_TRUE(run.err.starts_with("vantiq-cli: ")) << run.err;

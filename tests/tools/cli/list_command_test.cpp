@@ -3,23 +3,14 @@
 #include <sstream>
 
 #include "cli/cli_app.h"
+#include "cli_run.h"
 #include "core/report/csv.h"
 #include "test_support.h"
 
 namespace vantiq {
 namespace {
 
-struct CliRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-CliRun Cli(const std::vector<std::string>& args) {
-    std::ostringstream out, err;
-    const int status = RunCli(args, out, err);
-    return {status, out.str(), err.str()};
-}
+using test::CliRun;
 
 TEST(ListCommand, PrintsEveryModuleWithItsRatedValues) {
     test::TempDir dir;
@@ -27,7 +18,7 @@ TEST(ListCommand, PrintsEveryModuleWithItsRatedValues) {
     dead.file.nominalCurrent = 0;
     const auto path = test::WriteCatalogue(
         dir.File("Base.tmb"), {{test::WorkedExampleModule("\xD2\xDD\xCC-1"), {}}, {dead, {}}});
-    const CliRun run = Cli({"--base", path, "list"});
+    const CliRun run = test::CaptureCli({"--base", path, "list"});
     EXPECT_EQ(run.status, 0);
     const std::string header =
         "index,name,imax,umax,dtmax,qmax,ac_resistance,pellets,width,length,height\r\n";
@@ -43,7 +34,7 @@ TEST(ListCommand, SkippedNamesAreShownInUtf8) {
     auto dead = test::WorkedExampleModule("\xD2\xDD\xCC-0");
     dead.file.pelletLength = -0.0016;
     const auto path = test::WriteCatalogue(dir.File("Base.tmb"), {{dead, {}}});
-    const CliRun run = Cli({"--base", path, "list"});
+    const CliRun run = test::CaptureCli({"--base", path, "list"});
     EXPECT_EQ(run.status, 0);
     EXPECT_TRUE(run.err.ends_with("\nТЭМ-0\n")) << run.err;
 }
@@ -55,7 +46,7 @@ TEST(ListCommand, MessagesEscapeControlCharactersWhileTheCsvKeepsThem) {
     const std::string clear = "CLEAR\x1b[2J\r\n";
     const auto path = test::WriteCatalogue(dir.File("Base.tmb"),
                                            {{dead, {}}, {test::WorkedExampleModule(clear), {}}});
-    const CliRun run = Cli({"--base", path, "list"});
+    const CliRun run = test::CaptureCli({"--base", path, "list"});
     EXPECT_EQ(run.status, 0);
     EXPECT_TRUE(run.err.ends_with(":\n\\x1b]0;owned\\x07\\x1b[2J\n")) << run.err;
     EXPECT_NE(run.out.find("\r\n1,\"CLEAR\x1b[2J\r\n\",6."), std::string::npos)
@@ -66,7 +57,7 @@ TEST(ListCommand, DtmaxIsPrintedAsItsMagnitude) {
     test::TempDir dir;
     const auto path =
         test::WriteCatalogue(dir.File("Base.tmb"), {{test::WorkedExampleModule(), {}}});
-    const CliRun run = Cli({"--base", path, "--thot-c", "25", "list"});
+    const CliRun run = test::CaptureCli({"--base", path, "--thot-c", "25", "list"});
     const auto row = run.out.substr(run.out.find("\r\n0,") + 2);
     std::vector<std::string> fields;
     std::stringstream stream(row);
@@ -79,7 +70,7 @@ TEST(ListCommand, DtmaxIsPrintedAsItsMagnitude) {
 
 TEST(ListCommand, BaseErrorsExitWithOne) {
     test::TempDir dir;
-    const CliRun run = Cli({"--base", dir.File("none.tmb"), "list"});
+    const CliRun run = test::CaptureCli({"--base", dir.File("none.tmb"), "list"});
     EXPECT_EQ(run.status, 1);
     EXPECT_NE(run.err.find("File not found or it's buzy by another process."), std::string::npos);
     EXPECT_EQ(run.out, "");
@@ -88,7 +79,7 @@ TEST(ListCommand, BaseErrorsExitWithOne) {
 TEST(ListCommand, WithoutBaseTakesTheFirstCatalogueFoundAndNamesThePlacesTried) {
     test::TempDir dir;
     test::CatalogueSearchScope scope(dir.path());
-    const CliRun missing = Cli({"list"});
+    const CliRun missing = test::CaptureCli({"list"});
     EXPECT_EQ(missing.status, 1);
     EXPECT_NE(missing.err.find(dir.File("Base.tmb") + ": not found"), std::string::npos);
     EXPECT_NE(missing.err.find(dir.File("data") + "/Kestrin/Vantiq/Base.tmb: not found"),
@@ -98,7 +89,7 @@ TEST(ListCommand, WithoutBaseTakesTheFirstCatalogueFoundAndNamesThePlacesTried) 
     std::filesystem::create_directories(dir.path() / "data/Kestrin/Vantiq");
     test::WriteCatalogue(dir.File("data/Kestrin/Vantiq/Base.tmb"),
                          {{test::WorkedExampleModule("MINE"), {}}});
-    const CliRun found = Cli({"list"});
+    const CliRun found = test::CaptureCli({"list"});
     EXPECT_EQ(found.status, 0) << found.err;
     EXPECT_NE(found.out.find(",MINE,"), std::string::npos);
 }
@@ -111,15 +102,15 @@ TEST(ListCommand, BadArgumentsExitWithTwo) {
                                                                   {"--thot-c", "-51", "list"},
                                                                   {"list", "--bogus", "1"},
                                                                   {"--base"}}) {
-        const CliRun run = Cli(args);
+        const CliRun run = test::CaptureCli(args);
         EXPECT_EQ(run.status, 2) << (args.empty() ? "" : args[0]);
         EXPECT_NE(run.err.find("--help' for more.\n"), std::string::npos) << run.err;
     }
-    EXPECT_EQ(Cli({"--help"}).status, 0);
+    EXPECT_EQ(test::CaptureCli({"--help"}).status, 0);
 }
 
 TEST(ListCommand, SampleCatalogueDerivesEveryModule) {
-    const CliRun run = Cli({"--base", VANTIQ_SAMPLE_BASE, "list"});
+    const CliRun run = test::CaptureCli({"--base", VANTIQ_SAMPLE_BASE, "list"});
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.err, "");
     EXPECT_GE(std::count(run.out.begin(), run.out.end(), '\n'), 201);
@@ -130,7 +121,7 @@ TEST(ListCommand, SampleCatalogueDerivesEveryModule) {
 // vendors list a dTmax of about 64 to 75 K and some 0.11 to 0.12 V per couple,
 // and for 127 couples of 1.4 x 1.4 x 1.6 mm about 6 A, 15 V, 68 K and 55 W.
 TEST(ListCommand, SampleModulesRateLikeRealModules) {
-    const CliRun run = Cli({"--base", VANTIQ_SAMPLE_BASE, "--thot-c", "25", "list"});
+    const CliRun run = test::CaptureCli({"--base", VANTIQ_SAMPLE_BASE, "--thot-c", "25", "list"});
     ASSERT_EQ(run.status, 0) << run.err;
     auto rows = ParseCsv(run.out).value();
     rows.erase(rows.begin());  // the header

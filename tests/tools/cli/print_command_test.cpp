@@ -7,16 +7,14 @@
 #include <sstream>
 
 #include "cli/cli_app.h"
+#include "cli_run.h"
 #include "page_probe.h"
 #include "test_support.h"
 
 namespace vantiq {
 namespace {
 
-struct CliRun {
-    int status;
-    std::string err;
-};
+using test::CliRun;
 
 class PrintCommandTest : public testing::Test {
 protected:
@@ -33,11 +31,9 @@ protected:
              {test::WorkedExampleModule("PLAIN"), {}}});
     }
 
-    CliRun Cli(std::vector<std::string> args) {
+    test::CliRun Cli(std::vector<std::string> args) {
         args.insert(args.begin(), {"--base", base_});
-        std::ostringstream out, err;
-        const int status = RunCli(args, out, err);
-        return {status, err.str()};
+        return test::CaptureCli(args);
     }
 
     QString Output() const { return QString::fromStdString(dir_.File("page.pdf")); }

@@ -3,6 +3,7 @@
 #include <sstream>
 
 #include "cli/cli_app.h"
+#include "cli_run.h"
 #include "core/base/cp1251.h"
 #include "core/model/base_derivation.h"
 #include "core/model/hot_side.h"
@@ -12,26 +13,21 @@
 namespace vantiq {
 namespace {
 
-const std::string kHeader =
+const std::string kSearchHeader =
     "row,index,name,imax,umax,dtmax,qmax,ac_resistance,pellets,width,length,height\r\n";
 
-struct CliRun {
-    int status;
-    std::string out;
-    std::string err;
-};
+using test::CliRun;
 
-CliRun Cli(std::vector<std::string> args) {
+// The tool run on the sample catalogue.
+CliRun SampleCli(std::vector<std::string> args) {
     args.insert(args.begin(), {"--base", VANTIQ_SAMPLE_BASE});
-    std::ostringstream out, err;
-    const int status = RunCli(args, out, err);
-    return {status, out.str(), err.str()};
+    return test::CaptureCli(args);
 }
 
 // The first three fields of every row after the header.
 std::vector<std::string> RowHeads(const std::string& csv) {
     std::vector<std::string> heads;
-    std::istringstream lines(csv.substr(kHeader.size()));
+    std::istringstream lines(csv.substr(kSearchHeader.size()));
     for (std::string line; std::getline(lines, line);) {
         std::size_t end = 0;
         for (int field = 0; field < 3; ++field) {
@@ -43,10 +39,10 @@ std::vector<std::string> RowHeads(const std::string& csv) {
 }
 
 TEST(SearchCommand, GivesTheRowsOfTheWindowsList) {
-    const CliRun run = Cli({"search", "--q", "5", "--dt", "30", "--supply-voltage", "14",
-                            "--supply-current", "12", "--sort", "qmax", "--order", "asc"});
+    const CliRun run = SampleCli({"search", "--q", "5", "--dt", "30", "--supply-voltage", "14",
+                                  "--supply-current", "12", "--sort", "qmax", "--order", "asc"});
     ASSERT_EQ(run.status, 0) << run.err;
-    ASSERT_EQ(run.out.substr(0, kHeader.size()), kHeader);
+    ASSERT_EQ(run.out.substr(0, kSearchHeader.size()), kSearchHeader);
 
     TemBase base;
     ASSERT_TRUE(OpenBase(base, VANTIQ_SAMPLE_BASE).ok());
@@ -71,7 +67,7 @@ TEST(SearchCommand, GivesTheRowsOfTheWindowsList) {
 }
 
 TEST(SearchCommand, NoCriterionListsTheWholeBaseByNameDescending) {
-    const CliRun run = Cli({"search"});
+    const CliRun run = SampleCli({"search"});
     ASSERT_EQ(run.status, 0);
     EXPECT_EQ(run.err, "Your search creteria is:\r\n");
     const auto rows = RowHeads(run.out);
@@ -82,19 +78,19 @@ TEST(SearchCommand, NoCriterionListsTheWholeBaseByNameDescending) {
 }
 
 TEST(SearchCommand, NameFragmentIsWindows1251AndCaseSensitive) {
-    const CliRun upper = Cli({"search", "--name", "ТЭМ 017", "--sort", "pellets"});
+    const CliRun upper = SampleCli({"search", "--name", "ТЭМ 017", "--sort", "pellets"});
     EXPECT_EQ(upper.status, 0);
     EXPECT_FALSE(RowHeads(upper.out).empty());
     EXPECT_NE(upper.err.find("\"TEM name search string = ТЭМ 017\"\r\n"), std::string::npos);
-    const CliRun lower = Cli({"search", "--name", "тэм"});
+    const CliRun lower = SampleCli({"search", "--name", "тэм"});
     EXPECT_EQ(lower.status, 0);
-    EXPECT_EQ(lower.out, kHeader);
+    EXPECT_EQ(lower.out, kSearchHeader);
 }
 
 TEST(SearchCommand, NoMatchPrintsTheNoticeAndTheHeaderOnly) {
-    const CliRun run = Cli({"search", "--q", "5000"});
+    const CliRun run = SampleCli({"search", "--q", "5000"});
     EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(run.out, kHeader);
+    EXPECT_EQ(run.out, kSearchHeader);
     EXPECT_EQ(run.err,
               "Your search creteria is:\r\n\"Q >= 5000.00 [W]\"\r\n"
               "There is no TEM found that meets requested requirements\n");
@@ -117,7 +113,7 @@ TEST(SearchCommand, BadOptionsAreUsageErrorsNamingTheOption) {
     for (const auto& [options, name] : cases) {
         std::vector<std::string> args = {"search"};
         args.insert(args.end(), options.begin(), options.end());
-        const CliRun run = Cli(args);
+        const CliRun run = SampleCli(args);
         EXPECT_EQ(run.status, 2) << name;
         EXPECT_NE(run.err.find(name), std::string::npos) << run.err.substr(0, 80);
         EXPECT_EQ(run.out, "");
