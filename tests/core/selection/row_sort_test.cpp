@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <map>
+#include <utility>
 #include <random>
 #include <string>
 #include <vector>
@@ -69,23 +69,24 @@ TEST(SortRows, AnUnknownNameSortsAsTheSmallestValue) {
 }
 
 // The sort as the list has always done it: an exchange sort comparing the
-// values of the module each row names, found by a search of the base. The
-// search is made once per name rather than at every comparison; it finds the
-// same record either way.
-Rows ReferenceSort(const TemBase& base, Rows rows, SortKey key, SortOrder order) {
-    std::map<std::string, double> values;
-    for (const std::string& name : rows) {
+// values of the module each row names, found by a search of the base. Each
+// row carries its value, found once rather than at every comparison; the
+// search finds the same record either way.
+Rows ReferenceSort(const TemBase& base, const Rows& names, SortKey key, SortOrder order) {
+    std::vector<std::pair<double, std::string>> rows;
+    for (const std::string& name : names) {
         const auto& r = base.records[static_cast<std::size_t>(base.FindByName(name))];
-        values[name] = key == SortKey::Qmax      ? r.rated.qmax
-                       : key == SortKey::Pellets ? static_cast<double>(r.file.pelletCount)
-                       : key == SortKey::Imax    ? r.rated.imax
-                                                 : r.rated.umax;
+        rows.emplace_back(key == SortKey::Qmax      ? r.rated.qmax
+                          : key == SortKey::Pellets ? static_cast<double>(r.file.pelletCount)
+                          : key == SortKey::Imax    ? r.rated.imax
+                                                    : r.rated.umax,
+                          name);
     }
-    auto less = [&](const std::string& a, const std::string& b) {
+    auto less = [key](const auto& a, const auto& b) {
         if (key == SortKey::Name) {
-            return std::strcmp(a.c_str(), b.c_str()) < 0;
+            return std::strcmp(a.second.c_str(), b.second.c_str()) < 0;
         }
-        return values.at(a) < values.at(b);
+        return a.first < b.first;
     };
     for (std::size_t i = 0; i + 1 < rows.size(); ++i) {
         for (std::size_t j = i; j < rows.size(); ++j) {
@@ -96,7 +97,11 @@ Rows ReferenceSort(const TemBase& base, Rows rows, SortKey key, SortOrder order)
             }
         }
     }
-    return rows;
+    Rows sorted;
+    for (auto& row : rows) {
+        sorted.push_back(std::move(row.second));
+    }
+    return sorted;
 }
 
 TEST(SortRows, AgreesWithTheReferenceOnRandomRowsWithManyTies) {
