@@ -140,7 +140,7 @@ else
     pass "vantiq.exe showed $title after $seconds s"
     id=$(echo "$window" | awk '{print $1}')
     sleep 2
-    import -window root "$out/window-wine.png"
+    import -window "$id" "$out/window-wine.png"
     # Alt+S opens Settings; Enter confirms it, which stores all five colours.
     xdotool windowfocus --sync "$id" 2>/dev/null || true
     xdotool key --delay 200 alt+s

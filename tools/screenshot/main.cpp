@@ -31,6 +31,7 @@
 #include "gui/panel/result_list_view.h"
 #include "gui/view/answer_model.h"
 #include "gui/view/answer_table.h"
+#include "render/text/shipped_fonts.h"
 
 namespace {
 
@@ -115,6 +116,7 @@ void StateRequirements(const QWidget* panel, const char* q, const char* dt, cons
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    vantiq::UseFreeTypeUnderWine();
     QApplication application(argc, argv);
     vantiq::UseShippedFacesInTheWindow();
     if (argc != 3 && argc != 4) {

@@ -3,8 +3,10 @@
 
 #include "gui/app/app.h"
 #include "gui/app/window_face.h"
+#include "render/text/shipped_fonts.h"
 
 int main(int argc, char* argv[]) {
+    vantiq::UseFreeTypeUnderWine();
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vantiq"));
     QApplication::setDesktopFileName(QStringLiteral("io.github.kestrin.Vantiq"));

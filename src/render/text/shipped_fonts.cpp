@@ -40,6 +40,12 @@ void UseShippedFonts() {
     }
 }
 
+void UseFreeTypeUnderWine() {
+    if (RunsUnderWine() && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "windows:fontengine=freetype");
+    }
+}
+
 QString WindowFaceOverride() {
     const QString shipped = QStringLiteral("Liberation Sans");
     return RunsUnderWine() && QFontDatabase::hasFamily(shipped) ? shipped : QString();
