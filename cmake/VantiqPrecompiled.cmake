@@ -18,9 +18,18 @@ set(VANTIQ_PCH_GTEST <gtest/gtest.h> <gmock/gmock.h>)
 set(VANTIQ_PCH_QTTEST <QSignalSpy> <QTest>)
 
 # vantiq_precompile(target PART...): the header lists `target` includes most,
-# each PART one of std, gui, widgets, gtest and qttest.
+# each PART one of std, gui, widgets, gtest and qttest. In a unity build a
+# target of one or two batches parses its headers once or twice anyway, and
+# precompiling them costs more than that; it gets none.
 function(vantiq_precompile target)
     if(NOT VANTIQ_PRECOMPILE_HEADERS)
+        return()
+    endif()
+    get_target_property(sources ${target} SOURCES)
+    list(FILTER sources INCLUDE REGEX "\\.cpp$")
+    list(LENGTH sources files)
+    math(EXPR two_batches "2 * ${VANTIQ_UNITY_BATCH_SIZE}")
+    if(VANTIQ_UNITY_BUILD AND files LESS_EQUAL two_batches)
         return()
     endif()
     set(headers)

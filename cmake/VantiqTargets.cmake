@@ -14,6 +14,15 @@ function(vantiq_target_warnings target)
     endif()
 endfunction()
 
+# The tests' own code is built for a short build rather than for a debugger:
+# line tables only (-g1), which is all a failure's file and line or a
+# sanitizer's stack needs, and -O1 where the build optimises. The code under
+# test keeps the build's flags.
+function(vantiq_test_code target)
+    target_compile_options(${target} PRIVATE $<$<CONFIG:Debug,RelWithDebInfo>:-g1>
+                                             $<$<CONFIG:RelWithDebInfo,Release,MinSizeRel>:-O1>)
+endfunction()
+
 # Builds one test executable and registers each of its cases with CTest.
 #   vantiq_add_test(name SOURCES a.cpp b.cpp LIBS lib1 lib2 [GUI])
 # GUI tests run on Qt's offscreen platform. Cases are listed when CTest runs,
@@ -23,6 +32,7 @@ function(vantiq_add_test name)
     add_executable(${name} ${ARG_SOURCES})
     vantiq_target_warnings(${name})
     vantiq_unity(${name})
+    vantiq_test_code(${name})
     if(ARG_GUI AND "vantiq_gui_test_support" IN_LIST ARG_LIBS)
         vantiq_precompile(${name} std gtest gui widgets qttest)
     elseif(ARG_GUI)
