@@ -1,5 +1,6 @@
 #include "test_support.h"
 
+#include "core/base/file_bytes.h"
 #include "core/base/utf8_path.h"
 #include "core/model/rated_values.h"
 #include "module_generator.h"
@@ -7,7 +8,6 @@
 #include <atomic>
 #include <cstring>
 #include <fstream>
-#include <iterator>
 #include <stdexcept>
 
 #ifdef _WIN32
@@ -78,8 +78,7 @@ void WriteBytes(const std::string& path, const std::vector<unsigned char>& bytes
 }
 
 std::vector<unsigned char> ReadBytes(const std::string& path) {
-    std::ifstream in(Utf8Path(path), std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    return ReadFileBytes(Utf8Path(path)).value_or(std::vector<unsigned char>());
 }
 
 std::string WriteCatalogue(const std::string& path, const std::vector<CatalogueEntry>& entries) {

@@ -1,9 +1,9 @@
 #include "basetool/row_picture.h"
 
-#include <fstream>
-#include <iterator>
+#include <utility>
 
 #include "core/base/cp1251.h"
+#include "core/base/file_bytes.h"
 #include "core/base/safe_text.h"
 
 namespace vantiq {
@@ -12,13 +12,12 @@ namespace {
 namespace fs = std::filesystem;
 
 bool ReadWholeFile(const fs::path& path, std::vector<unsigned char>& bytes) {
-    std::error_code ignored;
-    std::ifstream in(path, std::ios::binary);
-    if (!fs::is_regular_file(path, ignored) || !in) {
+    auto read = ReadFileBytes(path);
+    if (!read) {
         return false;
     }
-    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    return !in.bad();
+    bytes = std::move(*read);
+    return true;
 }
 
 // A name that cannot be a plain file name (a separator, "." or "..") never

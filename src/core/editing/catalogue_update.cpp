@@ -1,16 +1,16 @@
 #include "core/editing/catalogue_update.h"
 
 #include <cstddef>
-#include <fstream>
-#include <iterator>
 #include <map>
 #include <string_view>
 #include <utility>
 
 #include "core/base/catalogue_reader.h"
 #include "core/base/cp1251.h"
+#include "core/base/file_bytes.h"
 #include "core/base/file_replace.h"
 #include "core/base/safe_text.h"
+#include "core/base/utf8_path.h"
 #include "core/editing/catalogue_names.h"
 
 namespace vantiq {
@@ -52,12 +52,10 @@ Status CheckAddedNames(const std::vector<CatalogueEntry>& entries,
 
 // The catalogue as it stands, byte for byte, into its backup file.
 Status KeepPrevious(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::vector<unsigned char> bytes((std::istreambuf_iterator<char>(in)),
-                                     std::istreambuf_iterator<char>());
-    if (!in && !in.eof())
+    const auto bytes = ReadFileBytes(Utf8Path(path));
+    if (!bytes)
         return Error{"Cannot read " + EscapeControls(path) + " to keep it"};
-    return ReplaceFileContents(BackupPathOf(path), bytes);
+    return ReplaceFileContents(BackupPathOf(path), *bytes);
 }
 
 // The entries of the held catalogue; an error when it cannot be read.

@@ -7,6 +7,9 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
+
+#include "gui/printing/print_commands.h"
 
 namespace vantiq {
 namespace {
@@ -29,6 +32,14 @@ void OfferFileName(QPrintDialog& dialog, const QString& fileName) {
 QtPrintDialogs::QtPrintDialogs(QWidget* parent) : parent_(parent) {}
 
 bool QtPrintDialogs::ChoosePrinter(QPrinter& printer, const QString& suggestedFileName) {
+#ifdef Q_OS_WIN
+    // Windows' own print dialog does not open where no printer is installed,
+    // and the command would end without a word.
+    if (QPrinterInfo::availablePrinterNames().isEmpty()) {
+        ShowError(ErrorCaption(), PrinterErrorText());
+        return false;
+    }
+#endif
     QPrintDialog dialog(&printer, parent_);
     OfferFileName(dialog, suggestedFileName);
     dialog.setWindowTitle(printer.docName());
