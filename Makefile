@@ -26,15 +26,15 @@ SAMPLE_DIR := build/dev/data
 run: build
 	cd $(SAMPLE_DIR) && ../src/gui/vantiq
 
-# The sanitized build packs its sample catalogues with the plain build's tool
-# (see data/CMakeLists.txt).
-PACK_TOOL := $(CURDIR)/build/dev/tools/basetool/vantiq-basetool
+# The sanitized build takes the plain build's packed sample catalogues (see
+# data/CMakeLists.txt).
+PLAIN_DATA := $(CURDIR)/build/dev/data
 
 test: deps check-format check-metadata
 	cmake --preset dev
 	cmake --build --preset dev -j $(JOBS)
 	ctest --preset dev
-	cmake --preset sanitize -DVANTIQ_PACK_TOOL=$(PACK_TOOL)
+	cmake --preset sanitize -DVANTIQ_SAMPLE_FROM=$(PLAIN_DATA)
 	cmake --build --preset sanitize -j $(JOBS)
 	ctest --preset sanitize
 
