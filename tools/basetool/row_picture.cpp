@@ -11,15 +11,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-bool ReadWholeFile(const fs::path& path, std::vector<unsigned char>& bytes) {
-    auto read = ReadFileBytes(path);
-    if (!read) {
-        return false;
-    }
-    bytes = std::move(*read);
-    return true;
-}
-
 // A name that cannot be a plain file name (a separator, "." or "..") never
 // finds a picture by itself.
 std::optional<fs::path> PictureByName(const fs::path& dir, const std::string& name) {
@@ -40,13 +31,12 @@ std::optional<fs::path> PictureByName(const fs::path& dir, const std::string& na
 
 Result<std::vector<unsigned char>> ReadRowPicture(const CatalogueRow& row,
                                                   const std::optional<fs::path>& dir) {
-    std::vector<unsigned char> picture;
     if (!dir) {
         if (!row.pictureFile.empty()) {
             return Error{"picture '" + EscapeControls(row.pictureFile) +
                          "' is named but no --pictures folder is given"};
         }
-        return picture;
+        return std::vector<unsigned char>();
     }
     std::optional<fs::path> path;
     if (!row.pictureFile.empty()) {
@@ -54,10 +44,14 @@ Result<std::vector<unsigned char>> ReadRowPicture(const CatalogueRow& row,
     } else {
         path = PictureByName(*dir, Cp1251ToUtf8(row.entry.record.Name()));
     }
-    if (path && !ReadWholeFile(*path, picture)) {
+    if (!path) {
+        return std::vector<unsigned char>();
+    }
+    auto picture = ReadFileBytes(*path);
+    if (!picture) {
         return Error{"cannot read the picture " + EscapeControls(path->string())};
     }
-    return picture;
+    return std::move(*picture);
 }
 
 }  // namespace vantiq
