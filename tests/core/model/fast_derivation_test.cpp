@@ -18,7 +18,7 @@
 namespace vantiq {
 namespace {
 
-#if defined(__SANITIZE_ADDRESS__)
+#ifdef VANTIQ_SANITIZED
 // The reference scan is an order of magnitude slower under the sanitizers.
 constexpr std::size_t kGeneratedModules = 150;
 #else

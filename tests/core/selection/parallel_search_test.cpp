@@ -11,7 +11,7 @@
 namespace vantiq {
 namespace {
 
-#if defined(__SANITIZE_ADDRESS__)
+#ifdef VANTIQ_SANITIZED
 // The straightforward search is an order of magnitude slower under the sanitizers.
 constexpr std::size_t kModules = 60;
 constexpr int kRandomCriteria = 40;

@@ -3,8 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <QGuiApplication>
+#include <QPainter>
+#include <QSet>
 
 #include <cmath>
+#include <cstring>
 
 #include "render/datasheet/datasheet_geometry.h"
 #include "render/datasheet/datasheet_palette.h"
@@ -111,6 +114,35 @@ TEST(DatasheetPalette, KeepsFlatColoursExactly) {
     EXPECT_EQ(palette.format(), QImage::Format_Indexed8);
     EXPECT_EQ(palette.pixelColor(0, 0), QColor(24, 52, 94));
     EXPECT_EQ(palette.pixelColor(0, 1), QColor(243, 241, 234));
+}
+
+TEST(DatasheetPalette, MapsEveryOtherColourAsQtsOwnConversionDoes) {
+    // Soft-edged rings in many hues: far more colours than the palette holds.
+    QImage image(400, 300, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    for (int i = 0; i < 40; ++i) {
+        painter.setPen(QPen(QColor::fromHsv(i * 9, 200, 180), 1.5));
+        painter.drawEllipse(QPointF(200, 150), 5 + i * 4.7, 3 + i * 3.4);
+    }
+    painter.end();
+    QSet<QRgb> colours;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            colours.insert(image.pixel(x, y));
+        }
+    }
+    ASSERT_GT(colours.size(), 1000);
+
+    const QImage ours = ToPalette(image);
+    const QImage qts = image.convertToFormat(QImage::Format_Indexed8, ours.colorTable(),
+                                             Qt::ThresholdDither | Qt::AvoidDither);
+    ASSERT_EQ(ours.colorTable(), qts.colorTable());
+    for (int y = 0; y < image.height(); ++y) {
+        ASSERT_EQ(std::memcmp(ours.constScanLine(y), qts.constScanLine(y), image.width()), 0)
+            << "line " << y;
+    }
 }
 
 }  // namespace
