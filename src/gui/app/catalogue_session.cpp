@@ -59,8 +59,12 @@ bool CatalogueSession::OpenInstead(const std::string& path, QWidget* parent) {
     base_ = std::move(fresh);
     named_ = trial.named_;
     selected_ = 0;
-    // The answer named modules of the catalogue closed.
+    // The answer named modules of the catalogue closed. Its count goes on:
+    // the answer table rewrites its cells only for an answer of another
+    // count, and one counted afresh showed the closed catalogue's table.
+    const int answers = state_.answer.version;
     state_ = {};
+    state_.answer.version = answers + 1;
     return true;
 }
 

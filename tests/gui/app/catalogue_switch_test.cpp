@@ -66,6 +66,14 @@ TEST_F(CatalogueSwitchTest, AnOpenedCatalogueReplacesTheOneInUseAndIsTriedFirstN
     EXPECT_EQ(Base().count, 3u) << "the remembered catalogue comes first";
 }
 
+TEST_F(CatalogueSwitchTest, TheNextCatalogueGoesOnCountingAnswers) {
+    ASSERT_TRUE(Start());
+    const int before = Session().State().answer.version;
+    EXPECT_TRUE(OpenThroughMenu(SmallCatalogue("small.tmb", 3)).empty());
+    EXPECT_FALSE(Session().State().answer.HasRequest());
+    EXPECT_GT(Session().State().answer.version, before) << "a new answer would share a number";
+}
+
 TEST_F(CatalogueSwitchTest, ACatalogueThatFailsLeavesTheOneInUse) {
     ASSERT_TRUE(Start());
     const std::uint32_t count = Base().count;
