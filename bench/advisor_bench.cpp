@@ -11,7 +11,7 @@
 namespace vantiq::bench {
 namespace {
 
-constexpr int kRepeats = 5;
+constexpr int kAdvisorRepeats = 5;
 
 // The example that made the advisor necessary: 20 W at 30 K from a 12 V,
 // 6 A supply.
@@ -56,10 +56,11 @@ void BenchOne(FigureTable& table, const TemBase& base, double th, const AdviceRe
               const char* figure, double limit) {
     std::size_t sequential = 0;
     Advice advice;
-    const double baseline =
-        BestTiming(kRepeats, [&] { sequential = SequentialResults(base, th, request); }).wall;
+    const double baseline = BestTiming(kAdvisorRepeats, [&] {
+                                sequential = SequentialResults(base, th, request);
+                            }).wall;
     const double program =
-        BestTiming(kRepeats, [&] { advice = RunAdvisor(base, th, request); }).wall;
+        BestTiming(kAdvisorRepeats, [&] { advice = RunAdvisor(base, th, request); }).wall;
     if (advice.points.size() != sequential) {
         throw std::runtime_error("the advisor and its sequential baseline disagree");
     }
@@ -86,9 +87,9 @@ void OpenAndLoad(TemBase& base, const std::string& path, double th) {
 
 void BenchAdviceAgainstList(FigureTable& table, const std::string& path, double th) {
     TemBase base;
-    const double list = BestTiming(kRepeats, [&] { OpenAndLoad(base, path, th); }).wall;
+    const double list = BestTiming(kAdvisorRepeats, [&] { OpenAndLoad(base, path, th); }).wall;
     Advice advice;
-    const double advise = BestTiming(kRepeats, [&] {
+    const double advise = BestTiming(kAdvisorRepeats, [&] {
                               OpenAndLoad(base, path, th);
                               advice = RunAdvisor(base, th, SinkWithFewest());
                           }).wall;

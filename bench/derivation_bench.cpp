@@ -14,7 +14,7 @@ namespace vantiq::bench {
 namespace {
 
 constexpr std::size_t kReferenceSample = 500;
-constexpr int kRepeats = 3;
+constexpr int kDerivationRepeats = 3;
 
 // Keeps the optimiser from dropping derivations whose results go unused.
 volatile double sink = 0.0;
@@ -38,7 +38,7 @@ std::size_t ReferenceTimed(std::size_t count) {
 Timing ReferencePerModule(const std::vector<TemRecord>& modules, double th) {
     const std::size_t stride = ReferenceStride(modules.size());
     const std::size_t timed = ReferenceTimed(modules.size());
-    const Timing t = BestTiming(kRepeats, [&] {
+    const Timing t = BestTiming(kDerivationRepeats, [&] {
         for (std::size_t i = 0; i < modules.size(); i += stride) {
             Consume(DeriveReference(modules[i], th));
         }
@@ -48,7 +48,7 @@ Timing ReferencePerModule(const std::vector<TemRecord>& modules, double th) {
 }
 
 double FastOneCore(const std::vector<TemRecord>& modules, double th) {
-    return BestTiming(kRepeats,
+    return BestTiming(kDerivationRepeats,
                       [&] {
                           for (const auto& m : modules) {
                               Consume(DeriveFast(m, th));
@@ -59,7 +59,7 @@ double FastOneCore(const std::vector<TemRecord>& modules, double th) {
 
 double FastAllCores(const std::vector<TemRecord>& modules, double th) {
     std::vector<TemRecord> records = modules;
-    return BestTiming(kRepeats,
+    return BestTiming(kDerivationRepeats,
                       [&] {
                           records = modules;
                           ParallelFor(records.size(),
@@ -73,7 +73,7 @@ double Load(const std::string& basePath, double th) {
     if (!OpenBase(base, basePath).ok()) {
         throw std::runtime_error("cannot open " + basePath);
     }
-    return BestTiming(kRepeats, [&] { LoadBase(base, th); }).wall;
+    return BestTiming(kDerivationRepeats, [&] { LoadBase(base, th); }).wall;
 }
 
 }  // namespace

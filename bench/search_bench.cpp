@@ -10,7 +10,7 @@
 namespace vantiq::bench {
 namespace {
 
-constexpr int kRepeats = 3;
+constexpr int kSearchRepeats = 3;
 
 // Q, dT and both supply values: the curve test applies, and the supply
 // voltage is low enough for most modules to reach it.
@@ -38,9 +38,11 @@ void BenchSearch(FigureTable& table, const TemBase& base, double th) {
     const SearchCriteria criteria = SupplyCriteria();
     std::vector<std::uint32_t> sequential;
     std::vector<std::uint32_t> fast;
-    const double baseline =
-        BestTiming(kRepeats, [&] { sequential = RunSearchSequential(base, th, criteria); }).wall;
-    const double program = BestTiming(kRepeats, [&] { fast = RunSearch(base, th, criteria); }).wall;
+    const double baseline = BestTiming(kSearchRepeats, [&] {
+                                sequential = RunSearchSequential(base, th, criteria);
+                            }).wall;
+    const double program =
+        BestTiming(kSearchRepeats, [&] { fast = RunSearch(base, th, criteria); }).wall;
     if (fast != sequential) {
         throw std::runtime_error("the search and the sequential search listed different rows");
     }

@@ -19,8 +19,8 @@
 namespace vantiq::bench {
 namespace {
 
-constexpr int kRepeats = 5;
-constexpr double kHotSide = 298.0;
+constexpr int kWindowRepeats = 5;
+constexpr double kWindowHotSide = 298.0;
 constexpr double kPageLimit = 0.050;
 constexpr double kReloadLimit = 0.300;
 
@@ -29,11 +29,11 @@ double GraphsPage(const TemRecord& record) {
     QImage buffer(1920, 1080, QImage::Format_RGB32);
     const GraphCells cells = ViewQuadrants(buffer.width(), buffer.height());
     const ColorSettings colors;
-    return BestTiming(kRepeats,
+    return BestTiming(kWindowRepeats,
                       [&] {
                           buffer.fill(Qt::white);
                           QPainter painter(&buffer);
-                          DrawModuleGraphs(painter, cells, record, kHotSide, colors,
+                          DrawModuleGraphs(painter, cells, record, kWindowHotSide, colors,
                                            kScreenGraphStyle);
                       })
         .wall;
@@ -42,7 +42,7 @@ double GraphsPage(const TemRecord& record) {
 // The record of `sample` derived at the benchmarks' hot side.
 TemRecord DerivedAt(const std::vector<TemRecord>& sample, std::size_t i) {
     TemRecord record = sample[i];
-    DeriveRatedValues(record, kHotSide);
+    DeriveRatedValues(record, kWindowHotSide);
     return record;
 }
 
@@ -73,7 +73,7 @@ double SpinStep(const std::string& cataloguePath) {
     if (!OpenBase(base, cataloguePath).ok()) {
         throw std::runtime_error("cannot open " + cataloguePath);
     }
-    CatalogueSession session(base);  // starts at the default hot side, kHotSide
+    CatalogueSession session(base);  // starts at the default hot side, kWindowHotSide
     CModuleDlg panel(base, session);
     panel.resize(1000, 1000);
     panel.show();
@@ -83,11 +83,11 @@ double SpinStep(const std::string& cataloguePath) {
     auto* spin = panel.findChild<QSpinBox*>(QStringLiteral("thotSpin"));
     bool up = true;
     const int loads = session.LoadCount();
-    const double t = BestTiming(kRepeats, [&] {
+    const double t = BestTiming(kWindowRepeats, [&] {
                          up ? spin->stepUp() : spin->stepDown();
                          up = !up;
                      }).wall;
-    if (session.LoadCount() != loads + kRepeats) {
+    if (session.LoadCount() != loads + kWindowRepeats) {
         throw std::runtime_error("a spin step did not reload the catalogue");
     }
     return t;
